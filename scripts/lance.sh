@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installe ce qui manque, construit, puis ouvre la fenêtre avec le programme d'exemple.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/installe-dependances.sh
+bash scripts/construit.sh
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Pas d'écran (DISPLAY vide). Lancez par exemple :" >&2
+  echo "  xvfb-run -a -s '-screen 0 1280x1024x24' bash scripts/lance.sh" >&2
+  exit 2
+fi
+exec ./build/gestion-chauffage

@@ -1,0 +1,138 @@
+#include "files/FichierProgramme.h"
+
+#include <limits>
+#include <optional>
+
+namespace {
+
+// Lecture champ par champ : virgule ou fin de ligne séparent, les blancs de tête sont sautés.
+class LecteurListe {
+public:
+    explicit LecteurListe(const QByteArray& texte) : t_(texte) {}
+
+    std::optional<QByteArray> Texte() {
+        if (!DebutChamp()) return std::nullopt;
+        QByteArray champ;
+        if (t_[p_] == '"') {
+            const qsizetype fin = t_.indexOf('"', p_ + 1);
+            if (fin < 0) return std::nullopt; // guillemet jamais refermé
+            champ = t_.mid(p_ + 1, fin - p_ - 1);
+            p_ = fin + 1;
+        } else {
+            const qsizetype debut = p_;
+            while (p_ < t_.size() && t_[p_] != ',' && !FinLigne(t_[p_])) ++p_;
+            champ = t_.mid(debut, p_ - debut);
+            while (!champ.isEmpty() && EstBlanc(champ.back())) champ.chop(1);
+        }
+        SauteSeparateur();
+        return champ;
+    }
+
+    // Entier dans [min, max] ; tout autre texte rend le fichier non conforme.
+    std::optional<qint64> Nombre(qint64 min, qint64 max) {
+        if (!DebutChamp()) return std::nullopt;
+        const qsizetype debut = p_;
+        while (p_ < t_.size() && !EstBlanc(t_[p_]) && t_[p_] != ',' && !FinLigne(t_[p_])) ++p_;
+        const QByteArray champ = t_.mid(debut, p_ - debut);
+        SauteSeparateur();
+        if (champ.isEmpty() || champ.size() > 12) return std::nullopt;
+        bool ok = false;
+        const qint64 valeur = champ.toLongLong(&ok, 10);
+        if (!ok || valeur < min || valeur > max) return std::nullopt;
+        return valeur;
+    }
+
+private:
+    static bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
+    static bool FinLigne(char c) { return c == '\r' || c == '\n'; }
+
+    // Faux à la fin du fichier : il manque des champs.
+    bool DebutChamp() {
+        while (p_ < t_.size() && EstBlanc(t_[p_])) ++p_;
+        return p_ < t_.size();
+    }
+
+    // Après un champ : blancs, puis une virgule ou une fin de ligne (CR LF comptant pour une).
+    void SauteSeparateur() {
+        while (p_ < t_.size() && EstBlanc(t_[p_])) ++p_;
+        if (p_ >= t_.size()) return;
+        if (t_[p_] == ',') {
+            ++p_;
+        } else if (t_[p_] == '\r') {
+            ++p_;
+            if (p_ < t_.size() && t_[p_] == '\n') ++p_;
+        } else if (t_[p_] == '\n') {
+            ++p_;
+        }
+    }
+
+    const QByteArray& t_;
+    qsizetype p_ = 0;
+};
+
+bool ContientBinaire(const QByteArray& contenu) {
+    for (const char c : contenu) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\r' && c != '\n' && c != '\t') || u == 0x7F) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ResultatLecture LireFichierProgramme(const QByteArray& contenu) {
+    ResultatLecture resultat;
+    if (contenu.size() > TailleMaxFichierProgramme || ContientBinaire(contenu)) return resultat;
+    LecteurListe lecteur(contenu);
+    const auto marque = lecteur.Texte();
+    if (!marque) return resultat;
+    if (!marque->contains("VK472")) {
+        resultat.statut = StatutLecture::Incompatible;
+        return resultat;
+    }
+    Programme& p = resultat.programme;
+    for (int z = 0; z < NbZones; ++z) {
+        const auto ident =
+            lecteur.Nombre(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+        if (!ident) return resultat;
+        p.IdentZone[z] = static_cast<qint32>(*ident);
+        for (int t = 0; t < NbTemperatures; ++t) {
+            const auto temperature = lecteur.Nombre(std::numeric_limits<qint16>::min(),
+                                                    std::numeric_limits<qint16>::max());
+            if (!temperature) return resultat;
+            p.TempZone[z][t] = static_cast<qint16>(*temperature);
+        }
+        for (int d = 0; d < NbJours; ++d) {
+            const auto jour = lecteur.Texte();
+            if (!jour) return resultat;
+            p.ProgJour[z][d] = *jour;
+        }
+    }
+    // Les températures de la zone 0 sont chargées dans les barres, qui ne vont que de
+    // 128 à 198 : hors de là, la lecture échoue.
+    for (const qint16 t : p.TempZone[0])
+        if (t < TemperatureMin || t > TemperatureMax) return resultat;
+    resultat.statut = StatutLecture::Lu;
+    return resultat;
+}
+
+QByteArray EcrireFichierProgramme(const Programme& programme, const QString& titre) {
+    QByteArray sortie = titre.toLatin1() + "\r\n";
+    for (int z = 0; z < NbZones; ++z) {
+        const qint32 ident = programme.IdentZone[z];
+        // Colonne de signe : un blanc pour un nombre positif, le "-" sinon ; un blanc après.
+        sortie += (ident < 0 ? "" : " ") + QByteArray::number(ident) + ' ';
+        for (int t = 0; t < NbTemperatures; ++t)
+            sortie += QByteArray::number(programme.TempZone[z][t]) + ',';
+        for (int d = 0; d < NbJours; ++d) {
+            sortie += '"' + programme.ProgJour[z][d] + '"';
+            sortie += d < NbJours - 1 ? "," : "\r\n";
+        }
+    }
+    return sortie;
+}
+
+QString TitreAvecFichier(const QString& titreApplication, const QString& chemin) {
+    return titreApplication + QString(36, QLatin1Char(' ')) + QStringLiteral("Fichier:  ") +
+           chemin.right(30);
+}

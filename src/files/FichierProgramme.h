@@ -1,0 +1,28 @@
+#pragma once
+// Le fichier programme (".PRG") : une ligne de titre puis un enregistrement par zone,
+// lu selon les règles de lecture en liste (seul l'ordre des champs compte).
+#include "model/Programme.h"
+#include <QString>
+
+enum class StatutLecture {
+    Lu,           // 37 champs valides
+    Incompatible, // premier champ sans la marque "VK472"
+    NonConforme,  // trop court, trop gros, binaire, nombre invalide ou hors bornes
+};
+
+struct ResultatLecture {
+    StatutLecture statut = StatutLecture::NonConforme;
+    Programme programme; // complet seulement si statut == Lu
+};
+
+// Au-delà, un fichier ne peut pas être un programme : refusé sans être lu.
+constexpr qint64 TailleMaxFichierProgramme = 1024 * 1024;
+
+// Le programme lu n'est pris que si tout est bon ; sinon rien n'en sort.
+ResultatLecture LireFichierProgramme(const QByteArray& contenu);
+
+// Octets exacts du fichier : titre, puis les trois zones, lignes finies par CR LF.
+QByteArray EcrireFichierProgramme(const Programme& programme, const QString& titre);
+
+// "GESTION ... V1.50" + 36 blancs + "Fichier:  " + les 30 derniers caractères du chemin.
+QString TitreAvecFichier(const QString& titreApplication, const QString& chemin);

@@ -1,0 +1,7 @@
+list(APPEND NOYAU_SOURCES
+  files/FichierProgramme.cpp
+)
+list(APPEND FENETRE_SOURCES
+  files/FenetreFichiers.cpp
+  files/MenuFichier.cpp
+)

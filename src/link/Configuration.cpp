@@ -1,0 +1,20 @@
+#include "link/Configuration.h"
+
+std::optional<int> LireConfiguration(const QByteArray& contenu) {
+    qsizetype p = 0;
+    while (p < contenu.size() && (contenu[p] == ' ' || contenu[p] == '\t')) ++p;
+    const qsizetype debut = p;
+    while (p < contenu.size() && contenu[p] != ' ' && contenu[p] != ',' && contenu[p] != '\r' &&
+           contenu[p] != '\n' && contenu[p] != '\t')
+        ++p;
+    const QByteArray champ = contenu.mid(debut, p - debut);
+    if (champ.isEmpty() || champ.size() > 6) return std::nullopt;
+    bool ok = false;
+    const int index = champ.toInt(&ok);
+    if (!ok || index < 0 || index > 3) return std::nullopt;
+    return index;
+}
+
+QByteArray EcrireConfiguration(int index) {
+    return ' ' + QByteArray::number(index) + " \r\n";
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Le port série réel, par Qt SerialPort.
+#include "ui/Plateforme.h"
+
+#include <QSerialPort>
+#include <functional>
+
+// Port n : "COMn" sous Windows ; ailleurs l'entrée "COMn" du dossier du programme
+// quand elle existe (souvent un lien vers /dev/ttyUSB0), sinon /dev/ttyS{n-1}.
+QString PeripheriquePort(int numero, const QString& dossierProgramme);
+
+class PortSerieQt : public PortSerie {
+public:
+    explicit PortSerieQt(std::function<QString()> dossierProgramme);
+    ~PortSerieQt() override;
+
+    bool Ouvre(int numero) override;
+    bool EstOuvert() const override;
+    void Ferme() override;
+    bool Ecrit(const QByteArray& octets) override;
+    void DemandeTampon(int octets) override;
+    QString Erreur() const override;
+
+private:
+    std::function<QString()> dossierProgramme_;
+    QSerialPort port_;
+    QString erreur_;
+    bool perdu_ = false;
+};

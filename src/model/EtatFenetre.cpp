@@ -1,0 +1,7 @@
+#include "model/EtatFenetre.h"
+
+QStringList NomsDesJours() {
+    return {QStringLiteral("Lundi"),   QStringLiteral("Mardi"),    QStringLiteral("Mercredi"),
+            QStringLiteral("Jeudi"),   QStringLiteral("Vendredi"), QStringLiteral("Samedi"),
+            QStringLiteral("Dimanche")};
+}

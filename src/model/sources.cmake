@@ -1,0 +1,4 @@
+list(APPEND NOYAU_SOURCES
+  model/Programme.cpp
+  model/EtatFenetre.cpp
+)

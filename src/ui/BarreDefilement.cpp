@@ -1,0 +1,27 @@
+#include "ui/BarreDefilement.h"
+#include <algorithm>
+#include <cstdlib>
+
+BarreDefilement::BarreDefilement(Qt::Orientation orientation, int min, int max, QWidget* parent)
+    : QScrollBar(orientation, parent), min_(min), max_(max) {
+    setRange(0, std::abs(max - min));
+    setValue(0);
+    setSingleStep(1);
+    setPageStep(1);
+    connect(this, &QScrollBar::valueChanged, this, [this] { emit Change(); });
+}
+
+int BarreDefilement::Valeur() const {
+    return min_ <= max_ ? min_ + value() : min_ - value();
+}
+
+void BarreDefilement::ChangeValeur(int valeur) {
+    const int bas = std::min(min_, max_);
+    const int haut = std::max(min_, max_);
+    setValue(std::abs(min_ - std::clamp(valeur, bas, haut)));
+}
+
+void BarreDefilement::ChangePas(int petit, int grand) {
+    setSingleStep(petit);
+    setPageStep(grand);
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include "ui/Plateforme.h"
+#include <memory>
+
+class QWidget;
+
+// Les portes réelles : Qt pour les boîtes, les dialogues, l'horloge et le port.
+class PlateformeQt : public Plateforme {
+public:
+    PlateformeQt();
+    ~PlateformeQt() override;
+    void ChangeParent(QWidget* parent) { parent_ = parent; }
+
+    Bouton Message(const QString& texte, Boutons boutons, Icone icone,
+                   const QString& titre) override;
+    QString DialogueOuvrir(const QString& dossier, const QString& nom) override;
+    QString DialogueSauver(const QString& dossier, const QString& nom) override;
+    QDateTime Maintenant() override;
+    double Aleatoire() override;
+    QString DossierProgramme() override;
+    PortSerie& Port() override;
+
+private:
+    QWidget* parent_ = nullptr;
+    std::unique_ptr<PortSerie> port_;
+};
+
+// Charge les traductions françaises de Qt (boutons, dialogues, erreurs série).
+void ChargeTraductions();

@@ -1,0 +1,9 @@
+list(APPEND FENETRE_SOURCES
+  ui/BarreDefilement.cpp
+  ui/Demarrage.cpp
+  ui/FenetrePrincipale.cpp
+  ui/MiseEnPage.cpp
+  ui/PlateformeQt.cpp
+  ui/TableControles.cpp
+  ui/Twips.cpp
+)

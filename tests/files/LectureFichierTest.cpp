@@ -1,0 +1,5 @@
+#include "files/FichierProgramme.h"
+#include <gtest/gtest.h>
+TEST(Provisoire, Compile) {
+    SUCCEED();
+}

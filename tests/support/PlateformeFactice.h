@@ -1,0 +1,74 @@
+#pragma once
+// Plateforme scriptée : chaque boîte attendue est annoncée avec sa réponse ;
+// une boîte imprévue fait échouer le test au lieu de le bloquer.
+#include "ui/Plateforme.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+struct BoiteVue {
+    QString texte;
+    Boutons boutons;
+    Icone icone;
+    QString titre;
+};
+
+struct DialogueVu {
+    bool ouvrir; // faux : dialogue d'enregistrement
+    QString dossier;
+    QString nom;
+};
+
+class PlateformeFactice : public Plateforme {
+public:
+    explicit PlateformeFactice(const QString& dossierProgramme);
+    ~PlateformeFactice() override;
+
+    // La prochaine boîte doit porter ce texte ; elle répond "reponse".
+    void AttendBoite(const QString& texte, Bouton reponse);
+    // Idem, en vérifiant aussi boutons, icône et titre.
+    void AttendBoite(const BoiteVue& attendue, Bouton reponse);
+    // Le prochain dialogue rend ce nom (le nom proposé tel quel = annulé).
+    void AttendDialogue(const QString& nomRendu);
+    void AttendAleatoire(double valeur);
+    void ChangeMaintenant(const QDateTime& instant) { maintenant_ = instant; }
+    void ChangeDossier(const QString& dossier) { dossier_ = dossier; }
+    void ChangePort(std::unique_ptr<PortSerie> port);
+    // Appelé à chaque boîte, après sa vérification (pour agir pendant qu'elle est ouverte).
+    std::function<void(const BoiteVue&)> PendantBoite;
+
+    int BoitesEnAttente() const { return static_cast<int>(boitesAttendues_.size()); }
+    std::vector<BoiteVue> Boites;
+    std::vector<DialogueVu> Dialogues;
+
+    Bouton Message(const QString& texte, Boutons boutons, Icone icone,
+                   const QString& titre) override;
+    QString DialogueOuvrir(const QString& dossier, const QString& nom) override;
+    QString DialogueSauver(const QString& dossier, const QString& nom) override;
+    QDateTime Maintenant() override { return maintenant_; }
+    double Aleatoire() override;
+    QString DossierProgramme() override { return dossier_; }
+    PortSerie& Port() override { return *port_; }
+
+private:
+    struct Attente {
+        std::optional<BoiteVue> complete;
+        QString texte;
+        Bouton reponse;
+    };
+    QString Dialogue(bool ouvrir, const QString& dossier, const QString& nom);
+
+    QString dossier_;
+    QDateTime maintenant_;
+    std::deque<Attente> boitesAttendues_;
+    std::deque<QString> dialogues_;
+    std::deque<double> aleatoires_;
+    std::unique_ptr<PortSerie> port_;
+};
+
+// Texte lisible d'une boîte, pour les messages d'échec.
+QString Decrit(const BoiteVue& boite);
