@@ -1,4 +1,7 @@
-// Lecture et sauvegarde du fichier programme, effacement de tout le programme.
+// Lecture et sauvegarde du fichier programme, effacement de tout le programme,
+// fichiers annexes.
+#include "files/EcritureAtomique.h"
+#include "files/Exports.h"
 #include "files/FichierProgramme.h"
 #include "ui/FenetrePrincipale.h"
 
@@ -6,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <optional>
 
 namespace {
@@ -23,10 +25,18 @@ std::optional<QByteArray> LitFichier(const QString& chemin) {
 } // namespace
 
 void FenetrePrincipale::AfficheTitreFichier() {
-    setWindowTitle(TitreAvecFichier(Etat.TitreApplication, Etat.CheminFichier));
+    // Un chemin choisi au dialogue est montré en majuscules, comme le programme l'a toujours
+    // fait ; on l'ouvre et l'écrit tel quel (système de fichiers sensible à la casse).
+    setWindowTitle(TitreAvecFichier(Etat.TitreApplication, cheminMajuscules_
+                                                               ? Etat.CheminFichier.toUpper()
+                                                               : Etat.CheminFichier));
 }
 
 bool FenetrePrincipale::LectureFichier() {
+    return LitFichierCourant() != StatutLecture::NonConforme;
+}
+
+StatutLecture FenetrePrincipale::LitFichierCourant() {
     Etat.MiseAJour = QStringLiteral("ON");
     if (Etat.CheminFichier.isEmpty())
         Etat.CheminFichier = QDir::toNativeSeparators(Plate().DossierProgramme()) +
@@ -39,11 +49,11 @@ bool FenetrePrincipale::LectureFichier() {
         Plate().Message(QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "),
                         Boutons::Ok, Icone::Critique, TitreCourt);
         Etat.MiseAJour = QStringLiteral("OFF");
-        return true;
+        return lu.statut;
     }
     if (lu.statut != StatutLecture::Lu) {
         Etat.MiseAJour = QStringLiteral("OFF");
-        return false;
+        return lu.statut;
     }
 
     AfficheTitreFichier();
@@ -63,31 +73,40 @@ bool FenetrePrincipale::LectureFichier() {
     ChargeTemperatures();
     HScroll1->ChangeValeur(0);
     DeplaceCurseur();
-    return true;
+    return StatutLecture::Lu;
 }
 
 bool FenetrePrincipale::SauveFichier() {
-    // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel.
-    QSaveFile fichier(Etat.CheminFichier);
-    const QByteArray octets = EcrireFichierProgramme(Prog, Etat.TitreApplication);
-    const bool ecrit = fichier.open(QIODevice::WriteOnly) &&
-                       fichier.write(octets) == octets.size() && fichier.commit();
-    if (!ecrit) {
-        Plate().Message(QStringLiteral("** SAUVEGARDE IMPOSSIBLE **\r\n\r\n") + Etat.CheminFichier +
-                            QStringLiteral("\r\n") + fichier.errorString(),
-                        Boutons::Ok, Icone::Critique, TitreCourt);
+    // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel et le titre aussi.
+    if (!EcritFichierEntier(Plate(), Etat.CheminFichier,
+                            EcrireFichierProgramme(Prog, Etat.TitreApplication),
+                            QStringLiteral("** SAUVEGARDE IMPOSSIBLE **")))
         return false;
-    }
     AfficheTitreFichier();
     Etat.DonneesModifiees = QStringLiteral("N");
     EcritExports(true);
     return true;
 }
 
+bool FenetrePrincipale::EcritExports(bool avecXls) {
+    // Toujours dans le dossier du programme, où que soit le fichier programme.
+    const QDir dossier(Plate().DossierProgramme());
+    const auto ecrit = [&](const QString& nom, const QByteArray& octets) {
+        return EcritFichierEntier(Plate(), QDir::toNativeSeparators(dossier.filePath(nom)), octets,
+                                  QStringLiteral("** ECRITURE IMPOSSIBLE **"));
+    };
+    if (!ecrit(NomExportFcb, ExportFcb(Prog))) return false;
+    return !avecXls || ecrit(NomExportXls, ExportXls(Prog));
+}
+
 void FenetrePrincipale::EffaceData() {
+    EffaceSiConfirme();
+}
+
+bool FenetrePrincipale::EffaceSiConfirme() {
     if (Plate().Message(QStringLiteral("Voulez-vous effacer les données en mémoire ?"),
                         Boutons::OuiNon, Icone::Critique, TitreCourt) != Bouton::Oui)
-        return;
+        return false;
     if (ChkVisuHoraire->isChecked()) {
         ChkVisuHoraire->setChecked(false);
         ChkVisuHoraire_Click();
@@ -99,4 +118,5 @@ void FenetrePrincipale::EffaceData() {
     Etat.ZoneCourante = 0;
     AfficheEcran();
     ChargeTemperatures();
+    return true;
 }

@@ -20,6 +20,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+enum class StatutLecture;
 
 class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
@@ -167,9 +168,13 @@ private:
     // Pendant une transmission, les commandes qui changeraient le programme,
     // la zone, le port ou le fichier sont refusées.
     void ActiveCommandes(bool actives);
+    // files/ : lecture du fichier courant avec son issue ; effacement, vrai si confirmé.
+    StatutLecture LitFichierCourant();
+    bool EffaceSiConfirme();
 
     Plateforme& plateforme_;
     bool transmissionEnCours_ = false;
     bool fermetureAcceptee_ = false;
+    bool cheminMajuscules_ = false; // chemin choisi au dialogue : titre en majuscules
     friend class AccesFenetre;
 };

@@ -1,0 +1,33 @@
+#include "files/EcritureAtomique.h"
+#include "model/EtatFenetre.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+// Rend la cause de l'échec, vide si le fichier est écrit.
+QString Ecrit(const QString& chemin, const QByteArray& octets) {
+    // Un périphérique ou un tube (/dev/full, un port série...) n'est pas un fichier :
+    // le fichier temporaire renommé par-dessus le remplacerait (en root).
+    const QFileInfo cible(chemin);
+    if (cible.exists() && !cible.isFile())
+        return cible.isDir() ? QStringLiteral("C'est un dossier.")
+                             : QStringLiteral("Ce n'est pas un fichier ordinaire.");
+    QSaveFile fichier(chemin);
+    if (fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size() &&
+        fichier.commit())
+        return QString();
+    const QString cause = fichier.errorString();
+    return cause.isEmpty() ? QStringLiteral("Erreur d'écriture.") : cause;
+}
+} // namespace
+
+bool EcritFichierEntier(Plateforme& plateforme, const QString& chemin, const QByteArray& octets,
+                        const QString& entete) {
+    const QString cause = Ecrit(chemin, octets);
+    if (cause.isEmpty()) return true;
+    plateforme.Message(entete + QStringLiteral("\r\n\r\n") + chemin + QStringLiteral("\r\n") +
+                           cause,
+                       Boutons::Ok, Icone::Critique, TitreCourt);
+    return false;
+}
