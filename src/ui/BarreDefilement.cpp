@@ -5,7 +5,8 @@
 BarreDefilement::BarreDefilement(Qt::Orientation orientation, int min, int max, QWidget* parent)
     : QScrollBar(orientation, parent), min_(min), max_(max) {
     setRange(0, std::abs(max - min));
-    setValue(0);
+    // Comme à l'origine, une barre neuve vaut 0 quand 0 est dans ses bornes.
+    ChangeValeur(0);
     setSingleStep(1);
     setPageStep(1);
     connect(this, &QScrollBar::valueChanged, this, [this] { emit Change(); });

@@ -46,6 +46,10 @@ void PlateformeFactice::AttendBoite(const BoiteVue& attendue, Bouton reponse) {
     boitesAttendues_.push_back({attendue, attendue.texte, reponse});
 }
 
+void PlateformeFactice::AttendBoiteDebut(const QString& debut, Bouton reponse) {
+    boitesAttendues_.push_back({std::nullopt, debut, reponse, true});
+}
+
 void PlateformeFactice::AttendDialogue(const QString& nomRendu) {
     dialogues_.push_back(nomRendu);
 }
@@ -68,7 +72,10 @@ Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone i
     }
     const Attente attente = boitesAttendues_.front();
     boitesAttendues_.pop_front();
-    EXPECT_EQ(texte.toStdString(), attente.texte.toStdString());
+    if (attente.debutSeulement)
+        EXPECT_TRUE(texte.startsWith(attente.texte)) << Decrit(vue).toStdString();
+    else
+        EXPECT_EQ(texte.toStdString(), attente.texte.toStdString());
     if (attente.complete) {
         EXPECT_EQ(static_cast<int>(boutons), static_cast<int>(attente.complete->boutons))
             << Decrit(vue).toStdString();

@@ -33,6 +33,8 @@ public:
     // Idem, en vérifiant aussi boutons, icône et titre.
     void AttendBoite(const BoiteVue& attendue, Bouton reponse);
     // Le prochain dialogue rend ce nom (le nom proposé tel quel = annulé).
+    // La prochaine boîte doit commencer par ce texte (la suite vient du système).
+    void AttendBoiteDebut(const QString& debut, Bouton reponse);
     void AttendDialogue(const QString& nomRendu);
     void AttendAleatoire(double valeur);
     void ChangeMaintenant(const QDateTime& instant) { maintenant_ = instant; }
@@ -59,6 +61,7 @@ private:
         std::optional<BoiteVue> complete;
         QString texte;
         Bouton reponse;
+        bool debutSeulement = false;
     };
     QString Dialogue(bool ouvrir, const QString& dossier, const QString& nom);
 

@@ -1,0 +1,147 @@
+// Contrôles, menus et mise en page, vus comme on les a dessinés.
+#include "support/FenetreTest.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+using Controles = FenetreTest;
+
+namespace {
+QWidget* Nomme(QWidget* fenetre, const QString& nom) {
+    return fenetre->findChild<QWidget*>(nom);
+}
+} // namespace
+
+TEST_F(Controles, PositionsEnTwipsEtEnPixels) {
+    Demarre();
+    struct Cas {
+        const char* nom;
+        const char* parent;
+        QRectF twips;
+    };
+    const Cas cas[] = {
+        {"CmdHigh", "Frame5", {240, 480, 540, 375}},
+        {"Cmd1Hmoins", "Frame5", {840, 1200, 855, 375}},
+        {"HScroll1", "Frame5", {240, 840, 1455, 375}},
+        {"VScJour", "Frame5", {2175, 390, 285, 420}},
+        {"Frame5", "Frame3", {1080, 600, 4050, 1815}},
+        {"Frame3", "Frame1", {360, 6840, 11160, 2655}},
+        {"CmdPASTE", "Frame3", {240, 1920, 735, 570}},
+        {"Text2(3)", "Frame4", {2805, 765, 885, 285}},
+        {"CmdID", "Frame2", {360, 960, 600, 510}},
+        {"FrameTemp(6)", "Frame1", {1410, 5700, 9960, 690}},
+        {"Label2(3)", "Frame1", {360, 3405, 870, 330}},
+        {"LblHeure(20)", "Frame1", {9250, 480, 375, 255}},
+        {"LblHeure(7)", "Frame1", {4175, 480, 255, 255}},
+        {"Marqueur(12)", "Frame1", {1500 + 396 * 12, 700, 50, 5700}},
+        {"Marqueur(25)", "Frame1", {1500, 700, 50, 5700}},
+        {"HeureProg(1)", "Frame1", {1050, 6480, 1020, 375}},
+    };
+    for (const Cas& c : cas) {
+        QWidget* w = Nomme(&F(), c.nom);
+        ASSERT_NE(w, nullptr) << c.nom;
+        EXPECT_EQ(w->parentWidget()->objectName(), c.parent) << c.nom;
+        EXPECT_EQ(TwipsDe(w), c.twips) << c.nom;
+        EXPECT_EQ(w->geometry().topLeft(),
+                  QPoint(qRound(c.twips.left() / 15), qRound(c.twips.top() / 15)))
+            << c.nom;
+    }
+    EXPECT_EQ(F().CmdHigh->geometry(), QRect(16, 32, 36, 25));
+    // La bande éco suit la température ; sa place en largeur est fixe.
+    EXPECT_EQ(TwipsDe(F().Shape1[2]).left(), 90);
+    EXPECT_EQ(TwipsDe(F().Shape1[2]).width(), 9550);
+    EXPECT_EQ(F().Shape1[2]->parentWidget(), F().FrameTemp[2]);
+    // 56 barres, 26 lignes, 24 heures : chacune nommée avec son indice.
+    EXPECT_NE(Nomme(&F(), "ShTemp(55)"), nullptr);
+    EXPECT_EQ(F().findChildren<QFrame*>(QRegularExpression("^ShTemp\\(\\d+\\)$")).size(), 56);
+    EXPECT_EQ(F().findChildren<QFrame*>(QRegularExpression("^Marqueur\\(\\d+\\)$")).size(), 26);
+    EXPECT_EQ(F().findChildren<QLabel*>(QRegularExpression("^LblHeure\\(\\d+\\)$")).size(), 24);
+    EXPECT_EQ(F().LblHeure[24]->text(), "24H");
+}
+
+TEST_F(Controles, TextesInfobullesEtCouleurs) {
+    Demarre();
+    EXPECT_EQ(F().CmdHigh->text(), "Conf.");
+    EXPECT_EQ(F().CmdHigh->toolTip(), "Passe en mode \"Confort\"");
+    EXPECT_EQ(F().Cmd1Hmoins->toolTip(), "Passe en mode \"Economique\" pendant 1 heure.");
+    EXPECT_EQ(F().TextID->toolTip(), "N°  Identification RADIO de la ZONE");
+    EXPECT_EQ(F().Text1->toolTip(), "Jour a éditer.");
+    EXPECT_EQ(F().Text1->text(), "LUNDI");
+    EXPECT_EQ(F().TextZone->text(), "0");
+    EXPECT_EQ(F().ChkVisuHoraire->text(), "Affichage Segments Horaires");
+    EXPECT_FALSE(F().ChkVisuHoraire->isChecked());
+    EXPECT_EQ(F().Frame4->title(), "Température");
+    EXPECT_EQ(F().Label1[4]->text(), "Confort");
+    EXPECT_EQ(F().Label1[1]->text(), "Eco.");
+    EXPECT_EQ(F().Label6[0]->text(), "Zone Radiateur");
+    EXPECT_EQ(F().Text2[1]->toolTip(), "Température mode \"ECO\".");
+    EXPECT_EQ(F().Text2[3]->palette().color(QPalette::Base), QColor(192, 0, 192));
+    EXPECT_EQ(F().Text2[1]->palette().color(QPalette::Base), QColor(0, 192, 192));
+    EXPECT_EQ(F().ShTemp[17]->palette().color(QPalette::Window), QColor(0, 255, 0));
+    EXPECT_EQ(F().Shape1[4]->palette().color(QPalette::Window), QColor(128, 255, 255));
+    EXPECT_EQ(F().HeureProg[0]->toolTip(), "Heure du marqueur");
+    EXPECT_EQ(F().HeureProg[0]->font().family(), "Times New Roman");
+    EXPECT_TRUE(F().HeureProg[0]->font().bold());
+    EXPECT_EQ(F().Label2[6]->text(), "Dimanche");
+    EXPECT_EQ(F().Timer1->interval(), 200);
+    EXPECT_FALSE(F().ProgressBar1->isVisible());
+}
+
+TEST_F(Controles, MenusEtRaccourcis) {
+    Demarre();
+    QStringList barre;
+    for (QAction* a : F().menuBar()->actions()) barre << a->text();
+    EXPECT_EQ(barre, QStringList({"&Fichier", "&Configuration", "&Programmation", "&?"}));
+    QStringList fichier;
+    for (QAction* a : F().Fichier->actions()) fichier << a->text();
+    EXPECT_EQ(fichier,
+              QStringList({"&Nouveau", "&Lecture", "&Sauvegarde", "Sauver comme ..", "&Quitter"}));
+    QStringList programmation;
+    for (QAction* a : F().Programmation->actions()) programmation << a->text();
+    EXPECT_EQ(programmation, QStringList({"Test Liaison Télécommande", "Programmation ",
+                                          "Programmation de Test"}));
+    EXPECT_EQ(F().ChoixPortSerie->title(), "&Choix port série");
+    QStringList ports;
+    for (QAction* a : F().ChoixPortSerie->actions()) ports << a->text();
+    EXPECT_EQ(ports, QStringList({"COM1", "COM2", "COM3", "COM4"}));
+    EXPECT_EQ(F().COM[2]->objectName(), "COM(2)");
+}
+
+TEST_F(Controles, LePanneauResteCentre) {
+    Demarre();
+    struct Cas {
+        int largeur, hauteur;
+        double gauche, haut;
+    };
+    // Taille extérieure en pixels -> position de Frame1 en twips (simple précision).
+    const Cas cas[] = {
+        {1000, 800, (15000 - 11805) / 2.0, (12000 - 9705) / 2.0 - 400},
+        {1001, 900, (15015 - 11805) / 2.0, (13500 - 9705) / 2.0 - 400},
+        {500, 600, (7500 - 11805) / 2.0, 120}, // trop étroite : coupée des deux côtés
+        {900, 716, (13500 - 11805) / 2.0, 120},
+    };
+    for (const Cas& c : cas) {
+        F().resize(c.largeur, c.hauteur);
+        F().Form_Resize();
+        const QSize exterieur = F().frameGeometry().size();
+        const double gauche = (exterieur.width() * 15.0 - 11805) / 2;
+        const double haut = std::max(120.0, (exterieur.height() * 15.0 - 9705) / 2 - 400);
+        EXPECT_DOUBLE_EQ(TwipsDe(F().Frame1).left(), gauche) << c.largeur;
+        EXPECT_DOUBLE_EQ(TwipsDe(F().Frame1).top(), haut) << c.hauteur;
+        if (exterieur == QSize(c.largeur, c.hauteur)) {
+            EXPECT_DOUBLE_EQ(gauche, c.gauche);
+            EXPECT_DOUBLE_EQ(haut, c.haut);
+        }
+        EXPECT_EQ(TwipsDe(F().Frame1).size(), QSizeF(11805, 9705));
+    }
+}

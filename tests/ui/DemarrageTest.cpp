@@ -1,0 +1,174 @@
+// Démarrage, titre, sortie avec ou sans sauvegarde.
+#include "files/FichierProgramme.h"
+#include "support/FenetreTest.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+const QString NonConforme = QStringLiteral("Fichier non conforme, ");
+const BoiteVue BoiteNonConforme{NonConforme, Boutons::AbandonnerRecommencerIgnorer, Icone::Critique,
+                                TitreCourt};
+const QString Effacer = QStringLiteral("Voulez-vous effacer les données en mémoire ?");
+
+void AttendJoursVides(const Programme& p) {
+    for (int z = 0; z < NbZones; ++z)
+        for (int d = 0; d < NbJours; ++d) EXPECT_EQ(p.ProgJour[z][d], JourVide()) << z << d;
+}
+} // namespace
+
+using Demarrage = FenetreTest;
+
+TEST_F(Demarrage, ProgrammeExempleLuEtTitre) {
+    Demarre();
+    const ResultatLecture attendu = LireFichierProgramme(ProgrammeExemple());
+    ASSERT_EQ(attendu.statut, StatutLecture::Lu);
+    EXPECT_EQ(F().Prog, attendu.programme);
+    const QString chemin = dossier.Fichier("data.prg");
+    EXPECT_EQ(F().Etat.CheminFichier, QDir::toNativeSeparators(chemin));
+    EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50" + QString(36, ' ') +
+                                     "Fichier:  " + chemin.right(30));
+    EXPECT_EQ(F().Etat.ZoneCourante, 0);
+    EXPECT_EQ(F().Etat.JourCourant, 0);
+    EXPECT_EQ(F().Etat.MiseAJour, "NON");
+    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
+    EXPECT_TRUE(plateforme.Boites.empty());
+    EXPECT_FALSE(F().Timer1->isActive());
+    // Rien de changé : quitter ne demande rien.
+    EXPECT_TRUE(F().close());
+}
+
+TEST_F(Demarrage, FichierAbsentAbandon) {
+    plateforme.AttendBoite(BoiteNonConforme, Bouton::Abandonner);
+    DemarreSansFichier();
+    EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50");
+    // Même après Abandon, chaque jour est complété : aucune commande ne bute sur un jour vide.
+    AttendJoursVides(F().Prog);
+    EXPECT_EQ(F().Prog.TempZone[0][0], 0);
+    EXPECT_TRUE(F().VisuProgramme->text().isEmpty());
+    EXPECT_TRUE(F().close()); // aucune question
+}
+
+TEST_F(Demarrage, FichierAbsentRecommencerPuisLu) {
+    plateforme.AttendBoite(BoiteNonConforme, Bouton::Recommencer);
+    // Pendant la boîte, l'utilisateur remet le fichier en place.
+    plateforme.PendantBoite = [this](const BoiteVue&) {
+        dossier.Ecrit("data.prg", ProgrammeExemple());
+    };
+    DemarreSansFichier();
+    EXPECT_EQ(plateforme.Boites.size(), 1u);
+    EXPECT_EQ(F().Prog.IdentZone[0],
+              LireFichierProgramme(ProgrammeExemple()).programme.IdentZone[0]);
+}
+
+TEST_F(Demarrage, FichierAbsentIgnorerPuisEffacer) {
+    plateforme.AttendBoite(BoiteNonConforme, Bouton::Ignorer);
+    plateforme.AttendBoite({Effacer, Boutons::OuiNon, Icone::Critique, TitreCourt}, Bouton::Oui);
+    DemarreSansFichier();
+    AttendJoursVides(F().Prog);
+    for (int z = 0; z < NbZones; ++z) {
+        EXPECT_EQ(F().Prog.TempZone[z], (std::array<qint16, 4>{169, 165, 140, 145}));
+        EXPECT_EQ(F().Prog.IdentZone[z], 0);
+    }
+    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
+}
+
+TEST_F(Demarrage, FichierAbsentIgnorerSansEffacer) {
+    plateforme.AttendBoite(NonConforme, Bouton::Ignorer);
+    plateforme.AttendBoite(Effacer, Bouton::Non);
+    DemarreSansFichier();
+    AttendJoursVides(F().Prog);
+    EXPECT_EQ(F().Prog.TempZone[1][0], 0);
+}
+
+TEST_F(Demarrage, FichierIncompatibleOuMauvais) {
+    plateforme.AttendBoite({QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "),
+                            Boutons::Ok, Icone::Critique, TitreCourt},
+                           Bouton::Ok);
+    Demarre("UN AUTRE LOGICIEL\r\n 1 2,3,4,5\r\n");
+    AttendJoursVides(F().Prog);
+    EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50");
+    EXPECT_EQ(plateforme.Boites.size(), 1u);
+}
+
+TEST_F(Demarrage, TemperatureHorsBornesRefusee) {
+    QByteArray contenu = ProgrammeExemple();
+    contenu.replace(" 4660 169,", " 4660 199,");
+    plateforme.AttendBoite(NonConforme, Bouton::Abandonner);
+    Demarre(contenu);
+    EXPECT_EQ(F().Prog.TempZone[0][0], 0); // rien pris du fichier refusé
+    EXPECT_EQ(F().Prog.IdentZone[0], 0);
+}
+
+TEST_F(Demarrage, SauvegardeRendLeFichierOctetPourOctet) {
+    Demarre();
+    EXPECT_TRUE(F().SauveFichier());
+    EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
+}
+
+TEST_F(Demarrage, QuitterDemandeDeSauvegarderApresUnChangement) {
+    Demarre();
+    F().Prog.IdentZone[2] = 777;
+    F().MarqueModifie();
+    plateforme.AttendBoite({QStringLiteral("Voulez-vous sauvegarder ?"), Boutons::OuiNon,
+                            Icone::Exclamation, QStringLiteral("INFO")},
+                           Bouton::Oui);
+    F().show();
+    F().Quitter_Click();
+    EXPECT_FALSE(F().isVisible());
+    EXPECT_EQ(LireFichierProgramme(dossier.Lit("data.prg")).programme.IdentZone[2], 777);
+}
+
+TEST_F(Demarrage, QuitterSansSauvegarder) {
+    Demarre();
+    F().Prog.IdentZone[2] = 777;
+    F().MarqueModifie();
+    plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Non);
+    EXPECT_TRUE(F().close()); // la case de fermeture pose la même question
+    EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
+}
+
+TEST_F(Demarrage, SauvegardeImpossibleGardeLAncienFichierEtLaFenetre) {
+    Demarre();
+    const QString titre = F().windowTitle();
+    // Un dossier à la place du fichier : l'écriture échoue, même pour root.
+    dossier.Ecrit("bloque", "x");
+    F().Etat.CheminFichier = dossier.Fichier("bloque/data.prg");
+    F().MarqueModifie();
+    plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Oui);
+    plateforme.AttendBoiteDebut(QStringLiteral("** SAUVEGARDE IMPOSSIBLE **\r\n\r\n") +
+                                    dossier.Fichier("bloque/data.prg") + "\r\n",
+                                Bouton::Ok);
+    EXPECT_FALSE(F().close());
+    ASSERT_EQ(plateforme.Boites.size(), 2u);
+    EXPECT_EQ(plateforme.Boites[1].icone, Icone::Critique);
+    EXPECT_EQ(F().windowTitle(), titre); // pas de titre qui annonce un fichier sauvé
+    EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
+    EXPECT_EQ(F().Etat.DonneesModifiees, "O");
+}
+
+TEST_F(Demarrage, Version) {
+    Demarre();
+    plateforme.AttendBoite(
+        {QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50"), Boutons::Ok, Icone::Aucune, QString()},
+        Bouton::Ok);
+    F().Version->trigger();
+}
+
+TEST_F(Demarrage, PortDuFichierDeConfiguration) {
+    const std::pair<QByteArray, int> cas[] = {{" 2 \r\n", 3}, {" 0 ", 1},     {" 3 \r\nreste", 4},
+                                              {"", 1},        {" 7 \r\n", 1}, {"abc", 1},
+                                              {"-1", 1}};
+    for (const auto& [contenu, port] : cas) {
+        dossier.Ecrit("VK472.CFG", contenu);
+        Demarre();
+        EXPECT_EQ(F().Etat.NumeroPort, port) << contenu.toStdString();
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(F().COM[i]->isChecked(), i == port - 1);
+    }
+    QFile::remove(dossier.Fichier("VK472.CFG"));
+    Demarre();
+    EXPECT_EQ(F().Etat.NumeroPort, 1);
+    EXPECT_TRUE(F().COM[0]->isChecked());
+}
