@@ -1,4 +1,8 @@
-list(APPEND NOYAU_SOURCES)
+list(APPEND NOYAU_SOURCES
+  timeline/Segments.cpp
+  timeline/Curseur.cpp
+)
 list(APPEND FENETRE_SOURCES
   timeline/FenetreTimeline.cpp
+  timeline/FenetreCurseur.cpp
 )

@@ -1,0 +1,17 @@
+#include "timeline/Curseur.h"
+
+#include <cmath>
+
+int PositionSouris(double x) {
+    // Échelle d'origine 65.42 et non 66 : le curseur dérive d'un créneau au plus vers la
+    // droite du jour. Gardée telle quelle, l'arrondi est celui au pair le plus proche.
+    double v = 144.0 - (9555.0 - x) / 65.42;
+    if (v < 0) v = 0;
+    if (v > PositionMax) v = PositionMax;
+    return static_cast<int>(std::nearbyint(v));
+}
+
+QString TexteHeureCurseur(int position) {
+    const QString minutes = QStringLiteral("00%1").arg(10 * (position % 6)).right(2);
+    return QStringLiteral(" %1H%2").arg(position / 6).arg(minutes);
+}
