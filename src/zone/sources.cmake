@@ -1,4 +1,9 @@
-list(APPEND NOYAU_SOURCES)
+list(APPEND NOYAU_SOURCES
+  zone/CommandesJour.cpp
+  zone/Identifiant.cpp
+  zone/Temperatures.cpp
+)
 list(APPEND FENETRE_SOURCES
+  zone/FenetreCommandes.cpp
   zone/FenetreZone.cpp
 )

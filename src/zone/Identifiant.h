@@ -1,0 +1,12 @@
+#pragma once
+// Identifiant radio d'une zone : tirage et règle des collisions.
+#include <QtGlobal>
+#include <array>
+
+// Partie entière de r x 65535, r pris dans [0, 1).
+qint32 TireIdentifiant(double r);
+
+// Identifiant de "zone" rendu différent des deux autres : +15 à chaque égalité, en
+// comparant dans l'ordre 0 : 1 puis 2 ; 1 : 0 puis 2 ; 2 : 1 puis 0. Les autres zones
+// ne changent jamais, même si elles partagent déjà un identifiant.
+qint32 ResoutCollision(const std::array<qint32, 3>& identifiants, int zone);

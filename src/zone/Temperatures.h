@@ -1,0 +1,19 @@
+#pragma once
+// Températures d'une zone : texte affiché, hauteur des barres du graphique, bornes.
+#include <QString>
+#include <QtGlobal>
+
+// Style "colonne du signe" : un blanc (ou "-"), point décimal quelle que soit la
+// langue, pas de zéros de fin ni de zéro avant le point (" 20.5", " .5", " 0").
+QString NombreColonneSigne(double nombre);
+
+// Valeur codée 128 + 2 x °C vers le texte de Text2 : " 20.5°C".
+QString TexteTemperature(int valeur);
+
+// Hauteur en twips d'une barre pour la valeur codée : 8 twips par demi-degré, 72 au moins.
+int HauteurBarre(int valeur);
+// Les barres posent sur une même ligne, à 600 twips du haut de la rangée.
+constexpr int BaseBarres = 600;
+
+// Ramène une valeur lue dans la plage des barres de défilement (128..198).
+qint16 TemperatureDansPlage(qint16 valeur);
