@@ -86,9 +86,13 @@ void FenetrePrincipale::ConstruitControles() {
         case Genre::CadreTitre:
             controle = new QGroupBox(d.texte, parent);
             break;
-        case Genre::Etiquette:
-            controle = new QLabel(d.texte, parent);
+        case Genre::Etiquette: {
+            // Texte en haut à gauche, comme les étiquettes d'origine qu'un contrôle chevauche.
+            auto* etiquette = new QLabel(d.texte, parent);
+            etiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            controle = etiquette;
             break;
+        }
         case Genre::Texte: {
             auto* texte = new QLineEdit(d.texte, parent);
             // Ces zones ne sont jamais relues : taper dedans ne changerait rien.
@@ -197,12 +201,14 @@ void FenetrePrincipale::ConstruitControles() {
         jour->setObjectName(NomIndexe("Label2", d));
         jour->setFont(policeJours);
         jour->setAutoFillBackground(true);
+        jour->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         PlaceTwips(jour, 360, HautsJours[d], 870, 330);
         jour->installEventFilter(this);
         Label2[d] = jour;
     }
     for (int h = 1; h <= 24; ++h) {
         auto* heure = new QLabel(QStringLiteral("%1H").arg(h), Frame1);
+        heure->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         heure->setObjectName(NomIndexe("LblHeure", h));
         PlaceTwips(heure, GauchesHeures[h - 1], 480, h >= 20 ? 375 : 255, 255);
         LblHeure[h] = heure;
