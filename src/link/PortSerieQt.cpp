@@ -3,9 +3,36 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 #ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
 #include <termios.h>
 #endif
+
+namespace {
+bool EstFatale(QSerialPort::SerialPortError erreur) {
+    switch (erreur) {
+    case QSerialPort::ResourceError:
+    case QSerialPort::WriteError:
+    case QSerialPort::PermissionError:
+    case QSerialPort::DeviceNotFoundError:
+        return true;
+    default:
+        return false;
+    }
+}
+
+#ifdef Q_OS_UNIX
+// Attend que le pilote ait émis sa file d'attente, sans dépasser la limite :
+// tcdrain seul pourrait attendre sans fin une ligne bloquée.
+void AttendLigneVide(int descripteur, const QDeadlineTimer& limite) {
+    int restant = 0;
+    while (::ioctl(descripteur, TIOCOUTQ, &restant) == 0 && restant > 0 && !limite.hasExpired())
+        QThread::msleep(2);
+    if (restant == 0) ::tcdrain(descripteur); // reste au plus la FIFO de l'UART
+}
+#endif
+} // namespace
 
 QString PeripheriquePort(int numero, const QString& dossierProgramme) {
 #ifdef Q_OS_WIN
@@ -21,27 +48,29 @@ QString PeripheriquePort(int numero, const QString& dossierProgramme) {
 
 PortSerieQt::PortSerieQt(std::function<QString()> dossierProgramme)
     : dossierProgramme_(std::move(dossierProgramme)) {
-    // Un câble USB arraché fait tourner errorOccurred en boucle : on cesse d'écrire
-    // dès la première erreur de ressource.
-    QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError || e == QSerialPort::WriteError ||
-            e == QSerialPort::PermissionError) {
-            if (port_.isOpen()) {
-                perdu_ = true;
-                erreur_ = port_.errorString();
-                port_.close();
-            }
-        }
-    });
+    QObject::connect(&port_, &QSerialPort::errorOccurred,
+                     [this](QSerialPort::SerialPortError e) { SurErreur(e); });
 }
 
 PortSerieQt::~PortSerieQt() {
-    if (port_.isOpen()) Ferme();
+    Ferme();
+}
+
+void PortSerieQt::SurErreur(QSerialPort::SerialPortError erreur) {
+    // Un périphérique disparu (câble USB arraché, pair fermé) fait répéter l'erreur
+    // en boucle tant que le port reste ouvert : on garde la première et on ferme.
+    // perdu_ est levé avant close(), qui peut lui-même signaler une erreur.
+    if (!EstFatale(erreur) || perdu_ || !port_.isOpen()) return;
+    perdu_ = true;
+    erreur_ = port_.errorString();
+    port_.close();
 }
 
 bool PortSerieQt::Ouvre(int numero) {
-    if (port_.isOpen()) Ferme();
+    Ferme();
     perdu_ = false;
+    erreur_.clear();
+    numero_ = numero;
     port_.setPortName(PeripheriquePort(numero, dossierProgramme_()));
     if (!port_.open(QIODevice::WriteOnly)) {
         erreur_ = port_.errorString();
@@ -51,12 +80,11 @@ bool PortSerieQt::Ouvre(int numero) {
         port_.setBaudRate(QSerialPort::Baud4800) && port_.setDataBits(QSerialPort::Data8) &&
         port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
         port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (!reglee) {
-        erreur_ = port_.errorString();
-        port_.close();
+    if (!reglee || !port_.isOpen()) {
+        if (erreur_.isEmpty()) erreur_ = port_.errorString();
+        if (port_.isOpen()) port_.close();
         return false;
     }
-    erreur_.clear();
     return true;
 }
 
@@ -66,12 +94,13 @@ bool PortSerieQt::EstOuvert() const {
 
 void PortSerieQt::Ferme() {
     if (!port_.isOpen()) return;
-    // close() jetterait ce qui n'est pas encore écrit : on attend que tout soit parti.
-    QDeadlineTimer limite(5000);
+    // close() jetterait ce que Qt n'a pas encore remis au système : on attend qu'il l'ait
+    // pris, puis que la ligne l'ait émis, le tout borné.
+    const QDeadlineTimer limite(DelaiVidageMs);
     while (port_.isOpen() && port_.bytesToWrite() > 0 && !limite.hasExpired())
-        port_.waitForBytesWritten(static_cast<int>(limite.remainingTime()));
+        port_.waitForBytesWritten(static_cast<int>(qMax<qint64>(1, limite.remainingTime())));
 #ifdef Q_OS_UNIX
-    if (port_.isOpen() && port_.handle() >= 0) ::tcdrain(port_.handle());
+    if (port_.isOpen() && port_.handle() >= 0) AttendLigneVide(port_.handle(), limite);
 #endif
     if (port_.isOpen()) port_.close();
 }
@@ -81,13 +110,16 @@ bool PortSerieQt::Ecrit(const QByteArray& octets) {
     if (port_.write(octets) != octets.size()) return false;
     // Remis au système tout de suite, sans attendre la boucle d'événements.
     port_.flush();
-    return !perdu_;
+    return !perdu_ && port_.isOpen();
 }
 
 void PortSerieQt::DemandeTampon(int octets) {
+    // Rien à régler : le tampon de Qt grandit à la demande et celui du système
+    // (plusieurs kilo-octets) prend un bloc entier de 68 octets d'un coup.
     Q_UNUSED(octets);
 }
 
 QString PortSerieQt::Erreur() const {
-    return erreur_;
+    if (!erreur_.isEmpty()) return erreur_;
+    return QStringLiteral("Port COM%1 indisponible").arg(numero_);
 }

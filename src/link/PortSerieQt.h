@@ -21,9 +21,15 @@ public:
     void DemandeTampon(int octets) override;
     QString Erreur() const override;
 
+    // Au-delà, la fermeture n'attend plus la ligne (470 octets à 4800 bauds : 1 s).
+    static constexpr int DelaiVidageMs = 5000;
+
 private:
+    void SurErreur(QSerialPort::SerialPortError erreur);
+
     std::function<QString()> dossierProgramme_;
     QSerialPort port_;
     QString erreur_;
-    bool perdu_ = false;
+    int numero_ = 0;
+    bool perdu_ = false; // le périphérique a disparu : plus rien ne s'écrit
 };

@@ -1,7 +1,11 @@
 list(APPEND NOYAU_SOURCES
   link/Configuration.cpp
+  link/JournauxTransmission.cpp
+  link/ProgrammeTest.cpp
+  link/TrameProgramme.cpp
 )
 list(APPEND FENETRE_SOURCES
   link/FenetreLiaison.cpp
+  link/FenetreTransmission.cpp
   link/PortSerieQt.cpp
 )

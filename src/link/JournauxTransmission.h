@@ -1,0 +1,17 @@
+#pragma once
+// Les deux journaux d'une transmission, élément par élément :
+// "TESTTRANS.ASC", les octets envoyés avec "--" avant les réglages et CR LF après
+// chaque somme de section ; "TESTTRANSF.Asc", la même trame en texte lisible.
+#include "link/TrameProgramme.h"
+
+#include <QByteArray>
+
+inline constexpr char NomJournalBrut[] = "TESTTRANS.ASC";
+inline constexpr char NomJournalTrace[] = "TESTTRANSF.Asc";
+
+QByteArray JournalBrut(const ElementTrame& element);
+QByteArray JournalTrace(const ElementTrame& element);
+
+// Contenu entier des journaux d'une trame (480 octets pour le brut).
+QByteArray JournalBrut(const Trame& trame);
+QByteArray JournalTrace(const Trame& trame);
