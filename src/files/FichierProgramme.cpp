@@ -70,6 +70,11 @@ private:
     qsizetype p_ = 0;
 };
 
+// Un jour plus long ne vient que d'un fichier abîmé. À cette borne, tout programme lu se
+// réécrit sous la taille maximale, et la sauvegarde se relit donc toujours.
+constexpr qsizetype LongueurMaxJourLu =
+    (TailleMaxFichierProgramme - 4096) / (NbZones * NbJours) - 3;
+
 bool ContientBinaire(const QByteArray& contenu) {
     for (const char c : contenu) {
         const auto u = static_cast<unsigned char>(c);
@@ -104,7 +109,8 @@ ResultatLecture LireFichierProgramme(const QByteArray& contenu) {
         }
         for (int d = 0; d < NbJours; ++d) {
             const auto jour = lecteur.Texte();
-            if (!jour) return resultat;
+            // Un guillemet dans un jour ne se réécrit pas : la sauvegarde décalerait les champs.
+            if (!jour || jour->contains('"') || jour->size() > LongueurMaxJourLu) return resultat;
             p.ProgJour[z][d] = *jour;
         }
     }
