@@ -1,11 +1,14 @@
 #include "ui/PlateformeQt.h"
 #include "link/PortSerieQt.h"
+#include "ui/DossierDonnees.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <random>
 
@@ -93,7 +96,13 @@ double PlateformeQt::Aleatoire() {
 }
 
 QString PlateformeQt::DossierProgramme() {
-    return QCoreApplication::applicationDirPath();
+    // Choisi une fois pour toute la session : tous les fichiers vont au même endroit.
+    if (dossier_.isEmpty())
+        dossier_ =
+            DossierDonnees(QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                           [](const QString& dossier) { return QFileInfo(dossier).isWritable(); });
+    return dossier_;
 }
 
 PortSerie& PlateformeQt::Port() {

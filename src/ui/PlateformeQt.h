@@ -23,6 +23,7 @@ public:
 private:
     QWidget* parent_ = nullptr;
     std::unique_ptr<PortSerie> port_;
+    QString dossier_; // dossier des fichiers, choisi au premier besoin
 };
 
 // Charge les traductions françaises de Qt (boutons, dialogues, erreurs série).

@@ -1,6 +1,7 @@
 list(APPEND FENETRE_SOURCES
   ui/BarreDefilement.cpp
   ui/Demarrage.cpp
+  ui/DossierDonnees.cpp
   ui/FenetrePrincipale.cpp
   ui/MiseEnPage.cpp
   ui/PlateformeQt.cpp

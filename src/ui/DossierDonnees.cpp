@@ -1,0 +1,35 @@
+#include "ui/DossierDonnees.h"
+
+#include <QDir>
+#include <QFile>
+
+const QStringList& FichiersExemples() {
+    static const QStringList fichiers{QStringLiteral("data.prg"), QStringLiteral("VK472.CFG")};
+    return fichiers;
+}
+
+QString DossierExemplesInstalles(const QString& dossierExecutable) {
+    return QDir::cleanPath(dossierExecutable + QStringLiteral("/../share/gestion-chauffage"));
+}
+
+QString DossierDonnees(const QString& dossierExecutable, const QString& dossierUtilisateur,
+                       const std::function<bool(const QString&)>& estInscriptible) {
+    const QString exemples = DossierExemplesInstalles(dossierExecutable);
+    // Installé, on n'écrit jamais à côté de l'exécutable, même en root (/usr/bin).
+    const bool installe = QFile::exists(QDir(exemples).filePath(FichiersExemples().first()));
+    if (!installe && estInscriptible(dossierExecutable)) return dossierExecutable;
+
+    const QString source = installe ? exemples : dossierExecutable;
+    // Dossier personnel impossible à créer : on lit au moins l'exemple ; les sauvegardes
+    // échoueront alors avec leur message.
+    if (dossierUtilisateur.isEmpty() || !QDir().mkpath(dossierUtilisateur)) return source;
+    const QDir utilisateur(dossierUtilisateur);
+    for (const QString& nom : FichiersExemples()) {
+        const QString cible = utilisateur.filePath(nom);
+        if (QFile::exists(cible)) continue;
+        // Copie refaite à chaque démarrage si elle manque ; on rend l'exemple inscriptible.
+        if (QFile::copy(QDir(source).filePath(nom), cible))
+            QFile::setPermissions(cible, QFile::permissions(cible) | QFile::WriteOwner);
+    }
+    return dossierUtilisateur;
+}

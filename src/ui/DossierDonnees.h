@@ -1,0 +1,19 @@
+#pragma once
+// Le dossier où le programme garde ses fichiers : data.prg, VK472.CFG, DataUc.*,
+// TESTTRANS*, liens COMn. Dans le dossier de construction, c'est celui de l'exécutable ;
+// installé (ou ce dossier étant en lecture seule), c'est un dossier par utilisateur.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// Fichiers d'exemple livrés, copiés dans le dossier par utilisateur quand ils y manquent.
+const QStringList& FichiersExemples();
+
+// Exemples d'un exécutable installé dans <préfixe>/bin : <préfixe>/share/gestion-chauffage.
+QString DossierExemplesInstalles(const QString& dossierExecutable);
+
+// Choisit le dossier et, si c'est celui de l'utilisateur, le crée et y copie les exemples
+// manquants (jamais par-dessus un fichier de l'utilisateur). Le test d'écriture est injecté :
+// root passe outre les droits, un dossier en lecture seule ne se simule pas autrement.
+QString DossierDonnees(const QString& dossierExecutable, const QString& dossierUtilisateur,
+                       const std::function<bool(const QString&)>& estInscriptible);
