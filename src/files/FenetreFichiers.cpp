@@ -27,9 +27,8 @@ std::optional<QByteArray> LitFichier(const QString& chemin) {
 void FenetrePrincipale::AfficheTitreFichier() {
     // Un chemin choisi au dialogue est montré en majuscules, comme le programme l'a toujours
     // fait ; on l'ouvre et l'écrit tel quel (système de fichiers sensible à la casse).
-    setWindowTitle(TitreAvecFichier(Etat.TitreApplication, cheminMajuscules_
-                                                               ? Etat.CheminFichier.toUpper()
-                                                               : Etat.CheminFichier));
+    const QString montre = cheminMajuscules_ ? Etat.CheminFichier.toUpper() : Etat.CheminFichier;
+    setWindowTitle(TitreAvecFichier(Etat.TitreApplication, montre));
 }
 
 bool FenetrePrincipale::LectureFichier() {
