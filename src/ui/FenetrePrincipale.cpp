@@ -331,16 +331,19 @@ void FenetrePrincipale::ConnecteControles() {
 
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
     const auto type = evenement->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+    // Le second appui d'un double clic est un appui comme un autre : des clics droits
+    // rapides sur le nom du jour peignent chacun leur créneau.
+    const bool appui = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (!appui && type != QEvent::MouseButtonRelease)
         return QMainWindow::eventFilter(objet, evenement);
     auto* souris = static_cast<QMouseEvent*>(evenement);
     const int bouton = BoutonSouris(souris->button());
     for (int d = 0; d < 7; ++d) {
-        if (objet == FrameTemp[d] && type == QEvent::MouseButtonPress) {
+        if (objet == FrameTemp[d] && appui) {
             FrameTemp_MouseDown(d, bouton, souris->position().x() * TwipsParPixel);
             return true;
         }
-        if (objet == Label2[d] && type == QEvent::MouseButtonPress) {
+        if (objet == Label2[d] && appui) {
             Label2_MouseDown(d, bouton);
             return true;
         }

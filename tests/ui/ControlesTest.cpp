@@ -3,12 +3,14 @@
 #include "ui/Twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -144,4 +146,33 @@ TEST_F(Controles, LePanneauResteCentre) {
         }
         EXPECT_EQ(TwipsDe(F().Frame1).size(), QSizeF(11805, 9705));
     }
+}
+
+namespace {
+void Souris(QWidget* cible, QEvent::Type type, Qt::MouseButton bouton, QPointF position) {
+    QMouseEvent evenement(type, position, cible->mapToGlobal(position), bouton, bouton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(cible, &evenement);
+}
+} // namespace
+
+TEST_F(Controles, SourisAcheminee) {
+    Demarre();
+    // Appui dans la rangée de mercredi, sur une barre : la rangée le reçoit, en twips.
+    F().ShTemp[16]->show();
+    Souris(F().ShTemp[16], QEvent::MouseButtonPress, Qt::LeftButton, QPointF(1, 1));
+    EXPECT_EQ(F().Etat.JourCourant, 2);
+    const int curseur = F().HScroll1->Valeur();
+    // Clics droits rapides sur le nom du jour courant : le second arrive en double clic
+    // et peint quand même son créneau.
+    F().Prog.ProgJour[0][2] = JourVide();
+    Souris(F().Label2[2], QEvent::MouseButtonPress, Qt::RightButton, QPointF(2, 2));
+    Souris(F().Label2[2], QEvent::MouseButtonDblClick, Qt::RightButton, QPointF(2, 2));
+    EXPECT_EQ(F().Prog.ProgJour[0][2].mid(curseur, 3), "110");
+    EXPECT_EQ(F().HScroll1->Valeur(), curseur + 2);
+    // Une ligne d'heure réagit au clic complet, pas à l'appui seul.
+    Souris(F().Marqueur[12], QEvent::MouseButtonPress, Qt::LeftButton, QPointF(1, 10));
+    EXPECT_EQ(F().HScroll1->Valeur(), curseur + 2);
+    Souris(F().Marqueur[12], QEvent::MouseButtonRelease, Qt::LeftButton, QPointF(1, 10));
+    EXPECT_EQ(F().HScroll1->Valeur(), 72);
 }
