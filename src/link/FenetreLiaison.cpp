@@ -128,6 +128,8 @@ void FenetrePrincipale::ProgrammeDeTest_Click() {
                        "\r\n\r\n      COMMANDE CONFORT/ECO ACTIVEE CHAQUE 10 Minutes "),
         Boutons::Ok, Icone::Critique, TitreCourt);
     const qint16 zone = Etat.ZoneCourante;
+    const qint16 jour = Etat.JourCourant;
+    const qint16 jourPrecedent = Etat.JourPrecedent;
     std::array<std::array<QByteArray, NbJours>, NbZones> sauvegarde;
     const auto motifs = MotifsTest();
     for (int z = 0; z < NbZones; ++z)
@@ -146,6 +148,9 @@ void FenetrePrincipale::ProgrammeDeTest_Click() {
     }
     Etat.ZoneCourante = zone;
     AfficheEcran();
+    // Le jour affiché reste celui qu'on éditait (AfficheEcran le remet à lundi).
+    Etat.JourCourant = jour;
+    Etat.JourPrecedent = jourPrecedent;
 }
 
 void FenetrePrincipale::ActiveCommandes(bool actives) {

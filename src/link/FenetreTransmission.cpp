@@ -50,9 +50,15 @@ void Pause(FenetrePrincipale& f) {
 void FenetrePrincipale::ProgrammeTelecommande_Click() {
     if (transmissionEnCours_) return;
     const qint16 zone = Etat.ZoneCourante;
+    const qint16 jour = Etat.JourCourant;
+    const qint16 jourPrecedent = Etat.JourPrecedent;
     ProgrammeTelecommandeData();
     Etat.ZoneCourante = zone;
     AfficheEcran();
+    // AfficheEcran laisse le jour à lundi sans bouger VScJour : on reprend le jour affiché,
+    // sinon la commande suivante éditerait lundi sous le nom d'un autre jour.
+    Etat.JourCourant = jour;
+    Etat.JourPrecedent = jourPrecedent;
 }
 
 void FenetrePrincipale::ProgrammeTelecommandeData() {
