@@ -209,6 +209,11 @@ void FenetrePrincipale::ConstruitControles() {
     for (int h = 1; h <= 24; ++h) {
         auto* heure = new QLabel(QStringLiteral("%1H").arg(h), Frame1);
         heure->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Largeur dessinée pour une police bitmap étroite : un point de moins pour que "10H"
+        // tienne.
+        QFont petite = heure->font();
+        petite.setPointSizeF(7);
+        heure->setFont(petite);
         heure->setObjectName(NomIndexe("LblHeure", h));
         PlaceTwips(heure, GauchesHeures[h - 1], 480, h >= 20 ? 375 : 255, 255);
         LblHeure[h] = heure;
