@@ -1,4 +1,5 @@
 #include "ui/FenetrePrincipale.h"
+#include "ui/MesureDemarrage.h"
 #include "ui/PlateformeQt.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     FenetrePrincipale fenetre(plateforme);
     plateforme.ChangeParent(&fenetre);
     fenetre.Demarre();
+    MesureDemarrage::Installe(fenetre); // bench/demarrage.sh seulement
     fenetre.show();
     return application.exec();
 }

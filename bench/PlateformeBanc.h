@@ -1,0 +1,23 @@
+#pragma once
+// Plateforme des bancs : répond toujours le premier bouton, dossier temporaire, pas de port.
+#include "ui/Plateforme.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+class PlateformeBanc : public Plateforme {
+public:
+    PlateformeBanc();
+    ~PlateformeBanc() override;
+    Bouton Message(const QString&, Boutons boutons, Icone, const QString&) override;
+    QString DialogueOuvrir(const QString&, const QString& nom) override { return nom; }
+    QString DialogueSauver(const QString&, const QString& nom) override { return nom; }
+    QDateTime Maintenant() override;
+    double Aleatoire() override { return 0.5; }
+    QString DossierProgramme() override { return dossier_.path(); }
+    PortSerie& Port() override { return *port_; }
+
+private:
+    QTemporaryDir dossier_;
+    std::unique_ptr<PortSerie> port_;
+};

@@ -1,0 +1,177 @@
+// Bancs de mesure du code pur et des gestionnaires de la fenêtre (hors écran).
+// Mesuré et rapporté, jamais vérifié dans un test : bash scripts/bench.sh
+#include "PlateformeBanc.h"
+#include "files/Exports.h"
+#include "files/FichierProgramme.h"
+#include "link/TrameProgramme.h"
+#include "model/OctetsJour.h"
+#include "timeline/Segments.h"
+#include "ui/FenetrePrincipale.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <benchmark/benchmark.h>
+
+namespace {
+const QString Titre = QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50");
+
+QByteArray Exemple() {
+    QFile f(QStringLiteral(GC_DOSSIER_DONNEES "/data.prg"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Programme ProgrammeExemple() {
+    return LireFichierProgramme(Exemple()).programme;
+}
+
+// Le cas le plus lourd accepté : l'exemple gonflé dans son titre jusqu'à la limite.
+QByteArray ExempleUnMio() {
+    QByteArray contenu = Exemple();
+    contenu.insert(contenu.indexOf('\r'),
+                   QByteArray(TailleMaxFichierProgramme - contenu.size(), 'x'));
+    return contenu;
+}
+
+// Dix segments : la validation coupe le neuvième et le dixième.
+QByteArray JourDixSegments() {
+    QByteArray jour(LongueurJour, '0');
+    for (int s = 0; s < 10; ++s) jour.replace(s * 14 + 2, 6, "111111");
+    return jour;
+}
+
+void LectureFichier(benchmark::State& etat, const QByteArray& contenu) {
+    for (auto _ : etat) {
+        const ResultatLecture lu = LireFichierProgramme(contenu);
+        if (lu.statut != StatutLecture::Lu) etat.SkipWithError("lecture refusée");
+        benchmark::DoNotOptimize(lu);
+    }
+    etat.SetBytesProcessed(etat.iterations() * contenu.size());
+}
+BENCHMARK_CAPTURE(LectureFichier, exemple, Exemple());
+BENCHMARK_CAPTURE(LectureFichier, un_mio, ExempleUnMio())->Unit(benchmark::kMillisecond);
+
+void EcritureFichier(benchmark::State& etat) {
+    const Programme programme = ProgrammeExemple();
+    for (auto _ : etat) benchmark::DoNotOptimize(EcrireFichierProgramme(programme, Titre));
+}
+BENCHMARK(EcritureFichier);
+
+void OctetsSemaine(benchmark::State& etat) {
+    const Programme programme = ProgrammeExemple();
+    for (auto _ : etat)
+        for (int z = 0; z < NbZones; ++z)
+            for (int d = 0; d < NbJours; ++d)
+                benchmark::DoNotOptimize(OctetsJour(programme.ProgJour[z][d]));
+}
+BENCHMARK(OctetsSemaine);
+
+void ValidationJour(benchmark::State& etat) {
+    const QByteArray modele = JourDixSegments();
+    for (auto _ : etat) {
+        QByteArray jour = modele;
+        benchmark::DoNotOptimize(ValideJour(jour));
+    }
+}
+BENCHMARK(ValidationJour);
+
+void TexteDesSegments(benchmark::State& etat) {
+    const QByteArray jour = JourDixSegments();
+    for (auto _ : etat) benchmark::DoNotOptimize(TexteSegments(jour));
+}
+BENCHMARK(TexteDesSegments);
+
+void ExportsAnnexes(benchmark::State& etat) {
+    const Programme programme = ProgrammeExemple();
+    for (auto _ : etat) {
+        benchmark::DoNotOptimize(ExportFcb(programme));
+        benchmark::DoNotOptimize(ExportXls(programme));
+    }
+}
+BENCHMARK(ExportsAnnexes);
+
+void TrameDeTransmission(benchmark::State& etat) {
+    const Programme programme = ProgrammeExemple();
+    const QDateTime horloge(QDate(2024, 3, 4), QTime(7, 30));
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(OctetsTrame(TrameProgramme(programme, 0, horloge)));
+}
+BENCHMARK(TrameDeTransmission);
+
+// --- La vraie fenêtre, hors écran, avec l'exemple comme data.prg ---
+
+struct FenetreBanc {
+    PlateformeBanc plateforme;
+    std::unique_ptr<FenetrePrincipale> fenetre;
+    FenetreBanc() {
+        QFile f(QDir(plateforme.DossierProgramme()).filePath(QStringLiteral("data.prg")));
+        if (f.open(QIODevice::WriteOnly)) f.write(Exemple());
+        f.close();
+        fenetre = std::make_unique<FenetrePrincipale>(plateforme);
+        fenetre->Demarre();
+    }
+};
+
+void DemarrageFenetre(benchmark::State& etat) {
+    for (auto _ : etat) {
+        FenetreBanc banc;
+        benchmark::DoNotOptimize(banc.fenetre.get());
+    }
+}
+BENCHMARK(DemarrageFenetre)->Unit(benchmark::kMillisecond);
+
+// Zone 0 -> 1 -> 2 -> 0 : rechargement des jours, des températures et de l'identifiant.
+void ChangementZone(benchmark::State& etat) {
+    FenetreBanc banc;
+    int zone = 0;
+    for (auto _ : etat) {
+        zone = (zone + 1) % NbZones;
+        banc.fenetre->VScrollZone->ChangeValeur(zone);
+    }
+}
+BENCHMARK(ChangementZone)->Unit(benchmark::kMicrosecond);
+
+// Un cran de la température de confort, aller et retour.
+void ChangementTemperature(benchmark::State& etat) {
+    FenetreBanc banc;
+    BarreDefilement& barre = *banc.fenetre->VScroll3[0];
+    const int valeurs[2] = {barre.Valeur(), barre.Valeur() < 198 ? barre.Valeur() + 1 : 197};
+    int pas = 0;
+    for (auto _ : etat) barre.ChangeValeur(valeurs[++pas % 2]);
+}
+BENCHMARK(ChangementTemperature)->Unit(benchmark::kMicrosecond);
+
+// Lundi -> dimanche et retour, par la barre des jours.
+void ChangementJour(benchmark::State& etat) {
+    FenetreBanc banc;
+    int jour = 0;
+    for (auto _ : etat) {
+        jour = (jour + 1) % NbJours;
+        banc.fenetre->VScJour->ChangeValeur(jour);
+    }
+}
+BENCHMARK(ChangementJour)->Unit(benchmark::kMicrosecond);
+
+// "Conf." au curseur puis "Eco." au même endroit : écriture, validation et barres du jour.
+void ConfortPuisEco(benchmark::State& etat) {
+    FenetreBanc banc;
+    FenetrePrincipale& f = *banc.fenetre;
+    for (auto _ : etat) {
+        f.HScroll1->ChangeValeur(60);
+        f.CmdHigh_Click();
+        f.HScroll1->ChangeValeur(60);
+        f.CmdLow_Click();
+    }
+}
+BENCHMARK(ConfortPuisEco)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
