@@ -26,6 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Équipe GESTION CHAUFFAGE <gestion-chauffag
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # Dépendances tirées des bibliothèques réellement liées (Qt 6, libstdc++).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # Boutons et erreurs du port série en français.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
