@@ -29,12 +29,10 @@ PaireSocat::PaireSocat(const QString& dossier, const QString& nomProgramme) {
     while (!(QFileInfo::exists(coteProgramme) && QFileInfo::exists(coteTest_)) &&
            !limite.hasExpired())
         QThread::msleep(10);
-    tenu_ = ::open(QFile::encodeName(coteProgramme).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    prete_ = tenu_ >= 0;
+    prete_ = QFileInfo::exists(coteProgramme) && QFileInfo::exists(coteTest_);
 }
 
 PaireSocat::~PaireSocat() {
-    if (tenu_ >= 0) ::close(tenu_);
     if (socat_.state() != QProcess::NotRunning) {
         socat_.terminate();
         if (!socat_.waitForFinished(2000)) Tue();

@@ -23,8 +23,6 @@ public:
 private:
     QProcess socat_;
     QString coteTest_;
-    // Bout du programme tenu ouvert : sans lui, socat s'arrête quand le port se ferme.
-    int tenu_ = -1;
     bool prete_ = false;
 };
 
