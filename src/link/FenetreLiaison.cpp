@@ -5,6 +5,7 @@
 #include "ui/FenetrePrincipale.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -155,12 +156,14 @@ void FenetrePrincipale::ProgrammeDeTest_Click() {
 
 void FenetrePrincipale::ActiveCommandes(bool actives) {
     transmissionEnCours_ = !actives;
+    // "?" aussi : sa boîte modale retiendrait la pause en cours aussi longtemps qu'elle reste
+    // ouverte. La case des segments valide le jour, ce qui peut couper un segment.
     for (QAction* action : {Nouveau, LectureData, SauvegardeFichier, SauverComme, Quitter,
-                            TestTelecommande, ProgrammeTelecommande, ProgrammeDeTest})
+                            TestTelecommande, ProgrammeTelecommande, ProgrammeDeTest, Version})
         Bascule(action, actives);
     for (QAction* item : COM) Bascule(item, actives);
-    for (QWidget* controle :
-         std::initializer_list<QWidget*>{Frame5, Frame4, Frame2, CmdCLS, CmdCopy, CmdPASTE})
+    for (QWidget* controle : std::initializer_list<QWidget*>{Frame5, Frame4, Frame2, CmdCLS,
+                                                             CmdCopy, CmdPASTE, ChkVisuHoraire})
         Bascule(controle, actives);
 
     QObject* filtre = findChild<QObject*>(QLatin1String(NomFiltreSouris));

@@ -7,6 +7,7 @@
 #include "support/FenetreTest.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -70,7 +71,8 @@ protected:
                F().TestTelecommande->isEnabled() && F().COM[1]->isEnabled() &&
                F().Nouveau->isEnabled() && F().LectureData->isEnabled() &&
                F().CmdHigh->isEnabled() && F().VScrollZone->isEnabled() &&
-               F().VScroll3[0]->isEnabled() && F().CmdID->isEnabled() && F().CmdCLS->isEnabled();
+               F().VScroll3[0]->isEnabled() && F().CmdID->isEnabled() && F().CmdCLS->isEnabled() &&
+               F().ChkVisuHoraire->isEnabled() && F().Version->isEnabled();
     }
     bool CommandesGelees() {
         return !F().ProgrammeTelecommande->isEnabled() && !F().ProgrammeDeTest->isEnabled() &&
@@ -78,7 +80,8 @@ protected:
                !F().Nouveau->isEnabled() && !F().LectureData->isEnabled() &&
                !F().CmdHigh->isEnabled() && !F().VScrollZone->isEnabled() &&
                !F().VScroll3[0]->isEnabled() && !F().CmdID->isEnabled() &&
-               !F().CmdCLS->isEnabled() && !F().CmdPASTE->isEnabled();
+               !F().CmdCLS->isEnabled() && !F().CmdPASTE->isEnabled() &&
+               !F().ChkVisuHoraire->isEnabled() && !F().Version->isEnabled();
     }
 
     std::unique_ptr<PaireSocat> socat;
@@ -193,6 +196,26 @@ TEST_F(Liaison, TestDeLiaisonUnSeulOctetPartiAvantLaFermeture) {
     EXPECT_FALSE(lecteur->Attend(2, 300));
     EXPECT_EQ(lecteur->Octets(), QByteArray("T"));
     EXPECT_FALSE(dossier.Existe(NomJournalBrut));
+    EXPECT_TRUE(CommandesActives());
+}
+
+TEST_F(Liaison, TestDeLiaisonSansPairNAnnoncePasLesDeuxBips) {
+    Demarre();
+    Branche();
+    // Le câble est arraché pendant que l'utilisateur lit la consigne.
+    plateforme.PendantBoite = [this](const BoiteVue&) {
+        if (socat) socat->Tue();
+    };
+    plateforme.AttendBoite({TexteRelier, Boutons::Ok, Icone::Exclamation, TitreTest}, Bouton::Ok);
+    plateforme.AttendBoiteDebut(QStringLiteral("** ECHEC DU TEST DE LA LIAISON **\r\n\r\n"),
+                                Bouton::Ok);
+    F().TestTelecommande->trigger();
+    ASSERT_EQ(plateforme.Boites.size(), 2u);
+    EXPECT_EQ(plateforme.Boites[1].icone, Icone::Critique);
+    EXPECT_EQ(plateforme.Boites[1].titre, TitreTest);
+    EXPECT_FALSE(plateforme.Port().Erreur().isEmpty());
+    EXPECT_TRUE(plateforme.Boites[1].texte.endsWith(plateforme.Port().Erreur()));
+    EXPECT_FALSE(plateforme.Port().EstOuvert());
     EXPECT_TRUE(CommandesActives());
 }
 
