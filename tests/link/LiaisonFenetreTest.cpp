@@ -151,6 +151,7 @@ TEST_F(Liaison, PendantLEnvoiLesCommandesQuiChangeraientLaTrameSontRefusees) {
     const Programme avant = F().Prog;
     bool fait = false;
     bool fermee = true;
+    int jourPendant = -1;
     QObject::connect(F().Timer1, &QTimer::timeout, F().Timer1, [&] {
         if (fait) return;
         fait = true;
@@ -164,6 +165,7 @@ TEST_F(Liaison, PendantLEnvoiLesCommandesQuiChangeraientLaTrameSontRefusees) {
         Clique(F().FrameTemp[3], Qt::LeftButton); // changerait de jour
         Clique(F().Label2[0], Qt::RightButton);   // mettrait un créneau en confort
         fermee = F().close();
+        jourPendant = F().VScJour->Valeur();
     });
     AttendTransmission();
     F().ProgrammeTelecommande->trigger();
@@ -174,6 +176,7 @@ TEST_F(Liaison, PendantLEnvoiLesCommandesQuiChangeraientLaTrameSontRefusees) {
     EXPECT_EQ(lecteur->Octets(), OctetsTrame(TrameProgramme(avant, 0, plateforme.Maintenant())));
     EXPECT_EQ(F().Etat.NumeroPort, 1);
     EXPECT_TRUE(F().COM[0]->isChecked());
+    EXPECT_EQ(jourPendant, 0);
     EXPECT_EQ(F().Etat.JourCourant, 0);
     EXPECT_TRUE(F().Prog == avant);
 
