@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# La vraie fenêtre, pilotée comme par une personne : clavier sur les menus, clics aux
+# places dessinées, sous Xvfb. Démarrage avec l'exemple, une modification, la sauvegarde
+# comparée octet pour octet, puis une programmation reçue par la télécommande virtuelle.
+# Usage : fenetre-reelle.sh DOSSIER_CONSTRUCTION
+set -euo pipefail
+CONSTRUCTION=$(cd "$1" && pwd)
+SOURCES=$(cd "$(dirname "$0")/../.." && pwd)
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
+TRAVAIL=$(mktemp -d)
+CAPTURE="$CONSTRUCTION/e2e-derniere-capture.png"
+pids=()
+fin() {
+  import -window root "$CAPTURE" 2>/dev/null || true
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$TRAVAIL"
+}
+trap fin EXIT
+echec() { echo "ÉCHEC : $*" >&2; exit 1; }
+
+# Le dossier du programme est celui de l'exécutable : on en fait une copie à part.
+cp "$CONSTRUCTION/gestion-chauffage" "$TRAVAIL/"
+cp "$SOURCES/data/data.prg" "$SOURCES/data/VK472.CFG" "$TRAVAIL/"
+
+"$CONSTRUCTION/telecommande-virtuelle" --dossier "$TRAVAIL" --port 1 --une-fois \
+  >"$TRAVAIL/telecommande.txt" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -e "$TRAVAIL/COM1" ] && break; sleep 0.1; done
+[ -e "$TRAVAIL/COM1" ] || echec "la télécommande virtuelle n'a pas créé COM1"
+
+"$TRAVAIL/gestion-chauffage" >"$TRAVAIL/programme.txt" 2>&1 &
+pids+=($!)
+fenetre=""
+for _ in $(seq 100); do
+  fenetre=$(xdotool search --name "^GESTION CHAUFFAGE -VK472- V1.50 +Fichier:" 2>/dev/null | head -1 || true)
+  [ -n "$fenetre" ] && break
+  sleep 0.1
+done
+[ -n "$fenetre" ] || echec "la fenêtre n'est pas apparue avec le fichier dans son titre"
+titre=$(xdotool getwindowname "$fenetre")
+attendu="GESTION CHAUFFAGE -VK472- V1.50$(printf '%36s' '')Fichier:  $(printf '%s' "$TRAVAIL/data.prg" | tail -c 30)"
+[ "$titre" = "$attendu" ] || echec "titre inattendu : [$titre]"
+sleep 0.5
+
+# Géométrie : sans gestionnaire de fenêtres, la taille extérieure est celle de la fenêtre ;
+# la zone cliente dessinée fait 681 pixels de haut, la barre de menus prend le reste.
+eval "$(xdotool getwindowgeometry --shell "$fenetre")"
+menus=$((HEIGHT - 681))
+# Frame1 est centré : ((L x 15 - 11805) / 2, max(120, (H x 15 - 9705) / 2 - 400)) twips.
+clic_twips() { # clic au milieu d'un contrôle dont on donne la place absolue dans Frame1 (twips)
+  local x=$1 y=$2
+  local fx fy
+  fx=$(((WIDTH * 15 - 11805) / 2))
+  fy=$(((HEIGHT * 15 - 9705) / 2 - 400)); [ "$fy" -lt 120 ] && fy=120
+  xdotool mousemove --window "$fenetre" $(((fx + x) / 15)) $((menus + (fy + y) / 15)) click 1
+}
+# "Conf./1H" : Frame3 (360, 6840) + Frame5 (1080, 600) + bouton (840, 480, 855 x 375).
+clic_twips $((360 + 1080 + 840 + 427)) $((6840 + 600 + 480 + 187))
+sleep 0.3
+
+# Sauvegarde au clavier : Alt+F puis S.
+xdotool key --window "$fenetre" alt+f
+sleep 0.3
+xdotool key s
+sleep 0.5
+sed '2s/,"000000/,"111111/' "$SOURCES/data/data.prg" >"$TRAVAIL/attendu.prg"
+cmp "$TRAVAIL/data.prg" "$TRAVAIL/attendu.prg" || echec "le fichier sauvegardé diffère"
+[ -s "$TRAVAIL/DataUc.FCB" ] && [ -s "$TRAVAIL/DataUc.xls" ] || echec "exports absents"
+
+# Programmation : Alt+P, deuxième article, puis les deux consignes et le message de fin.
+xdotool key --window "$fenetre" alt+p
+sleep 0.3
+xdotool key Down Return
+for _ in 1 2; do sleep 0.6; xdotool key Return; done
+for _ in $(seq 60); do grep -q "PROG. OK\|DEFAUT DIALOGUE" "$TRAVAIL/telecommande.txt" && break; sleep 0.1; done
+sleep 0.5
+import -window root "$CAPTURE"
+xdotool key Return
+grep -q "2 BEEP -> PROG. OK" "$TRAVAIL/telecommande.txt" || {
+  cat "$TRAVAIL/telecommande.txt" >&2
+  echec "la télécommande virtuelle n'a pas validé la programmation"
+}
+[ "$(stat -c %s "$TRAVAIL/TESTTRANS.ASC")" = 480 ] || echec "journal brut de taille inattendue"
