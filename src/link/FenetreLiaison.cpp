@@ -77,10 +77,8 @@ void FenetrePrincipale::COM_Click(int Index) {
     PortSerie& port = Plate().Port();
     if (port.EstOuvert()) port.Ferme();
     if (!port.Ouvre(Index + 1)) {
+        // La coche reste sur le port choisi ; NumeroPort et le fichier gardent l'ancien.
         Plate().Message(port.Erreur(), Boutons::Ok, Icone::Critique, TitreCourt);
-        // La coche revient sur le port qui servira vraiment, pas sur celui qui a échoué.
-        COM[Index]->setChecked(false);
-        COM[qBound(0, Etat.NumeroPort - 1, static_cast<int>(COM.size()) - 1)]->setChecked(true);
         return;
     }
     Etat.NumeroPort = static_cast<qint16>(Index + 1);

@@ -9,6 +9,29 @@
 #include <termios.h>
 #endif
 
+QString DescriptionErreurPort(QSerialPort::SerialPortError erreur, int numero,
+                              const QString& peripherique, const QString& texteSysteme) {
+    const QString port = QStringLiteral("COM%1 (%2)").arg(numero).arg(peripherique);
+    switch (erreur) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("Port série introuvable : %1").arg(port);
+    case QSerialPort::PermissionError:
+        return QStringLiteral("Accès refusé au port série %1 : déjà pris par un autre "
+                              "programme ?")
+            .arg(port);
+    case QSerialPort::OpenError:
+        return QStringLiteral("Le port série %1 est déjà ouvert").arg(port);
+    case QSerialPort::ResourceError:
+        return QStringLiteral("Le port série %1 a disparu : cordon débranché ?").arg(port);
+    case QSerialPort::WriteError:
+        return QStringLiteral("Écriture impossible sur le port série %1").arg(port);
+    case QSerialPort::UnsupportedOperationError:
+        return QStringLiteral("Le port série %1 refuse 4800 bauds, 8 bits, sans parité").arg(port);
+    default:
+        return QStringLiteral("Erreur du port série %1 : %2").arg(port, texteSysteme);
+    }
+}
+
 namespace {
 bool EstFatale(QSerialPort::SerialPortError erreur) {
     switch (erreur) {
@@ -62,7 +85,7 @@ void PortSerieQt::SurErreur(QSerialPort::SerialPortError erreur) {
     // perdu_ est levé avant close(), qui peut lui-même signaler une erreur.
     if (!EstFatale(erreur) || perdu_ || !port_.isOpen()) return;
     perdu_ = true;
-    erreur_ = port_.errorString();
+    erreur_ = DescriptionErreurPort(erreur, numero_, port_.portName(), port_.errorString());
     port_.close();
 }
 
@@ -73,7 +96,8 @@ bool PortSerieQt::Ouvre(int numero) {
     numero_ = numero;
     port_.setPortName(PeripheriquePort(numero, dossierProgramme_()));
     if (!port_.open(QIODevice::WriteOnly)) {
-        erreur_ = port_.errorString();
+        erreur_ =
+            DescriptionErreurPort(port_.error(), numero_, port_.portName(), port_.errorString());
         return false;
     }
     const bool reglee =
@@ -81,7 +105,9 @@ bool PortSerieQt::Ouvre(int numero) {
         port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
         port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!reglee || !port_.isOpen()) {
-        if (erreur_.isEmpty()) erreur_ = port_.errorString();
+        if (erreur_.isEmpty())
+            erreur_ = DescriptionErreurPort(port_.error(), numero_, port_.portName(),
+                                            port_.errorString());
         if (port_.isOpen()) port_.close();
         return false;
     }

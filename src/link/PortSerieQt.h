@@ -9,6 +9,10 @@
 // quand elle existe (souvent un lien vers /dev/ttyUSB0), sinon /dev/ttyS{n-1}.
 QString PeripheriquePort(int numero, const QString& dossierProgramme);
 
+// Description en français d'une erreur du port, avec le port et le périphérique en cause.
+QString DescriptionErreurPort(QSerialPort::SerialPortError erreur, int numero,
+                              const QString& peripherique, const QString& texteSysteme);
+
 class PortSerieQt : public PortSerie {
 public:
     explicit PortSerieQt(std::function<QString()> dossierProgramme);

@@ -311,8 +311,10 @@ TEST_F(Liaison, PortChoisiQuiNeSOuvrePasLAncienResteEnService) {
     EXPECT_EQ(F().Etat.NumeroPort, 1);
     EXPECT_EQ(dossier.Lit("VK472.CFG"), QByteArray(" 0 \r\n"));
     EXPECT_FALSE(plateforme.Port().EstOuvert());
-    // La coche montre le port qui servira.
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(F().COM[i]->isChecked(), i == 0);
+    // La coche reste sur le port choisi, même s'il n'a pas pu s'ouvrir.
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(F().COM[i]->isChecked(), i == 1);
+    EXPECT_TRUE(plateforme.Boites.back().texte.startsWith("Port série introuvable : COM2 ("))
+        << plateforme.Boites.back().texte.toStdString();
 
     plateforme.AttendBoite(TexteRelier, Bouton::Ok);
     plateforme.AttendBoite(QStringLiteral("** 2 BEEPS INDIQUENT UNE BON TEST DE LA LIAISON **"),
