@@ -1,0 +1,266 @@
+// Zone : règles pures (avertissement des huit segments, écriture, textes, identifiant), puis
+// commandes du jour, températures, changement de zone et identifiant sur la vraie fenêtre.
+#include "support/FenetreTest.h"
+#include "ui/Twips.h"
+#include "zone/CommandesJour.h"
+#include "zone/Identifiant.h"
+#include "zone/Temperatures.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+inline void PrintTo(const QString& texte, std::ostream* flux) {
+    *flux << '"' << texte.toStdString() << '"';
+}
+
+namespace {
+using Temperatures = std::array<qint16, NbTemperatures>;
+// Huit segments d'un créneau aux créneaux 10, 20, ..., 80 ; rien autour de 0 et 143.
+const QByteArray Huit =
+    JourAvec({{10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}, {80, 81}});
+const BoiteVue BoiteHuit{QStringLiteral("** Attention nombre de segment >8 **\r\n\r\n"
+                                        " Confirmez la suppression du dernier SEGMENT !"),
+                         Boutons::OkAnnuler, Icone::Critique, QString()};
+} // namespace
+
+TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
+    QByteArray avec0 = Huit, avec1 = Huit, avec142 = Huit, queue = Huit;
+    avec0[0] = avec1[1] = avec142[142] = queue[144] = '1';
+    // Question de "Conf." (les deux voisins) et de "Conf./1H" (le créneau d'avant seulement) ;
+    // "Conf." au curseur 0 ne regarde que le créneau 0, pas 0H10.
+    struct Cas {
+        QByteArray jour;
+        int curseur;
+        bool conf, confHeure;
+    };
+    const Cas cas[] = {{Huit, 35, true, true},    {Huit, 11, false, false},
+                       {Huit, 19, false, true},   {Huit, 143, true, true},
+                       {Huit, 144, false, false}, {avec142, 143, false, false},
+                       {queue, 143, true, true},  {queue.left(144), 143, true, true},
+                       {avec1, 0, true, true},    {avec0, 0, false, true}};
+    for (const Cas& c : cas) {
+        EXPECT_EQ(DemandeConfirmation(c.jour, c.curseur, 8, RegleHuitSegments::Creneau), c.conf)
+            << c.curseur;
+        EXPECT_EQ(DemandeConfirmation(c.jour, c.curseur, 8, RegleHuitSegments::Heure), c.confHeure)
+            << c.curseur;
+        EXPECT_FALSE(DemandeConfirmation(c.jour, c.curseur, 7, RegleHuitSegments::Heure));
+    }
+
+    // Écriture : jamais au-delà du créneau 143 ; un jour court est d'abord complété.
+    QByteArray jour("11");
+    EcritCreneaux(jour, 140, '1', 6);
+    EXPECT_EQ(jour, JourAvec({{0, 2}, {140, 144}}));
+    EcritCreneaux(jour, 144, '1', 1);
+    EcritCreneaux(jour, 0, '0', 1);
+    EXPECT_EQ(jour, JourAvec({{1, 2}, {140, 144}}));
+    // Le curseur n'avance que s'il reste dans la barre.
+    for (const auto& [curseur, avance, apres] :
+         {std::tuple{138, 6, 144}, {139, 6, 139}, {143, 1, 144}, {144, 1, 144}})
+        EXPECT_EQ(CurseurApres(curseur, avance, 144), apres) << curseur << " + " << avance;
+}
+
+TEST(Temperatures, TexteEtHauteur) {
+    const QLocale avant;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); // le point reste
+    const std::pair<int, const char*> textes[] = {{169, " 20.5°C"}, {168, " 20°C"}, {129, " .5°C"},
+                                                  {128, " 0°C"},    {198, " 35°C"}, {127, "-.5°C"}};
+    for (const auto& [valeur, texte] : textes)
+        EXPECT_EQ(TexteTemperature(valeur).toStdString(), texte) << valeur;
+    EXPECT_EQ(NombreColonneSigne(-12).toStdString(), "-12");
+    EXPECT_EQ(NombreColonneSigne(65550).toStdString(), " 65550");
+    QLocale::setDefault(avant);
+    for (const auto& [valeur, hauteur] : {std::pair{128, 72}, {137, 72}, {138, 80}, {198, 560}})
+        EXPECT_EQ(HauteurBarre(valeur), hauteur) << valeur;
+}
+
+TEST(Identifiant, TirageEtCollisions) {
+    for (const auto& [r, id] :
+         {std::pair{0.0, 0}, {0.5, 32767}, {0.99999999, 65534}, {1.0, 65534}, {-0.1, 0}})
+        EXPECT_EQ(TireIdentifiant(r), id) << r;
+    struct Cas {
+        std::array<qint32, 3> identifiants;
+        int zone;
+        qint32 attendu;
+    };
+    // 100 = zone 1 puis 115 = zone 2 ; la zone 2 revient à la zone 1 après la zone 0 ; deux
+    // autres zones égales entre elles ne gênent pas.
+    const Cas cas[] = {{{100, 200, 300}, 0, 100},         {{200, 200, 300}, 0, 215},
+                       {{100, 100, 115}, 0, 130},         {{515, 500, 500}, 2, 530},
+                       {{65534, 65534, 65549}, 1, 65564}, {{7, 9, 9}, 0, 7}};
+    for (const Cas& c : cas)
+        EXPECT_EQ(ResoutCollision(c.identifiants, c.zone), c.attendu)
+            << c.identifiants[0] << " " << c.identifiants[1] << " " << c.identifiants[2];
+}
+
+class Zone : public FenetreTest {
+protected:
+    void SetUp() override { Demarre(); }
+    QByteArray& Jour() { return F().Prog.ProgJour[F().Etat.ZoneCourante][F().Etat.JourCourant]; }
+    // Pose un jour validé comme à l'écran, le curseur en c, le drapeau de sortie à "N".
+    void Prepare(const QByteArray& jour, int c) {
+        Jour() = jour;
+        F().ValideProgramme();
+        F().HScroll1->ChangeValeur(c);
+        F().Etat.DonneesModifiees = QStringLiteral("N");
+    }
+    bool Modifie() { return F().Etat.DonneesModifiees != QLatin1String("N"); }
+    // Valeurs des barres, puis textes affichés, puis les hauteurs confort et éco posées.
+    void Attend(const Temperatures& barres, const QString& textes) {
+        QString vus;
+        for (int t = 0; t < NbTemperatures; ++t) {
+            EXPECT_EQ(F().VScroll3[t]->Valeur(), barres[t]) << t;
+            vus += F().Text2[t]->text() + (t < 3 ? "|" : "");
+        }
+        EXPECT_EQ(vus, textes);
+        for (QFrame* b : F().ShTemp) EXPECT_EQ(TwipsDe(b).height(), HauteurBarre(barres[0]));
+        for (QFrame* b : F().Shape1)
+            EXPECT_EQ(TwipsDe(b),
+                      QRectF(90, 600 - HauteurBarre(barres[1]), 9550, HauteurBarre(barres[1])));
+        EXPECT_EQ(TwipsDe(F().ShTemp[55]).bottom(), 600);
+    }
+};
+
+TEST_F(Zone, CommandesAuCurseur) {
+    Prepare(JourAvec({{0, 30}}), 40);
+    F().CmdHigh_Click();
+    F().HScroll1->ChangeValeur(12);
+    F().CmdLow_Click();
+    EXPECT_EQ(Jour(), JourAvec({{0, 12}, {13, 30}, {40, 41}}));
+    EXPECT_EQ(F().HeureProg[0]->text(), " 2H10");
+    EXPECT_EQ(F().Etat.NbSegJour[0][0], 3);
+    EXPECT_TRUE(Modifie());
+    F().VisuProgramme->setText("ancien"); // le texte ne suit que si la case est cochée
+    F().Cmd1H_Click();
+    EXPECT_EQ(F().VisuProgramme->text(), "ancien");
+    F().ChkVisuHoraire->setChecked(true);
+    F().Cmd1Hmoins_Click();
+    EXPECT_EQ(F().VisuProgramme->text(),
+              "   (0H00-2H00)     (2H10-3H10)     (4H10-5H00)     (6H40-6H50)     ");
+    EXPECT_FALSE(F().VisuProgramme->isHidden());
+}
+
+TEST_F(Zone, AvertissementDesHuitSegments) {
+    Prepare(Huit, 35);
+    plateforme.AttendBoite(BoiteHuit, Bouton::Annuler);
+    F().CmdHigh_Click();
+    EXPECT_EQ(Jour(), Huit);
+    EXPECT_EQ(F().HScroll1->Valeur(), 35);
+    EXPECT_FALSE(Modifie());
+    // Ok : écrit, puis la validation retire le dernier segment.
+    F().HScroll1->ChangeValeur(0);
+    plateforme.AttendBoite(BoiteHuit, Bouton::Ok);
+    F().CmdHigh_Click();
+    EXPECT_EQ(
+        Jour(),
+        JourAvec({{0, 1}, {10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}}));
+    // "Conf./1H" ne regarde que le créneau d'avant, "Conf." aussi celui d'après ;
+    // "Eco." ne demande jamais, même en coupant un segment en deux.
+    Prepare(Huit, 19);
+    plateforme.AttendBoite(BoiteHuit, Bouton::Ok);
+    F().Cmd1H_Click();
+    F().HScroll1->ChangeValeur(29);
+    F().CmdHigh_Click();
+    F().HScroll1->ChangeValeur(22);
+    F().CmdLow_Click();
+    EXPECT_EQ(
+        Jour(),
+        JourAvec({{10, 11}, {19, 22}, {23, 25}, {29, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}}));
+    // Le nouveau segment de 23H50 est lui-même le dernier : le jour revient tel quel.
+    Prepare(Huit, 143);
+    plateforme.AttendBoite(BoiteHuit, Bouton::Ok);
+    F().CmdHigh_Click();
+    EXPECT_EQ(Jour(), Huit);
+    EXPECT_EQ(F().HScroll1->Valeur(), 144);
+    EXPECT_FALSE(Modifie());
+}
+
+TEST_F(Zone, EffacerCopierColler) {
+    const QByteArray lundi = JourAvec({{42, 54}, {100, 130}});
+    Prepare(lundi, 20);
+    F().CmdPASTE_Click(); // rien encore copié : rien ne change
+    EXPECT_EQ(Jour(), lundi);
+    F().CmdCopy_Click();
+    F().ChkVisuHoraire->setChecked(true);
+    F().VisuProgramme->show();
+    F().CmdCLS_Click();
+    EXPECT_EQ(Jour(), JourVide());
+    EXPECT_EQ(F().Etat.NbSegJour[0][0], 0);
+    EXPECT_TRUE(F().VisuProgramme->isHidden());
+    EXPECT_TRUE(Modifie());
+    F().Etat.DonneesModifiees = QStringLiteral("N");
+    F().VScrollZone->ChangeValeur(2);
+    F().VScJour->ChangeValeur(2);
+    F().HScroll1->ChangeValeur(70);
+    F().CmdPASTE_Click();
+    EXPECT_EQ(F().Prog.ProgJour[2][2], lundi);
+    EXPECT_EQ(F().HScroll1->Valeur(), 0);
+    EXPECT_TRUE(Modifie());
+    F().VScrollZone->ChangeValeur(0); // le tampon reste
+    F().CmdPASTE_Click();
+    EXPECT_EQ(F().Prog.ProgJour[0][0], lundi);
+}
+
+TEST_F(Zone, ReglesDOrdreDesTemperatures) {
+    F().Prog.TempZone[0] = {168, 164, 163, 145};
+    F().AfficheTemperature();
+    F().Etat.DonneesModifiees = QStringLiteral("N");
+    const QRectF barre = TwipsDe(F().ShTemp[9]);
+    // Confort >= éco >= hors gel : chaque barre entraînée garde aussi sa valeur.
+    F().VScroll3[0]->ChangeValeur(162);
+    EXPECT_EQ(F().Prog.TempZone[0], (Temperatures{162, 162, 162, 145}));
+    Attend({162, 162, 162, 145}, " 17°C| 17°C| 17°C| 8.5°C");
+    EXPECT_EQ(TwipsDe(F().ShTemp[9]).left(), barre.left());
+    EXPECT_TRUE(Modifie());
+    F().VScroll3[1]->ChangeValeur(170);
+    F().VScroll3[2]->ChangeValeur(190);
+    F().VScroll3[3]->ChangeValeur(129); // la quatrième ne suit aucune règle
+    F().VScroll3[0]->ChangeValeur(128);
+    EXPECT_EQ(F().Prog.TempZone[0], (Temperatures{128, 128, 128, 129}));
+    // Pendant une mise à jour, les règles agissent sans rien garder.
+    F().Etat.MiseAJour = QStringLiteral("ON");
+    F().VScroll3[0]->ChangeValeur(160);
+    EXPECT_EQ(F().Prog.TempZone[0], (Temperatures{128, 128, 128, 129}));
+    Attend({160, 128, 128, 129}, " 0°C| 0°C| 0°C| .5°C");
+}
+
+TEST_F(Zone, ChangerDeZone) {
+    F().Prog.TempZone[1] = {250, 100, -5, 198};  // hors plage : ramenées à l'affichage
+    F().Prog.TempZone[2] = {150, 170, 190, 130}; // désordre venu d'un fichier : gardé
+    F().Prog.IdentZone = {4660, 17, -3};
+    F().VScJour->ChangeValeur(3);
+    F().HScroll1->ChangeValeur(77);
+    F().VScrollZone->ChangeValeur(1);
+    EXPECT_EQ(F().TextZone->text(), "1");
+    EXPECT_EQ(F().Prog.TempZone[1], (Temperatures{198, 128, 128, 198}));
+    Attend({198, 128, 128, 198}, " 35°C| 0°C| 0°C| 35°C");
+    EXPECT_EQ(F().TextID->text(), "17");
+    F().VScrollZone->ChangeValeur(2);
+    EXPECT_EQ(F().Prog.TempZone[2], (Temperatures{150, 170, 190, 130}));
+    Attend({150, 170, 190, 130}, " 11°C| 21°C| 31°C| 1°C");
+    F().VScrollZone->ChangeValeur(3); // après la zone 2, la zone 0, lundi à 0H00
+    EXPECT_EQ(F().VScrollZone->Valeur(), 0);
+    EXPECT_EQ(F().Etat.ZoneCourante, 0);
+    EXPECT_EQ(F().Etat.JourCourant, 0);
+    EXPECT_EQ(F().HScroll1->Valeur(), 0);
+    EXPECT_EQ(F().TextID->text(), "4660");
+    EXPECT_FALSE(Modifie());
+}
+
+TEST_F(Zone, NouvelIdentifiant) {
+    const BoiteVue question{QStringLiteral("Voulez-vous changer l'Identificateur de la zone?"),
+                            Boutons::OuiNon, Icone::Critique, QStringLiteral("CONFIGURATION")};
+    F().Prog.IdentZone = {100, 200, 215};
+    plateforme.AttendBoite(question, Bouton::Non);
+    F().CmdID_Click();
+    EXPECT_EQ(F().Prog.IdentZone[0], 100);
+    EXPECT_FALSE(Modifie());
+    plateforme.AttendBoite(question, Bouton::Oui);
+    plateforme.AttendAleatoire(200.5 / 65535); // tire 200 = zone 1, puis 215 = zone 2
+    F().CmdID_Click();
+    EXPECT_EQ(F().Prog.IdentZone, (std::array<qint32, 3>{230, 200, 215}));
+    EXPECT_EQ(F().TextID->text(), " 230");
+    EXPECT_TRUE(Modifie());
+}
