@@ -1,0 +1,237 @@
+// Menu Fichier sur la vraie fenêtre : lecture et ses échecs, nouveau, sauvegarde, sauver comme,
+// écritures impossibles. Root passe outre les droits : un fichier, un dossier, un tube ou un
+// périphérique barre donc le chemin.
+#include "files/Exports.h"
+#include "files/FichierProgramme.h"
+#include "support/FenetreTest.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+
+inline void PrintTo(const QString& texte, std::ostream* flux) {
+    *flux << '"' << texte.toStdString() << '"';
+}
+
+namespace {
+const BoiteVue Effacer{QStringLiteral("Voulez-vous effacer les données en mémoire ?"),
+                       Boutons::OuiNon, Icone::Critique, TitreCourt};
+const BoiteVue NonConforme{QStringLiteral("Fichier non conforme, "),
+                           Boutons::AbandonnerRecommencerIgnorer, Icone::Critique, TitreCourt};
+const BoiteVue Incompatible{QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "),
+                            Boutons::Ok, Icone::Critique, TitreCourt};
+
+Programme Relu(const QString& chemin) {
+    QFile f(chemin);
+    return LireFichierProgramme(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()).programme;
+}
+// Un programme bien différent de l'exemple livré.
+Programme Autre() {
+    Programme p;
+    p.IdentZone = {111, -222, 70000};
+    RemetParDefaut(p);
+    for (int z = 0; z < NbZones; ++z) {
+        p.TempZone[z] = {170, 160, 150, 146};
+        for (int d = 0; d < NbJours; ++d) p.ProgJour[z][d] = JourAvec({{d, 10 + z + d}});
+    }
+    return p;
+}
+bool EstPeripherique(const QString& chemin) {
+    const QFileInfo infos(chemin);
+    return infos.exists() && !infos.isFile() && !infos.isDir();
+}
+} // namespace
+
+class MenuFichier : public FenetreTest {
+protected:
+    void SetUp() override {
+        const QByteArray autre = EcrireFichierProgramme(Autre(), TitreVersion);
+        for (const char* nom : {"autre.prg", "essai.Prg", "notes.txt", "prg"})
+            dossier.Ecrit(nom, autre);
+        dossier.Ecrit("etranger.prg", EcrireFichierProgramme(Autre(), "GESTION vk472"));
+        dossier.Ecrit("casse.prg", "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 169,165,\r\n");
+        Redemarre();
+    }
+    // L'exemple livré, modifié en mémoire, la zone 2 affichée.
+    void Redemarre() {
+        Demarre();
+        F().Prog.IdentZone[1] = 9999;
+        F().MarqueModifie();
+        F().VScrollZone->ChangeValeur(2);
+        avant = F().Prog;
+        titre = F().windowTitle();
+    }
+    void AttendEchec(const QString& entete, const QString& chemin) {
+        plateforme.AttendBoiteDebut(entete + "\r\n\r\n" + chemin + "\r\n", Bouton::Ok);
+    }
+    QString Defaut() const { return dossier.Fichier("data.prg"); }
+    static QString Titre(const QString& chemin) { return TitreAvecFichier(TitreVersion, chemin); }
+
+    Programme avant;
+    QString titre;
+};
+
+TEST_F(MenuFichier, LectureEtSesEchecs) {
+    enum Issue { Inchange, Lu, Efface };
+    struct Cas {
+        QStringList dialogues; // noms rendus ("*.prg" : annulé)
+        std::vector<std::pair<BoiteVue, Bouton>> boites;
+        Issue issue;
+        int zone; // zone montrée ensuite
+    };
+    ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("rep.prg"));
+    const Cas cas[] = {
+        {{"*.prg"}, {}, Inchange, 2},
+        {{"notes.txt", "prg", "essai.Prg"}, {}, Lu, 0}, // sans ".PRG", le dialogue revient
+        {{"casse.prg"}, {{NonConforme, Bouton::Abandonner}}, Inchange, 2},
+        {{"casse.prg", "autre.prg"}, {{NonConforme, Bouton::Recommencer}}, Lu, 0},
+        {{"casse.prg"}, {{NonConforme, Bouton::Ignorer}, {Effacer, Bouton::Oui}}, Efface, 0},
+        {{"casse.prg"}, {{NonConforme, Bouton::Ignorer}, {Effacer, Bouton::Non}}, Inchange, 0},
+        {{"absent.prg", "rep.prg"},
+         {{NonConforme, Bouton::Recommencer}, {NonConforme, Bouton::Abandonner}},
+         Inchange,
+         2},
+        {{"etranger.prg"}, {{Incompatible, Bouton::Ok}}, Inchange, 0},
+    };
+    for (const Cas& c : cas) {
+        Redemarre();
+        for (const QString& nom : c.dialogues)
+            plateforme.AttendDialogue(nom.startsWith('*') ? nom : dossier.Fichier(nom));
+        for (const auto& [boite, reponse] : c.boites) plateforme.AttendBoite(boite, reponse);
+        F().LectureData_Click();
+        const std::string nom = c.dialogues.join(' ').toStdString();
+        Programme attendu = c.issue == Lu ? Autre() : avant;
+        if (c.issue == Efface) RemetParDefaut(attendu); // identifiants gardés
+        EXPECT_EQ(F().Prog, attendu) << nom;
+        // Un fichier refusé ne devient pas celui que "&Sauvegarde" écraserait.
+        const QString chemin = c.issue == Lu ? dossier.Fichier(c.dialogues.back()) : Defaut();
+        EXPECT_EQ(F().Etat.CheminFichier, chemin) << nom;
+        EXPECT_EQ(F().windowTitle(), c.issue == Lu ? Titre(chemin.toUpper()) : titre) << nom;
+        EXPECT_EQ(F().Etat.DonneesModifiees, c.issue == Lu ? "N" : "O") << nom;
+        EXPECT_EQ(F().VScrollZone->Valeur(), c.zone) << nom;
+    }
+    EXPECT_TRUE(plateforme.Dialogues[0].ouvrir);
+    EXPECT_EQ(plateforme.Dialogues[0].dossier, dossier.Chemin());
+    EXPECT_EQ(plateforme.Dialogues[0].nom, "*.prg");
+}
+
+TEST_F(MenuFichier, Nouveau) {
+    F().ChkVisuHoraire->click();
+    plateforme.AttendBoite(Effacer, Bouton::Non);
+    F().Nouveau_Click();
+    EXPECT_EQ(F().Prog, avant);
+    EXPECT_EQ(F().VScrollZone->Valeur(), 2);
+    // Zone 2 ou zone 0 un jeudi : on montre ensuite ce qu'on édite, la zone 0 et le lundi.
+    for (const int zone : {2, 0}) {
+        F().VScrollZone->ChangeValeur(zone);
+        F().VScJour->ChangeValeur(3);
+        F().Etat.DonneesModifiees = QStringLiteral("N");
+        plateforme.AttendBoite(Effacer, Bouton::Oui);
+        F().Nouveau_Click();
+        EXPECT_EQ(F().Etat.DonneesModifiees, "O");
+        EXPECT_EQ(F().VScrollZone->Valeur(), 0);
+        EXPECT_EQ(F().Etat.ZoneCourante, 0);
+        EXPECT_EQ(F().Etat.JourCourant, 0) << zone;
+        EXPECT_EQ(F().VScJour->Valeur(), 0) << zone;
+    }
+    Programme efface = avant;
+    RemetParDefaut(efface);
+    EXPECT_EQ(F().Prog, efface);
+    EXPECT_FALSE(F().ChkVisuHoraire->isChecked());
+    EXPECT_TRUE(F().VisuProgramme->isHidden());
+}
+
+TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
+    plateforme.AttendDialogue("*.PRG"); // annulé, quelle que soit la casse
+    plateforme.AttendDialogue("*.prg");
+    F().SauverComme_Click();
+    F().SauverComme_Click();
+    EXPECT_FALSE(plateforme.Dialogues[0].ouvrir);
+    EXPECT_EQ(plateforme.Dialogues[0].dossier, dossier.Chemin());
+    EXPECT_EQ(plateforme.Dialogues[0].nom, "*.PRG");
+    EXPECT_EQ(F().Etat.CheminFichier, Defaut());
+    // Sans extension ajoutée ni question avant d'écraser ; seul "DataUc.FCB" part, au dossier
+    // du programme. Le titre montre le chemin en majuscules, le chemin exact sert à écrire.
+    QTemporaryDir ailleurs;
+    const QString copie = QDir(ailleurs.path()).filePath("Ma copie");
+    ASSERT_TRUE(QFile::copy(dossier.Fichier("casse.prg"), copie));
+    plateforme.AttendDialogue(copie);
+    F().SauverComme_Click();
+    EXPECT_EQ(Relu(copie), F().Prog);
+    EXPECT_EQ(F().Etat.CheminFichier, copie);
+    EXPECT_EQ(F().windowTitle(), Titre(copie.toUpper()));
+    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
+    EXPECT_EQ(dossier.Lit("DataUc.FCB"), ExportFcb(F().Prog));
+    EXPECT_FALSE(dossier.Existe("DataUc.xls"));
+    EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
+    // "&Sauvegarde" écrit ensuite la copie, et les deux exports au dossier du programme.
+    F().Prog.IdentZone[0] = 4242;
+    F().SauvegardeFichier_Click();
+    EXPECT_EQ(Relu(copie), F().Prog);
+    EXPECT_EQ(dossier.Lit("DataUc.xls"), ExportXls(F().Prog));
+    EXPECT_EQ(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{"Ma copie"});
+    // Lu là-bas depuis la zone 0, sans changement de zone : la lecture recharge tout.
+    const QString autre = QDir(ailleurs.path()).filePath("Autre.Prg");
+    ASSERT_TRUE(QFile::copy(dossier.Fichier("autre.prg"), autre));
+    F().VScrollZone->ChangeValeur(0);
+    F().HScroll1->ChangeValeur(77);
+    plateforme.AttendDialogue(autre);
+    F().LectureData_Click();
+    EXPECT_EQ(F().Prog, Autre());
+    EXPECT_EQ(F().Etat.CheminFichier, autre);
+    EXPECT_EQ(F().HScroll1->Valeur(), 0);
+    EXPECT_EQ(F().VScroll3[0]->Valeur(), 170);
+}
+
+TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
+    dossier.Ecrit("DataUc.FCB", "ancien FCB");
+    dossier.Ecrit("bloc", "fichier ordinaire");
+    ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("rep.prg"));
+    const QString tube = dossier.Fichier("tube.prg"), lien = dossier.Fichier("lien.prg");
+    ASSERT_EQ(::mkfifo(tube.toLocal8Bit().constData(), 0600), 0);
+    QStringList chemins{dossier.Fichier("bloc/essai.prg"), dossier.Fichier("rep.prg"), tube};
+    const bool plein = EstPeripherique("/dev/full");
+    if (plein && QFile::link("/dev/full", lien)) chemins << "/dev/full" << lien;
+    // Sauver comme : boîte avec le chemin, ni fichier courant ni titre ni exports changés.
+    for (const QString& chemin : chemins) {
+        AttendEchec("** SAUVEGARDE IMPOSSIBLE **", chemin);
+        plateforme.AttendDialogue(chemin);
+        F().SauverComme_Click();
+        EXPECT_EQ(F().Etat.CheminFichier, Defaut()) << chemin.toStdString();
+        EXPECT_EQ(F().windowTitle(), titre) << chemin.toStdString();
+        EXPECT_EQ(F().Etat.DonneesModifiees, "O") << chemin.toStdString();
+        EXPECT_EQ(dossier.Lit("DataUc.FCB"), "ancien FCB") << chemin.toStdString();
+    }
+    EXPECT_EQ(plateforme.Boites.back().boutons, Boutons::Ok);
+    EXPECT_EQ(plateforme.Boites.back().icone, Icone::Critique);
+    EXPECT_EQ(plateforme.Boites.back().titre, TitreCourt);
+    EXPECT_EQ(dossier.Lit("bloc"), "fichier ordinaire");
+    EXPECT_TRUE(QFileInfo(tube).exists() && !QFileInfo(tube).isFile());
+    EXPECT_EQ(EstPeripherique("/dev/full"), plein); // ni remplacé, ni à travers un lien
+    // "&Sauvegarde" sur un dossier : pas d'exports non plus.
+    ASSERT_TRUE(QFile::remove(Defaut()) && QDir(dossier.Chemin()).mkdir("data.prg"));
+    AttendEchec("** SAUVEGARDE IMPOSSIBLE **", Defaut());
+    F().SauvegardeFichier_Click();
+    EXPECT_EQ(dossier.Lit("DataUc.FCB"), "ancien FCB");
+    EXPECT_EQ(F().Etat.DonneesModifiees, "O");
+}
+
+TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
+    // Un dossier à la place de "DataUc.FCB" : le programme est écrit, "DataUc.xls" pas tenté.
+    ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("DataUc.FCB"));
+    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("DataUc.FCB"));
+    F().SauvegardeFichier_Click();
+    EXPECT_EQ(Relu(Defaut()), F().Prog);
+    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
+    EXPECT_FALSE(dossier.Existe("DataUc.xls"));
+    // Le dossier du programme n'en est plus un : data.prg (chemin complet) s'écrit quand même.
+    dossier.Ecrit("bloc", "fichier ordinaire");
+    plateforme.ChangeDossier(dossier.Fichier("bloc"));
+    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("bloc/DataUc.FCB"));
+    F().Prog.IdentZone[0] = 5;
+    F().SauvegardeFichier_Click();
+    EXPECT_EQ(Relu(Defaut()), F().Prog);
+}
