@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QThread>
 
-#include <cerrno>
-#include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -44,10 +42,6 @@ void PaireSocat::Tue() {
     socat_.waitForFinished(2000);
 }
 
-namespace {
-using Horloge = std::chrono::steady_clock;
-}
-
 LecteurPort::LecteurPort(const QString& chemin) {
     descripteur_ = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
     if (descripteur_ < 0) return;
@@ -56,7 +50,28 @@ LecteurPort::LecteurPort(const QString& chemin) {
         ::cfmakeraw(&reglages);
         ::tcsetattr(descripteur_, TCSANOW, &reglages);
     }
-    fil_ = std::thread([this] { Boucle(); });
+    fil_ = std::thread([this] {
+        while (!arret_) {
+            pollfd attente{descripteur_, POLLIN, 0};
+            unsigned char tampon[512];
+            const ssize_t n = ::poll(&attente, 1, 20) > 0 && (attente.revents & POLLIN)
+                                  ? ::read(descripteur_, tampon, sizeof tampon)
+                                  : -1;
+            if (n <= 0) {
+                // Pair fermé : poll rend la main tout de suite, on ne tourne pas à vide.
+                if (attente.revents & (POLLHUP | POLLERR)) ::usleep(20000);
+                continue;
+            }
+            std::function<void()> action;
+            {
+                std::lock_guard<std::mutex> garde(verrou_);
+                recus_.append(reinterpret_cast<const char*>(tampon), n);
+                if (action_ && static_cast<int>(recus_.size()) >= seuil_)
+                    std::swap(action, action_);
+            }
+            if (action) QMetaObject::invokeMethod(qApp, std::move(action), Qt::QueuedConnection);
+        }
+    });
 }
 
 LecteurPort::~LecteurPort() {
@@ -65,46 +80,9 @@ LecteurPort::~LecteurPort() {
     if (descripteur_ >= 0) ::close(descripteur_);
 }
 
-void LecteurPort::Boucle() {
-    const auto debut = Horloge::now();
-    while (!arret_) {
-        pollfd attente{descripteur_, POLLIN, 0};
-        if (::poll(&attente, 1, 20) <= 0) continue;
-        unsigned char tampon[512];
-        const ssize_t n =
-            (attente.revents & POLLIN) ? ::read(descripteur_, tampon, sizeof tampon) : -1;
-        if (n <= 0) {
-            // Pair fermé : on ne tourne pas à vide en attendant la fin du test.
-            if (n == 0 || errno != EAGAIN)
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            continue;
-        }
-        const double ms = std::chrono::duration<double, std::milli>(Horloge::now() - debut).count();
-        std::function<void()> action;
-        {
-            std::lock_guard<std::mutex> garde(verrou_);
-            for (ssize_t i = 0; i < n; ++i) recus_.push_back({tampon[i], ms});
-            if (action_ && seuil_ >= 0 && static_cast<int>(recus_.size()) >= seuil_)
-                action = std::move(action_), action_ = nullptr;
-        }
-        if (action) QMetaObject::invokeMethod(qApp, std::move(action), Qt::QueuedConnection);
-    }
-}
-
-std::vector<OctetRecu> LecteurPort::Recus() const {
+QByteArray LecteurPort::Octets() const {
     std::lock_guard<std::mutex> garde(verrou_);
     return recus_;
-}
-
-QByteArray LecteurPort::Octets() const {
-    QByteArray octets;
-    for (const OctetRecu& o : Recus()) octets.append(static_cast<char>(o.valeur));
-    return octets;
-}
-
-int LecteurPort::Nombre() const {
-    std::lock_guard<std::mutex> garde(verrou_);
-    return static_cast<int>(recus_.size());
 }
 
 bool LecteurPort::Attend(int n, int delaiMs) const {
@@ -120,12 +98,4 @@ void LecteurPort::QuandRecus(int n, std::function<void()> action) {
     std::lock_guard<std::mutex> garde(verrou_);
     seuil_ = n;
     action_ = std::move(action);
-}
-
-std::vector<double> EcartsApresBlocs(const std::vector<OctetRecu>& recus) {
-    std::vector<double> ecarts;
-    for (int fin : {67, 134, 201, 268, 335, 402})
-        if (fin + 1 < static_cast<int>(recus.size()))
-            ecarts.push_back(recus[fin + 1].ms - recus[fin].ms);
-    return ecarts;
 }
