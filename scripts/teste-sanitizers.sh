@@ -11,7 +11,9 @@ bash scripts/installe-dependances.sh
 cmake -S . -B "$DOSSIER" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGC_SANITIZERS=ON >/dev/null
 cmake --build "$DOSSIER" -j "$(nproc)"
 
-export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
+# Pas de strict_string_checks : libxkbcommon-x11 passe à strndup des tampons sans zéro final,
+# ce qui est permis, et la fenêtre réelle (xcb) s'arrêterait dès son ouverture.
+export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1"
 export LSAN_OPTIONS="suppressions=$RACINE/tests/support/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$DOSSIER"
