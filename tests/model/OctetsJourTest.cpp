@@ -14,7 +14,8 @@ QByteArray Jour(int debut, int fin) { // créneaux [debut, fin) en confort
 TEST(OctetsJour, ExemplesDeLaJournee) {
     // Confort de 6h00 à 8h00 : caractères 37 à 48.
     const auto octets = OctetsJour(Jour(36, 48));
-    const std::array<quint8, 18> attendu{0, 0, 0, 0, 0x0F, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::array<quint8, 18> attendu{0, 0, 0, 0, 0x0F, 0xFF, 0, 0, 0,
+                                         0, 0, 0, 0, 0,    0,    0, 0, 0};
     EXPECT_EQ(octets, attendu);
     int somme = 0;
     for (quint8 o : octets) somme += o;
