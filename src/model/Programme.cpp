@@ -19,3 +19,20 @@ void RemetParDefaut(Programme& programme) {
             programme.TempZone[z][t] = TemperaturesParDefaut[t];
     }
 }
+
+std::optional<TemperatureHorsLimites> ChercheTemperatureHorsLimites(const Programme& programme) {
+    for (int z = 0; z < NbZones; ++z)
+        for (int t = 0; t < NbTemperatures; ++t) {
+            const qint16 valeur = programme.TempZone[z][t];
+            if (valeur < TemperatureMin || valeur > TemperatureMax)
+                return TemperatureHorsLimites{z, t, valeur};
+        }
+    return std::nullopt;
+}
+
+QString TexteTemperatureHorsLimites(const TemperatureHorsLimites& fautive) {
+    static const char* const Noms[NbTemperatures] = {"Confort", "ECO", "Hors Gel", "EJP"};
+    return QStringLiteral("Zone %1 : température « %2 » hors limites (0 à 35 °C).")
+        .arg(fautive.zone)
+        .arg(QLatin1String(Noms[fautive.reglage]));
+}

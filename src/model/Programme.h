@@ -1,8 +1,10 @@
 #pragma once
 // Le programme de chauffage : trois zones, sept jours, quatre températures.
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
 constexpr int NbZones = 3;
 constexpr int NbJours = 7;
@@ -40,3 +42,17 @@ void CompleteJoursCourts(Programme& programme);
 
 // Valeurs de "Nouveau" : jours vides, températures par défaut, identifiants gardés.
 void RemetParDefaut(Programme& programme);
+
+// Une température hors 128..198 partirait en octet replié vers la télécommande,
+// et le fichier qui la contient ne se relirait pas.
+struct TemperatureHorsLimites {
+    int zone;
+    int reglage; // 0 Confort, 1 ECO, 2 Hors Gel, 3 EJP
+    qint16 valeur;
+};
+
+// La première, zone par zone puis réglage par réglage ; rien si toutes sont bonnes.
+std::optional<TemperatureHorsLimites> ChercheTemperatureHorsLimites(const Programme& programme);
+
+// "Zone 1 : température « Hors Gel » hors limites (0 à 35 °C)."
+QString TexteTemperatureHorsLimites(const TemperatureHorsLimites& fautive);
