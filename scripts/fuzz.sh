@@ -5,11 +5,17 @@
 # build-fuzz/trouvailles/.
 #   bash scripts/fuzz.sh                   # tous les harnais
 #   bash scripts/fuzz.sh fuzz-programme    # un seul
+#   GC_FUZZ_SECONDES=30 bash scripts/fuzz.sh   # chaque harnais 30 s (intégration continue)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RACINE="$PWD"
 DOSSIER="$RACINE/build-fuzz"
 RUNS="${GC_FUZZ_RUNS:-1000000}"
+LIMITE=()
+if [ -n "${GC_FUZZ_SECONDES:-}" ]; then
+  RUNS=-1
+  LIMITE=(-max_total_time="$GC_FUZZ_SECONDES")
+fi
 
 command -v clang++ >/dev/null || { echo "clang++ manque (paquets clang-14 et libclang-rt-14-dev)" >&2; exit 1; }
 
@@ -72,7 +78,7 @@ for h in "${HARNAIS[@]}"; do
   debut=$(date +%s)
   set +e
   "$DOSSIER/fuzz/$h" "$travail" "$graines" "${dictionnaire[@]}" \
-    -runs="$RUNS" -max_len="$(longueur_max "$h")" -timeout=10 -rss_limit_mb=2048 \
+    -runs="$RUNS" "${LIMITE[@]}" -max_len="$(longueur_max "$h")" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$DOSSIER/trouvailles/$nom-" \
     >"$DOSSIER/$h.log" 2>&1
   rc=$?

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installe ce qui manque pour construire, lancer et tester (Debian 12).
+# Avec "ci" : aussi clang (harnais de fuzzing), clang-format et clang-tidy.
 set -euo pipefail
 
 PAQUETS=(
@@ -9,6 +10,9 @@ PAQUETS=(
   fonts-liberation
   xvfb xauth xdotool imagemagick socat time
 )
+if [ "${1:-}" = ci ]; then
+  PAQUETS+=(clang libclang-rt-14-dev clang-format clang-tidy)
+fi
 
 manquants=()
 for p in "${PAQUETS[@]}"; do

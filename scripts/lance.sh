@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/installe-dependances.sh
+. scripts/sans-root.sh
 bash scripts/construit.sh
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Pas d'écran (DISPLAY vide). Lancez par exemple :" >&2

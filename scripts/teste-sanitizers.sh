@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 RACINE="$PWD"
 DOSSIER="${GC_BUILD_ASAN:-build-asan}"
 bash scripts/installe-dependances.sh
+. scripts/sans-root.sh
 cmake -S . -B "$DOSSIER" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGC_SANITIZERS=ON >/dev/null
 cmake --build "$DOSSIER" -j "$(nproc)"
 

@@ -56,12 +56,10 @@ private:
     void SauteSeparateur() {
         while (p_ < t_.size() && EstBlanc(t_[p_])) ++p_;
         if (p_ >= t_.size()) return;
-        if (t_[p_] == ',') {
-            ++p_;
-        } else if (t_[p_] == '\r') {
+        if (t_[p_] == '\r') {
             ++p_;
             if (p_ < t_.size() && t_[p_] == '\n') ++p_;
-        } else if (t_[p_] == '\n') {
+        } else if (t_[p_] == ',' || t_[p_] == '\n') {
             ++p_;
         }
     }
@@ -73,7 +71,7 @@ private:
 // Un jour plus long ne vient que d'un fichier abîmé. À cette borne, tout programme lu se
 // réécrit sous la taille maximale, et la sauvegarde se relit donc toujours.
 constexpr qsizetype LongueurMaxJourLu =
-    (TailleMaxFichierProgramme - 4096) / (NbZones * NbJours) - 3;
+    (TailleMaxFichierProgramme - 4096) / (qsizetype{NbZones} * NbJours) - 3;
 
 bool ContientBinaire(const QByteArray& contenu) {
     for (const char c : contenu) {

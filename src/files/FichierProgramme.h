@@ -16,7 +16,7 @@ struct ResultatLecture {
 };
 
 // Au-delà, un fichier ne peut pas être un programme : refusé sans être lu.
-constexpr qint64 TailleMaxFichierProgramme = 1024 * 1024;
+constexpr qint64 TailleMaxFichierProgramme = qint64{1024} * 1024;
 
 // Le programme lu n'est pris que si tout est bon ; sinon rien n'en sort.
 ResultatLecture LireFichierProgramme(const QByteArray& contenu);

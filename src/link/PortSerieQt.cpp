@@ -62,7 +62,7 @@ QString PeripheriquePort(int numero, const QString& dossierProgramme) {
     Q_UNUSED(dossierProgramme);
     return QStringLiteral("COM%1").arg(numero);
 #else
-    const QString lien = QDir(dossierProgramme).filePath(QStringLiteral("COM%1").arg(numero));
+    QString lien = QDir(dossierProgramme).filePath(QStringLiteral("COM%1").arg(numero));
     const QFileInfo info(lien);
     if (info.exists() || info.isSymLink()) return lien;
     return QStringLiteral("/dev/ttyS%1").arg(numero - 1);

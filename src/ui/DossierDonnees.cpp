@@ -19,7 +19,7 @@ QString DossierDonnees(const QString& dossierExecutable, const QString& dossierU
     const bool installe = QFile::exists(QDir(exemples).filePath(FichiersExemples().first()));
     if (!installe && estInscriptible(dossierExecutable)) return dossierExecutable;
 
-    const QString source = installe ? exemples : dossierExecutable;
+    QString source = installe ? exemples : dossierExecutable;
     // Dossier personnel impossible à créer : on lit au moins l'exemple ; les sauvegardes
     // échoueront alors avec leur message.
     if (dossierUtilisateur.isEmpty() || !QDir().mkpath(dossierUtilisateur)) return source;

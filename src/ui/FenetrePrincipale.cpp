@@ -265,7 +265,7 @@ void FenetrePrincipale::ConstruitControles() {
 }
 
 void FenetrePrincipale::ConstruitMenus() {
-    auto action = [this](QMenu* menu, const char* nom, const QString& texte) {
+    auto action = [](QMenu* menu, const char* nom, const QString& texte) {
         QAction* a = menu->addAction(texte);
         a->setObjectName(QLatin1String(nom));
         return a;
