@@ -1,4 +1,5 @@
 #include "model/Programme.h"
+#include "model/Jour.h"
 
 QByteArray JourVide() {
     return QByteArray(LongueurJour, '0');
@@ -7,8 +8,7 @@ QByteArray JourVide() {
 void CompleteJoursCourts(Programme& programme) {
     for (int z = 0; z < NbZones; ++z)
         for (int d = 0; d < NbJours; ++d) {
-            QByteArray& jour = programme.ProgJour[z][d];
-            if (jour.size() < LongueurJour) jour.append(LongueurJour - jour.size(), '0');
+            CompleteJour(programme.ProgJour[z][d]);
         }
 }
 

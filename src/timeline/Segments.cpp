@@ -1,12 +1,7 @@
 #include "timeline/Segments.h"
 #include "model/Programme.h"
 
-#include <algorithm>
-
 namespace {
-// Dernier caractère effacé par la coupe : le troisième de la queue.
-constexpr int FinCoupe = NbCreneaux + 2;
-
 bool EstConfort(const QByteArray& jour, int position) {
     return position < jour.size() && jour[position] == '1';
 }
@@ -17,28 +12,6 @@ QString Heure(int position) {
            QLatin1Char('0');
 }
 } // namespace
-
-std::vector<BarreSegment> ValideJour(QByteArray& jour) {
-    std::vector<BarreSegment> barres;
-    int longueur = 0;
-    for (int s = 0; s < NbCreneaux; ++s) {
-        if (EstConfort(jour, s)) {
-            if (longueur == 0) {
-                if (static_cast<int>(barres.size()) == NbSegmentsMax) {
-                    // Neuvième segment : effacé sans message avec tout le reste du jour.
-                    const int fin = std::min(FinCoupe, static_cast<int>(jour.size()) - 1);
-                    for (int p = s; p <= fin; ++p) jour[p] = '0';
-                    break;
-                }
-                barres.push_back({s, 0});
-            }
-            barres.back().largeur = ++longueur;
-        } else {
-            longueur = 0;
-        }
-    }
-    return barres;
-}
 
 QString TexteSegments(const QByteArray& jour) {
     QString texte = QStringLiteral("   ");

@@ -17,12 +17,6 @@ bool DemandeConfirmation(const QByteArray& jour, int c, int nbSegments, RegleHui
     return !EstConfort(jour, 0);
 }
 
-void EcritCreneaux(QByteArray& jour, int curseur, char valeur, int nombre) {
-    if (curseur < 0 || curseur >= NbCreneaux) return;
-    if (jour.size() < LongueurJour) jour.append(LongueurJour - jour.size(), '0');
-    for (int s = curseur; s < curseur + nombre && s < NbCreneaux; ++s) jour[s] = valeur;
-}
-
 int CurseurApres(int curseur, int avance, int maximum) {
     return curseur + avance <= maximum ? curseur + avance : curseur;
 }

@@ -1,0 +1,81 @@
+#pragma once
+// Le programme en cours d'édition, avec la zone et le jour édités et l'état modifié.
+// Toute édition passe par ici : elle marque le programme modifié et se signale. Tant
+// qu'une transmission le tient, il refuse toute édition : une trame à moitié partie
+// ne peut pas changer sous elle.
+#include "model/Jour.h"
+#include "model/Programme.h"
+
+#include <QObject>
+#include <vector>
+
+class Document : public QObject {
+    Q_OBJECT
+public:
+    explicit Document(QObject* parent = nullptr);
+
+    const Programme& Prog() const { return prog_; }
+    int Zone() const { return zone_; }
+    int Jour() const { return jour_; }
+    const QByteArray& JourEdite() const { return prog_.ProgJour[zone_][jour_]; }
+    // Segments du jour de la zone courante trouvés par sa dernière validation.
+    int NbSegments(int jour) const { return nbSegments_[zone_][jour]; }
+    bool Modifie() const { return modifie_; }
+    bool Tenu() const { return prises_ > 0; }
+
+    // Navigation : choisir ce qu'on édite n'est pas une édition.
+    void ChoisitZone(int zone);
+    void ChoisitJour(int jour);
+
+    // Éditions de la zone et du jour courants. Chacune rend faux, sans rien changer,
+    // pendant une transmission.
+    bool EcritCreneaux(int curseur, char valeur, int nombre);
+    bool RemplaceJour(const QByteArray& jour);
+    bool ChangeTemperature(int reglage, qint16 valeur);
+    bool ChangeIdentifiant(qint32 identifiant);
+    // Coupe le neuvième segment d'un jour de la zone courante et compte ses segments ;
+    // rend les barres à dessiner (aucune pendant une transmission).
+    std::vector<BarreSegment> ValideJour(int jour);
+    // Programme lu d'un fichier : pris tel quel, non modifié, zone 0.
+    bool Charge(const Programme& lu);
+    // Jours vides et températures par défaut (identifiants gardés), zone 0 ; modifié.
+    bool Efface();
+    // Après une sauvegarde réussie.
+    void MarqueEnregistre();
+
+    // Tant qu'elle vit, le document refuse toute édition.
+    class Prise {
+    public:
+        explicit Prise(Document& document) : document_(&document) { ++document_->prises_; }
+        Prise(Prise&& autre) noexcept : document_(autre.document_) { autre.document_ = nullptr; }
+        Prise(const Prise&) = delete;
+        Prise& operator=(const Prise&) = delete;
+        Prise& operator=(Prise&&) = delete;
+        ~Prise() {
+            if (document_) --document_->prises_;
+        }
+
+    private:
+        Document* document_;
+    };
+    [[nodiscard]] Prise Tiens() { return Prise(*this); }
+
+signals:
+    void JourModifie(int zone, int jour);
+    void TemperatureModifiee(int zone, int reglage);
+    void IdentifiantModifie(int zone);
+    void ProgrammeRemplace();
+    void ModifieChange(bool modifie);
+
+private:
+    void MarqueModifie(bool modifie);
+    QByteArray& Edite() { return prog_.ProgJour[zone_][jour_]; }
+    bool JourChange(const QByteArray& avant, int jour);
+
+    Programme prog_;
+    std::array<std::array<int, NbJours>, NbZones> nbSegments_{};
+    int zone_ = 0;
+    int jour_ = 0;
+    bool modifie_ = false;
+    int prises_ = 0;
+};
