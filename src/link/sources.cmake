@@ -3,6 +3,7 @@ list(APPEND NOYAU_SOURCES
   link/JournauxTransmission.cpp
   link/ProgrammeTest.cpp
   link/TrameProgramme.cpp
+  link/Transmission.cpp
 )
 list(APPEND FENETRE_SOURCES
   link/FenetreLiaison.cpp

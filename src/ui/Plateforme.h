@@ -2,6 +2,8 @@
 // Les seules portes vers l'extérieur : boîtes de message, dialogues de fichier,
 // horloge, tirage aléatoire, dossier du programme, port série.
 // La fenêtre ne parle au monde qu'à travers elles ; les tests en donnent une fausse.
+#include "plateforme/PortSerie.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -9,21 +11,6 @@
 enum class Bouton { Ok, Annuler, Oui, Non, Abandonner, Recommencer, Ignorer };
 enum class Boutons { Ok, OkAnnuler, OuiNon, AbandonnerRecommencerIgnorer };
 enum class Icone { Aucune, Critique, Exclamation };
-
-// Port série n (1..4), 4800 bauds 8N1 sans contrôle de flux, en émission seule.
-class PortSerie {
-public:
-    virtual ~PortSerie() = default;
-    // Ferme d'abord si ouvert ; faux en cas d'échec, Erreur() dit pourquoi.
-    virtual bool Ouvre(int numero) = 0;
-    virtual bool EstOuvert() const = 0;
-    // Attend que tout soit parti sur la ligne, puis ferme.
-    virtual void Ferme() = 0;
-    // Remet les octets au port sans attendre ; faux dès que le périphérique a disparu.
-    virtual bool Ecrit(const QByteArray& octets) = 0;
-    virtual void DemandeTampon(int octets) = 0;
-    virtual QString Erreur() const = 0;
-};
 
 class Plateforme {
 public:

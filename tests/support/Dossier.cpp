@@ -31,13 +31,3 @@ QByteArray ProgrammeExemple() {
     QFile f(QStringLiteral(GC_DOSSIER_DONNEES "/data.prg"));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-#include "model/Programme.h"
-#include "support/FenetreTest.h"
-
-QByteArray JourAvec(std::initializer_list<std::pair<int, int>> segments) {
-    QByteArray jour = JourVide();
-    for (const auto& [debut, fin] : segments)
-        for (int s = debut; s < fin; ++s) jour[s] = '1';
-    return jour;
-}

@@ -1,0 +1,3 @@
+list(APPEND NOYAU_SOURCES
+  plateforme/MinuterieQt.cpp
+)
