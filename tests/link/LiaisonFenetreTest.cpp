@@ -243,8 +243,8 @@ TEST_F(Liaison, PortChoisiQuiNeSOuvrePasPuisTestDeLiaisonSurLAncien) {
     EXPECT_EQ(F().Etat.NumeroPort, 1);
     EXPECT_EQ(dossier.Lit("VK472.CFG"), QByteArray(" 0 \r\n"));
     EXPECT_FALSE(plateforme.Port().EstOuvert());
-    // La coche reste sur le port choisi, même s'il n'a pas pu s'ouvrir.
-    EXPECT_TRUE(CocheSeuleSur(2));
+    // La coche revient sur le port en service.
+    EXPECT_TRUE(CocheSeuleSur(1));
 
     // Un seul "T", parti avant la fermeture du port.
     plateforme.AttendBoite({Relier, Boutons::Ok, Icone::Exclamation, TitreTest}, Bouton::Ok);
