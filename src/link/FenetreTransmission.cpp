@@ -69,6 +69,14 @@ void FenetrePrincipale::ProgrammeTelecommandeData() {
         if (premier) ActiveCommandes(true);
     });
 
+    // Hors 0..35 °C, l'octet partirait replié (0 - 128 -> 0x80) : rien ne part, le port
+    // reste fermé et les journaux intacts.
+    if (const auto fautive = ChercheTemperatureHorsLimites(Prog)) {
+        Plate().Message(TexteTemperatureHorsLimites(*fautive) +
+                            QStringLiteral(" Corrigez-la avant la transmission."),
+                        Boutons::Ok, Icone::Critique, TitreCourt);
+        return;
+    }
     if (!OuvreLiaison()) return;
     Plate().Message(QStringLiteral("** RELIER LA TELECOMMANDE au PC par le cordon **"), Boutons::Ok,
                     Icone::Exclamation, TitreProgrammation);

@@ -43,8 +43,9 @@ template <typename... T> bool Tous(bool actif, T*... objets) {
 
 class Liaison : public FenetreTest {
 protected:
-    void Branche(const QString& nom = QStringLiteral("COM1")) {
-        Demarre();
+    void Branche(const QString& nom = QStringLiteral("COM1"),
+                 const QByteArray& programme = ProgrammeExemple()) {
+        Demarre(programme);
         socat = std::make_unique<PaireSocat>(dossier.Chemin(), nom);
         ASSERT_TRUE(socat->Prete()) << "socat n'a pas créé la paire";
         lecteur = std::make_unique<LecteurPort>(socat->CoteTest());
@@ -200,6 +201,40 @@ TEST_F(Liaison, PortAbsentRienNEstEnvoyeNiEcrit) {
     EXPECT_FALSE(dossier.Existe(NomJournalTrace));
     EXPECT_FALSE(plateforme.Port().EstOuvert());
     EXPECT_TRUE(Commandes(true));
+}
+
+TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
+    // Fichier refusé au démarrage, puis "Abandonner" : les températures restent à 0.
+    plateforme.AttendBoite(QStringLiteral("Fichier non conforme, "), Bouton::Abandonner);
+    Branche(QStringLiteral("COM1"), "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 2,3\r\n");
+    dossier.Ecrit(NomJournalBrut, "ancien");
+    const auto refus = [](const char* zoneEtReglage) {
+        return BoiteVue{QStringLiteral("Zone %1 hors limites (0 à 35 °C). Corrigez-la avant la "
+                                       "transmission.")
+                            .arg(QString::fromUtf8(zoneEtReglage)),
+                        Boutons::Ok, Icone::Critique, TitreCourt};
+    };
+    plateforme.AttendBoite(refus("0 : température « Confort »"), Bouton::Ok);
+    F().ProgrammeTelecommande->trigger();
+    // Le programme de test part avec les vraies températures : même refus, après sa mise en
+    // garde. Au-dessus de 35 °C aussi, dans une zone jamais affichée.
+    F().Prog.TempZone.fill({169, 165, 140, 145});
+    F().Prog.TempZone[2][2] = 199;
+    plateforme.AttendBoite(Attention, Bouton::Ok);
+    plateforme.AttendBoite(refus("2 : température « Hors Gel »"), Bouton::Ok);
+    F().ProgrammeDeTest->trigger();
+    EXPECT_EQ(plateforme.BoitesEnAttente(), 0);
+    EXPECT_FALSE(plateforme.Port().EstOuvert());
+    EXPECT_EQ(dossier.Lit(NomJournalBrut), QByteArray("ancien"));
+    EXPECT_FALSE(dossier.Existe(NomJournalTrace));
+    EXPECT_TRUE(Commandes(true));
+    // Le test de liaison n'envoie que "T" : il passe.
+    plateforme.AttendBoite(Relier, Bouton::Ok);
+    plateforme.AttendBoite(DeuxBips, Bouton::Ok);
+    F().TestTelecommande->trigger();
+    ASSERT_TRUE(lecteur->Attend(1));
+    EXPECT_FALSE(lecteur->Attend(2, 300));
+    EXPECT_EQ(lecteur->Octets(), QByteArray("T"));
 }
 
 TEST_F(Liaison, PortChoisiRetenuDansLaConfigurationSiElleSEcrit) {
