@@ -305,8 +305,14 @@ TEST_F(Liaison, PairQuiDisparaitPendantUnePause) {
     EXPECT_EQ(lecteur->Nombre(), FinsDeBlocs[0]);
     EXPECT_TRUE(F().ProgressBar1->isHidden());
     EXPECT_FALSE(F().Timer1->isActive());
-    // Les journaux vont au bout : la trame entière reste lisible.
-    EXPECT_EQ(dossier.Lit(NomJournalBrut).size(), 480);
+    // Les journaux s'arrêtent au dernier octet parti (le bloc A de la zone 0), puis disent
+    // où et pourquoi, sur une ligne à part.
+    const Trame trame = TrameProgramme(F().Prog, 0, plateforme.Maintenant());
+    const Trame partie(trame.begin(), trame.begin() + FinsDeBlocs[0]);
+    const QByteArray fin = "** ECHEC DE LA TRANSMISSION : octet 69 sur 470, " +
+                           plateforme.Port().Erreur().toLatin1() + " **\r\n";
+    EXPECT_EQ(dossier.Lit(NomJournalBrut), JournalBrut(partie) + "\r\n" + fin);
+    EXPECT_EQ(dossier.Lit(NomJournalTrace), JournalTrace(partie) + "\r\n" + fin);
 }
 
 TEST_F(Liaison, TestDeLiaisonSansPairNAnnoncePasLesDeuxBips) {
