@@ -130,6 +130,10 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
     AttendTransmission();
     F().ProgrammeTelecommande->trigger();
     ASSERT_TRUE(lecteur->Attend(LongueurTrame));
+    EXPECT_EQ(plateforme.LecturesHorloge, 1); // une seule heure pour toute la trame
+    // Un minuteur grossier peut sonner 5 % trop tôt : la télécommande n'aurait pas fini.
+    EXPECT_EQ(F().Timer1->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(F().Timer1->interval(), 200);
 
     // Horloge du mardi 1er décembre 2026 14:05:09, identifiant 70000 de la zone 2.
     const Trame trame = TrameProgramme(avant, 2, plateforme.Maintenant());

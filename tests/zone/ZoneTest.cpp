@@ -249,6 +249,21 @@ TEST_F(Zone, ChangerDeZone) {
     EXPECT_EQ(F().HScroll1->Valeur(), 0);
     EXPECT_EQ(F().TextID->text(), "4660");
     EXPECT_FALSE(Modifie());
+
+    // Flèche haute : la zone suivante, la zone 0 après la 2 ; flèche basse : la précédente,
+    // rien sous la zone 0. Une température monte d'un demi-degré à la flèche haute.
+    const auto fleche = [](BarreDefilement* barre, bool haute) {
+        barre->triggerAction(haute ? QAbstractSlider::SliderSingleStepSub
+                                   : QAbstractSlider::SliderSingleStepAdd);
+    };
+    for (const auto& [haute, zone] :
+         {std::pair{false, 0}, {true, 1}, {true, 2}, {true, 0}, {true, 1}, {false, 0}}) {
+        fleche(F().VScrollZone, haute);
+        EXPECT_EQ(F().Etat.ZoneCourante, zone) << haute;
+    }
+    fleche(F().VScroll3[0], true);
+    fleche(F().VScroll3[3], false);
+    EXPECT_EQ(F().Prog.TempZone[0], (Temperatures{170, 165, 140, 144}));
 }
 
 TEST_F(Zone, NouvelIdentifiant) {
