@@ -135,8 +135,9 @@ QStringList DecodeurTelecommande::Recoit(quint8 octet, qint64 instantMs) {
         const qint64 ecart = instantMs - dernier_;
         lignes << QStringLiteral("  pause après le bloc %1 : %2 ms").arg(k + 1).arg(ecart);
         if (ecart < PauseMinimaleMs)
-            Defaut(
-                QStringLiteral("pas de pause après le %1 (%2 ms)").arg(NomBloc(k + 1)).arg(ecart));
+            Defaut(QStringLiteral("pause trop courte après le %1 : %2 ms")
+                       .arg(NomBloc(k + 1))
+                       .arg(ecart));
     }
     trame_.append(static_cast<char>(octet));
     dernier_ = instantMs;

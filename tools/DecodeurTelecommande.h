@@ -14,8 +14,10 @@ public:
     static constexpr qint64 SilenceFinMs = 300;
     // Silence qui abandonne une trame commencée.
     static constexpr qint64 SilenceAbandonMs = 2000;
-    // En dessous, il n'y a pas eu de pause après un bloc.
-    static constexpr qint64 PauseMinimaleMs = 20;
+    // La télécommande digère un bloc pendant tout l'intervalle de 200 ms du minuteur de
+    // l'émetteur ; sur un pseudo-terminal les octets arrivent dès leur remise, on laisse
+    // 10 ms à la lecture.
+    static constexpr qint64 PauseMinimaleMs = 190;
 
     // Un octet reçu à l'instant donné (ms d'une horloge monotone) : lignes à afficher.
     QStringList Recoit(quint8 octet, qint64 instantMs);

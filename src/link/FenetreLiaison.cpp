@@ -77,8 +77,13 @@ void FenetrePrincipale::COM_Click(int Index) {
     PortSerie& port = Plate().Port();
     if (port.EstOuvert()) port.Ferme();
     if (!port.Ouvre(Index + 1)) {
-        // La coche reste sur le port choisi ; NumeroPort et le fichier gardent l'ancien.
         Plate().Message(port.Erreur(), Boutons::Ok, Icone::Critique, TitreCourt);
+        // NumeroPort et le fichier gardent l'ancien port : la coche y revient, elle dit
+        // celui qui sert.
+        for (QAction* item : COM) item->setChecked(false);
+        const int enService = Etat.NumeroPort - 1;
+        if (enService >= 0 && enService < static_cast<int>(COM.size()))
+            COM[enService]->setChecked(true);
         return;
     }
     Etat.NumeroPort = static_cast<qint16>(Index + 1);

@@ -24,8 +24,14 @@ public:
         trace_.open(QIODevice::WriteOnly | QIODevice::Truncate);
     }
     void Note(const ElementTrame& e) {
-        if (brut_.isOpen()) brut_.write(JournalBrut(e));
-        if (trace_.isOpen()) trace_.write(JournalTrace(e));
+        Ecrit(brut_, JournalBrut(e), brutFinLigne_);
+        Ecrit(trace_, JournalTrace(e), traceFinLigne_);
+    }
+    // La ligne d'échec commence une ligne à elle.
+    void NoteEchec(int rang, const QString& cause) {
+        const QByteArray ligne = LigneEchec(rang, cause);
+        Ecrit(brut_, (brutFinLigne_ ? QByteArray() : QByteArray("\r\n")) + ligne, brutFinLigne_);
+        Ecrit(trace_, (traceFinLigne_ ? QByteArray() : QByteArray("\r\n")) + ligne, traceFinLigne_);
     }
     void Ferme() {
         brut_.close();
@@ -33,8 +39,16 @@ public:
     }
 
 private:
+    static void Ecrit(QFile& journal, const QByteArray& octets, bool& finLigne) {
+        if (octets.isEmpty()) return;
+        if (journal.isOpen()) journal.write(octets);
+        finLigne = octets.endsWith("\r\n");
+    }
+
     QFile brut_;
     QFile trace_;
+    bool brutFinLigne_ = true;
+    bool traceFinLigne_ = true;
 };
 
 // La télécommande digère le bloc : on traite les événements de la fenêtre (sans tourner
@@ -69,6 +83,14 @@ void FenetrePrincipale::ProgrammeTelecommandeData() {
         if (premier) ActiveCommandes(true);
     });
 
+    // Hors 0..35 °C, l'octet partirait replié (0 - 128 -> 0x80) : rien ne part, le port
+    // reste fermé et les journaux intacts.
+    if (const auto fautive = ChercheTemperatureHorsLimites(Prog)) {
+        Plate().Message(TexteTemperatureHorsLimites(*fautive) +
+                            QStringLiteral(" Corrigez-la avant la transmission."),
+                        Boutons::Ok, Icone::Critique, TitreCourt);
+        return;
+    }
     if (!OuvreLiaison()) return;
     Plate().Message(QStringLiteral("** RELIER LA TELECOMMANDE au PC par le cordon **"), Boutons::Ok,
                     Icone::Exclamation, TitreProgrammation);
@@ -83,20 +105,24 @@ void FenetrePrincipale::ProgrammeTelecommandeData() {
     ProgressBar1->show();
 
     const int zone = qBound(0, static_cast<int>(Etat.ZoneCourante), NbZones - 1);
+    int remis = 0; // octets pris par le port
     bool envoye = true;
     auto envoie = [&](const Trame& elements) {
         for (const ElementTrame& e : elements) {
-            // Port perdu (câble arraché) : plus d'écriture ni de pause, les journaux vont
-            // quand même au bout.
-            if (envoye) envoye = port.Ecrit(QByteArray(1, static_cast<char>(e.octet)));
+            // Port perdu (câble arraché) : on s'arrête là, les journaux ne gardent que ce
+            // qui est vraiment parti.
+            envoye = port.Ecrit(QByteArray(1, static_cast<char>(e.octet)));
+            if (!envoye) return;
+            ++remis;
             journaux.Note(e);
             ProgressBar1->setValue(ProgressBar1->value() + AvancesProgression(e));
-            if (e.pause && envoye) Pause(*this);
+            if (e.pause) Pause(*this);
         }
     };
     envoie(TrameZones(Prog));
     // L'horloge est lue en arrivant au bloc des réglages, après les pauses.
-    envoie(BlocReglages(Prog, Prog.IdentZone[zone], Plate().Maintenant()));
+    if (envoye) envoie(BlocReglages(Prog, Prog.IdentZone[zone], Plate().Maintenant()));
+    if (!envoye) journaux.NoteEchec(remis + 1, port.Erreur());
 
     journaux.Ferme();
     ProgressBar1->hide();

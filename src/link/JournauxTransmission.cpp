@@ -67,6 +67,12 @@ QByteArray JournalTrace(const ElementTrame& e) {
     return QByteArray();
 }
 
+QByteArray LigneEchec(int rang, const QString& cause) {
+    // Journaux en texte 8 bits, comme le fichier programme.
+    return "** ECHEC DE LA TRANSMISSION : octet " + QByteArray::number(rang) + " sur " +
+           QByteArray::number(LongueurTrame) + ", " + cause.toLatin1() + " **" + FinLigne;
+}
+
 QByteArray JournalBrut(const Trame& trame) {
     QByteArray contenu;
     for (const ElementTrame& e : trame) contenu += JournalBrut(e);

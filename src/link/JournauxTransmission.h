@@ -5,12 +5,17 @@
 #include "link/TrameProgramme.h"
 
 #include <QByteArray>
+#include <QString>
 
 inline constexpr char NomJournalBrut[] = "TESTTRANS.ASC";
 inline constexpr char NomJournalTrace[] = "TESTTRANSF.Asc";
 
 QByteArray JournalBrut(const ElementTrame& element);
 QByteArray JournalTrace(const ElementTrame& element);
+
+// Dernière ligne des deux journaux quand le port lâche : rang (depuis 1) de l'octet refusé,
+// cause donnée par le port ; CR LF au bout.
+QByteArray LigneEchec(int rang, const QString& cause);
 
 // Contenu entier des journaux d'une trame (480 octets pour le brut).
 QByteArray JournalBrut(const Trame& trame);

@@ -36,6 +36,7 @@ void FenetrePrincipale::FrameTemp_MouseDown(int Index, int, double X) {
 }
 
 void FenetrePrincipale::Label2_MouseDown(int Index, int Button) {
+    jourChoisiParAppui_ = -1;
     if (Etat.JourCourant != Etat.JourPrecedent) Etat.JourPrecedent = Etat.JourCourant;
     if (Index != Etat.JourPrecedent) {
         HScroll1->ChangeValeur(0);
@@ -43,6 +44,7 @@ void FenetrePrincipale::Label2_MouseDown(int Index, int Button) {
         ValideProgramme();
         AfficheJour();
         Etat.JourPrecedent = Etat.JourCourant;
+        jourChoisiParAppui_ = Index;
         return;
     }
     if (Button == 1) {
@@ -62,6 +64,16 @@ void FenetrePrincipale::Label2_MouseDown(int Index, int Button) {
         ValideProgramme();
         if (JourEdite() != avant) MarqueModifie();
     }
+}
+
+void FenetrePrincipale::Label2_DblClick(int Index, int Button) {
+    // Double clic pour choisir un jour : le premier appui l'a choisi, le second ne pousse
+    // pas le curseur à 0H10. Sur le jour déjà courant, chaque appui compte, si rapide soit-il.
+    if (Index == jourChoisiParAppui_) {
+        jourChoisiParAppui_ = -1;
+        return;
+    }
+    Label2_MouseDown(Index, Button);
 }
 
 void FenetrePrincipale::Marqueur_Click(int Index) {

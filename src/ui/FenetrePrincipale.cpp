@@ -336,8 +336,8 @@ void FenetrePrincipale::ConnecteControles() {
 
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
     const auto type = evenement->type();
-    // Le second appui d'un double clic est un appui comme un autre : des clics droits
-    // rapides sur le nom du jour peignent chacun leur créneau.
+    // Le second appui d'un double clic compte comme un appui : des clics droits rapides sur
+    // le nom du jour courant peignent chacun leur créneau.
     const bool appui = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
     if (!appui && type != QEvent::MouseButtonRelease)
         return QMainWindow::eventFilter(objet, evenement);
@@ -349,7 +349,10 @@ bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
             return true;
         }
         if (objet == Label2[d] && appui) {
-            Label2_MouseDown(d, bouton);
+            if (type == QEvent::MouseButtonDblClick)
+                Label2_DblClick(d, bouton);
+            else
+                Label2_MouseDown(d, bouton);
             return true;
         }
     }

@@ -125,6 +125,8 @@ public:
     // X en twips dans le repère de la rangée ; bouton 1 gauche, 2 droit.
     void FrameTemp_MouseDown(int Index, int Button, double X);
     void Label2_MouseDown(int Index, int Button);
+    // Second appui d'un double clic (Qt ne le donne pas comme un appui).
+    void Label2_DblClick(int Index, int Button);
     void Marqueur_Click(int Index);
 
     // --- zone/ ---
@@ -176,5 +178,6 @@ private:
     bool transmissionEnCours_ = false;
     bool fermetureAcceptee_ = false;
     bool cheminMajuscules_ = false; // chemin choisi au dialogue : titre en majuscules
+    int jourChoisiParAppui_ = -1;   // nom de jour dont le dernier appui a choisi le jour
     friend class AccesFenetre;
 };

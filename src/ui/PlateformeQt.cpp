@@ -3,6 +3,8 @@
 #include "ui/DossierDonnees.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +13,13 @@
 #include <QStandardPaths>
 #include <QTranslator>
 #include <random>
+
+#ifdef GC_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
+#endif
 
 namespace {
 struct CorrespondanceBouton {
@@ -28,6 +37,65 @@ const CorrespondanceBouton Correspondances[] = {
     {Bouton::Recommencer, QMessageBox::Retry, "Recommencer"},
     {Bouton::Ignorer, QMessageBox::Ignore, "Ignorer"},
 };
+
+// Une boîte au titre vide n'a pas de titre : Qt en mettrait un à sa place (le nom de
+// l'application dans la barre de titre, le texte de la boîte pour les aides techniques).
+const char* const ProprieteSansTitre = "boiteSansTitre";
+
+class BoiteSansTitreAccessible : public QAccessibleWidget {
+public:
+    explicit BoiteSansTitreAccessible(QWidget* boite)
+        : QAccessibleWidget(boite, QAccessible::AlertMessage) {}
+    QString text(QAccessible::Text genre) const override {
+        const auto* boite = static_cast<const QMessageBox*>(widget());
+        switch (genre) {
+        case QAccessible::Name:
+            return QString();
+        case QAccessible::Value:
+            return boite->text();
+        default:
+            return QAccessibleWidget::text(genre);
+        }
+    }
+};
+
+QAccessibleInterface* FabriqueAccessible(const QString& classe, QObject* objet) {
+    if (classe != QLatin1String("QMessageBox") || !objet->property(ProprieteSansTitre).toBool())
+        return nullptr;
+    return new BoiteSansTitreAccessible(static_cast<QWidget*>(objet));
+}
+
+void EffaceTitre(QMessageBox& boite) {
+    static const bool fabrique = [] {
+        QAccessible::installFactory(FabriqueAccessible);
+        return true;
+    }();
+    Q_UNUSED(fabrique);
+    boite.setProperty(ProprieteSansTitre, true);
+#ifdef GC_XCB
+    // Sous X11, la barre de titre lit _NET_WM_NAME, que Qt remplit du nom de l'application
+    // quand le titre est vide : on le vide après la création de la fenêtre native.
+    // Hors écran, Qt peut offrir l'interface X11 sans connexion derrière.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connexion = x11 ? x11->connection() : nullptr;
+    if (!connexion) return;
+    const auto atome = [connexion](const char* nom) {
+        xcb_intern_atom_reply_t* reponse = xcb_intern_atom_reply(
+            connexion, xcb_intern_atom(connexion, 0, static_cast<quint16>(std::strlen(nom)), nom),
+            nullptr);
+        const xcb_atom_t trouve = reponse ? reponse->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reponse);
+        return trouve;
+    };
+    const xcb_atom_t nom = atome("_NET_WM_NAME");
+    const xcb_atom_t utf8 = atome("UTF8_STRING");
+    if (nom == XCB_ATOM_NONE || utf8 == XCB_ATOM_NONE) return;
+    xcb_change_property(connexion, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(boite.winId()),
+                        nom, utf8, 8, 0, nullptr);
+    xcb_flush(connexion);
+#endif
+}
 
 QMessageBox::StandardButtons Standards(Boutons boutons) {
     switch (boutons) {
@@ -60,6 +128,7 @@ Bouton PlateformeQt::Message(const QString& texte, Boutons boutons, Icone icone,
     boite.setStandardButtons(Standards(boutons));
     for (const auto& c : Correspondances)
         if (QAbstractButton* b = boite.button(c.standard)) b->setText(QString::fromUtf8(c.texte));
+    if (titre.isEmpty()) EffaceTitre(boite);
     const int choisi = boite.exec();
     for (const auto& c : Correspondances)
         if (choisi == c.standard) return c.bouton;

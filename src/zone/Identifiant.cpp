@@ -2,6 +2,13 @@
 
 #include <cmath>
 
+namespace {
+// Seuls les 16 bits bas partent vers la télécommande : c'est eux qui doivent différer.
+quint16 SurLesOndes(qint32 identifiant) {
+    return static_cast<quint16>(identifiant);
+}
+} // namespace
+
 qint32 TireIdentifiant(double r) {
     // Un tirage hors de [0, 1) ne doit pas sortir de la plage des identifiants.
     if (!(r >= 0.0)) r = 0.0;
@@ -11,14 +18,15 @@ qint32 TireIdentifiant(double r) {
 
 qint32 ResoutCollision(const std::array<qint32, 3>& identifiants, int zone) {
     static constexpr int Ordre[3][2] = {{1, 2}, {0, 2}, {1, 0}};
-    qint64 id = identifiants[zone];
+    qint32 id = identifiants[zone];
     for (int i = 0; i < 2;) {
-        if (id == identifiants[Ordre[zone][i]]) {
-            id += 15;
+        if (SurLesOndes(id) == SurLesOndes(identifiants[Ordre[zone][i]])) {
+            // Relevé dans 0..65535 : le nombre affiché est celui qui part.
+            id = (SurLesOndes(id) + 15) % 65536;
             i = 0;
         } else {
             ++i;
         }
     }
-    return static_cast<qint32>(id);
+    return id;
 }

@@ -6,7 +6,9 @@
 // Partie entière de r x 65535, r pris dans [0, 1).
 qint32 TireIdentifiant(double r);
 
-// Identifiant de "zone" rendu différent des deux autres : +15 à chaque égalité, en
-// comparant dans l'ordre 0 : 1 puis 2 ; 1 : 0 puis 2 ; 2 : 1 puis 0. Les autres zones
-// ne changent jamais, même si elles partagent déjà un identifiant.
+// Identifiant de "zone" rendu différent des deux autres sur ses 16 bits bas, les seuls
+// envoyés : +15 à chaque égalité, repassant par 0 après 65535, en comparant dans l'ordre
+// 0 : 1 puis 2 ; 1 : 0 puis 2 ; 2 : 1 puis 0. Les autres zones ne changent jamais, même
+// si elles partagent déjà un identifiant ; un identifiant au-delà de 65535 lu d'un fichier
+// y reste tel quel.
 qint32 ResoutCollision(const std::array<qint32, 3>& identifiants, int zone);

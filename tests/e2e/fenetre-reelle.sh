@@ -86,3 +86,21 @@ grep -q "2 BEEP -> PROG. OK" "$TRAVAIL/telecommande.txt" || {
   echec "la télécommande virtuelle n'a pas validé la programmation"
 }
 [ "$(stat -c %s "$TRAVAIL/TESTTRANS.ASC")" = 480 ] || echec "journal brut de taille inattendue"
+
+# "?" : la boîte de version n'a pas de titre, ni dans sa barre (Qt y mettrait le nom du
+# programme) ni pour le gestionnaire de fenêtres.
+xdotool windowfocus --sync "$fenetre"
+xdotool key alt+question
+boite=""
+for _ in $(seq 30); do
+  for w in $(xdotool search --onlyvisible --class gestion-chauffage 2>/dev/null || true); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG && boite=$w
+  done
+  [ -n "$boite" ] && break
+  sleep 0.1
+done
+[ -n "$boite" ] || echec "la boîte « ? » n'est pas apparue"
+nom=$(xprop -id "$boite" _NET_WM_NAME)
+[ "$nom" = "_NET_WM_NAME(UTF8_STRING) = " ] || echec "la boîte « ? » porte un titre : [$nom]"
+[ -z "$(xdotool getwindowname "$boite")" ] || echec "la boîte « ? » a un nom"
+xdotool key Return

@@ -1,10 +1,11 @@
-// Le décodeur de la télécommande virtuelle, nourri de trames horodatées.
+// Le décodeur de la télécommande virtuelle, nourri de la trame écrite en clair dans les
+// données de test (et non tirée de l'émetteur : une faute commune passerait).
 #include "DecodeurTelecommande.h"
-#include "link/TrameProgramme.h"
+#include "support/Dossier.h"
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <set>
+#include <map>
 
 namespace {
 const QString Ok = QStringLiteral("2 BEEP -> PROG. OK");
@@ -12,30 +13,24 @@ const QString Defaut = QStringLiteral("6 Beep -> DEFAUT DIALOGUE : ");
 
 struct Envoi {
     QByteArray octets;
-    std::set<int> pauses; // rangs après lesquels l'émetteur souffle
+    std::map<int, int> pauses; // rang du dernier octet d'un bloc -> silence qui suit (ms)
 };
 
-Envoi Emission(bool lundiProgramme = false) {
-    Programme p;
-    RemetParDefaut(p);
-    p.IdentZone = {4660, 2, 3};
-    if (lundiProgramme)
-        for (int s = 0; s < LongueurJour; ++s)
-            if ((s >= 36 && s < 48) || (s >= 105 && s < 132)) p.ProgJour[0][0][s] = '1';
-    const Trame trame = TrameProgramme(p, 0, QDateTime(QDate(2026, 12, 1), QTime(14, 5, 9)));
-    Envoi envoi{OctetsTrame(trame), {}};
-    for (int i = 0; i < static_cast<int>(trame.size()); ++i)
-        if (trame[i].pause) envoi.pauses.insert(i);
+Envoi Exemple() {
+    const TrameEcrite trame = LitTrameEcrite(QStringLiteral("trame-lundi-6h-8h.txt"));
+    Envoi envoi{trame.octets, {}};
+    for (int rang : trame.pauses) envoi.pauses[rang] = 200;
     return envoi;
 }
 
-// Un bloc arrive d'un coup, puis la pause ; un long silence à la fin.
-QStringList Ecoute(DecodeurTelecommande& d, const Envoi& envoi, int pauseMs = 200) {
+// Chaque bloc arrive d'un coup, puis son silence ; un long silence à la fin.
+QStringList Ecoute(DecodeurTelecommande& d, const Envoi& envoi) {
     static qint64 t = 1000; // l'horloge du décodeur ne recule jamais
     QStringList lignes;
     for (int i = 0; i < envoi.octets.size(); ++i) {
         lignes << d.Recoit(static_cast<quint8>(envoi.octets[i]), t);
-        if (envoi.pauses.count(i)) t += pauseMs;
+        const auto pause = envoi.pauses.find(i);
+        if (pause != envoi.pauses.end()) t += pause->second;
     }
     t += DecodeurTelecommande::SilenceAbandonMs;
     lignes << d.Avance(t);
@@ -51,54 +46,79 @@ QString Verdict(const QStringList& lignes) {
 } // namespace
 
 TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
+    const Envoi envoi = Exemple();
+    ASSERT_EQ(envoi.octets.size(), 470);
+    ASSERT_EQ(envoi.pauses.size(), 6u);
     DecodeurTelecommande d;
     EXPECT_EQ(d.Recoit('T', 0), QStringList{QStringLiteral("Test de liaison \"T\" reçu : 2 BEEP")});
-    const QStringList lignes = Ecoute(d, Emission(true));
+    const QStringList lignes = Ecoute(d, envoi);
     EXPECT_EQ(lignes.last(), Ok) << lignes.join('\n').toStdString();
     EXPECT_EQ(d.Reponses(), 2);
     for (const char* attendu :
-         {"  Lundi    : 6H00-8H00 17H30-22H00", "  Mardi    : éco toute la journée",
+         {"  Lundi    : 6H00-8H00", "  Mardi    : éco toute la journée",
           "  Températures : Confort 20.5 °C, ECO 18.5 °C, Hors Gel 6 °C, EJP 8.5 °C",
           "Identifiant : 4660 (0x1234)", "Date et heure : Mardi 01/12/2026 14:05:09",
-          // 0x010E (6H00-8H00) + 0x036D (17H30-22H00) ; bloc B : 0x7B + 0x04.
-          "  bloc 2 (zone 0, B) : somme du bloc 0x007F correcte"})
+          "  bloc 1 (zone 0, A) : somme du bloc 0x010E correcte",
+          // Le bloc B compte les deux octets de la somme de section : 0x0E + 0x01.
+          "  bloc 2 (zone 0, B) : somme de section 0x010E correcte",
+          "  bloc 2 (zone 0, B) : somme du bloc 0x000F correcte",
+          "  bloc 7 (réglages) : somme de section 0x01E5 correcte",
+          "  bloc 7 (réglages) : somme du bloc 0x02CB correcte",
+          "  pause après le bloc 6 : 200 ms"})
         EXPECT_TRUE(lignes.contains(QString::fromUtf8(attendu))) << attendu;
     EXPECT_EQ(lignes.filter(QStringLiteral("pause après")).size(), 6);
 }
 
 TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {
     struct Cas {
-        const char* raison;
-        std::function<void(QByteArray&)> abime;
-        int pauseMs = 200;
+        const char* raison; // nul : trame bonne
+        std::function<void(Envoi&)> abime;
     };
+    // Rangs : "R" 0 ; zone z de 1 + 134 z (bloc A 64 + "F" + somme, bloc B 62 + section + "F"
+    // + somme) ; réglages de 403.
     const Cas cas[] = {
+        {"bloc 1 (zone 0, A) : somme du bloc reçue 0x010F, attendue 0x010E",
+         [](Envoi& e) { e.octets[66] = 0x0F; }},
         {"bloc 3 (zone 1, A) : somme du bloc reçue 0x0000, attendue 0x0001",
-         [](QByteArray& o) { o[1 + 134 + 5] = 1; }},
+         [](Envoi& e) { e.octets[1 + 134 + 5] = 1; }},
         {"bloc 2 (zone 0, B) : fin de bloc 0x47 au lieu de \"F\"",
-         [](QByteArray& o) { o[1 + 131] = 'G'; }},
+         [](Envoi& e) { e.octets[1 + 131] = 'G'; }},
         {"bloc 6 (zone 2, B) : somme de section reçue 0x0100, attendue 0x0000",
-         [](QByteArray& o) { o[1 + 268 + 130] = 1; }},
+         [](Envoi& e) { e.octets[1 + 268 + 130] = 1; }},
+        {"bloc 7 (réglages) : somme du bloc reçue 0x02CC, attendue 0x02CB",
+         [](Envoi& e) { e.octets[468] = 0xCC; }},
         {"horloge : minute 0x3B n'est pas en décimal codé binaire",
-         [](QByteArray& o) { o[404] = 0x3B; }},
+         [](Envoi& e) { e.octets[404] = 0x3B; }},
         {"horloge : jour de semaine 2 pour le 01/12/2026, attendu 3 (1 = dimanche)",
-         [](QByteArray& o) { o[406] = 2; }},
+         [](Envoi& e) { e.octets[406] = 2; }},
         {"zone 1 : température ECO de 80 demi-degrés, hors 0..35 °C",
-         [](QByteArray& o) { o[403 + 9 + 8 + 1] = 80; }},
-        {"octet de remplissage 3 non nul", [](QByteArray& o) { o[403 + 35] = 7; }},
-        {"trame incomplète : 469 octets sur 470", [](QByteArray& o) { o.chop(1); }},
-        {"trame trop longue : 471 octets au lieu de 470", [](QByteArray& o) { o.append('F'); }},
-        {"pas de pause après le bloc 1 (zone 0, A) (0 ms)", [](QByteArray&) {}, 0},
+         [](Envoi& e) { e.octets[403 + 9 + 8 + 1] = 80; }},
+        {"octet de remplissage 3 non nul", [](Envoi& e) { e.octets[403 + 35] = 7; }},
+        {"trame incomplète : 469 octets sur 470", [](Envoi& e) { e.octets.chop(1); }},
+        {"trame trop longue : 471 octets au lieu de 470", [](Envoi& e) { e.octets.append('F'); }},
+        // Une pause oubliée, une pause trop courte, puis la plus courte admise.
+        {"pause trop courte après le bloc 4 (zone 1, B) : 0 ms",
+         [](Envoi& e) { e.pauses.erase(268); }},
+        {"pause trop courte après le bloc 1 (zone 0, A) : 150 ms",
+         [](Envoi& e) {
+             for (auto& pause : e.pauses) pause.second = 150;
+         }},
+        {"pause trop courte après le bloc 6 (zone 2, B) : 189 ms",
+         [](Envoi& e) { e.pauses[402] = 189; }},
+        {nullptr,
+         [](Envoi& e) {
+             for (auto& pause : e.pauses) pause.second = 190;
+         }},
     };
     for (const Cas& c : cas) {
-        Envoi envoi = Emission();
-        c.abime(envoi.octets);
+        Envoi envoi = Exemple();
+        c.abime(envoi);
         DecodeurTelecommande d;
-        const QStringList lignes = Ecoute(d, envoi, c.pauseMs);
-        EXPECT_EQ(Verdict(lignes), Defaut + QString::fromUtf8(c.raison))
-            << lignes.join('\n').toStdString();
-        EXPECT_FALSE(d.DerniereTrameBonne());
-        EXPECT_EQ(Verdict(Ecoute(d, Emission())), Ok) << c.raison;
+        const QStringList lignes = Ecoute(d, envoi);
+        const QString attendu = c.raison ? Defaut + QString::fromUtf8(c.raison) : Ok;
+        EXPECT_EQ(Verdict(lignes), attendu) << lignes.join('\n').toStdString();
+        EXPECT_EQ(d.DerniereTrameBonne(), c.raison == nullptr) << attendu.toStdString();
+        EXPECT_EQ(Verdict(Ecoute(d, Exemple())), Ok) << attendu.toStdString();
         EXPECT_TRUE(d.DerniereTrameBonne());
     }
 }

@@ -43,8 +43,9 @@ template <typename... T> bool Tous(bool actif, T*... objets) {
 
 class Liaison : public FenetreTest {
 protected:
-    void Branche(const QString& nom = QStringLiteral("COM1")) {
-        Demarre();
+    void Branche(const QString& nom = QStringLiteral("COM1"),
+                 const QByteArray& programme = ProgrammeExemple()) {
+        Demarre(programme);
         socat = std::make_unique<PaireSocat>(dossier.Chemin(), nom);
         ASSERT_TRUE(socat->Prete()) << "socat n'a pas créé la paire";
         lecteur = std::make_unique<LecteurPort>(socat->CoteTest());
@@ -129,6 +130,10 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
     AttendTransmission();
     F().ProgrammeTelecommande->trigger();
     ASSERT_TRUE(lecteur->Attend(LongueurTrame));
+    EXPECT_EQ(plateforme.LecturesHorloge, 1); // une seule heure pour toute la trame
+    // Un minuteur grossier peut sonner 5 % trop tôt : la télécommande n'aurait pas fini.
+    EXPECT_EQ(F().Timer1->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(F().Timer1->interval(), 200);
 
     // Horloge du mardi 1er décembre 2026 14:05:09, identifiant 70000 de la zone 2.
     const Trame trame = TrameProgramme(avant, 2, plateforme.Maintenant());
@@ -202,6 +207,40 @@ TEST_F(Liaison, PortAbsentRienNEstEnvoyeNiEcrit) {
     EXPECT_TRUE(Commandes(true));
 }
 
+TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
+    // Fichier refusé au démarrage, puis "Abandonner" : les températures restent à 0.
+    plateforme.AttendBoite(QStringLiteral("Fichier non conforme, "), Bouton::Abandonner);
+    Branche(QStringLiteral("COM1"), "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 2,3\r\n");
+    dossier.Ecrit(NomJournalBrut, "ancien");
+    const auto refus = [](const char* zoneEtReglage) {
+        return BoiteVue{QStringLiteral("Zone %1 hors limites (0 à 35 °C). Corrigez-la avant la "
+                                       "transmission.")
+                            .arg(QString::fromUtf8(zoneEtReglage)),
+                        Boutons::Ok, Icone::Critique, TitreCourt};
+    };
+    plateforme.AttendBoite(refus("0 : température « Confort »"), Bouton::Ok);
+    F().ProgrammeTelecommande->trigger();
+    // Le programme de test part avec les vraies températures : même refus, après sa mise en
+    // garde. Au-dessus de 35 °C aussi, dans une zone jamais affichée.
+    F().Prog.TempZone.fill({169, 165, 140, 145});
+    F().Prog.TempZone[2][2] = 199;
+    plateforme.AttendBoite(Attention, Bouton::Ok);
+    plateforme.AttendBoite(refus("2 : température « Hors Gel »"), Bouton::Ok);
+    F().ProgrammeDeTest->trigger();
+    EXPECT_EQ(plateforme.BoitesEnAttente(), 0);
+    EXPECT_FALSE(plateforme.Port().EstOuvert());
+    EXPECT_EQ(dossier.Lit(NomJournalBrut), QByteArray("ancien"));
+    EXPECT_FALSE(dossier.Existe(NomJournalTrace));
+    EXPECT_TRUE(Commandes(true));
+    // Le test de liaison n'envoie que "T" : il passe.
+    plateforme.AttendBoite(Relier, Bouton::Ok);
+    plateforme.AttendBoite(DeuxBips, Bouton::Ok);
+    F().TestTelecommande->trigger();
+    ASSERT_TRUE(lecteur->Attend(1));
+    EXPECT_FALSE(lecteur->Attend(2, 300));
+    EXPECT_EQ(lecteur->Octets(), QByteArray("T"));
+}
+
 TEST_F(Liaison, PortChoisiRetenuDansLaConfigurationSiElleSEcrit) {
     Branche(QStringLiteral("COM3"));
     F().COM_Click(2);
@@ -243,8 +282,8 @@ TEST_F(Liaison, PortChoisiQuiNeSOuvrePasPuisTestDeLiaisonSurLAncien) {
     EXPECT_EQ(F().Etat.NumeroPort, 1);
     EXPECT_EQ(dossier.Lit("VK472.CFG"), QByteArray(" 0 \r\n"));
     EXPECT_FALSE(plateforme.Port().EstOuvert());
-    // La coche reste sur le port choisi, même s'il n'a pas pu s'ouvrir.
-    EXPECT_TRUE(CocheSeuleSur(2));
+    // La coche revient sur le port en service.
+    EXPECT_TRUE(CocheSeuleSur(1));
 
     // Un seul "T", parti avant la fermeture du port.
     plateforme.AttendBoite({Relier, Boutons::Ok, Icone::Exclamation, TitreTest}, Bouton::Ok);
@@ -270,8 +309,14 @@ TEST_F(Liaison, PairQuiDisparaitPendantUnePause) {
     EXPECT_EQ(lecteur->Nombre(), FinsDeBlocs[0]);
     EXPECT_TRUE(F().ProgressBar1->isHidden());
     EXPECT_FALSE(F().Timer1->isActive());
-    // Les journaux vont au bout : la trame entière reste lisible.
-    EXPECT_EQ(dossier.Lit(NomJournalBrut).size(), 480);
+    // Les journaux s'arrêtent au dernier octet parti (le bloc A de la zone 0), puis disent
+    // où et pourquoi, sur une ligne à part.
+    const Trame trame = TrameProgramme(F().Prog, 0, plateforme.Maintenant());
+    const Trame partie(trame.begin(), trame.begin() + FinsDeBlocs[0]);
+    const QByteArray fin = "** ECHEC DE LA TRANSMISSION : octet 69 sur 470, " +
+                           plateforme.Port().Erreur().toLatin1() + " **\r\n";
+    EXPECT_EQ(dossier.Lit(NomJournalBrut), JournalBrut(partie) + "\r\n" + fin);
+    EXPECT_EQ(dossier.Lit(NomJournalTrace), JournalTrace(partie) + "\r\n" + fin);
 }
 
 TEST_F(Liaison, TestDeLiaisonSansPairNAnnoncePasLesDeuxBips) {

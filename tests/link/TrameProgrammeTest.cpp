@@ -3,6 +3,7 @@
 #include "link/JournauxTransmission.h"
 #include "link/ProgrammeTest.h"
 #include "model/Programme.h"
+#include "support/Dossier.h"
 
 #include <gtest/gtest.h>
 
@@ -35,24 +36,21 @@ QByteArray Fois(int n, const QByteArray& motif) {
 QByteArray Section(const QByteArray& trame, int z) {
     return trame.mid(1 + 134 * z, 134);
 }
-
-const QByteArray ZoneEco =
-    Fois(64, Hex("00")) + "F" + Hex("0000") + Fois(64, Hex("00")) + "F" + Hex("0000");
 } // namespace
 
 TEST(TrameProgramme, SectionsCalculeesALaMain) {
-    Programme p = Vide();
-    p.ProgJour[0][0] = JourVide();
-    for (int s = 36; s < 48; ++s) p.ProgJour[0][0][s] = '1';
-    const QByteArray trame = OctetsTrame(TrameZones(p));
-    ASSERT_EQ(trame.size(), 1 + 3 * 134);
-    EXPECT_EQ(trame.at(0), 'R');
-    // Lundi 6H00-8H00 : bloc A somme 0x010E ; bloc B section 0x010E puis sa somme 0x0E + 0x01.
-    const QByteArray zone0 = Section(trame, 0);
-    EXPECT_EQ(zone0.left(18), Hex("000000000FFF000000000000000000000000"));
-    EXPECT_EQ(zone0.mid(64, 3), Hex("460E01"));
-    EXPECT_EQ(zone0.mid(129, 5), Hex("0E01460F00"));
-    EXPECT_EQ(trame.mid(1 + 134), Fois(2, ZoneEco));
+    // La trame entière de l'exemple écrit en clair (lundi 6H00-8H00 : sommes 0x010E, puis
+    // 0x0E + 0x01 pour le bloc B ; réglages du mardi 1er décembre 2026), pauses comprises.
+    Programme lundi = Vide();
+    lundi.IdentZone = {4660, 1, 2};
+    lundi.ProgJour[0][0] = JourVide().replace(36, 12, QByteArray(12, '1'));
+    const Trame trame = TrameProgramme(lundi, 0, MardiPremierDecembre);
+    const TrameEcrite ecrite = LitTrameEcrite(QStringLiteral("trame-lundi-6h-8h.txt"));
+    EXPECT_EQ(OctetsTrame(trame).toHex(' '), ecrite.octets.toHex(' '));
+    std::vector<int> pauses;
+    for (int i = 0; i < static_cast<int>(trame.size()); ++i)
+        if (trame[i].pause) pauses.push_back(i);
+    EXPECT_EQ(pauses, ecrite.pauses);
 
     const QByteArray confort =
         OctetsTrame(TrameZones(ChaqueJour([](int) { return QByteArray(LongueurJour, '1'); })));
@@ -70,9 +68,6 @@ TEST(TrameProgramme, SectionsCalculeesALaMain) {
 }
 
 TEST(TrameProgramme, ReglagesHorlogeEtIdentifiant) {
-    const QByteArray attendu = Hex("090514030112261234") + Fois(3, Hex("29250C1100000000")) +
-                               Fois(29, Hex("00")) + Hex("E501") + "F" + Hex("CB02");
-    EXPECT_EQ(OctetsTrame(BlocReglages(Vide(), 4660, MardiPremierDecembre)), attendu);
     // Décimal codé binaire, dimanche = 1.
     EXPECT_EQ(OctetsTrame(BlocReglages(Vide(), 0, QDateTime(QDate(2005, 1, 2), QTime(23, 59, 58))))
                   .left(7),
@@ -109,4 +104,36 @@ TEST(JournauxTransmission, LesDeuxJournauxOctetParOctet) {
                                        " -DATE-9-5-14-3-1-12-26- IDENTIF=1234  TEMP:\r\n" +
                                        Fois(3, "A9-A5-8C-91-0-0-0-0-\r\n") + Fois(29, "0-") +
                                        " CHKSUM=01E5 F] CHKSUM=02CB ");
+
+    // Un programme non nul : octets en hexadécimal sans zéro de tête ; l'année sur deux
+    // chiffres (2005 : "05"), les autres valeurs sans zéro de tête.
+    p.ProgJour[1][0] = JourVide().replace(36, 12, QByteArray(12, '1'));
+    p.TempZone[2] = {198, 129, 128, 145};
+    const Trame autre = TrameProgramme(p, 0, QDateTime(QDate(2005, 1, 2), QTime(23, 59, 8)));
+    const QByteArray traceAutre = JournalTrace(autre);
+    EXPECT_EQ(traceAutre.mid(3 + trace.size(), 41), "0-0-0-0-F-FF-" + Fois(14, "0-"));
+    EXPECT_TRUE(traceAutre.contains("0-F] CHKSUM=010E " + Fois(62, "0-") +
+                                    " CHKSUM=010E F] CHKSUM=000F " + trace +
+                                    " -DATE-8-59-23-1-2-1-05-"));
+    EXPECT_TRUE(traceAutre.contains("\r\nC6-81-80-91-0-0-0-0-\r\n0-"));
+}
+
+TEST(JournauxTransmission, BarreDeProgressionPasAPas) {
+    // Valeur de la barre après l'élément de rang i : un pas par octet de programme, un par
+    // jour après son 18e octet (celui du dimanche après la somme du bloc B), un par fin de
+    // bloc de zone, un par octet d'horloge, de température et de remplissage.
+    const Trame trame = TrameProgramme(Vide(), 0, MardiPremierDecembre);
+    const std::pair<int, int> reperes[] = {
+        {0, 0},     {1, 1},     {17, 17},   {18, 19},   {64, 67},   {65, 67},   {67, 68},
+        {68, 69},   {129, 133}, {132, 133}, {133, 133}, {134, 135}, {402, 405}, {403, 406},
+        {409, 412}, {411, 412}, {412, 413}, {416, 416}, {435, 424}, {436, 425}, {469, 453}};
+    int valeur = 0;
+    size_t repere = 0;
+    for (int i = 0; i < static_cast<int>(trame.size()) && repere < std::size(reperes); ++i) {
+        valeur += AvancesProgression(trame[i]);
+        if (i != reperes[repere].first) continue;
+        EXPECT_EQ(valeur, reperes[repere].second) << "après l'élément " << i;
+        ++repere;
+    }
+    EXPECT_EQ(repere, std::size(reperes));
 }

@@ -31,3 +31,17 @@ QByteArray ProgrammeExemple() {
     QFile f(QStringLiteral(GC_DOSSIER_DONNEES "/data.prg"));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+TrameEcrite LitTrameEcrite(const QString& nom) {
+    QFile f(QStringLiteral(GC_DONNEES_TESTS "/") + nom);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nom.toStdString();
+    TrameEcrite trame;
+    for (const QByteArray& ligne : f.readAll().split('\n')) {
+        if (ligne.startsWith('#') || ligne.trimmed().isEmpty()) continue;
+        if (ligne.trimmed() == "pause")
+            trame.pauses.push_back(static_cast<int>(trame.octets.size()) - 1);
+        else
+            trame.octets += QByteArray::fromHex(ligne);
+    }
+    return trame;
+}

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <vector>
 
 class DossierTest {
 public:
@@ -19,3 +20,11 @@ private:
 
 // Le programme d'exemple livré avec le logiciel.
 QByteArray ProgrammeExemple();
+
+// Une trame écrite en clair dans tests/donnees : ses octets, et le rang du dernier octet de
+// chaque bloc suivi d'une pause.
+struct TrameEcrite {
+    QByteArray octets;
+    std::vector<int> pauses;
+};
+TrameEcrite LitTrameEcrite(const QString& nom);

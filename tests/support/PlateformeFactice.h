@@ -45,13 +45,17 @@ public:
 
     int BoitesEnAttente() const { return static_cast<int>(boitesAttendues_.size()); }
     std::vector<BoiteVue> Boites;
+    int LecturesHorloge = 0;
     std::vector<DialogueVu> Dialogues;
 
     Bouton Message(const QString& texte, Boutons boutons, Icone icone,
                    const QString& titre) override;
     QString DialogueOuvrir(const QString& dossier, const QString& nom) override;
     QString DialogueSauver(const QString& dossier, const QString& nom) override;
-    QDateTime Maintenant() override { return maintenant_; }
+    QDateTime Maintenant() override {
+        ++LecturesHorloge;
+        return maintenant_;
+    }
     double Aleatoire() override;
     QString DossierProgramme() override { return dossier_; }
     PortSerie& Port() override { return *port_; }

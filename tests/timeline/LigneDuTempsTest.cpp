@@ -193,6 +193,11 @@ TEST_F(LigneDuTemps, CurseurEtLignesDHeures) {
     F().HScroll1->ChangeValeur(45);
     F().HScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     AttendCurseur(46, " 7H40");
+    F().HScroll1->triggerAction(QAbstractSlider::SliderPageStepAdd); // cinquante minutes
+    AttendCurseur(51, " 8H30");
+    F().HScroll1->triggerAction(QAbstractSlider::SliderPageStepSub);
+    F().HScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    AttendCurseur(45, " 7H30");
     // 25 : la ligne de 0h00 ; 0 : le curseur lui-même, qui ramène aussi à 0h00.
     for (const auto& [ligne, position] :
          {std::pair{12, 72}, {24, 144}, {25, 0}, {7, 42}, {0, 0}, {6, 36}}) {

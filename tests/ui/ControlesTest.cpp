@@ -175,4 +175,23 @@ TEST_F(Controles, SourisAcheminee) {
     EXPECT_EQ(F().HScroll1->Valeur(), curseur + 2);
     Souris(F().Marqueur[12], QEvent::MouseButtonRelease, Qt::LeftButton, QPointF(1, 10));
     EXPECT_EQ(F().HScroll1->Valeur(), 72);
+    // Double clic sur le nom d'un autre jour : choisi, curseur à 0H00 et pas à 0H10, rien de
+    // peint ; sur le nom du jour devenu courant, ses deux appuis comptent.
+    const auto doubleClic = [](QWidget* nom, Qt::MouseButton bouton) {
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+            Souris(nom, type, bouton, QPointF(2, 2));
+    };
+    doubleClic(F().Label2[5], Qt::LeftButton);
+    EXPECT_EQ(F().Etat.JourCourant, 5);
+    EXPECT_EQ(F().HScroll1->Valeur(), 0);
+    doubleClic(F().Label2[5], Qt::LeftButton);
+    EXPECT_EQ(F().HScroll1->Valeur(), 2);
+    F().Prog.ProgJour[0][1] = JourVide();
+    doubleClic(F().Label2[1], Qt::RightButton);
+    EXPECT_EQ(F().Etat.JourCourant, 1);
+    EXPECT_EQ(F().Prog.ProgJour[0][1], JourVide());
+    EXPECT_EQ(F().HScroll1->Valeur(), 0);
+    doubleClic(F().Label2[1], Qt::RightButton);
+    EXPECT_EQ(F().Prog.ProgJour[0][1].left(3), "110");
 }

@@ -1,10 +1,15 @@
 // Démarrage, titre, sortie avec ou sans sauvegarde.
 #include "files/FichierProgramme.h"
 #include "support/FenetreTest.h"
+#include "ui/PlateformeQt.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -155,6 +160,26 @@ TEST_F(Demarrage, Version) {
         {QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50"), Boutons::Ok, Icone::Aucune, QString()},
         Bouton::Ok);
     F().Version->trigger();
+
+    // La vraie boîte au titre vide n'en montre aucun, pas même aux aides techniques (Qt y
+    // mettrait son texte) ; une boîte titrée garde le sien.
+    PlateformeQt reelle;
+    for (const QString& titre : {QString(), QStringLiteral(" PROGRAMMATION ")}) {
+        QString nom = QStringLiteral("boîte jamais vue"), valeur;
+        QTimer sonde;
+        QObject::connect(&sonde, &QTimer::timeout, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!boite || !boite->isVisible()) return;
+            const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(boite);
+            nom = accessible->text(QAccessible::Name);
+            valeur = accessible->text(QAccessible::Value);
+            boite->button(QMessageBox::Ok)->click();
+        });
+        sonde.start(10);
+        EXPECT_EQ(reelle.Message(TitreVersion, Boutons::Ok, Icone::Aucune, titre), Bouton::Ok);
+        EXPECT_EQ(nom.toStdString(), titre.toStdString());
+        EXPECT_EQ(valeur.toStdString(), TitreVersion.toStdString());
+    }
 }
 
 TEST_F(Demarrage, PortDuFichierDeConfiguration) {

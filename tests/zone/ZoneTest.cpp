@@ -86,10 +86,12 @@ TEST(Identifiant, TirageEtCollisions) {
         qint32 attendu;
     };
     // 100 = zone 1 puis 115 = zone 2 ; la zone 2 revient à la zone 1 après la zone 0 ; deux
-    // autres zones égales entre elles ne gênent pas.
-    const Cas cas[] = {{{100, 200, 300}, 0, 100},         {{200, 200, 300}, 0, 215},
-                       {{100, 100, 115}, 0, 130},         {{515, 500, 500}, 2, 530},
-                       {{65534, 65534, 65549}, 1, 65564}, {{7, 9, 9}, 0, 7}};
+    // autres zones égales entre elles ne gênent pas. Seuls les 16 bits bas comptent : 70000
+    // part comme 4464, -3 comme 65533 ; relevé, l'identifiant repasse par 0 après 65535.
+    const Cas cas[] = {
+        {{100, 200, 300}, 0, 100},   {{200, 200, 300}, 0, 215},      {{100, 100, 115}, 0, 130},
+        {{515, 500, 500}, 2, 530},   {{65534, 65534, 65549}, 1, 28}, {{7, 9, 9}, 0, 7},
+        {{4464, 70000, 9}, 0, 4479}, {{65533, 9, -3}, 0, 12},        {{70000, 1, 2}, 0, 70000}};
     for (const Cas& c : cas)
         EXPECT_EQ(ResoutCollision(c.identifiants, c.zone), c.attendu)
             << c.identifiants[0] << " " << c.identifiants[1] << " " << c.identifiants[2];
@@ -247,6 +249,21 @@ TEST_F(Zone, ChangerDeZone) {
     EXPECT_EQ(F().HScroll1->Valeur(), 0);
     EXPECT_EQ(F().TextID->text(), "4660");
     EXPECT_FALSE(Modifie());
+
+    // Flèche haute : la zone suivante, la zone 0 après la 2 ; flèche basse : la précédente,
+    // rien sous la zone 0. Une température monte d'un demi-degré à la flèche haute.
+    const auto fleche = [](BarreDefilement* barre, bool haute) {
+        barre->triggerAction(haute ? QAbstractSlider::SliderSingleStepSub
+                                   : QAbstractSlider::SliderSingleStepAdd);
+    };
+    for (const auto& [haute, zone] :
+         {std::pair{false, 0}, {true, 1}, {true, 2}, {true, 0}, {true, 1}, {false, 0}}) {
+        fleche(F().VScrollZone, haute);
+        EXPECT_EQ(F().Etat.ZoneCourante, zone) << haute;
+    }
+    fleche(F().VScroll3[0], true);
+    fleche(F().VScroll3[3], false);
+    EXPECT_EQ(F().Prog.TempZone[0], (Temperatures{170, 165, 140, 144}));
 }
 
 TEST_F(Zone, NouvelIdentifiant) {
@@ -263,4 +280,12 @@ TEST_F(Zone, NouvelIdentifiant) {
     EXPECT_EQ(F().Prog.IdentZone, (std::array<qint32, 3>{230, 200, 215}));
     EXPECT_EQ(F().TextID->text(), " 230");
     EXPECT_TRUE(Modifie());
+    // 65534 = zone 1, puis 13 = zone 2 (65549 lu d'un fichier, gardé tel quel) : 28 affiché,
+    // 28 envoyé.
+    F().Prog.IdentZone = {100, 65534, 65549};
+    plateforme.AttendBoite(question, Bouton::Oui);
+    plateforme.AttendAleatoire(0.99999999);
+    F().CmdID_Click();
+    EXPECT_EQ(F().Prog.IdentZone, (std::array<qint32, 3>{28, 65534, 65549}));
+    EXPECT_EQ(F().TextID->text(), " 28");
 }
