@@ -7,7 +7,6 @@ public:
     bool EstOuvert() const override { return false; }
     void Ferme() override {}
     bool Ecrit(const QByteArray&) override { return false; }
-    void DemandeTampon(int) override {}
     QString Erreur() const override { return QStringLiteral("pas de port sur le banc"); }
 };
 } // namespace

@@ -16,8 +16,10 @@ public:
     double Aleatoire() override { return 0.5; }
     QString DossierProgramme() override { return dossier_.path(); }
     PortSerie& Port() override { return *port_; }
+    Minuterie& Temps() override { return minuterie_; }
 
 private:
     QTemporaryDir dossier_;
     std::unique_ptr<PortSerie> port_;
+    MinuterieQt minuterie_;
 };

@@ -41,7 +41,6 @@ public:
         remises.push_back(Horloge::now());
         return port_.Ecrit(octets);
     }
-    void DemandeTampon(int octets) override { port_.DemandeTampon(octets); }
     QString Erreur() const override { return port_.Erreur(); }
     std::vector<Horloge::time_point> remises;
 

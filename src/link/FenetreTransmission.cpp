@@ -1,64 +1,13 @@
 // La programmation de la télécommande : trame envoyée octet par octet, pauses, journaux.
 #include "link/Apres.h"
-#include "link/JournauxTransmission.h"
 #include "link/TrameProgramme.h"
+#include "link/Transmission.h"
 #include "ui/FenetrePrincipale.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QProgressBar>
-#include <QTimer>
 
 namespace {
 const QString TitreProgrammation = QStringLiteral(" PROGRAMMATION ");
-constexpr int TamponEmission = 100;
-
-// Les deux journaux, ouverts s'ils peuvent l'être : un journal manquant n'arrête rien.
-class Journaux {
-public:
-    explicit Journaux(const QString& dossier)
-        : brut_(QDir(dossier).filePath(QLatin1String(NomJournalBrut))),
-          trace_(QDir(dossier).filePath(QLatin1String(NomJournalTrace))) {
-        brut_.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        trace_.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    }
-    void Note(const ElementTrame& e) {
-        Ecrit(brut_, JournalBrut(e), brutFinLigne_);
-        Ecrit(trace_, JournalTrace(e), traceFinLigne_);
-    }
-    // La ligne d'échec commence une ligne à elle.
-    void NoteEchec(int rang, const QString& cause) {
-        const QByteArray ligne = LigneEchec(rang, cause);
-        Ecrit(brut_, (brutFinLigne_ ? QByteArray() : QByteArray("\r\n")) + ligne, brutFinLigne_);
-        Ecrit(trace_, (traceFinLigne_ ? QByteArray() : QByteArray("\r\n")) + ligne, traceFinLigne_);
-    }
-    void Ferme() {
-        brut_.close();
-        trace_.close();
-    }
-
-private:
-    static void Ecrit(QFile& journal, const QByteArray& octets, bool& finLigne) {
-        if (octets.isEmpty()) return;
-        if (journal.isOpen()) journal.write(octets);
-        finLigne = octets.endsWith("\r\n");
-    }
-
-    QFile brut_;
-    QFile trace_;
-    bool brutFinLigne_ = true;
-    bool traceFinLigne_ = true;
-};
-
-// La télécommande digère le bloc : on traite les événements de la fenêtre (sans tourner
-// à vide) jusqu'au tic de Timer1, 200 ms après la remise du dernier octet.
-void Pause(FenetrePrincipale& f) {
-    f.Etat.FinTempo = 0;
-    f.Timer1->start();
-    while (!f.Etat.FinTempo) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    f.Timer1->stop();
-}
 } // namespace
 
 void FenetrePrincipale::ProgrammeTelecommande_Click() {
@@ -98,36 +47,19 @@ void FenetrePrincipale::ProgrammeTelecommandeData() {
                                    "OK]  [6 Beep -> DEFAUT DIALOGUE]  **"),
                     Boutons::Ok, Icone::Aucune, TitreProgrammation);
 
-    Journaux journaux(Plate().DossierProgramme());
-    PortSerie& port = Plate().Port();
-    port.DemandeTampon(TamponEmission);
     ProgressBar1->setValue(0);
     ProgressBar1->show();
-
+    Transmission transmission(Plate().Port(), Plate().Temps(), Plate().DossierProgramme());
+    QObject::connect(&transmission, &Transmission::Avance, ProgressBar1,
+                     [this](int pas) { ProgressBar1->setValue(ProgressBar1->value() + pas); });
     const int zone = qBound(0, static_cast<int>(Etat.ZoneCourante), NbZones - 1);
-    int remis = 0; // octets pris par le port
-    bool envoye = true;
-    auto envoie = [&](const Trame& elements) {
-        for (const ElementTrame& e : elements) {
-            // Port perdu (câble arraché) : on s'arrête là, les journaux ne gardent que ce
-            // qui est vraiment parti.
-            envoye = port.Ecrit(QByteArray(1, static_cast<char>(e.octet)));
-            if (!envoye) return;
-            ++remis;
-            journaux.Note(e);
-            ProgressBar1->setValue(ProgressBar1->value() + AvancesProgression(e));
-            if (e.pause) Pause(*this);
-        }
-    };
-    envoie(TrameZones(Prog));
-    // L'horloge est lue en arrivant au bloc des réglages, après les pauses.
-    if (envoye) envoie(BlocReglages(Prog, Prog.IdentZone[zone], Plate().Maintenant()));
-    if (!envoye) journaux.NoteEchec(remis + 1, port.Erreur());
-
-    journaux.Ferme();
+    const bool envoye = transmission.Envoie(TrameZones(Prog), [&] {
+        return BlocReglages(Prog, Prog.IdentZone[zone], Plate().Maintenant());
+    });
     ProgressBar1->hide();
     if (!envoye) {
-        Plate().Message(QStringLiteral("** ECHEC DE LA TRANSMISSION **\r\n\r\n") + port.Erreur(),
+        Plate().Message(QStringLiteral("** ECHEC DE LA TRANSMISSION **\r\n\r\n") +
+                            transmission.Cause(),
                         Boutons::Ok, Icone::Critique, TitreProgrammation);
         return;
     }

@@ -139,12 +139,6 @@ bool PortSerieQt::Ecrit(const QByteArray& octets) {
     return !perdu_ && port_.isOpen();
 }
 
-void PortSerieQt::DemandeTampon(int octets) {
-    // Rien à régler : le tampon de Qt grandit à la demande et celui du système
-    // (plusieurs kilo-octets) prend un bloc entier de 68 octets d'un coup.
-    Q_UNUSED(octets);
-}
-
 QString PortSerieQt::Erreur() const {
     if (!erreur_.isEmpty()) return erreur_;
     return QStringLiteral("Port COM%1 indisponible").arg(numero_);

@@ -22,7 +22,6 @@ public:
     bool EstOuvert() const override;
     void Ferme() override;
     bool Ecrit(const QByteArray& octets) override;
-    void DemandeTampon(int octets) override;
     QString Erreur() const override;
 
     // Au-delà, la fermeture n'attend plus la ligne (470 octets à 4800 bauds : 1 s).

@@ -17,13 +17,27 @@ public:
         trace_.open(QIODevice::WriteOnly | QIODevice::Truncate);
     }
     void Note(const ElementTrame& e) {
-        if (brut_.isOpen()) brut_.write(JournalBrut(e));
-        if (trace_.isOpen()) trace_.write(JournalTrace(e));
+        Ecrit(brut_, JournalBrut(e), brutFinLigne_);
+        Ecrit(trace_, JournalTrace(e), traceFinLigne_);
+    }
+    // La ligne d'échec commence une ligne à elle.
+    void NoteEchec(int rang, const QString& cause) {
+        const QByteArray ligne = LigneEchec(rang, cause);
+        Ecrit(brut_, (brutFinLigne_ ? QByteArray() : QByteArray("\r\n")) + ligne, brutFinLigne_);
+        Ecrit(trace_, (traceFinLigne_ ? QByteArray() : QByteArray("\r\n")) + ligne, traceFinLigne_);
     }
 
 private:
+    static void Ecrit(QFile& journal, const QByteArray& octets, bool& finLigne) {
+        if (octets.isEmpty()) return;
+        if (journal.isOpen()) journal.write(octets);
+        finLigne = octets.endsWith("\r\n");
+    }
+
     QFile brut_;
     QFile trace_;
+    bool brutFinLigne_ = true;
+    bool traceFinLigne_ = true;
 };
 } // namespace
 
@@ -34,18 +48,21 @@ Transmission::Transmission(PortSerie& port, Minuterie& minuterie, QString dossie
 bool Transmission::Envoie(const Trame& zones, const std::function<Trame()>& reglages) {
     cause_.clear();
     Journaux journaux(dossier_);
-    bool envoye = true;
+    int remis = 0; // octets pris par le port
     const auto envoie = [&](const Trame& elements) {
         for (const ElementTrame& e : elements) {
-            // Port perdu (câble arraché) : plus d'écriture ni de pause.
-            if (envoye) envoye = port_.Ecrit(QByteArray(1, static_cast<char>(e.octet)));
+            // Port perdu (câble arraché) : on s'arrête là, les journaux ne gardent que ce
+            // qui est vraiment parti.
+            if (!port_.Ecrit(QByteArray(1, static_cast<char>(e.octet)))) return false;
+            ++remis;
             journaux.Note(e);
             emit Avance(AvancesProgression(e));
-            if (e.pause && envoye) minuterie_.Pause(PauseApresBlocMs);
+            if (e.pause) minuterie_.Pause(PauseApresBlocMs);
         }
+        return true;
     };
-    envoie(zones);
-    envoie(reglages());
-    if (!envoye) cause_ = port_.Erreur();
-    return envoye;
+    if (envoie(zones) && envoie(reglages())) return true;
+    cause_ = port_.Erreur();
+    journaux.NoteEchec(remis + 1, cause_);
+    return false;
 }

@@ -16,7 +16,6 @@ struct EtatFenetre {
     QByteArray BufferJour; // presse-papiers d'un jour, jamais vidé
     QString MiseAJour;     // seul "ON" compte comme levé
     QString DonneesModifiees = QStringLiteral("N");
-    qint16 FinTempo = 0;
     quint32 CouleurFond = 0; // RGB 0xRRGGBB, bordure de fenêtre inactive
     qint16 NumeroPort = 1;
     qint32 PositionCurseur = 0;

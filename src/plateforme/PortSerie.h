@@ -13,6 +13,5 @@ public:
     virtual void Ferme() = 0;
     // Remet les octets au port sans attendre ; faux dès que le périphérique a disparu.
     virtual bool Ecrit(const QByteArray& octets) = 0;
-    virtual void DemandeTampon(int octets) = 0;
     virtual QString Erreur() const = 0;
 };

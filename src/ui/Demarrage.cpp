@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
-#include <QTimer>
 
 void FenetrePrincipale::Demarre() {
     Form_Load();
@@ -24,7 +23,6 @@ void FenetrePrincipale::Form_Load() {
     }
     Etat.NomsJours = NomsDesJours();
     for (int d = 0; d < 7; ++d) Label2[d]->setText(Etat.NomsJours[d]);
-    Timer1->start();
 }
 
 void FenetrePrincipale::Form_Initialize() {
@@ -40,7 +38,6 @@ void FenetrePrincipale::Form_Initialize() {
     bool abandon = false;
     for (;;) {
         const bool lu = LectureFichier();
-        Timer1->stop();
         if (lu) break;
         const Bouton reponse =
             Plate().Message(QStringLiteral("Fichier non conforme, "),
@@ -63,10 +60,6 @@ void FenetrePrincipale::Form_Initialize() {
     Etat.ZoneCourante = Etat.JourCourant = Etat.JourPrecedent = 0;
     VScJour->ChangeValeur(0);
     VisuDataProgramme();
-}
-
-void FenetrePrincipale::Timer1_Timer() {
-    Etat.FinTempo = 1;
 }
 
 void FenetrePrincipale::Version_Click() {

@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 QString NomIndexe(const char* nom, int index) {
@@ -257,11 +256,6 @@ void FenetrePrincipale::ConstruitControles() {
     Marqueur[0]->raise();
     HeureProg[0]->raise();
     HeureProg[1]->raise();
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(200);
 }
 
 void FenetrePrincipale::ConstruitMenus() {
@@ -303,7 +297,6 @@ void FenetrePrincipale::ConstruitMenus() {
 }
 
 void FenetrePrincipale::ConnecteControles() {
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(Version, &QAction::triggered, this, [this] { Version_Click(); });
     connect(Quitter, &QAction::triggered, this, [this] { Quitter_Click(); });
     connect(Nouveau, &QAction::triggered, this, [this] { Nouveau_Click(); });

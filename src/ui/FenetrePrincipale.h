@@ -19,7 +19,6 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 enum class StatutLecture;
 
 class FenetrePrincipale : public QMainWindow {
@@ -37,7 +36,6 @@ public:
     // --- Contrôles (noms de la fenêtre d'origine) ---
     QFrame* Frame1 = nullptr;
     QLineEdit* Text3 = nullptr;
-    QTimer* Timer1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     std::array<QLabel*, 3> Label6{};
     QLineEdit* TextZone = nullptr;
@@ -92,7 +90,6 @@ public:
     void Form_Load();
     void Form_Initialize();
     void Form_Resize();
-    void Timer1_Timer();
     void Version_Click();
     void Quitter_Click();
     // Le programme a changé : la sortie proposera de sauvegarder.

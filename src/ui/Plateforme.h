@@ -2,6 +2,7 @@
 // Les seules portes vers l'extérieur : boîtes de message, dialogues de fichier,
 // horloge, tirage aléatoire, dossier du programme, port série.
 // La fenêtre ne parle au monde qu'à travers elles ; les tests en donnent une fausse.
+#include "plateforme/Minuterie.h"
 #include "plateforme/PortSerie.h"
 
 #include <QByteArray>
@@ -26,4 +27,5 @@ public:
     // Dossier où le programme garde ses fichiers (sans séparateur final).
     virtual QString DossierProgramme() = 0;
     virtual PortSerie& Port() = 0;
+    virtual Minuterie& Temps() = 0;
 };

@@ -19,10 +19,12 @@ public:
     double Aleatoire() override;
     QString DossierProgramme() override;
     PortSerie& Port() override;
+    Minuterie& Temps() override { return minuterie_; }
 
 private:
     QWidget* parent_ = nullptr;
     std::unique_ptr<PortSerie> port_;
+    MinuterieQt minuterie_;
     QString dossier_; // dossier des fichiers, choisi au premier besoin
 };
 

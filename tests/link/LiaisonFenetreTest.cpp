@@ -110,7 +110,7 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
     std::vector<int> recusAuTic;
     bool geleeAChaqueTic = true;
     bool fermee = true;
-    QObject::connect(F().Timer1, &QTimer::timeout, F().Timer1, [&] {
+    plateforme.PendantPause = [&] {
         recusAuTic.push_back(lecteur->Nombre());
         geleeAChaqueTic = geleeAChaqueTic && F().TransmissionEnCours() && Commandes(false) &&
                           !F().ProgressBar1->isHidden();
@@ -126,14 +126,11 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
         Clique(F().FrameTemp[3], Qt::LeftButton); // changerait de jour
         Clique(F().Label2[0], Qt::RightButton);   // mettrait un créneau en confort
         fermee = F().close();
-    });
+    };
     AttendTransmission();
     F().ProgrammeTelecommande->trigger();
     ASSERT_TRUE(lecteur->Attend(LongueurTrame));
     EXPECT_EQ(plateforme.LecturesHorloge, 1); // une seule heure pour toute la trame
-    // Un minuteur grossier peut sonner 5 % trop tôt : la télécommande n'aurait pas fini.
-    EXPECT_EQ(F().Timer1->timerType(), Qt::PreciseTimer);
-    EXPECT_EQ(F().Timer1->interval(), 200);
 
     // Horloge du mardi 1er décembre 2026 14:05:09, identifiant 70000 de la zone 2.
     const Trame trame = TrameProgramme(avant, 2, plateforme.Maintenant());
@@ -150,7 +147,6 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
     EXPECT_EQ(dossier.Lit(NomJournalTrace), JournalTrace(trame));
     EXPECT_TRUE(F().ProgressBar1->isHidden());
     EXPECT_EQ(F().ProgressBar1->value(), 453);
-    EXPECT_FALSE(F().Timer1->isActive());
     EXPECT_TRUE(plateforme.Port().EstOuvert());
     EXPECT_EQ(F().Etat.NumeroPort, 1);
     EXPECT_TRUE(CocheSeuleSur(1));
@@ -308,7 +304,6 @@ TEST_F(Liaison, PairQuiDisparaitPendantUnePause) {
     VerifieEchec(QStringLiteral("** ECHEC DE LA TRANSMISSION **\r\n\r\n"), Programmation);
     EXPECT_EQ(lecteur->Nombre(), FinsDeBlocs[0]);
     EXPECT_TRUE(F().ProgressBar1->isHidden());
-    EXPECT_FALSE(F().Timer1->isActive());
     // Les journaux s'arrêtent au dernier octet parti (le bloc A de la zone 0), puis disent
     // où et pourquoi, sur une ligne à part.
     const Trame trame = TrameProgramme(F().Prog, 0, plateforme.Maintenant());

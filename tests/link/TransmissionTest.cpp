@@ -4,6 +4,7 @@
 #include "support/Dossier.h"
 #include "support/PortFactice.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,4 +70,20 @@ TEST_F(Envoi, PortPerduAuMilieuPlusRienNePartNiNAttend) {
     EXPECT_EQ(port.Remis.size(), 137u);
     EXPECT_EQ(minuterie.Pauses.size(), 2u);
     EXPECT_EQ(transmission.Cause(), port.ErreurPerte);
+    // Les journaux s'arrêtent au dernier octet parti, puis disent où et pourquoi.
+    const Trame zones = TrameZones(prog);
+    const Trame parti(zones.begin(), zones.begin() + 137);
+    EXPECT_EQ(dossier.Lit(QLatin1String(NomJournalTrace)),
+              JournalTrace(parti) + "\r\n" + LigneEchec(138, port.ErreurPerte));
+}
+
+TEST(MinuterieQt, PauseJamaisEnAvance) {
+    // Une minuterie grossière peut sonner 5 % trop tôt : la télécommande n'aurait pas fini.
+    MinuterieQt minuterie;
+    for (int essai = 0; essai < 3; ++essai) {
+        QElapsedTimer chrono;
+        chrono.start();
+        minuterie.Pause(PauseApresBlocMs);
+        EXPECT_GE(chrono.nsecsElapsed(), 199'500'000) << "essai " << essai;
+    }
 }

@@ -59,6 +59,12 @@ public:
     double Aleatoire() override;
     QString DossierProgramme() override { return dossier_; }
     PortSerie& Port() override { return *port_; }
+    // Les vraies pauses de Qt, sauf minuterie changée ; PendantPause voit chacune d'elles.
+    Minuterie& Temps() override { return espion_; }
+    void ChangeMinuterie(std::unique_ptr<Minuterie> minuterie) {
+        minuterie_ = std::move(minuterie);
+    }
+    std::function<void()> PendantPause;
 
 private:
     struct Attente {
@@ -75,6 +81,15 @@ private:
     std::deque<QString> dialogues_;
     std::deque<double> aleatoires_;
     std::unique_ptr<PortSerie> port_;
+    std::unique_ptr<Minuterie> minuterie_;
+    struct Espion : Minuterie {
+        explicit Espion(PlateformeFactice& p) : plateforme(p) {}
+        void Pause(int ms) override {
+            if (plateforme.PendantPause) plateforme.PendantPause();
+            plateforme.minuterie_->Pause(ms);
+        }
+        PlateformeFactice& plateforme;
+    } espion_{*this};
 };
 
 // Texte lisible d'une boîte, pour les messages d'échec.

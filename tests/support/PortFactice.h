@@ -39,7 +39,6 @@ public:
     bool EstOuvert() const override { return ouvert_; }
     void Ferme() override { ouvert_ = false; }
     bool Ecrit(const QByteArray& octets) override;
-    void DemandeTampon(int) override {}
     QString Erreur() const override { return erreur_; }
 
     QByteArray Octets() const;

@@ -95,7 +95,6 @@ TEST_F(Controles, TextesInfobullesEtCouleurs) {
     EXPECT_EQ(F().HeureProg[0]->font().family(), "Times New Roman");
     EXPECT_TRUE(F().HeureProg[0]->font().bold());
     EXPECT_EQ(F().Label2[6]->text(), "Dimanche");
-    EXPECT_EQ(F().Timer1->interval(), 200);
     EXPECT_FALSE(F().ProgressBar1->isVisible());
 }
 

@@ -40,7 +40,6 @@ TEST_F(Demarrage, ProgrammeExempleLuEtTitre) {
     EXPECT_EQ(F().Etat.MiseAJour, "NON");
     EXPECT_EQ(F().Etat.DonneesModifiees, "N");
     EXPECT_TRUE(plateforme.Boites.empty());
-    EXPECT_FALSE(F().Timer1->isActive());
     // Rien de changé : quitter ne demande rien.
     EXPECT_TRUE(F().close());
 }
