@@ -1,6 +1,6 @@
 #pragma once
 // Plateforme des bancs : répond toujours le premier bouton, dossier temporaire, pas de port.
-#include "ui/Plateforme.h"
+#include "plateforme/Plateforme.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -3,7 +3,7 @@
 // dernier octet, et le temps processeur de l'envoi. Rapporté, jamais vérifié.
 //   bench-transmission [essais]
 #include "PlateformeBanc.h"
-#include "link/PortSerieQt.h"
+#include "plateforme/PortSerieQt.h"
 #include "ui/FenetrePrincipale.h"
 
 #include <QApplication>

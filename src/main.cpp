@@ -1,6 +1,6 @@
+#include "plateforme/PlateformeQt.h"
 #include "ui/FenetrePrincipale.h"
 #include "ui/MesureDemarrage.h"
-#include "ui/PlateformeQt.h"
 
 #include <QApplication>
 

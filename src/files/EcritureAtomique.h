@@ -1,7 +1,7 @@
 #pragma once
 // Écriture d'un fichier entier d'un coup : l'ancien fichier reste intact si quoi que
 // ce soit échoue, et une boîte dit pourquoi.
-#include "ui/Plateforme.h"
+#include "plateforme/Plateforme.h"
 #include <QByteArray>
 #include <QString>
 

@@ -8,5 +8,4 @@ list(APPEND NOYAU_SOURCES
 list(APPEND FENETRE_SOURCES
   link/FenetreLiaison.cpp
   link/FenetreTransmission.cpp
-  link/PortSerieQt.cpp
 )

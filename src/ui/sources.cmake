@@ -1,10 +1,8 @@
 list(APPEND FENETRE_SOURCES
   ui/BarreDefilement.cpp
   ui/Demarrage.cpp
-  ui/DossierDonnees.cpp
   ui/FenetrePrincipale.cpp
   ui/MiseEnPage.cpp
-  ui/PlateformeQt.cpp
   ui/TableControles.cpp
   ui/Twips.cpp
 )

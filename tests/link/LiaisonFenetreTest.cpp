@@ -1,9 +1,9 @@
 // La vraie fenêtre envoie par Qt SerialPort dans une paire socat ; le test lit l'autre bout.
 #include "PaireSerie.h"
 #include "link/JournauxTransmission.h"
-#include "link/PortSerieQt.h"
 #include "link/ProgrammeTest.h"
 #include "link/TrameProgramme.h"
+#include "plateforme/PortSerieQt.h"
 #include "support/FenetreTest.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // La vraie fenêtre face à la télécommande virtuelle, qui doit juger ce qu'elle reçoit.
-#include "link/PortSerieQt.h"
+#include "plateforme/PortSerieQt.h"
 #include "support/FenetreTest.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 #include "support/PlateformeFactice.h"
-#include "link/PortSerieQt.h"
+#include "plateforme/PortSerieQt.h"
 
 #include <gtest/gtest.h>
 

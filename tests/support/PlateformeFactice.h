@@ -1,7 +1,7 @@
 #pragma once
 // Plateforme scriptée : chaque boîte attendue est annoncée avec sa réponse ;
 // une boîte imprévue fait échouer le test au lieu de le bloquer.
-#include "ui/Plateforme.h"
+#include "plateforme/Plateforme.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,7 +1,7 @@
 // Démarrage, titre, sortie avec ou sans sauvegarde.
 #include "files/FichierProgramme.h"
+#include "plateforme/PlateformeQt.h"
 #include "support/FenetreTest.h"
-#include "ui/PlateformeQt.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/DossierDonnees.h"
+#include "plateforme/DossierDonnees.h"
 
 #include <QDir>
 #include <QFile>

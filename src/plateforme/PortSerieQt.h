@@ -1,6 +1,6 @@
 #pragma once
 // Le port série réel, par Qt SerialPort.
-#include "ui/Plateforme.h"
+#include "plateforme/Plateforme.h"
 
 #include <QSerialPort>
 #include <functional>

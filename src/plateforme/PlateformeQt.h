@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/Plateforme.h"
+#include "plateforme/Plateforme.h"
 #include <memory>
 
 class QWidget;

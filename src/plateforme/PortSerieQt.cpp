@@ -1,4 +1,4 @@
-#include "link/PortSerieQt.h"
+#include "plateforme/PortSerieQt.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

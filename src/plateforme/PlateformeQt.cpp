@@ -1,6 +1,6 @@
-#include "ui/PlateformeQt.h"
-#include "link/PortSerieQt.h"
-#include "ui/DossierDonnees.h"
+#include "plateforme/PlateformeQt.h"
+#include "plateforme/DossierDonnees.h"
+#include "plateforme/PortSerieQt.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
