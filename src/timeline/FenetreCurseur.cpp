@@ -1,7 +1,7 @@
 // Curseur horaire et édition à la souris.
+#include "plateforme/Twips.h"
 #include "timeline/Curseur.h"
 #include "ui/FenetrePrincipale.h"
-#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // Validation et affichage des jours, graphique de la semaine, navigation des jours.
+#include "plateforme/Twips.h"
 #include "timeline/Curseur.h"
 #include "timeline/Segments.h"
 #include "ui/FenetrePrincipale.h"
-#include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QFrame>

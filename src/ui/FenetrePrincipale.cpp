@@ -1,6 +1,6 @@
 #include "ui/FenetrePrincipale.h"
+#include "plateforme/Twips.h"
 #include "ui/TableControles.h"
-#include "ui/Twips.h"
 
 #include <QAction>
 #include <QApplication>

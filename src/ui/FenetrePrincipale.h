@@ -4,8 +4,8 @@
 // zone/, link/) ; ui/ construit les contrôles et tient le démarrage.
 #include "model/EtatFenetre.h"
 #include "model/Programme.h"
+#include "plateforme/BarreDefilement.h"
 #include "plateforme/Plateforme.h"
-#include "ui/BarreDefilement.h"
 
 #include <QMainWindow>
 #include <array>

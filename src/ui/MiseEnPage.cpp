@@ -1,6 +1,6 @@
 // Le panneau d'édition reste centré quand la fenêtre change de taille ; rien d'autre ne bouge.
+#include "plateforme/Twips.h"
 #include "ui/FenetrePrincipale.h"
-#include "ui/Twips.h"
 
 #include <QFrame>
 

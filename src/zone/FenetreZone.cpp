@@ -1,6 +1,6 @@
 // Températures de la zone, choix de la zone, identifiant radio.
+#include "plateforme/Twips.h"
 #include "ui/FenetrePrincipale.h"
-#include "ui/Twips.h"
 #include "zone/Identifiant.h"
 #include "zone/Temperatures.h"
 

@@ -1,9 +1,9 @@
 // Ligne du temps : validation du jour et texte des segments, curseur, puis la vraie fenêtre
 // (barres, jour courant, curseur, souris).
+#include "plateforme/Twips.h"
 #include "support/FenetreTest.h"
 #include "timeline/Curseur.h"
 #include "timeline/Segments.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // Contrôles, menus et mise en page, vus comme on les a dessinés.
+#include "plateforme/Twips.h"
 #include "support/FenetreTest.h"
-#include "ui/Twips.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Zone : règles pures (avertissement des huit segments, écriture, textes, identifiant), puis
 // commandes du jour, températures, changement de zone et identifiant sur la vraie fenêtre.
+#include "plateforme/Twips.h"
 #include "support/FenetreTest.h"
-#include "ui/Twips.h"
 #include "zone/CommandesJour.h"
 #include "zone/Identifiant.h"
 #include "zone/Temperatures.h"

@@ -1,4 +1,4 @@
-#include "ui/Twips.h"
+#include "plateforme/Twips.h"
 #include <QVariant>
 #include <QWidget>
 #include <cmath>

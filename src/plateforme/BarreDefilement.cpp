@@ -1,4 +1,4 @@
-#include "ui/BarreDefilement.h"
+#include "plateforme/BarreDefilement.h"
 #include <algorithm>
 #include <cstdlib>
 
