@@ -90,6 +90,9 @@ TEST_F(MenuFichier, LectureEtSesEchecs) {
         {{"casse.prg", "autre.prg"}, {{NonConforme, Bouton::Recommencer}}, Lu, 0},
         {{"casse.prg"}, {{NonConforme, Bouton::Ignorer}, {Effacer, Bouton::Oui}}, Efface, 0},
         {{"casse.prg"}, {{NonConforme, Bouton::Ignorer}, {Effacer, Bouton::Non}}, Inchange, 0},
+        // Boîtes fermées sans choix (Échap) : comme Abandon, puis comme "Non".
+        {{"casse.prg"}, {{NonConforme, Bouton::Aucun}}, Inchange, 2},
+        {{"casse.prg"}, {{NonConforme, Bouton::Ignorer}, {Effacer, Bouton::Aucun}}, Inchange, 0},
         {{"absent.prg", "rep.prg"},
          {{NonConforme, Bouton::Recommencer}, {NonConforme, Bouton::Abandonner}},
          Inchange,

@@ -121,10 +121,16 @@ TEST_F(Demarrage, QuitterDemandeDeSauvegarderApresUnChangement) {
     EXPECT_EQ(LireFichierProgramme(dossier.Lit("data.prg")).programme.IdentZone[2], 777);
 }
 
-TEST_F(Demarrage, QuitterSansSauvegarder) {
+TEST_F(Demarrage, QuitterSansSauvegarderOuPasDuTout) {
     Demarre();
     F().Prog.IdentZone[2] = 777;
     F().MarqueModifie();
+    // Échap ou la case de la boîte : la fenêtre reste, rien n'est écrit ni perdu.
+    plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Aucun);
+    EXPECT_FALSE(F().close());
+    EXPECT_EQ(F().Prog.IdentZone[2], 777);
+    EXPECT_EQ(F().Etat.DonneesModifiees, "O");
+    // Seul un vrai "Non" ferme sans sauvegarder.
     plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Non);
     EXPECT_TRUE(F().close()); // la case de fermeture pose la même question
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
