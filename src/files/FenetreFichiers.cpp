@@ -99,13 +99,9 @@ bool FenetrePrincipale::EcritExports(bool avecXls) {
 }
 
 void FenetrePrincipale::EffaceData() {
-    EffaceSiConfirme();
-}
-
-bool FenetrePrincipale::EffaceSiConfirme() {
     if (Plate().Message(QStringLiteral("Voulez-vous effacer les données en mémoire ?"),
                         Boutons::OuiNon, Icone::Critique, TitreCourt) != Bouton::Oui)
-        return false;
+        return;
     if (ChkVisuHoraire->isChecked()) {
         ChkVisuHoraire->setChecked(false);
         ChkVisuHoraire_Click();
@@ -117,5 +113,10 @@ bool FenetrePrincipale::EffaceSiConfirme() {
     Etat.ZoneCourante = 0;
     AfficheEcran();
     ChargeTemperatures();
-    return true;
+    // AfficheEcran passe en zone 0, lundi, sans toucher aux sélecteurs : ils suivent ici,
+    // sinon le jour nommé et rouge ne serait plus celui que la commande suivante édite.
+    if (VScrollZone->Valeur() != 0)
+        VScrollZone->ChangeValeur(0);
+    else
+        AfficheJour();
 }

@@ -24,13 +24,7 @@ QString CheminGarde(const QString& choisi) {
 } // namespace
 
 void FenetrePrincipale::Nouveau_Click() {
-    if (!EffaceSiConfirme()) return;
-    // L'effacement passe en zone 0, lundi : le sélecteur de zone et le jour affiché suivent,
-    // sinon la zone montrée ne serait plus celle qu'on édite.
-    if (VScrollZone->Valeur() != 0)
-        VScrollZone->ChangeValeur(0);
-    else
-        AfficheJour();
+    EffaceData();
 }
 
 void FenetrePrincipale::LectureData_Click() {

@@ -168,9 +168,8 @@ private:
     // Pendant une transmission, les commandes qui changeraient le programme,
     // la zone, le port ou le fichier sont refusées.
     void ActiveCommandes(bool actives);
-    // files/ : lecture du fichier courant avec son issue ; effacement, vrai si confirmé.
+    // files/ : lecture du fichier courant avec son issue.
     StatutLecture LitFichierCourant();
-    bool EffaceSiConfirme();
 
     Plateforme& plateforme_;
     bool transmissionEnCours_ = false;
