@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <optional>
 
@@ -44,6 +45,10 @@ StatutLecture FenetrePrincipale::LitFichierCourant() {
     // Lu à part, pris seulement si tout est bon : un échec laisse le programme intact.
     const auto contenu = LitFichier(Etat.CheminFichier);
     const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
+    if (lu.statut != StatutLecture::Lu)
+        cheminIllisible_ = Etat.CheminFichier;
+    else if (cheminIllisible_ == Etat.CheminFichier)
+        cheminIllisible_.clear();
     if (lu.statut == StatutLecture::Incompatible) {
         Plate().Message(QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "),
                         Boutons::Ok, Icone::Critique, TitreCourt);
@@ -75,12 +80,36 @@ StatutLecture FenetrePrincipale::LitFichierCourant() {
     return StatutLecture::Lu;
 }
 
-bool FenetrePrincipale::SauveFichier() {
-    // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel et le titre aussi.
-    if (!EcritFichierEntier(Plate(), Etat.CheminFichier,
-                            EcrireFichierProgramme(Prog, Etat.TitreApplication),
+bool FenetrePrincipale::TemperaturesSauvables() {
+    // Le fichier ne se relirait pas (après un démarrage qui n'a rien lu, tout est à 0) :
+    // même texte que la vérification avant une transmission.
+    const auto fautive = ChercheTemperatureHorsLimites(Prog);
+    if (!fautive) return true;
+    Plate().Message(TexteTemperatureHorsLimites(*fautive) +
+                        QStringLiteral(" Corrigez-la avant la sauvegarde."),
+                    Boutons::Ok, Icone::Critique, TitreCourt);
+    return false;
+}
+
+bool FenetrePrincipale::EcritProgramme(const QString& chemin, bool remplacementAccepte) {
+    // Un fichier abîmé reste peut-être réparable : il n'est pas écrasé en silence.
+    if (!remplacementAccepte && chemin == cheminIllisible_ && QFileInfo(chemin).isFile() &&
+        Plate().Message(QStringLiteral("Le fichier %1 n'a pas pu être lu. "
+                                       "Voulez-vous le remplacer ?")
+                            .arg(QFileInfo(chemin).fileName()),
+                        Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
+        return false;
+    // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel.
+    if (!EcritFichierEntier(Plate(), chemin, EcrireFichierProgramme(Prog, Etat.TitreApplication),
                             QStringLiteral("** SAUVEGARDE IMPOSSIBLE **")))
         return false;
+    if (chemin == cheminIllisible_) cheminIllisible_.clear();
+    return true;
+}
+
+bool FenetrePrincipale::SauveFichier() {
+    // En cas d'échec, le titre reste aussi tel quel.
+    if (!TemperaturesSauvables() || !EcritProgramme(Etat.CheminFichier, false)) return false;
     AfficheTitreFichier();
     Etat.DonneesModifiees = QStringLiteral("N");
     EcritExports(true);

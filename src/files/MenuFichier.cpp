@@ -1,5 +1,4 @@
 // Menu "Fichier" : nouveau, lecture, sauvegarde, sauver comme.
-#include "files/EcritureAtomique.h"
 #include "files/FichierProgramme.h"
 #include "ui/FenetrePrincipale.h"
 
@@ -62,14 +61,14 @@ void FenetrePrincipale::SauvegardeFichier_Click() {
 }
 
 void FenetrePrincipale::SauverComme_Click() {
+    // Refusé avant le dialogue : inutile de choisir un nom pour un fichier qui ne s'écrira pas.
+    if (!TemperaturesSauvables()) return;
     const QString choisi = Plate().DialogueSauver(Plate().DossierProgramme(), FiltreSauver);
     if (EstAnnule(choisi)) return;
     // Aucune extension ajoutée, pas de question avant d'écraser. Le fichier courant ne
     // change qu'une fois le nouveau fichier écrit.
     const QString chemin = CheminGarde(choisi);
-    if (!EcritFichierEntier(Plate(), chemin, EcrireFichierProgramme(Prog, Etat.TitreApplication),
-                            QStringLiteral("** SAUVEGARDE IMPOSSIBLE **")))
-        return;
+    if (!EcritProgramme(chemin, false)) return;
     Etat.CheminFichier = chemin;
     cheminMajuscules_ = true;
     AfficheTitreFichier();

@@ -170,10 +170,16 @@ private:
     void ActiveCommandes(bool actives);
     // files/ : lecture du fichier courant avec son issue.
     StatutLecture LitFichierCourant();
+    // files/ : faux, avec une boîte, si une température ne se relirait pas.
+    bool TemperaturesSauvables();
+    // files/ : écrit le programme ; un fichier qui n'a pas pu être lu n'est remplacé
+    // qu'avec l'accord de l'utilisateur (déjà donné si "remplacementAccepte").
+    bool EcritProgramme(const QString& chemin, bool remplacementAccepte);
 
     Plateforme& plateforme_;
     bool transmissionEnCours_ = false;
     bool fermetureAcceptee_ = false;
     bool cheminMajuscules_ = false; // chemin choisi au dialogue : titre en majuscules
+    QString cheminIllisible_;       // dernier fichier programme qui n'a pas pu être lu
     friend class AccesFenetre;
 };

@@ -102,6 +102,63 @@ TEST_F(Demarrage, TemperatureHorsBornesRefusee) {
     EXPECT_EQ(F().Prog.IdentZone[0], 0);
 }
 
+TEST_F(Demarrage, RienNEcritUnFichierQueLeDemarrageRefuserait) {
+    const QByteArray casse = "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 169,165,\r\n";
+    const QByteArray etranger = "UN AUTRE LOGICIEL\r\n 1 2,3,4,5\r\n";
+    const BoiteVue Remplacer{QStringLiteral("Le fichier data.prg n'a pas pu être lu. "
+                                            "Voulez-vous le remplacer ?"),
+                             Boutons::OuiNon, Icone::Exclamation, TitreCourt};
+    const BoiteVue Temperature{QStringLiteral("Zone 0 : température « Confort » hors limites "
+                                              "(0 à 35 °C). Corrigez-la avant la sauvegarde."),
+                               Boutons::Ok, Icone::Critique, TitreCourt};
+    struct Cas {
+        QByteArray fichier; // nul : pas de "data.prg"
+        std::vector<std::pair<BoiteVue, Bouton>> demarrage;
+    };
+    const Cas cas[] = {
+        {QByteArray(), {{BoiteNonConforme, Bouton::Abandonner}}},
+        {casse,
+         {{BoiteNonConforme, Bouton::Ignorer},
+          {{Effacer, Boutons::OuiNon, Icone::Critique, TitreCourt}, Bouton::Non}}},
+        {etranger,
+         {{{QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "), Boutons::Ok,
+            Icone::Critique, TitreCourt},
+           Bouton::Ok}}},
+    };
+    for (const Cas& c : cas) {
+        QFile::remove(dossier.Fichier("data.prg"));
+        if (!c.fichier.isNull()) dossier.Ecrit("data.prg", c.fichier);
+        for (const auto& [boite, reponse] : c.demarrage) plateforme.AttendBoite(boite, reponse);
+        DemarreSansFichier();
+        // Températures à 0 : ni "&Sauvegarde", ni "Sauver comme ..", ni la sortie n'écrivent.
+        F().CmdHigh_Click();
+        plateforme.AttendBoite(Temperature, Bouton::Ok);
+        EXPECT_FALSE(F().SauveFichier());
+        plateforme.AttendBoite(Temperature, Bouton::Ok);
+        F().SauverComme_Click(); // sans dialogue
+        plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Oui);
+        plateforme.AttendBoite(Temperature, Bouton::Ok);
+        EXPECT_FALSE(F().close());
+        EXPECT_EQ(dossier.Lit("data.prg"), c.fichier);
+        EXPECT_TRUE(dossier.Existe("data.prg") == !c.fichier.isNull());
+        EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
+
+        // Températures remises : le fichier illisible n'est remplacé qu'avec l'accord.
+        F().Prog.TempZone.fill(TemperaturesParDefaut);
+        if (!c.fichier.isNull())
+            for (const Bouton reponse : {Bouton::Non, Bouton::Aucun}) {
+                plateforme.AttendBoite(Remplacer, reponse);
+                EXPECT_FALSE(F().SauveFichier());
+                EXPECT_EQ(dossier.Lit("data.prg"), c.fichier);
+            }
+        if (!c.fichier.isNull()) plateforme.AttendBoite(Remplacer, Bouton::Oui);
+        EXPECT_TRUE(F().SauveFichier());
+        EXPECT_TRUE(F().SauveFichier()); // une fois remplacé, il est le nôtre : plus de question
+        EXPECT_EQ(LireFichierProgramme(dossier.Lit("data.prg")).statut, StatutLecture::Lu);
+        QFile::remove(dossier.Fichier("DataUc.FCB"));
+    }
+}
+
 TEST_F(Demarrage, SauvegardeRendLeFichierOctetPourOctet) {
     Demarre();
     EXPECT_TRUE(F().SauveFichier());
