@@ -4,6 +4,7 @@
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
 #include "ui/FenetrePrincipale.h"
+#include "ui/FichierOrdinaire.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -13,11 +14,12 @@
 #include <optional>
 
 namespace {
-// Rend le contenu, ou rien quand le fichier manque, ne se lit pas ou est trop gros.
+// Rend le contenu, ou rien quand le fichier manque, ne se lit pas, est trop gros ou n'est pas
+// un fichier ordinaire (un tube bloquerait la fenêtre).
 std::optional<QByteArray> LitFichier(const QString& chemin) {
     QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) return std::nullopt;
-    // Un fichier spécial (tube, périphérique) n'a pas de taille : on borne la lecture.
+    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return std::nullopt;
+    // Lecture bornée : le fichier peut grandir pendant qu'on le lit.
     QByteArray contenu = fichier.read(TailleMaxFichierProgramme + 1);
     if (contenu.size() > TailleMaxFichierProgramme || fichier.error() != QFile::NoError)
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include "link/JournauxTransmission.h"
 #include "link/TrameProgramme.h"
 #include "ui/FenetrePrincipale.h"
+#include "ui/FichierOrdinaire.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,8 +21,9 @@ public:
     explicit Journaux(const QString& dossier)
         : brut_(QDir(dossier).filePath(QLatin1String(NomJournalBrut))),
           trace_(QDir(dossier).filePath(QLatin1String(NomJournalTrace))) {
-        brut_.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        trace_.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        // Un tube attendrait son lecteur, port ouvert et fenêtre figée : refusé d'emblée.
+        OuvreFichierOrdinaire(brut_, QIODevice::WriteOnly | QIODevice::Truncate);
+        OuvreFichierOrdinaire(trace_, QIODevice::WriteOnly | QIODevice::Truncate);
     }
     void Note(const ElementTrame& e) {
         if (brut_.isOpen()) brut_.write(JournalBrut(e));

@@ -3,6 +3,7 @@ list(APPEND FENETRE_SOURCES
   ui/Demarrage.cpp
   ui/DossierDonnees.cpp
   ui/FenetrePrincipale.cpp
+  ui/FichierOrdinaire.cpp
   ui/MiseEnPage.cpp
   ui/PlateformeQt.cpp
   ui/TableControles.cpp

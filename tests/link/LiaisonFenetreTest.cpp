@@ -160,7 +160,10 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
 }
 
 TEST_F(Liaison, ProgrammeDeTestEnvoyePuisProgrammeRenduMemeSansTrace) {
-    ASSERT_TRUE(QDir(dossier.Chemin()).mkdir(NomJournalTrace)); // journal impossible à créer
+    // Un tube à la place d'un journal : il attendrait son lecteur, port ouvert. Il est sauté.
+    const QString tube = dossier.Fichier(NomJournalTrace);
+    ASSERT_TRUE(CreeTube(tube));
+    const GardeTubes garde({tube});
     Branche();
     F().VScrollZone->ChangeValeur(1);
     F().VScJour->ChangeValeur(4);
@@ -180,6 +183,8 @@ TEST_F(Liaison, ProgrammeDeTestEnvoyePuisProgrammeRenduMemeSansTrace) {
     EXPECT_EQ(F().Etat.JourCourant, 4);
     EXPECT_EQ(dossier.Lit(NomJournalBrut).size(), 480);
     EXPECT_TRUE(plateforme.Port().EstOuvert());
+    EXPECT_FALSE(garde.ADebloque()) << "l'ouverture du journal a bloqué la transmission";
+    EXPECT_FALSE(QFileInfo(tube).isFile());
 }
 
 TEST_F(Liaison, PortAbsentRienNEstEnvoyeNiEcrit) {

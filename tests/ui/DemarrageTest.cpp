@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -157,6 +158,35 @@ TEST_F(Demarrage, RienNEcritUnFichierQueLeDemarrageRefuserait) {
         EXPECT_EQ(LireFichierProgramme(dossier.Lit("data.prg")).statut, StatutLecture::Lu);
         QFile::remove(dossier.Fichier("DataUc.FCB"));
     }
+}
+
+TEST_F(Demarrage, TubesAuLieuDesFichiersRefusesSansBloquer) {
+    QStringList tubes;
+    for (const char* nom : {"data.prg", "VK472.CFG", "tube.prg", "DataUc.FCB"}) {
+        tubes << dossier.Fichier(nom);
+        ASSERT_TRUE(CreeTube(tubes.back())) << nom;
+    }
+    const GardeTubes garde(tubes);
+    // Démarrage : programme non conforme, configuration ignorée (COM1).
+    plateforme.AttendBoite(BoiteNonConforme, Bouton::Ignorer);
+    plateforme.AttendBoite(Effacer, Bouton::Oui);
+    DemarreSansFichier();
+    EXPECT_EQ(F().Etat.NumeroPort, 1);
+    EXPECT_TRUE(F().COM[0]->isChecked());
+    // "&Lecture" d'un tube : non conforme, tout de suite.
+    plateforme.AttendDialogue(dossier.Fichier("tube.prg"));
+    plateforme.AttendBoite(BoiteNonConforme, Bouton::Abandonner);
+    F().LectureData_Click();
+    // Export sur un tube : boîte d'écriture impossible, le programme est écrit quand même.
+    plateforme.AttendDialogue(dossier.Fichier("copie.prg"));
+    plateforme.AttendBoiteDebut(QStringLiteral("** ECRITURE IMPOSSIBLE **\r\n\r\n") +
+                                    dossier.Fichier("DataUc.FCB"),
+                                Bouton::Ok);
+    F().SauverComme_Click();
+    EXPECT_EQ(LireFichierProgramme(dossier.Lit("copie.prg")).statut, StatutLecture::Lu);
+    EXPECT_FALSE(garde.ADebloque()) << "une ouverture de tube a bloqué la fenêtre";
+    for (const QString& tube : tubes)
+        EXPECT_TRUE(QFileInfo(tube).exists() && !QFileInfo(tube).isFile()) << tube.toStdString();
 }
 
 TEST_F(Demarrage, SauvegardeRendLeFichierOctetPourOctet) {
