@@ -1,5 +1,6 @@
 list(APPEND FENETRE_SOURCES
   ui/BarreDefilement.cpp
+  ui/CausesSysteme.cpp
   ui/Demarrage.cpp
   ui/DossierDonnees.cpp
   ui/FenetrePrincipale.cpp

@@ -64,8 +64,9 @@ protected:
         avant = F().Prog;
         titre = F().windowTitle();
     }
-    void AttendEchec(const QString& entete, const QString& chemin) {
-        plateforme.AttendBoiteDebut(entete + "\r\n\r\n" + chemin + "\r\n", Bouton::Ok);
+    // La boîte d'échec, la cause dite en français.
+    void AttendEchec(const QString& entete, const QString& chemin, const QString& cause) {
+        plateforme.AttendBoite(entete + "\r\n\r\n" + chemin + "\r\n" + cause, Bouton::Ok);
     }
     QString Defaut() const { return dossier.Fichier("data.prg"); }
     static QString Titre(const QString& chemin) { return TitreAvecFichier(TitreVersion, chemin); }
@@ -195,12 +196,18 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("rep.prg"));
     const QString tube = dossier.Fichier("tube.prg"), lien = dossier.Fichier("lien.prg");
     ASSERT_EQ(::mkfifo(tube.toLocal8Bit().constData(), 0600), 0);
-    QStringList chemins{dossier.Fichier("bloc/essai.prg"), dossier.Fichier("rep.prg"), tube};
+    const QString pasUnFichier = QStringLiteral("Ce n'est pas un fichier ordinaire.");
+    std::vector<std::pair<QString, QString>> chemins{
+        {dossier.Fichier("bloc/essai.prg"), "Un élément du chemin n'est pas un dossier."},
+        {dossier.Fichier("absent/essai.prg"), "Fichier ou dossier introuvable."},
+        {dossier.Fichier("rep.prg"), "C'est un dossier."},
+        {tube, pasUnFichier}};
     const bool plein = EstPeripherique("/dev/full");
-    if (plein && QFile::link("/dev/full", lien)) chemins << "/dev/full" << lien;
+    if (plein && QFile::link("/dev/full", lien))
+        chemins.insert(chemins.end(), {{"/dev/full", pasUnFichier}, {lien, pasUnFichier}});
     // Sauver comme : boîte avec le chemin, ni fichier courant ni titre ni exports changés.
-    for (const QString& chemin : chemins) {
-        AttendEchec("** SAUVEGARDE IMPOSSIBLE **", chemin);
+    for (const auto& [chemin, cause] : chemins) {
+        AttendEchec("** SAUVEGARDE IMPOSSIBLE **", chemin, cause);
         plateforme.AttendDialogue(chemin);
         F().SauverComme_Click();
         EXPECT_EQ(F().Etat.CheminFichier, Defaut()) << chemin.toStdString();
@@ -216,7 +223,7 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
     EXPECT_EQ(EstPeripherique("/dev/full"), plein); // ni remplacé, ni à travers un lien
     // "&Sauvegarde" sur un dossier : pas d'exports non plus.
     ASSERT_TRUE(QFile::remove(Defaut()) && QDir(dossier.Chemin()).mkdir("data.prg"));
-    AttendEchec("** SAUVEGARDE IMPOSSIBLE **", Defaut());
+    AttendEchec("** SAUVEGARDE IMPOSSIBLE **", Defaut(), "C'est un dossier.");
     F().SauvegardeFichier_Click();
     EXPECT_EQ(dossier.Lit("DataUc.FCB"), "ancien FCB");
     EXPECT_EQ(F().Etat.DonneesModifiees, "O");
@@ -225,7 +232,7 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
 TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
     // Un dossier à la place de "DataUc.FCB" : le programme est écrit, "DataUc.xls" pas tenté.
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("DataUc.FCB"));
-    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("DataUc.FCB"));
+    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("DataUc.FCB"), "C'est un dossier.");
     F().SauvegardeFichier_Click();
     EXPECT_EQ(Relu(Defaut()), F().Prog);
     EXPECT_EQ(F().Etat.DonneesModifiees, "N");
@@ -233,7 +240,8 @@ TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
     // Le dossier du programme n'en est plus un : data.prg (chemin complet) s'écrit quand même.
     dossier.Ecrit("bloc", "fichier ordinaire");
     plateforme.ChangeDossier(dossier.Fichier("bloc"));
-    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("bloc/DataUc.FCB"));
+    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("bloc/DataUc.FCB"),
+                "Un élément du chemin n'est pas un dossier.");
     F().Prog.IdentZone[0] = 5;
     F().SauvegardeFichier_Click();
     EXPECT_EQ(Relu(Defaut()), F().Prog);
