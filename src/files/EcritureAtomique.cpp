@@ -16,6 +16,9 @@ QString Ecrit(const QString& chemin, const QByteArray& octets) {
                              : QStringLiteral("Ce n'est pas un fichier ordinaire.");
     if (cible.exists() && !cible.isWritable()) return QStringLiteral("Fichier en lecture seule.");
     QSaveFile fichier(chemin);
+    // Dossier où l'on ne peut rien créer, fichier modifiable : écrit en place, l'ancien
+    // contenu n'étant alors en jeu que pendant l'écriture. Partout ailleurs, atomique.
+    fichier.setDirectWriteFallback(true);
     if (fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size() &&
         fichier.commit())
         return QString();
