@@ -2,6 +2,8 @@
 #include "files/FichierProgramme.h"
 #include "ui/FenetrePrincipale.h"
 
+#include <QFileInfo>
+
 namespace {
 const QString FiltreOuvrir = QStringLiteral("*.prg");
 const QString FiltreSauver = QStringLiteral("*.PRG");
@@ -65,10 +67,20 @@ void FenetrePrincipale::SauverComme_Click() {
     if (!TemperaturesSauvables()) return;
     const QString choisi = Plate().DialogueSauver(Plate().DossierProgramme(), FiltreSauver);
     if (EstAnnule(choisi)) return;
-    // Aucune extension ajoutée, pas de question avant d'écraser. Le fichier courant ne
-    // change qu'une fois le nouveau fichier écrit.
-    const QString chemin = CheminGarde(choisi);
-    if (!EcritProgramme(chemin, false)) return;
+    // Un nom tapé sans aucune extension prend ".PRG", sans quoi "&Lecture" le refuserait ;
+    // toute autre extension reste telle quelle.
+    QString chemin = CheminGarde(choisi);
+    if (!QFileInfo(chemin).fileName().contains(QLatin1Char('.'))) chemin += QStringLiteral(".PRG");
+    // Un fichier existant n'est remplacé qu'après accord (Échap : non). Un dossier ou un tube
+    // n'est pas un fichier à remplacer : l'écriture le refuse avec sa boîte.
+    const bool remplace = QFileInfo(chemin).isFile();
+    if (remplace && Plate().Message(QStringLiteral("Le fichier %1 existe déjà. "
+                                                   "Voulez-vous le remplacer ?")
+                                        .arg(QFileInfo(chemin).fileName()),
+                                    Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
+        return;
+    // Le fichier courant ne change qu'une fois le nouveau fichier écrit.
+    if (!EcritProgramme(chemin, remplace)) return;
     Etat.CheminFichier = chemin;
     cheminMajuscules_ = true;
     AfficheTitreFichier();

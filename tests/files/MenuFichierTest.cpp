@@ -157,13 +157,24 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     EXPECT_EQ(plateforme.Dialogues[0].dossier, dossier.Chemin());
     EXPECT_EQ(plateforme.Dialogues[0].nom, "*.PRG");
     EXPECT_EQ(F().Etat.CheminFichier, Defaut());
-    // Sans extension ajoutée ni question avant d'écraser ; seul "DataUc.FCB" part, au dossier
-    // du programme. Le titre montre le chemin en majuscules, le chemin exact sert à écrire.
+    // Un nom sans extension prend ".PRG" ; le fichier qui existe déjà n'est remplacé qu'après
+    // un "Oui". Seul "DataUc.FCB" part, au dossier du programme. Le titre montre le chemin en
+    // majuscules, le chemin exact sert à écrire.
     QTemporaryDir ailleurs;
-    const QString copie = QDir(ailleurs.path()).filePath("Ma copie");
+    const QString copie = QDir(ailleurs.path()).filePath("Ma copie.PRG");
     ASSERT_TRUE(QFile::copy(dossier.Fichier("casse.prg"), copie));
-    plateforme.AttendDialogue(copie);
-    F().SauverComme_Click();
+    const BoiteVue remplacer{
+        QStringLiteral("Le fichier Ma copie.PRG existe déjà. Voulez-vous le remplacer ?"),
+        Boutons::OuiNon, Icone::Exclamation, TitreCourt};
+    for (const Bouton reponse : {Bouton::Non, Bouton::Aucun, Bouton::Oui}) {
+        plateforme.AttendDialogue(QDir(ailleurs.path()).filePath("Ma copie"));
+        plateforme.AttendBoite(remplacer, reponse);
+        F().SauverComme_Click();
+        if (reponse == Bouton::Oui) break;
+        EXPECT_EQ(QFile(copie).size(), QFile(dossier.Fichier("casse.prg")).size());
+        EXPECT_EQ(F().Etat.CheminFichier, Defaut());
+        EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
+    }
     EXPECT_EQ(Relu(copie), F().Prog);
     EXPECT_EQ(F().Etat.CheminFichier, copie);
     EXPECT_EQ(F().windowTitle(), Titre(copie.toUpper()));
@@ -176,7 +187,14 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     F().SauvegardeFichier_Click();
     EXPECT_EQ(Relu(copie), F().Prog);
     EXPECT_EQ(dossier.Lit("DataUc.xls"), ExportXls(F().Prog));
-    EXPECT_EQ(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{"Ma copie"});
+    EXPECT_EQ(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{"Ma copie.PRG"});
+    // Toute extension tapée est gardée telle quelle, même vide ; un nouveau fichier, sans
+    // question.
+    for (const char* nom : {"copie.txt", "copie."}) {
+        plateforme.AttendDialogue(QDir(ailleurs.path()).filePath(nom));
+        F().SauverComme_Click();
+        EXPECT_EQ(Relu(QDir(ailleurs.path()).filePath(nom)), F().Prog) << nom;
+    }
     // Lu là-bas depuis la zone 0, sans changement de zone : la lecture recharge tout.
     const QString autre = QDir(ailleurs.path()).filePath("Autre.Prg");
     ASSERT_TRUE(QFile::copy(dossier.Fichier("autre.prg"), autre));
@@ -203,8 +221,7 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
         {dossier.Fichier("rep.prg"), "C'est un dossier."},
         {tube, pasUnFichier}};
     const bool plein = EstPeripherique("/dev/full");
-    if (plein && QFile::link("/dev/full", lien))
-        chemins.insert(chemins.end(), {{"/dev/full", pasUnFichier}, {lien, pasUnFichier}});
+    if (plein && QFile::link("/dev/full", lien)) chemins.emplace_back(lien, pasUnFichier);
     // Sauver comme : boîte avec le chemin, ni fichier courant ni titre ni exports changés.
     for (const auto& [chemin, cause] : chemins) {
         AttendEchec("** SAUVEGARDE IMPOSSIBLE **", chemin, cause);
