@@ -42,14 +42,18 @@ TEST_F(Demarrage, ProgrammeExempleLuEtTitre) {
 }
 
 TEST_F(Demarrage, FichierAbsentAbandon) {
-    plateforme.AttendBoite(BoiteNonConforme, Bouton::Abandonner);
-    DemarreSansFichier();
-    EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50");
-    // Même après Abandon, chaque jour est complété : aucune commande ne bute sur un jour vide.
-    AttendJoursVides(F().Prog);
-    EXPECT_EQ(F().Prog.TempZone[0][0], 0);
-    EXPECT_TRUE(F().VisuProgramme->text().isEmpty());
-    EXPECT_TRUE(F().close()); // aucune question
+    // La boîte fermée sans choix (Échap) vaut Abandon : rien n'est effacé ni demandé.
+    for (const Bouton reponse : {Bouton::Abandonner, Bouton::Aucun}) {
+        plateforme.AttendBoite(BoiteNonConforme, reponse);
+        DemarreSansFichier();
+        EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50");
+        // Même après Abandon, chaque jour est complété : aucune commande ne bute sur un jour
+        // vide.
+        AttendJoursVides(F().Prog);
+        EXPECT_EQ(F().Prog.TempZone[0][0], 0);
+        EXPECT_TRUE(F().VisuProgramme->text().isEmpty());
+        EXPECT_TRUE(F().close()); // aucune question
+    }
 }
 
 TEST_F(Demarrage, FichierAbsentRecommencerPuisLu) {
