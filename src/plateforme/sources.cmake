@@ -1,4 +1,6 @@
 list(APPEND NOYAU_SOURCES
+  plateforme/CausesSysteme.cpp
+  plateforme/FichierOrdinaire.cpp
   plateforme/MinuterieQt.cpp
 )
 list(APPEND FENETRE_SOURCES
