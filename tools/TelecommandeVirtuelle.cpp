@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cerrno>
 #include <csignal>
@@ -63,10 +65,17 @@ void Brut(int descripteur) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
+    // Les lignes de Qt ("Usage:", l'aide des options) en français, comme le reste de l'outil.
+    auto* traduction = new QTranslator(&application);
+    if (traduction->load(QStringLiteral("qtbase_fr"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduction);
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral(
         "Télécommande virtuelle : reçoit ce que GESTION CHAUFFAGE envoie sur COMn."));
-    options.addHelpOption();
+    // Pas d'addHelpOption : la traduction livrée avec Qt 6 n'a pas sa ligne d'aide actuelle.
+    const QCommandLineOption aideOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Affiche cette aide."));
     const QCommandLineOption dossierOption(
         QStringLiteral("dossier"),
         QStringLiteral("Dossier du programme où créer COMn (par défaut : celui de l'outil)."),
@@ -77,8 +86,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption uneFoisOption(
         QStringLiteral("une-fois"),
         QStringLiteral("S'arrêter après la première réponse (test de liaison ou trame jugée)."));
-    options.addOptions({dossierOption, portOption, uneFoisOption});
+    options.addOptions({aideOption, dossierOption, portOption, uneFoisOption});
     options.process(application);
+    if (options.isSet(aideOption)) options.showHelp(0);
 
     bool ok = false;
     const int port = options.value(portOption).toInt(&ok);

@@ -1,5 +1,6 @@
 #include "files/EcritureAtomique.h"
 #include "model/EtatFenetre.h"
+#include "plateforme/CausesSysteme.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,12 +14,16 @@ QString Ecrit(const QString& chemin, const QByteArray& octets) {
     if (cible.exists() && !cible.isFile())
         return cible.isDir() ? QStringLiteral("C'est un dossier.")
                              : QStringLiteral("Ce n'est pas un fichier ordinaire.");
+    if (cible.exists() && !cible.isWritable()) return QStringLiteral("Fichier en lecture seule.");
     QSaveFile fichier(chemin);
+    // Dossier où l'on ne peut rien créer, fichier modifiable : écrit en place, l'ancien
+    // contenu n'étant alors en jeu que pendant l'écriture. Partout ailleurs, atomique.
+    fichier.setDirectWriteFallback(true);
     if (fichier.open(QIODevice::WriteOnly) && fichier.write(octets) == octets.size() &&
         fichier.commit())
         return QString();
     const QString cause = fichier.errorString();
-    return cause.isEmpty() ? QStringLiteral("Erreur d'écriture.") : cause;
+    return cause.isEmpty() ? QStringLiteral("Erreur d'écriture.") : CauseSysteme(cause);
 }
 } // namespace
 

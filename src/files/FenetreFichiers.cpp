@@ -3,20 +3,23 @@
 #include "files/EcritureAtomique.h"
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
+#include "plateforme/FichierOrdinaire.h"
 #include "ui/FenetrePrincipale.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <optional>
 
 namespace {
-// Rend le contenu, ou rien quand le fichier manque, ne se lit pas ou est trop gros.
+// Rend le contenu, ou rien quand le fichier manque, ne se lit pas, est trop gros ou n'est pas
+// un fichier ordinaire (un tube bloquerait la fenêtre).
 std::optional<QByteArray> LitFichier(const QString& chemin) {
     QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) return std::nullopt;
-    // Un fichier spécial (tube, périphérique) n'a pas de taille : on borne la lecture.
+    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return std::nullopt;
+    // Lecture bornée : le fichier peut grandir pendant qu'on le lit.
     QByteArray contenu = fichier.read(TailleMaxFichierProgramme + 1);
     if (contenu.size() > TailleMaxFichierProgramme || fichier.error() != QFile::NoError)
         return std::nullopt;
@@ -44,6 +47,10 @@ StatutLecture FenetrePrincipale::LitFichierCourant() {
     // Lu à part, pris seulement si tout est bon : un échec laisse le programme intact.
     const auto contenu = LitFichier(Etat.CheminFichier);
     const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
+    if (lu.statut != StatutLecture::Lu)
+        cheminIllisible_ = Etat.CheminFichier;
+    else if (cheminIllisible_ == Etat.CheminFichier)
+        cheminIllisible_.clear();
     if (lu.statut == StatutLecture::Incompatible) {
         Plate().Message(QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "),
                         Boutons::Ok, Icone::Critique, TitreCourt);
@@ -75,12 +82,36 @@ StatutLecture FenetrePrincipale::LitFichierCourant() {
     return StatutLecture::Lu;
 }
 
-bool FenetrePrincipale::SauveFichier() {
-    // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel et le titre aussi.
-    if (!EcritFichierEntier(Plate(), Etat.CheminFichier,
-                            EcrireFichierProgramme(Prog, Etat.TitreApplication),
+bool FenetrePrincipale::TemperaturesSauvables() {
+    // Le fichier ne se relirait pas (après un démarrage qui n'a rien lu, tout est à 0) :
+    // même texte que la vérification avant une transmission.
+    const auto fautive = ChercheTemperatureHorsLimites(Prog);
+    if (!fautive) return true;
+    Plate().Message(TexteTemperatureHorsLimites(*fautive) +
+                        QStringLiteral(" Corrigez-la avant la sauvegarde."),
+                    Boutons::Ok, Icone::Critique, TitreCourt);
+    return false;
+}
+
+bool FenetrePrincipale::EcritProgramme(const QString& chemin, bool remplacementAccepte) {
+    // Un fichier abîmé reste peut-être réparable : il n'est pas écrasé en silence.
+    if (!remplacementAccepte && chemin == cheminIllisible_ && QFileInfo(chemin).isFile() &&
+        Plate().Message(QStringLiteral("Le fichier %1 n'a pas pu être lu. "
+                                       "Voulez-vous le remplacer ?")
+                            .arg(QFileInfo(chemin).fileName()),
+                        Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
+        return false;
+    // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel.
+    if (!EcritFichierEntier(Plate(), chemin, EcrireFichierProgramme(Prog, Etat.TitreApplication),
                             QStringLiteral("** SAUVEGARDE IMPOSSIBLE **")))
         return false;
+    if (chemin == cheminIllisible_) cheminIllisible_.clear();
+    return true;
+}
+
+bool FenetrePrincipale::SauveFichier() {
+    // En cas d'échec, le titre reste aussi tel quel.
+    if (!TemperaturesSauvables() || !EcritProgramme(Etat.CheminFichier, false)) return false;
     AfficheTitreFichier();
     Etat.DonneesModifiees = QStringLiteral("N");
     EcritExports(true);
@@ -99,13 +130,9 @@ bool FenetrePrincipale::EcritExports(bool avecXls) {
 }
 
 void FenetrePrincipale::EffaceData() {
-    EffaceSiConfirme();
-}
-
-bool FenetrePrincipale::EffaceSiConfirme() {
     if (Plate().Message(QStringLiteral("Voulez-vous effacer les données en mémoire ?"),
                         Boutons::OuiNon, Icone::Critique, TitreCourt) != Bouton::Oui)
-        return false;
+        return;
     if (ChkVisuHoraire->isChecked()) {
         ChkVisuHoraire->setChecked(false);
         ChkVisuHoraire_Click();
@@ -117,5 +144,10 @@ bool FenetrePrincipale::EffaceSiConfirme() {
     Etat.ZoneCourante = 0;
     AfficheEcran();
     ChargeTemperatures();
-    return true;
+    // AfficheEcran passe en zone 0, lundi, sans toucher aux sélecteurs : ils suivent ici,
+    // sinon le jour nommé et rouge ne serait plus celui que la commande suivante édite.
+    if (VScrollZone->Valeur() != 0)
+        VScrollZone->ChangeValeur(0);
+    else
+        AfficheJour();
 }

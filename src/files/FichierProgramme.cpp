@@ -73,19 +73,14 @@ private:
 constexpr qsizetype LongueurMaxJourLu =
     (TailleMaxFichierProgramme - 4096) / (qsizetype{NbZones} * NbJours) - 3;
 
-bool ContientBinaire(const QByteArray& contenu) {
-    for (const char c : contenu) {
-        const auto u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\r' && c != '\n' && c != '\t') || u == 0x7F) return true;
-    }
-    return false;
-}
-
 } // namespace
 
 ResultatLecture LireFichierProgramme(const QByteArray& contenu) {
     ResultatLecture resultat;
-    if (contenu.size() > TailleMaxFichierProgramme || ContientBinaire(contenu)) return resultat;
+    // Pas de refus des caractères de contrôle : après le 37e champ (fin de fichier DOS 0x1A,
+    // zéros), rien n'est lu ; dans un jour, ils comptent en éco comme tout autre que "1" ;
+    // dans un nombre, il n'est plus un nombre.
+    if (contenu.size() > TailleMaxFichierProgramme) return resultat;
     LecteurListe lecteur(contenu);
     const auto marque = lecteur.Texte();
     if (!marque) return resultat;

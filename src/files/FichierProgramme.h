@@ -7,7 +7,7 @@
 enum class StatutLecture {
     Lu,           // 37 champs valides
     Incompatible, // premier champ sans la marque "VK472"
-    NonConforme,  // trop court, trop gros, binaire, nombre invalide ou hors bornes
+    NonConforme,  // trop court, trop gros, nombre invalide ou hors bornes
 };
 
 struct ResultatLecture {

@@ -1,7 +1,8 @@
 // Menu "Fichier" : nouveau, lecture, sauvegarde, sauver comme.
-#include "files/EcritureAtomique.h"
 #include "files/FichierProgramme.h"
 #include "ui/FenetrePrincipale.h"
+
+#include <QFileInfo>
 
 namespace {
 const QString FiltreOuvrir = QStringLiteral("*.prg");
@@ -24,13 +25,7 @@ QString CheminGarde(const QString& choisi) {
 } // namespace
 
 void FenetrePrincipale::Nouveau_Click() {
-    if (!EffaceSiConfirme()) return;
-    // L'effacement passe en zone 0, lundi : le sélecteur de zone et le jour affiché suivent,
-    // sinon la zone montrée ne serait plus celle qu'on édite.
-    if (VScrollZone->Valeur() != 0)
-        VScrollZone->ChangeValeur(0);
-    else
-        AfficheJour();
+    EffaceData();
 }
 
 void FenetrePrincipale::LectureData_Click() {
@@ -68,14 +63,24 @@ void FenetrePrincipale::SauvegardeFichier_Click() {
 }
 
 void FenetrePrincipale::SauverComme_Click() {
+    // Refusé avant le dialogue : inutile de choisir un nom pour un fichier qui ne s'écrira pas.
+    if (!TemperaturesSauvables()) return;
     const QString choisi = Plate().DialogueSauver(Plate().DossierProgramme(), FiltreSauver);
     if (EstAnnule(choisi)) return;
-    // Aucune extension ajoutée, pas de question avant d'écraser. Le fichier courant ne
-    // change qu'une fois le nouveau fichier écrit.
-    const QString chemin = CheminGarde(choisi);
-    if (!EcritFichierEntier(Plate(), chemin, EcrireFichierProgramme(Prog, Etat.TitreApplication),
-                            QStringLiteral("** SAUVEGARDE IMPOSSIBLE **")))
+    // Un nom tapé sans aucune extension prend ".PRG", sans quoi "&Lecture" le refuserait ;
+    // toute autre extension reste telle quelle.
+    QString chemin = CheminGarde(choisi);
+    if (!QFileInfo(chemin).fileName().contains(QLatin1Char('.'))) chemin += QStringLiteral(".PRG");
+    // Un fichier existant n'est remplacé qu'après accord (Échap : non). Un dossier ou un tube
+    // n'est pas un fichier à remplacer : l'écriture le refuse avec sa boîte.
+    const bool remplace = QFileInfo(chemin).isFile();
+    if (remplace && Plate().Message(QStringLiteral("Le fichier %1 existe déjà. "
+                                                   "Voulez-vous le remplacer ?")
+                                        .arg(QFileInfo(chemin).fileName()),
+                                    Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
         return;
+    // Le fichier courant ne change qu'une fois le nouveau fichier écrit.
+    if (!EcritProgramme(chemin, remplace)) return;
     Etat.CheminFichier = chemin;
     cheminMajuscules_ = true;
     AfficheTitreFichier();

@@ -2,6 +2,7 @@
 #include "link/Apres.h"
 #include "link/Configuration.h"
 #include "link/ProgrammeTest.h"
+#include "plateforme/FichierOrdinaire.h"
 #include "ui/FenetrePrincipale.h"
 
 #include <QAction>
@@ -64,7 +65,7 @@ void FenetrePrincipale::OuvreCom() {
     // Fichier absent, illisible ou hors 0..3 : COM1, sans erreur.
     int index = 0;
     QFile fichier(CheminConfiguration(Plate()));
-    if (fichier.open(QIODevice::ReadOnly))
+    if (OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) // un tube bloquerait le démarrage
         index = LireConfiguration(fichier.read(4096)).value_or(0);
     Etat.NumeroPort = static_cast<qint16>(index + 1);
     COM[index]->setChecked(true);

@@ -1,5 +1,6 @@
 #include "link/Transmission.h"
 #include "link/JournauxTransmission.h"
+#include "plateforme/FichierOrdinaire.h"
 #include "plateforme/Minuterie.h"
 #include "plateforme/PortSerie.h"
 
@@ -13,8 +14,9 @@ public:
     explicit Journaux(const QString& dossier)
         : brut_(QDir(dossier).filePath(QLatin1String(NomJournalBrut))),
           trace_(QDir(dossier).filePath(QLatin1String(NomJournalTrace))) {
-        brut_.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        trace_.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        // Un tube attendrait son lecteur, port ouvert et fenêtre figée : refusé d'emblée.
+        OuvreFichierOrdinaire(brut_, QIODevice::WriteOnly | QIODevice::Truncate);
+        OuvreFichierOrdinaire(trace_, QIODevice::WriteOnly | QIODevice::Truncate);
     }
     void Note(const ElementTrame& e) {
         Ecrit(brut_, JournalBrut(e), brutFinLigne_);

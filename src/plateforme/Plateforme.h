@@ -9,7 +9,9 @@
 #include <QDateTime>
 #include <QString>
 
-enum class Bouton { Ok, Annuler, Oui, Non, Abandonner, Recommencer, Ignorer };
+// Aucun : boîte refermée par Échap ou par sa case de fermeture, sans choisir de bouton.
+// Ce n'est jamais un "Non" : l'appelant ne perd ni ne change rien sur cette réponse.
+enum class Bouton { Ok, Annuler, Oui, Non, Abandonner, Recommencer, Ignorer, Aucun };
 enum class Boutons { Ok, OkAnnuler, OuiNon, AbandonnerRecommencerIgnorer };
 enum class Icone { Aucune, Critique, Exclamation };
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -110,6 +111,31 @@ QMessageBox::StandardButtons Standards(Boutons boutons) {
     }
     return QMessageBox::Ok;
 }
+
+// Qt prend "Non" (ou "Abandonner") pour bouton d'échappement : Échap et la case de fermeture
+// répondraient à la place de l'utilisateur. Ici, elles referment la boîte sans choix.
+class BoiteMessage : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool FermeeSansChoix() const { return sansChoix_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override {
+        if (!evenement->matches(QKeySequence::Cancel)) {
+            QMessageBox::keyPressEvent(evenement);
+            return;
+        }
+        sansChoix_ = true;
+        reject();
+    }
+    void closeEvent(QCloseEvent* evenement) override {
+        if (!clickedButton()) sansChoix_ = true;
+        QDialog::closeEvent(evenement);
+    }
+
+private:
+    bool sansChoix_ = false;
+};
 } // namespace
 
 PlateformeQt::PlateformeQt()
@@ -119,7 +145,7 @@ PlateformeQt::~PlateformeQt() = default;
 
 Bouton PlateformeQt::Message(const QString& texte, Boutons boutons, Icone icone,
                              const QString& titre) {
-    QMessageBox boite(parent_);
+    BoiteMessage boite(parent_);
     boite.setText(texte);
     boite.setWindowTitle(titre);
     boite.setIcon(icone == Icone::Critique      ? QMessageBox::Critical
@@ -130,13 +156,10 @@ Bouton PlateformeQt::Message(const QString& texte, Boutons boutons, Icone icone,
         if (QAbstractButton* b = boite.button(c.standard)) b->setText(QString::fromUtf8(c.texte));
     if (titre.isEmpty()) EffaceTitre(boite);
     const int choisi = boite.exec();
+    if (boite.FermeeSansChoix()) return Bouton::Aucun;
     for (const auto& c : Correspondances)
         if (choisi == c.standard) return c.bouton;
-    // Fermée par Échap ou la croix : le bouton d'échappement de la boîte.
-    if (boutons == Boutons::OkAnnuler) return Bouton::Annuler;
-    if (boutons == Boutons::OuiNon) return Bouton::Non;
-    if (boutons == Boutons::AbandonnerRecommencerIgnorer) return Bouton::Abandonner;
-    return Bouton::Ok;
+    return Bouton::Aucun;
 }
 
 QString PlateformeQt::DialogueOuvrir(const QString& dossier, const QString& nom) {

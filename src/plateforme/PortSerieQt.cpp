@@ -1,4 +1,5 @@
 #include "plateforme/PortSerieQt.h"
+#include "plateforme/CausesSysteme.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -28,7 +29,7 @@ QString DescriptionErreurPort(QSerialPort::SerialPortError erreur, int numero,
     case QSerialPort::UnsupportedOperationError:
         return QStringLiteral("Le port série %1 refuse 4800 bauds, 8 bits, sans parité").arg(port);
     default:
-        return QStringLiteral("Erreur du port série %1 : %2").arg(port, texteSysteme);
+        return QStringLiteral("Erreur du port série %1 : %2").arg(port, CauseSysteme(texteSysteme));
     }
 }
 

@@ -84,8 +84,9 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
         const Bouton reponse =
             Plate().Message(QStringLiteral("Voulez-vous sauvegarder ?"), Boutons::OuiNon,
                             Icone::Exclamation, QStringLiteral("INFO"));
-        // Sauvegarde ratée : la fenêtre reste ouverte pour ne rien perdre.
-        if (reponse != Bouton::Non && !SauveFichier()) {
+        // Boîte fermée sans réponse, ou sauvegarde ratée : la fenêtre reste ouverte pour ne
+        // rien perdre. Seul un vrai "Non" jette les changements.
+        if (reponse == Bouton::Aucun || (reponse != Bouton::Non && !SauveFichier())) {
             evenement->ignore();
             return;
         }

@@ -167,14 +167,19 @@ private:
     // Pendant une transmission, les commandes qui changeraient le programme,
     // la zone, le port ou le fichier sont refusées.
     void ActiveCommandes(bool actives);
-    // files/ : lecture du fichier courant avec son issue ; effacement, vrai si confirmé.
+    // files/ : lecture du fichier courant avec son issue.
     StatutLecture LitFichierCourant();
-    bool EffaceSiConfirme();
+    // files/ : faux, avec une boîte, si une température ne se relirait pas.
+    bool TemperaturesSauvables();
+    // files/ : écrit le programme ; un fichier qui n'a pas pu être lu n'est remplacé
+    // qu'avec l'accord de l'utilisateur (déjà donné si "remplacementAccepte").
+    bool EcritProgramme(const QString& chemin, bool remplacementAccepte);
 
     Plateforme& plateforme_;
     bool transmissionEnCours_ = false;
     bool fermetureAcceptee_ = false;
     bool cheminMajuscules_ = false; // chemin choisi au dialogue : titre en majuscules
     int jourChoisiParAppui_ = -1;   // nom de jour dont le dernier appui a choisi le jour
+    QString cheminIllisible_;       // dernier fichier programme qui n'a pas pu être lu
     friend class AccesFenetre;
 };

@@ -35,8 +35,8 @@ void Execute(FenetrePrincipale& f, const CommandeJour& commande, bool deplaceCur
     const int c = f.HScroll1->Valeur();
     const int nbSegments = f.Etat.NbSegJour[f.Etat.ZoneCourante][f.Etat.JourCourant];
     if (commande.regle && DemandeConfirmation(jour, c, nbSegments, *commande.regle) &&
-        f.Plate().Message(TexteHuitSegments, Boutons::OkAnnuler, Icone::Critique, QString()) ==
-            Bouton::Annuler)
+        f.Plate().Message(TexteHuitSegments, Boutons::OkAnnuler, Icone::Critique, QString()) !=
+            Bouton::Ok)
         return;
     EcritCreneaux(jour, c, commande.valeur, commande.nombre);
     f.HScroll1->ChangeValeur(CurseurApres(c, commande.nombre, f.HScroll1->Max()));

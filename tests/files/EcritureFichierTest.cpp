@@ -1,8 +1,13 @@
+#include "files/EcritureAtomique.h"
 #include "files/FichierProgramme.h"
+#include "support/Dossier.h"
+#include "support/PlateformeFactice.h"
 
 #include <QByteArrayList>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <limits>
+#include <unistd.h>
 
 inline void PrintTo(const QString& texte, std::ostream* flux) {
     *flux << '"' << texte.toStdString() << '"';
@@ -40,4 +45,32 @@ TEST(TitreAvecFichier, TrenteDerniersCaracteres) {
     EXPECT_EQ(TitreAvecFichier(Titre, "/tmp/a.prg"), debut + "/tmp/a.prg");
     EXPECT_EQ(TitreAvecFichier(Titre, "/un/chemin/bien/plus/long/que/trente/data.prg"),
               debut + "/plus/long/que/trente/data.prg");
+}
+
+// Root passe outre les droits : ce test tourne sans droits par "EcritureSansDroits" (ctest).
+TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root passe outre les droits";
+    DossierTest dossier;
+    dossier.Ecrit("data.prg", "ancien contenu, plus long que le nouveau");
+    dossier.Ecrit("fige.prg", "fige");
+    const auto droits = [&](const QString& nom, QFile::Permissions p) {
+        return QFile::setPermissions(nom.isEmpty() ? dossier.Chemin() : dossier.Fichier(nom), p);
+    };
+    ASSERT_TRUE(droits("fige.prg", QFile::ReadOwner));
+    ASSERT_TRUE(droits("", QFile::ReadOwner | QFile::ExeOwner));
+    PlateformeFactice plateforme(dossier.Chemin());
+    const QString entete = QStringLiteral("** SAUVEGARDE IMPOSSIBLE **");
+    // Pas de fichier temporaire possible à côté : écrit en place.
+    EXPECT_TRUE(EcritFichierEntier(plateforme, dossier.Fichier("data.prg"), "nouveau", entete));
+    EXPECT_EQ(dossier.Lit("data.prg"), "nouveau");
+    // Ni un nouveau fichier, ni un fichier en lecture seule : la cause en français.
+    for (const auto& [nom, cause] : {std::pair{"neuf.prg", "Accès refusé."},
+                                     std::pair{"fige.prg", "Fichier en lecture seule."}}) {
+        plateforme.AttendBoite(entete + "\r\n\r\n" + dossier.Fichier(nom) + "\r\n" + cause,
+                               Bouton::Ok);
+        EXPECT_FALSE(EcritFichierEntier(plateforme, dossier.Fichier(nom), "x", entete));
+    }
+    EXPECT_EQ(dossier.Lit("fige.prg"), "fige");
+    EXPECT_FALSE(dossier.Existe("neuf.prg"));
+    ASSERT_TRUE(droits("", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }

@@ -1,4 +1,5 @@
 #include "files/FichierProgramme.h"
+#include "model/OctetsJour.h"
 
 #include <QByteArrayList>
 #include <gtest/gtest.h>
@@ -46,9 +47,12 @@ StatutLecture Statut(const QByteArray& contenu) {
 TEST(LectureFichierProgramme, DispositionsEquivalentes) {
     const Programme p = Exemple();
     const QByteArray canonique = Ecrit(p);
+    // Après le 37e champ, rien n'est lu : fin de fichier DOS, zéros, autres contrôles.
     for (const QByteArray& contenu :
          {canonique, Champs(p, "\r\n"), Champs(p, ","), Champs(p, "\n"), Champs(p, " ,  "),
-          canonique + "du texte en trop, 12, \"ignoré\"\r\n", canonique.chopped(2)}) {
+          canonique + "du texte en trop, 12, \"ignoré\"\r\n", canonique.chopped(2),
+          canonique + '\x1A', canonique + QByteArray(300, '\0'),
+          canonique.chopped(2) + QByteArray("\x1A\x01\x7F\x00\xFF\"x", 7)}) {
         const ResultatLecture lu = LireFichierProgramme(contenu);
         ASSERT_EQ(lu.statut, StatutLecture::Lu) << contenu.left(80).toStdString();
         EXPECT_EQ(lu.programme, p);
@@ -79,10 +83,10 @@ TEST(LectureFichierProgramme, FichiersNonConformes) {
         QByteArray(bon).replace(" 4660 169", " 4660 12.5"), // pas un entier
         QByteArray(bon).replace(" 4660 ", " 4660.5 "),      // pas un entier, même dans les bornes
         bon.left(bon.lastIndexOf('"')),                     // guillemet jamais refermé
-        QByteArray(bon).replace("0000", QByteArray("00\0"
-                                                   "0",
-                                                   4)), // binaire
-        QByteArray(bon).insert(100, '\x01'),
+        QByteArray(bon).replace(" 4660 ", QByteArray(" 46\0"
+                                                     "60 ",
+                                                     6)), // zéro dans un nombre
+        QByteArray(bon).replace("169,165", "169\x1A,165"),
         bon + QByteArray(TailleMaxFichierProgramme, ' '), // plus de 1 Mio
         Champs(p, QByteArray(3000, '\n')), // champs dispersés sur des milliers de lignes
         // Trouvés par le fuzzing : un guillemet dans un jour décalait les champs une fois
@@ -93,6 +97,19 @@ TEST(LectureFichierProgramme, FichiersNonConformes) {
     };
     for (const QByteArray& contenu : mauvais)
         EXPECT_EQ(Statut(contenu), StatutLecture::NonConforme) << contenu.left(60).toStdString();
+}
+
+TEST(LectureFichierProgramme, CaracteresDeControleDansUnJourGardesEnEco) {
+    Programme p = Exemple();
+    p.ProgJour[0][2] = QByteArray("1\x00\x01\t\x1A\x7F"
+                                  "1",
+                                  7) +
+                       QByteArray(141, '0');
+    p.ProgJour[2][6] = QByteArray("\r\n\x1A", 3);
+    const ResultatLecture lu = LireFichierProgramme(Ecrit(p));
+    ASSERT_EQ(lu.statut, StatutLecture::Lu);
+    EXPECT_EQ(lu.programme, p);
+    EXPECT_EQ(OctetsJour(lu.programme.ProgJour[0][2])[0], 0x82); // seuls les "1" en confort
 }
 
 TEST(LectureFichierProgramme, TemperaturesHorsBornes) {

@@ -64,8 +64,9 @@ protected:
         avant = F().Prog;
         titre = F().windowTitle();
     }
-    void AttendEchec(const QString& entete, const QString& chemin) {
-        plateforme.AttendBoiteDebut(entete + "\r\n\r\n" + chemin + "\r\n", Bouton::Ok);
+    // La boîte d'échec, la cause dite en français.
+    void AttendEchec(const QString& entete, const QString& chemin, const QString& cause) {
+        plateforme.AttendBoite(entete + "\r\n\r\n" + chemin + "\r\n" + cause, Bouton::Ok);
     }
     QString Defaut() const { return dossier.Fichier("data.prg"); }
     static QString Titre(const QString& chemin) { return TitreAvecFichier(TitreVersion, chemin); }
@@ -90,6 +91,9 @@ TEST_F(MenuFichier, LectureEtSesEchecs) {
         {{"casse.prg", "autre.prg"}, {{NonConforme, Bouton::Recommencer}}, Lu, 0},
         {{"casse.prg"}, {{NonConforme, Bouton::Ignorer}, {Effacer, Bouton::Oui}}, Efface, 0},
         {{"casse.prg"}, {{NonConforme, Bouton::Ignorer}, {Effacer, Bouton::Non}}, Inchange, 0},
+        // Boîtes fermées sans choix (Échap) : comme Abandon, puis comme "Non".
+        {{"casse.prg"}, {{NonConforme, Bouton::Aucun}}, Inchange, 2},
+        {{"casse.prg"}, {{NonConforme, Bouton::Ignorer}, {Effacer, Bouton::Aucun}}, Inchange, 0},
         {{"absent.prg", "rep.prg"},
          {{NonConforme, Bouton::Recommencer}, {NonConforme, Bouton::Abandonner}},
          Inchange,
@@ -153,13 +157,24 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     EXPECT_EQ(plateforme.Dialogues[0].dossier, dossier.Chemin());
     EXPECT_EQ(plateforme.Dialogues[0].nom, "*.PRG");
     EXPECT_EQ(F().Etat.CheminFichier, Defaut());
-    // Sans extension ajoutée ni question avant d'écraser ; seul "DataUc.FCB" part, au dossier
-    // du programme. Le titre montre le chemin en majuscules, le chemin exact sert à écrire.
+    // Un nom sans extension prend ".PRG" ; le fichier qui existe déjà n'est remplacé qu'après
+    // un "Oui". Seul "DataUc.FCB" part, au dossier du programme. Le titre montre le chemin en
+    // majuscules, le chemin exact sert à écrire.
     QTemporaryDir ailleurs;
-    const QString copie = QDir(ailleurs.path()).filePath("Ma copie");
+    const QString copie = QDir(ailleurs.path()).filePath("Ma copie.PRG");
     ASSERT_TRUE(QFile::copy(dossier.Fichier("casse.prg"), copie));
-    plateforme.AttendDialogue(copie);
-    F().SauverComme_Click();
+    const BoiteVue remplacer{
+        QStringLiteral("Le fichier Ma copie.PRG existe déjà. Voulez-vous le remplacer ?"),
+        Boutons::OuiNon, Icone::Exclamation, TitreCourt};
+    for (const Bouton reponse : {Bouton::Non, Bouton::Aucun, Bouton::Oui}) {
+        plateforme.AttendDialogue(QDir(ailleurs.path()).filePath("Ma copie"));
+        plateforme.AttendBoite(remplacer, reponse);
+        F().SauverComme_Click();
+        if (reponse == Bouton::Oui) break;
+        EXPECT_EQ(QFile(copie).size(), QFile(dossier.Fichier("casse.prg")).size());
+        EXPECT_EQ(F().Etat.CheminFichier, Defaut());
+        EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
+    }
     EXPECT_EQ(Relu(copie), F().Prog);
     EXPECT_EQ(F().Etat.CheminFichier, copie);
     EXPECT_EQ(F().windowTitle(), Titre(copie.toUpper()));
@@ -172,7 +187,14 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     F().SauvegardeFichier_Click();
     EXPECT_EQ(Relu(copie), F().Prog);
     EXPECT_EQ(dossier.Lit("DataUc.xls"), ExportXls(F().Prog));
-    EXPECT_EQ(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{"Ma copie"});
+    EXPECT_EQ(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{"Ma copie.PRG"});
+    // Toute extension tapée est gardée telle quelle, même vide ; un nouveau fichier, sans
+    // question.
+    for (const char* nom : {"copie.txt", "copie."}) {
+        plateforme.AttendDialogue(QDir(ailleurs.path()).filePath(nom));
+        F().SauverComme_Click();
+        EXPECT_EQ(Relu(QDir(ailleurs.path()).filePath(nom)), F().Prog) << nom;
+    }
     // Lu là-bas depuis la zone 0, sans changement de zone : la lecture recharge tout.
     const QString autre = QDir(ailleurs.path()).filePath("Autre.Prg");
     ASSERT_TRUE(QFile::copy(dossier.Fichier("autre.prg"), autre));
@@ -192,12 +214,17 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("rep.prg"));
     const QString tube = dossier.Fichier("tube.prg"), lien = dossier.Fichier("lien.prg");
     ASSERT_EQ(::mkfifo(tube.toLocal8Bit().constData(), 0600), 0);
-    QStringList chemins{dossier.Fichier("bloc/essai.prg"), dossier.Fichier("rep.prg"), tube};
+    const QString pasUnFichier = QStringLiteral("Ce n'est pas un fichier ordinaire.");
+    std::vector<std::pair<QString, QString>> chemins{
+        {dossier.Fichier("bloc/essai.prg"), "Un élément du chemin n'est pas un dossier."},
+        {dossier.Fichier("absent/essai.prg"), "Fichier ou dossier introuvable."},
+        {dossier.Fichier("rep.prg"), "C'est un dossier."},
+        {tube, pasUnFichier}};
     const bool plein = EstPeripherique("/dev/full");
-    if (plein && QFile::link("/dev/full", lien)) chemins << "/dev/full" << lien;
+    if (plein && QFile::link("/dev/full", lien)) chemins.emplace_back(lien, pasUnFichier);
     // Sauver comme : boîte avec le chemin, ni fichier courant ni titre ni exports changés.
-    for (const QString& chemin : chemins) {
-        AttendEchec("** SAUVEGARDE IMPOSSIBLE **", chemin);
+    for (const auto& [chemin, cause] : chemins) {
+        AttendEchec("** SAUVEGARDE IMPOSSIBLE **", chemin, cause);
         plateforme.AttendDialogue(chemin);
         F().SauverComme_Click();
         EXPECT_EQ(F().Etat.CheminFichier, Defaut()) << chemin.toStdString();
@@ -213,7 +240,7 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
     EXPECT_EQ(EstPeripherique("/dev/full"), plein); // ni remplacé, ni à travers un lien
     // "&Sauvegarde" sur un dossier : pas d'exports non plus.
     ASSERT_TRUE(QFile::remove(Defaut()) && QDir(dossier.Chemin()).mkdir("data.prg"));
-    AttendEchec("** SAUVEGARDE IMPOSSIBLE **", Defaut());
+    AttendEchec("** SAUVEGARDE IMPOSSIBLE **", Defaut(), "C'est un dossier.");
     F().SauvegardeFichier_Click();
     EXPECT_EQ(dossier.Lit("DataUc.FCB"), "ancien FCB");
     EXPECT_EQ(F().Etat.DonneesModifiees, "O");
@@ -222,7 +249,7 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
 TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
     // Un dossier à la place de "DataUc.FCB" : le programme est écrit, "DataUc.xls" pas tenté.
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("DataUc.FCB"));
-    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("DataUc.FCB"));
+    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("DataUc.FCB"), "C'est un dossier.");
     F().SauvegardeFichier_Click();
     EXPECT_EQ(Relu(Defaut()), F().Prog);
     EXPECT_EQ(F().Etat.DonneesModifiees, "N");
@@ -230,7 +257,8 @@ TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
     // Le dossier du programme n'en est plus un : data.prg (chemin complet) s'écrit quand même.
     dossier.Ecrit("bloc", "fichier ordinaire");
     plateforme.ChangeDossier(dossier.Fichier("bloc"));
-    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("bloc/DataUc.FCB"));
+    AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("bloc/DataUc.FCB"),
+                "Un élément du chemin n'est pas un dossier.");
     F().Prog.IdentZone[0] = 5;
     F().SauvegardeFichier_Click();
     EXPECT_EQ(Relu(Defaut()), F().Prog);

@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <cerrno>
 
 namespace {
 const QString Programmation = QStringLiteral(" PROGRAMMATION ");
@@ -161,7 +162,10 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
 }
 
 TEST_F(Liaison, ProgrammeDeTestEnvoyePuisProgrammeRenduMemeSansTrace) {
-    ASSERT_TRUE(QDir(dossier.Chemin()).mkdir(NomJournalTrace)); // journal impossible à créer
+    // Un tube à la place d'un journal : il attendrait son lecteur, port ouvert. Il est sauté.
+    const QString tube = dossier.Fichier(NomJournalTrace);
+    ASSERT_TRUE(CreeTube(tube));
+    const GardeTubes garde({tube});
     Branche();
     F().VScrollZone->ChangeValeur(1);
     F().VScJour->ChangeValeur(4);
@@ -181,6 +185,8 @@ TEST_F(Liaison, ProgrammeDeTestEnvoyePuisProgrammeRenduMemeSansTrace) {
     EXPECT_EQ(F().Etat.JourCourant, 4);
     EXPECT_EQ(dossier.Lit(NomJournalBrut).size(), 480);
     EXPECT_TRUE(plateforme.Port().EstOuvert());
+    EXPECT_FALSE(garde.ADebloque()) << "l'ouverture du journal a bloqué la transmission";
+    EXPECT_FALSE(QFileInfo(tube).isFile());
 }
 
 TEST_F(Liaison, PortAbsentRienNEstEnvoyeNiEcrit) {
@@ -291,6 +297,27 @@ TEST_F(Liaison, PortChoisiQuiNeSOuvrePasPuisTestDeLiaisonSurLAncien) {
     EXPECT_EQ(lecteur->Octets(), QByteArray("T"));
     EXPECT_FALSE(dossier.Existe(NomJournalBrut));
     EXPECT_TRUE(Commandes(true));
+}
+
+TEST_F(Liaison, CausesDuSystemeEnFrancais) {
+    const auto description = [](int numero) {
+        return DescriptionErreurPort(QSerialPort::UnknownError, 2, "/dev/ttyS1",
+                                     qt_error_string(numero));
+    };
+    const QString debut = QStringLiteral("Erreur du port série COM2 (/dev/ttyS1) : ");
+    EXPECT_EQ(description(ENXIO), debut + "Périphérique absent.");
+    EXPECT_EQ(description(ENOTDIR), debut + "Un élément du chemin n'est pas un dossier.");
+    EXPECT_EQ(description(EIO), debut + "Erreur d'entrée-sortie du périphérique.");
+    // Sans traduction ici : le numéro, et le texte du système entre parenthèses.
+    EXPECT_EQ(description(EPROTO), debut + QStringLiteral("Erreur du système n° %1 (%2).")
+                                               .arg(EPROTO)
+                                               .arg(qt_error_string(EPROTO)));
+    // Un tube sans lecteur en guise de port : le système répond ENXIO.
+    ASSERT_TRUE(CreeTube(dossier.Fichier("COM2")));
+    PortSerieQt port([this] { return dossier.Chemin(); });
+    EXPECT_FALSE(port.Ouvre(2));
+    EXPECT_EQ(port.Erreur(), QStringLiteral("Erreur du port série COM2 (%1) : Périphérique absent.")
+                                 .arg(dossier.Fichier("COM2")));
 }
 
 TEST_F(Liaison, PairQuiDisparaitPendantUnePause) {

@@ -89,3 +89,20 @@ TEST_F(AvecTelecommande, OctetAbimeSixBips) {
         << sortie.toStdString();
     EXPECT_FALSE(sortie.contains(QLatin1String("PROG. OK")));
 }
+
+TEST(TelecommandeVirtuelle, AideEtErreursEnFrancais) {
+    const auto lance = [](const QString& argument) {
+        QProcess outil;
+        outil.start(QStringLiteral(GC_DOSSIER_CONSTRUCTION "/telecommande-virtuelle"), {argument});
+        EXPECT_TRUE(outil.waitForFinished(5000)) << argument.toStdString();
+        return QString::fromUtf8(outil.readAllStandardOutput() + outil.readAllStandardError());
+    };
+    const QString aide = lance(QStringLiteral("--help"));
+    EXPECT_TRUE(aide.contains(QLatin1String("Utilisation :"))) << aide.toStdString();
+    EXPECT_TRUE(aide.contains(QLatin1String("-h, --help           Affiche cette aide.")))
+        << aide.toStdString();
+    EXPECT_FALSE(aide.contains(QLatin1String("Usage:")) || aide.contains(QLatin1String("Displays")))
+        << aide.toStdString();
+    const QString inconnue = lance(QStringLiteral("--zut"));
+    EXPECT_TRUE(inconnue.contains(QLatin1String("Option inconnue"))) << inconnue.toStdString();
+}

@@ -2,7 +2,13 @@
 // Dossier temporaire du programme pour un test, avec quelques aides de fichiers.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <atomic>
+#include <condition_variable>
+#include <csignal>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 class DossierTest {
@@ -28,3 +34,24 @@ struct TrameEcrite {
     std::vector<int> pauses;
 };
 TrameEcrite LitTrameEcrite(const QString& nom);
+// Garde-fou des tests de tubes nommés : une commande encore bloquée dans l'ouverture d'un de
+// ces tubes au bout du délai est libérée (l'autre bout est ouvert puis refermé, en boucle),
+// et ADebloque() le dit : le test échoue au lieu de pendre.
+class GardeTubes {
+public:
+    explicit GardeTubes(QStringList tubes, int delaiMs = 5000);
+    ~GardeTubes();
+    bool ADebloque() const { return debloque_; }
+
+private:
+    QStringList tubes_;
+    std::mutex verrou_;
+    std::condition_variable fin_;
+    bool fini_ = false;
+    std::atomic<bool> debloque_{false};
+    void (*ancienSigpipe_)(int);
+    std::thread veilleur_;
+};
+
+// Crée un tube nommé ; faux en cas d'échec.
+bool CreeTube(const QString& chemin);

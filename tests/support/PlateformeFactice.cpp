@@ -3,22 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-Bouton ReponseParDefaut(Boutons boutons) {
-    switch (boutons) {
-    case Boutons::Ok:
-        return Bouton::Ok;
-    case Boutons::OkAnnuler:
-        return Bouton::Annuler;
-    case Boutons::OuiNon:
-        return Bouton::Non;
-    case Boutons::AbandonnerRecommencerIgnorer:
-        return Bouton::Abandonner;
-    }
-    return Bouton::Ok;
-}
-} // namespace
-
 QString Decrit(const BoiteVue& b) {
     return QStringLiteral("[%1] boutons=%2 icone=%3 titre=[%4]")
         .arg(b.texte)
@@ -69,7 +53,7 @@ Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone i
     Boites.push_back(vue);
     if (boitesAttendues_.empty()) {
         ADD_FAILURE() << "Boîte imprévue : " << Decrit(vue).toStdString();
-        return ReponseParDefaut(boutons);
+        return Bouton::Aucun; // la réponse qui ne change rien
     }
     const Attente attente = boitesAttendues_.front();
     boitesAttendues_.pop_front();

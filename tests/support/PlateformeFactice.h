@@ -28,7 +28,8 @@ public:
     explicit PlateformeFactice(const QString& dossierProgramme);
     ~PlateformeFactice() override;
 
-    // La prochaine boîte doit porter ce texte ; elle répond "reponse".
+    // La prochaine boîte doit porter ce texte ; elle répond "reponse" (Bouton::Aucun :
+    // fermée par Échap ou par sa case).
     void AttendBoite(const QString& texte, Bouton reponse);
     // Idem, en vérifiant aussi boutons, icône et titre.
     void AttendBoite(const BoiteVue& attendue, Bouton reponse);

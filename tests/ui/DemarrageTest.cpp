@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -45,14 +46,18 @@ TEST_F(Demarrage, ProgrammeExempleLuEtTitre) {
 }
 
 TEST_F(Demarrage, FichierAbsentAbandon) {
-    plateforme.AttendBoite(BoiteNonConforme, Bouton::Abandonner);
-    DemarreSansFichier();
-    EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50");
-    // Même après Abandon, chaque jour est complété : aucune commande ne bute sur un jour vide.
-    AttendJoursVides(F().Prog);
-    EXPECT_EQ(F().Prog.TempZone[0][0], 0);
-    EXPECT_TRUE(F().VisuProgramme->text().isEmpty());
-    EXPECT_TRUE(F().close()); // aucune question
+    // La boîte fermée sans choix (Échap) vaut Abandon : rien n'est effacé ni demandé.
+    for (const Bouton reponse : {Bouton::Abandonner, Bouton::Aucun}) {
+        plateforme.AttendBoite(BoiteNonConforme, reponse);
+        DemarreSansFichier();
+        EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50");
+        // Même après Abandon, chaque jour est complété : aucune commande ne bute sur un jour
+        // vide.
+        AttendJoursVides(F().Prog);
+        EXPECT_EQ(F().Prog.TempZone[0][0], 0);
+        EXPECT_TRUE(F().VisuProgramme->text().isEmpty());
+        EXPECT_TRUE(F().close()); // aucune question
+    }
 }
 
 TEST_F(Demarrage, FichierAbsentRecommencerPuisLu) {
@@ -106,6 +111,92 @@ TEST_F(Demarrage, TemperatureHorsBornesRefusee) {
     EXPECT_EQ(F().Prog.IdentZone[0], 0);
 }
 
+TEST_F(Demarrage, RienNEcritUnFichierQueLeDemarrageRefuserait) {
+    const QByteArray casse = "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 169,165,\r\n";
+    const QByteArray etranger = "UN AUTRE LOGICIEL\r\n 1 2,3,4,5\r\n";
+    const BoiteVue Remplacer{QStringLiteral("Le fichier data.prg n'a pas pu être lu. "
+                                            "Voulez-vous le remplacer ?"),
+                             Boutons::OuiNon, Icone::Exclamation, TitreCourt};
+    const BoiteVue Temperature{QStringLiteral("Zone 0 : température « Confort » hors limites "
+                                              "(0 à 35 °C). Corrigez-la avant la sauvegarde."),
+                               Boutons::Ok, Icone::Critique, TitreCourt};
+    struct Cas {
+        QByteArray fichier; // nul : pas de "data.prg"
+        std::vector<std::pair<BoiteVue, Bouton>> demarrage;
+    };
+    const Cas cas[] = {
+        {QByteArray(), {{BoiteNonConforme, Bouton::Abandonner}}},
+        {casse,
+         {{BoiteNonConforme, Bouton::Ignorer},
+          {{Effacer, Boutons::OuiNon, Icone::Critique, TitreCourt}, Bouton::Non}}},
+        {etranger,
+         {{{QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "), Boutons::Ok,
+            Icone::Critique, TitreCourt},
+           Bouton::Ok}}},
+    };
+    for (const Cas& c : cas) {
+        QFile::remove(dossier.Fichier("data.prg"));
+        if (!c.fichier.isNull()) dossier.Ecrit("data.prg", c.fichier);
+        for (const auto& [boite, reponse] : c.demarrage) plateforme.AttendBoite(boite, reponse);
+        DemarreSansFichier();
+        // Températures à 0 : ni "&Sauvegarde", ni "Sauver comme ..", ni la sortie n'écrivent.
+        F().CmdHigh_Click();
+        plateforme.AttendBoite(Temperature, Bouton::Ok);
+        EXPECT_FALSE(F().SauveFichier());
+        plateforme.AttendBoite(Temperature, Bouton::Ok);
+        F().SauverComme_Click(); // sans dialogue
+        plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Oui);
+        plateforme.AttendBoite(Temperature, Bouton::Ok);
+        EXPECT_FALSE(F().close());
+        EXPECT_EQ(dossier.Lit("data.prg"), c.fichier);
+        EXPECT_TRUE(dossier.Existe("data.prg") == !c.fichier.isNull());
+        EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
+
+        // Températures remises : le fichier illisible n'est remplacé qu'avec l'accord.
+        F().Prog.TempZone.fill(TemperaturesParDefaut);
+        if (!c.fichier.isNull())
+            for (const Bouton reponse : {Bouton::Non, Bouton::Aucun}) {
+                plateforme.AttendBoite(Remplacer, reponse);
+                EXPECT_FALSE(F().SauveFichier());
+                EXPECT_EQ(dossier.Lit("data.prg"), c.fichier);
+            }
+        if (!c.fichier.isNull()) plateforme.AttendBoite(Remplacer, Bouton::Oui);
+        EXPECT_TRUE(F().SauveFichier());
+        EXPECT_TRUE(F().SauveFichier()); // une fois remplacé, il est le nôtre : plus de question
+        EXPECT_EQ(LireFichierProgramme(dossier.Lit("data.prg")).statut, StatutLecture::Lu);
+        QFile::remove(dossier.Fichier("DataUc.FCB"));
+    }
+}
+
+TEST_F(Demarrage, TubesAuLieuDesFichiersRefusesSansBloquer) {
+    QStringList tubes;
+    for (const char* nom : {"data.prg", "VK472.CFG", "tube.prg", "DataUc.FCB"}) {
+        tubes << dossier.Fichier(nom);
+        ASSERT_TRUE(CreeTube(tubes.back())) << nom;
+    }
+    const GardeTubes garde(tubes);
+    // Démarrage : programme non conforme, configuration ignorée (COM1).
+    plateforme.AttendBoite(BoiteNonConforme, Bouton::Ignorer);
+    plateforme.AttendBoite(Effacer, Bouton::Oui);
+    DemarreSansFichier();
+    EXPECT_EQ(F().Etat.NumeroPort, 1);
+    EXPECT_TRUE(F().COM[0]->isChecked());
+    // "&Lecture" d'un tube : non conforme, tout de suite.
+    plateforme.AttendDialogue(dossier.Fichier("tube.prg"));
+    plateforme.AttendBoite(BoiteNonConforme, Bouton::Abandonner);
+    F().LectureData_Click();
+    // Export sur un tube : boîte d'écriture impossible, le programme est écrit quand même.
+    plateforme.AttendDialogue(dossier.Fichier("copie.prg"));
+    plateforme.AttendBoiteDebut(QStringLiteral("** ECRITURE IMPOSSIBLE **\r\n\r\n") +
+                                    dossier.Fichier("DataUc.FCB"),
+                                Bouton::Ok);
+    F().SauverComme_Click();
+    EXPECT_EQ(LireFichierProgramme(dossier.Lit("copie.prg")).statut, StatutLecture::Lu);
+    EXPECT_FALSE(garde.ADebloque()) << "une ouverture de tube a bloqué la fenêtre";
+    for (const QString& tube : tubes)
+        EXPECT_TRUE(QFileInfo(tube).exists() && !QFileInfo(tube).isFile()) << tube.toStdString();
+}
+
 TEST_F(Demarrage, SauvegardeRendLeFichierOctetPourOctet) {
     Demarre();
     EXPECT_TRUE(F().SauveFichier());
@@ -125,10 +216,16 @@ TEST_F(Demarrage, QuitterDemandeDeSauvegarderApresUnChangement) {
     EXPECT_EQ(LireFichierProgramme(dossier.Lit("data.prg")).programme.IdentZone[2], 777);
 }
 
-TEST_F(Demarrage, QuitterSansSauvegarder) {
+TEST_F(Demarrage, QuitterSansSauvegarderOuPasDuTout) {
     Demarre();
     F().Prog.IdentZone[2] = 777;
     F().MarqueModifie();
+    // Échap ou la case de la boîte : la fenêtre reste, rien n'est écrit ni perdu.
+    plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Aucun);
+    EXPECT_FALSE(F().close());
+    EXPECT_EQ(F().Prog.IdentZone[2], 777);
+    EXPECT_EQ(F().Etat.DonneesModifiees, "O");
+    // Seul un vrai "Non" ferme sans sauvegarder.
     plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Non);
     EXPECT_TRUE(F().close()); // la case de fermeture pose la même question
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());

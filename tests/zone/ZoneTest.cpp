@@ -145,12 +145,15 @@ TEST_F(Zone, CommandesAuCurseur) {
 }
 
 TEST_F(Zone, AvertissementDesHuitSegments) {
-    Prepare(Huit, 35);
-    plateforme.AttendBoite(BoiteHuit, Bouton::Annuler);
-    F().CmdHigh_Click();
-    EXPECT_EQ(Jour(), Huit);
-    EXPECT_EQ(F().HScroll1->Valeur(), 35);
-    EXPECT_FALSE(Modifie());
+    // Annuler, ou la boîte fermée sans choix : rien ne change.
+    for (const Bouton reponse : {Bouton::Annuler, Bouton::Aucun}) {
+        Prepare(Huit, 35);
+        plateforme.AttendBoite(BoiteHuit, reponse);
+        F().CmdHigh_Click();
+        EXPECT_EQ(Jour(), Huit);
+        EXPECT_EQ(F().HScroll1->Valeur(), 35);
+        EXPECT_FALSE(Modifie());
+    }
     // Ok : écrit, puis la validation retire le dernier segment.
     F().HScroll1->ChangeValeur(0);
     plateforme.AttendBoite(BoiteHuit, Bouton::Ok);
@@ -270,10 +273,12 @@ TEST_F(Zone, NouvelIdentifiant) {
     const BoiteVue question{QStringLiteral("Voulez-vous changer l'Identificateur de la zone?"),
                             Boutons::OuiNon, Icone::Critique, QStringLiteral("CONFIGURATION")};
     F().Prog.IdentZone = {100, 200, 215};
-    plateforme.AttendBoite(question, Bouton::Non);
-    F().CmdID_Click();
-    EXPECT_EQ(F().Prog.IdentZone[0], 100);
-    EXPECT_FALSE(Modifie());
+    for (const Bouton reponse : {Bouton::Non, Bouton::Aucun}) {
+        plateforme.AttendBoite(question, reponse);
+        F().CmdID_Click();
+        EXPECT_EQ(F().Prog.IdentZone[0], 100);
+        EXPECT_FALSE(Modifie());
+    }
     plateforme.AttendBoite(question, Bouton::Oui);
     plateforme.AttendAleatoire(200.5 / 65535); // tire 200 = zone 1, puis 215 = zone 2
     F().CmdID_Click();

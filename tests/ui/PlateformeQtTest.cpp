@@ -1,0 +1,69 @@
+// Les vraies boîtes de Qt : le bouton cliqué revient tel quel, Échap et la case de fermeture
+// ne répondent jamais à la place de l'utilisateur.
+#include "plateforme/PlateformeQt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+QMessageBox* BoiteOuverte() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* boite = qobject_cast<QMessageBox*>(w); boite && boite->isVisible()) return boite;
+    return nullptr;
+}
+
+void Echap(QMessageBox* boite) {
+    QKeyEvent appui(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(boite->focusWidget() ? boite->focusWidget() : boite, &appui);
+}
+
+std::function<void(QMessageBox*)> Clique(const QString& texte) {
+    return [texte](QMessageBox* boite) {
+        for (QAbstractButton* b : boite->findChildren<QAbstractButton*>())
+            if (b->text() == texte) b->click();
+    };
+}
+} // namespace
+
+TEST(PlateformeQt, EchapEtFermetureNeChoisissentRien) {
+    struct Cas {
+        Boutons boutons;
+        std::function<void(QMessageBox*)> geste;
+        Bouton attendu;
+    };
+    const auto ferme = [](QMessageBox* boite) { boite->close(); };
+    const Cas cas[] = {
+        {Boutons::OuiNon, Echap, Bouton::Aucun},
+        {Boutons::OuiNon, ferme, Bouton::Aucun},
+        {Boutons::OuiNon, Clique("Non"), Bouton::Non},
+        {Boutons::OuiNon, Clique("Oui"), Bouton::Oui},
+        {Boutons::OkAnnuler, Echap, Bouton::Aucun},
+        {Boutons::OkAnnuler, Clique("Annuler"), Bouton::Annuler},
+        {Boutons::AbandonnerRecommencerIgnorer, Echap, Bouton::Aucun},
+        {Boutons::AbandonnerRecommencerIgnorer, ferme, Bouton::Aucun},
+        {Boutons::AbandonnerRecommencerIgnorer, Clique("Ignorer"), Bouton::Ignorer},
+        {Boutons::Ok, Clique("OK"), Bouton::Ok},
+    };
+    PlateformeQt plateforme;
+    for (const Cas& c : cas) {
+        bool vue = false;
+        QTimer::singleShot(0, [&] {
+            QMessageBox* boite = BoiteOuverte();
+            vue = boite != nullptr;
+            if (!boite) return;
+            c.geste(boite);
+            // Une boîte encore ouverte bloquerait le test : on la ferme d'office.
+            if (BoiteOuverte()) boite->done(-1);
+        });
+        const Bouton rendu = plateforme.Message(QStringLiteral("Question ?"), c.boutons,
+                                                Icone::Exclamation, QStringLiteral("TITRE"));
+        ASSERT_TRUE(vue);
+        EXPECT_EQ(static_cast<int>(rendu), static_cast<int>(c.attendu))
+            << static_cast<int>(c.boutons) << " " << static_cast<int>(c.attendu);
+    }
+}
