@@ -1,5 +1,5 @@
 #include "files/EcritureAtomique.h"
-#include "model/EtatFenetre.h"
+#include "model/Textes.h"
 #include "plateforme/CausesSysteme.h"
 
 #include <QFileInfo>

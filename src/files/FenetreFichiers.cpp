@@ -3,14 +3,16 @@
 #include "files/EcritureAtomique.h"
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
+#include "model/Textes.h"
 #include "plateforme/FichierOrdinaire.h"
+#include "timeline/PanneauSemaine.h"
 #include "ui/FenetrePrincipale.h"
+#include "zone/PanneauZone.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <optional>
 
 namespace {
@@ -30,8 +32,8 @@ std::optional<QByteArray> LitFichier(const QString& chemin) {
 void FenetrePrincipale::AfficheTitreFichier() {
     // Un chemin choisi au dialogue est montré en majuscules, comme le programme l'a toujours
     // fait ; on l'ouvre et l'écrit tel quel (système de fichiers sensible à la casse).
-    const QString montre = cheminMajuscules_ ? Etat.CheminFichier.toUpper() : Etat.CheminFichier;
-    setWindowTitle(TitreAvecFichier(Etat.TitreApplication, montre));
+    const QString montre = cheminMajuscules_ ? cheminFichier_.toUpper() : cheminFichier_;
+    setWindowTitle(TitreAvecFichier(TitreVersion, montre));
 }
 
 bool FenetrePrincipale::LectureFichier() {
@@ -39,53 +41,40 @@ bool FenetrePrincipale::LectureFichier() {
 }
 
 StatutLecture FenetrePrincipale::LitFichierCourant() {
-    Etat.MiseAJour = QStringLiteral("ON");
-    if (Etat.CheminFichier.isEmpty())
-        Etat.CheminFichier = QDir::toNativeSeparators(Plate().DossierProgramme()) +
-                             QDir::separator() + QStringLiteral("data.prg");
+    if (cheminFichier_.isEmpty())
+        cheminFichier_ = QDir::toNativeSeparators(Plate().DossierProgramme()) + QDir::separator() +
+                         QStringLiteral("data.prg");
 
     // Lu à part, pris seulement si tout est bon : un échec laisse le programme intact.
-    const auto contenu = LitFichier(Etat.CheminFichier);
+    const auto contenu = LitFichier(cheminFichier_);
     const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
     if (lu.statut != StatutLecture::Lu)
-        cheminIllisible_ = Etat.CheminFichier;
-    else if (cheminIllisible_ == Etat.CheminFichier)
+        cheminIllisible_ = cheminFichier_;
+    else if (cheminIllisible_ == cheminFichier_)
         cheminIllisible_.clear();
     if (lu.statut == StatutLecture::Incompatible) {
         Plate().Message(QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "),
                         Boutons::Ok, Icone::Critique, TitreCourt);
-        Etat.MiseAJour = QStringLiteral("OFF");
         return lu.statut;
     }
-    if (lu.statut != StatutLecture::Lu) {
-        Etat.MiseAJour = QStringLiteral("OFF");
-        return lu.statut;
-    }
+    if (lu.statut != StatutLecture::Lu) return lu.statut;
 
     AfficheTitreFichier();
-    for (int z = 0; z < NbZones; ++z) {
-        Prog.IdentZone[z] = lu.programme.IdentZone[z];
-        Prog.TempZone[z] = lu.programme.TempZone[z];
-        for (int d = 0; d < NbJours; ++d) Prog.ProgJour[z][d] = lu.programme.ProgJour[z][d];
-    }
-    Etat.MiseAJour = QStringLiteral("OFF");
-    Etat.ZoneCourante = 0;
-    Etat.DonneesModifiees = QStringLiteral("N");
-    AfficheEcran();
-    AfficheJour();
-    Etat.JourPrecedent = 0;
-    VScJour->ChangeValeur(0);
-    TextID->setText(QString::number(Prog.IdentZone[0]));
-    ChargeTemperatures();
-    HScroll1->ChangeValeur(0);
-    DeplaceCurseur();
+    doc_.Charge(lu.programme);
+    semaine_->AfficheEcran();
+    semaine_->AfficheJour();
+    semaine_->ChoisitJourAffiche(0);
+    zone_->MontreIdentifiant();
+    zone_->ChargeTemperatures();
+    semaine_->PlaceCurseur(0);
+    semaine_->DeplaceCurseur();
     return StatutLecture::Lu;
 }
 
 bool FenetrePrincipale::TemperaturesSauvables() {
     // Le fichier ne se relirait pas (après un démarrage qui n'a rien lu, tout est à 0) :
     // même texte que la vérification avant une transmission.
-    const auto fautive = ChercheTemperatureHorsLimites(Prog);
+    const auto fautive = ChercheTemperatureHorsLimites(doc_.Prog());
     if (!fautive) return true;
     Plate().Message(TexteTemperatureHorsLimites(*fautive) +
                         QStringLiteral(" Corrigez-la avant la sauvegarde."),
@@ -102,7 +91,7 @@ bool FenetrePrincipale::EcritProgramme(const QString& chemin, bool remplacementA
                         Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
         return false;
     // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel.
-    if (!EcritFichierEntier(Plate(), chemin, EcrireFichierProgramme(Prog, Etat.TitreApplication),
+    if (!EcritFichierEntier(Plate(), chemin, EcrireFichierProgramme(doc_.Prog(), TitreVersion),
                             QStringLiteral("** SAUVEGARDE IMPOSSIBLE **")))
         return false;
     if (chemin == cheminIllisible_) cheminIllisible_.clear();
@@ -111,9 +100,9 @@ bool FenetrePrincipale::EcritProgramme(const QString& chemin, bool remplacementA
 
 bool FenetrePrincipale::SauveFichier() {
     // En cas d'échec, le titre reste aussi tel quel.
-    if (!TemperaturesSauvables() || !EcritProgramme(Etat.CheminFichier, false)) return false;
+    if (!TemperaturesSauvables() || !EcritProgramme(cheminFichier_, false)) return false;
     AfficheTitreFichier();
-    Etat.DonneesModifiees = QStringLiteral("N");
+    doc_.MarqueEnregistre();
     EcritExports(true);
     return true;
 }
@@ -125,29 +114,23 @@ bool FenetrePrincipale::EcritExports(bool avecXls) {
         return EcritFichierEntier(Plate(), QDir::toNativeSeparators(dossier.filePath(nom)), octets,
                                   QStringLiteral("** ECRITURE IMPOSSIBLE **"));
     };
-    if (!ecrit(NomExportFcb, ExportFcb(Prog))) return false;
-    return !avecXls || ecrit(NomExportXls, ExportXls(Prog));
+    if (!ecrit(NomExportFcb, ExportFcb(doc_.Prog()))) return false;
+    return !avecXls || ecrit(NomExportXls, ExportXls(doc_.Prog()));
 }
 
 void FenetrePrincipale::EffaceData() {
     if (Plate().Message(QStringLiteral("Voulez-vous effacer les données en mémoire ?"),
                         Boutons::OuiNon, Icone::Critique, TitreCourt) != Bouton::Oui)
         return;
-    if (ChkVisuHoraire->isChecked()) {
-        ChkVisuHoraire->setChecked(false);
-        ChkVisuHoraire_Click();
-    }
-    VisuProgramme->hide();
-    for (auto& zone : Etat.NbSegJour) zone.fill(0);
-    RemetParDefaut(Prog);
-    MarqueModifie();
-    Etat.ZoneCourante = 0;
-    AfficheEcran();
-    ChargeTemperatures();
+    semaine_->DecocheSegments();
+    semaine_->CacheSegments();
+    doc_.Efface();
+    semaine_->AfficheEcran();
+    zone_->ChargeTemperatures();
     // AfficheEcran passe en zone 0, lundi, sans toucher aux sélecteurs : ils suivent ici,
     // sinon le jour nommé et rouge ne serait plus celui que la commande suivante édite.
-    if (VScrollZone->Valeur() != 0)
-        VScrollZone->ChangeValeur(0);
+    if (zone_->ZoneAffichee() != 0)
+        zone_->ChoisitZoneAffichee(0);
     else
-        AfficheJour();
+        semaine_->AfficheJour();
 }

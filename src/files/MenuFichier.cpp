@@ -1,6 +1,9 @@
 // Menu "Fichier" : nouveau, lecture, sauvegarde, sauver comme.
 #include "files/FichierProgramme.h"
+#include "model/Textes.h"
+#include "timeline/PanneauSemaine.h"
 #include "ui/FenetrePrincipale.h"
+#include "zone/PanneauZone.h"
 
 #include <QFileInfo>
 
@@ -34,15 +37,15 @@ void FenetrePrincipale::LectureData_Click() {
         if (EstAnnule(choisi)) return;
         if (!choisi.toUpper().contains(QLatin1String(".PRG"))) continue;
 
-        const QString cheminAvant = Etat.CheminFichier;
+        const QString cheminAvant = cheminFichier_;
         const bool majusculesAvant = cheminMajuscules_;
-        Etat.CheminFichier = CheminGarde(choisi);
+        cheminFichier_ = CheminGarde(choisi);
         cheminMajuscules_ = true;
         const StatutLecture issue = LitFichierCourant();
         if (issue == StatutLecture::Lu) break;
 
         // Fichier refusé ou illisible : il ne devient pas celui que "Sauvegarde" écraserait.
-        Etat.CheminFichier = cheminAvant;
+        cheminFichier_ = cheminAvant;
         cheminMajuscules_ = majusculesAvant;
         if (issue == StatutLecture::Incompatible) break;
 
@@ -54,8 +57,8 @@ void FenetrePrincipale::LectureData_Click() {
         EffaceData();
         break;
     }
-    VScrollZone->ChangeValeur(0);
-    VisuDataProgramme();
+    zone_->ChoisitZoneAffichee(0);
+    semaine_->VisuDataProgramme();
 }
 
 void FenetrePrincipale::SauvegardeFichier_Click() {
@@ -81,10 +84,10 @@ void FenetrePrincipale::SauverComme_Click() {
         return;
     // Le fichier courant ne change qu'une fois le nouveau fichier écrit.
     if (!EcritProgramme(chemin, remplace)) return;
-    Etat.CheminFichier = chemin;
+    cheminFichier_ = chemin;
     cheminMajuscules_ = true;
     AfficheTitreFichier();
-    Etat.DonneesModifiees = QStringLiteral("N");
+    doc_.MarqueEnregistre();
     // Seul "DataUc.FCB" : "Sauver comme .." n'a jamais écrit "DataUc.xls".
     EcritExports(false);
 }

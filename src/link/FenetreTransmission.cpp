@@ -2,6 +2,7 @@
 #include "link/Apres.h"
 #include "link/TrameProgramme.h"
 #include "link/Transmission.h"
+#include "model/Textes.h"
 #include "ui/FenetrePrincipale.h"
 
 #include <QProgressBar>
@@ -12,29 +13,26 @@ const QString TitreProgrammation = QStringLiteral(" PROGRAMMATION ");
 
 void FenetrePrincipale::ProgrammeTelecommande_Click() {
     if (transmissionEnCours_) return;
-    const qint16 zone = Etat.ZoneCourante;
-    const qint16 jour = Etat.JourCourant;
-    const qint16 jourPrecedent = Etat.JourPrecedent;
     ProgrammeTelecommandeData();
-    Etat.ZoneCourante = zone;
-    AfficheEcran();
-    // AfficheEcran laisse le jour à lundi sans bouger VScJour : on reprend le jour affiché,
-    // sinon la commande suivante éditerait lundi sous le nom d'un autre jour.
-    Etat.JourCourant = jour;
-    Etat.JourPrecedent = jourPrecedent;
 }
 
 void FenetrePrincipale::ProgrammeTelecommandeData() {
-    // Les pauses laissent vivre la fenêtre : rien ne doit changer la trame en cours.
+    EnvoieProgramme(doc_.Prog());
+}
+
+void FenetrePrincipale::EnvoieProgramme(const Programme& programme) {
+    // Les pauses laissent vivre la fenêtre : rien ne doit changer la trame en cours, ni par
+    // les commandes (gelées) ni dans le document (tenu).
     const bool premier = !transmissionEnCours_;
     if (premier) ActiveCommandes(false);
     const Apres reactive([this, premier] {
         if (premier) ActiveCommandes(true);
     });
+    const auto prise = doc_.Tiens();
 
     // Hors 0..35 °C, l'octet partirait replié (0 - 128 -> 0x80) : rien ne part, le port
     // reste fermé et les journaux intacts.
-    if (const auto fautive = ChercheTemperatureHorsLimites(Prog)) {
+    if (const auto fautive = ChercheTemperatureHorsLimites(programme)) {
         Plate().Message(TexteTemperatureHorsLimites(*fautive) +
                             QStringLiteral(" Corrigez-la avant la transmission."),
                         Boutons::Ok, Icone::Critique, TitreCourt);
@@ -52,9 +50,9 @@ void FenetrePrincipale::ProgrammeTelecommandeData() {
     Transmission transmission(Plate().Port(), Plate().Temps(), Plate().DossierProgramme());
     QObject::connect(&transmission, &Transmission::Avance, ProgressBar1,
                      [this](int pas) { ProgressBar1->setValue(ProgressBar1->value() + pas); });
-    const int zone = qBound(0, static_cast<int>(Etat.ZoneCourante), NbZones - 1);
-    const bool envoye = transmission.Envoie(TrameZones(Prog), [&] {
-        return BlocReglages(Prog, Prog.IdentZone[zone], Plate().Maintenant());
+    const qint32 identifiant = programme.IdentZone[doc_.Zone()];
+    const bool envoye = transmission.Envoie(TrameZones(programme), [&] {
+        return BlocReglages(programme, identifiant, Plate().Maintenant());
     });
     ProgressBar1->hide();
     if (!envoye) {

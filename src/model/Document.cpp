@@ -18,27 +18,28 @@ void Document::MarqueModifie(bool modifie) {
     emit ModifieChange(modifie_);
 }
 
-bool Document::JourChange(const QByteArray& avant, int jour) {
+bool Document::JourChange(const QByteArray& avant, int jour, bool edition) {
     if (prog_.ProgJour[zone_][jour] == avant) return false;
-    MarqueModifie(true);
+    if (edition) MarqueModifie(true);
     emit JourModifie(zone_, jour);
     return true;
 }
 
-bool Document::EcritCreneaux(int curseur, char valeur, int nombre) {
+bool Document::EditeJour(const std::function<void(QByteArray&)>& edition) {
     if (Tenu()) return false;
     const QByteArray avant = Edite();
-    ::EcritCreneaux(Edite(), curseur, valeur, nombre);
-    JourChange(avant, jour_);
+    edition(Edite());
+    nbSegments_[zone_][jour_] = static_cast<int>(::ValideJour(Edite()).size());
+    JourChange(avant, jour_, true);
     return true;
 }
 
+bool Document::EcritCreneaux(int curseur, char valeur, int nombre) {
+    return EditeJour([&](QByteArray& jour) { ::EcritCreneaux(jour, curseur, valeur, nombre); });
+}
+
 bool Document::RemplaceJour(const QByteArray& jour) {
-    if (Tenu()) return false;
-    const QByteArray avant = Edite();
-    Edite() = jour;
-    JourChange(avant, jour_);
-    return true;
+    return EditeJour([&](QByteArray& edite) { edite = jour; });
 }
 
 bool Document::ChangeTemperature(int reglage, qint16 valeur) {
@@ -68,8 +69,27 @@ std::vector<BarreSegment> Document::ValideJour(int jour) {
     const QByteArray avant = chaine;
     std::vector<BarreSegment> barres = ::ValideJour(chaine);
     nbSegments_[zone_][jour] = static_cast<int>(barres.size());
-    JourChange(avant, jour);
+    JourChange(avant, jour, false);
     return barres;
+}
+
+bool Document::RameneTemperatures() {
+    if (Tenu()) return false;
+    for (int t = 0; t < NbTemperatures; ++t) {
+        qint16& valeur = prog_.TempZone[zone_][t];
+        const auto ramenee =
+            static_cast<qint16>(qBound<int>(TemperatureMin, valeur, TemperatureMax));
+        if (ramenee == valeur) continue;
+        valeur = ramenee;
+        emit TemperatureModifiee(zone_, t);
+    }
+    return true;
+}
+
+bool Document::CompleteJours() {
+    if (Tenu()) return false;
+    CompleteJoursCourts(prog_);
+    return true;
 }
 
 bool Document::Charge(const Programme& lu) {

@@ -7,6 +7,7 @@
 #include "model/Programme.h"
 
 #include <QObject>
+#include <functional>
 #include <vector>
 
 class Document : public QObject {
@@ -28,14 +29,21 @@ public:
     void ChoisitJour(int jour);
 
     // Éditions de la zone et du jour courants. Chacune rend faux, sans rien changer,
-    // pendant une transmission.
+    // pendant une transmission. Un jour édité est aussitôt validé : il n'est modifié que
+    // s'il diffère une fois son neuvième segment coupé.
     bool EcritCreneaux(int curseur, char valeur, int nombre);
     bool RemplaceJour(const QByteArray& jour);
     bool ChangeTemperature(int reglage, qint16 valeur);
     bool ChangeIdentifiant(qint32 identifiant);
     // Coupe le neuvième segment d'un jour de la zone courante et compte ses segments ;
-    // rend les barres à dessiner (aucune pendant une transmission).
+    // rend les barres à dessiner (aucune pendant une transmission). Montrer un jour n'est
+    // pas l'éditer : la coupe ne le marque pas modifié.
     std::vector<BarreSegment> ValideJour(int jour);
+    // Températures de la zone courante ramenées dans 128..198, celles que montrent les
+    // barres, donc sauvées et transmises ; comme la coupe, sans marquer le programme.
+    bool RameneTemperatures();
+    // Jours trop courts complétés en éco, sans marquer le programme (démarrage).
+    bool CompleteJours();
     // Programme lu d'un fichier : pris tel quel, non modifié, zone 0.
     bool Charge(const Programme& lu);
     // Jours vides et températures par défaut (identifiants gardés), zone 0 ; modifié.
@@ -70,7 +78,8 @@ signals:
 private:
     void MarqueModifie(bool modifie);
     QByteArray& Edite() { return prog_.ProgJour[zone_][jour_]; }
-    bool JourChange(const QByteArray& avant, int jour);
+    bool JourChange(const QByteArray& avant, int jour, bool edition);
+    bool EditeJour(const std::function<void(QByteArray&)>& edition);
 
     Programme prog_;
     std::array<std::array<int, NbJours>, NbZones> nbSegments_{};

@@ -1,11 +1,9 @@
 // Construction, démarrage, minuterie, version et sortie.
+#include "model/Textes.h"
+#include "timeline/PanneauSemaine.h"
 #include "ui/FenetrePrincipale.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QLabel>
-#include <QPalette>
 
 void FenetrePrincipale::Demarre() {
     Form_Load();
@@ -13,27 +11,15 @@ void FenetrePrincipale::Demarre() {
 }
 
 void FenetrePrincipale::Form_Load() {
-    Etat.TitreApplication = TitreVersion;
-    setWindowTitle(Etat.TitreApplication);
-    for (QFrame* barre : ShTemp) {
-        QPalette palette = barre->palette();
-        palette.setColor(QPalette::Window, QColor(0, 255, 0));
-        barre->setPalette(palette);
-        barre->setAutoFillBackground(true);
-    }
-    Etat.NomsJours = NomsDesJours();
-    for (int d = 0; d < 7; ++d) Label2[d]->setText(Etat.NomsJours[d]);
+    setWindowTitle(TitreVersion);
+    semaine_->NommeJours();
 }
 
 void FenetrePrincipale::Form_Initialize() {
-    Etat.CouleurFond = palette().color(QPalette::Inactive, QPalette::Window).rgb() & 0xFFFFFFu;
-    for (QLabel* jour : Label2) {
-        QPalette palette = jour->palette();
-        palette.setColor(QPalette::Window, QColor::fromRgb(Etat.CouleurFond));
-        jour->setPalette(palette);
-    }
+    // Fond des noms de jours : la bordure d'une fenêtre inactive, sans transparence.
+    semaine_->ColoreFond(
+        QColor::fromRgb(palette().color(QPalette::Inactive, QPalette::Window).rgb() & 0xFFFFFFu));
     OuvreCom();
-    Etat.JourPrecedent = Etat.JourCourant = Etat.ZoneCourante = 0;
 
     bool abandon = false;
     for (;;) {
@@ -52,26 +38,21 @@ void FenetrePrincipale::Form_Initialize() {
 
     // Même après Abandon, chaque jour doit garder ses 148 caractères :
     // les commandes d'édition écrivent par position.
-    CompleteJoursCourts(Prog);
+    doc_.CompleteJours();
     if (abandon) return;
 
-    Etat.MiseAJour = QStringLiteral("NON");
-    Etat.DonneesModifiees = QStringLiteral("N");
-    Etat.ZoneCourante = Etat.JourCourant = Etat.JourPrecedent = 0;
-    VScJour->ChangeValeur(0);
-    VisuDataProgramme();
+    // Rien encore à sauvegarder, même après un effacement.
+    doc_.MarqueEnregistre();
+    semaine_->ChoisitJourAffiche(0);
+    semaine_->VisuDataProgramme();
 }
 
 void FenetrePrincipale::Version_Click() {
-    Plate().Message(Etat.TitreApplication, Boutons::Ok, Icone::Aucune, QString());
+    Plate().Message(TitreVersion, Boutons::Ok, Icone::Aucune, QString());
 }
 
 void FenetrePrincipale::Quitter_Click() {
     close();
-}
-
-void FenetrePrincipale::MarqueModifie() {
-    Etat.DonneesModifiees = QStringLiteral("O");
 }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
@@ -80,7 +61,7 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
         evenement->ignore();
         return;
     }
-    if (!fermetureAcceptee_ && Etat.DonneesModifiees != QLatin1String("N")) {
+    if (!fermetureAcceptee_ && doc_.Modifie()) {
         const Bouton reponse =
             Plate().Message(QStringLiteral("Voulez-vous sauvegarder ?"), Boutons::OuiNon,
                             Icone::Exclamation, QStringLiteral("INFO"));

@@ -1,24 +1,22 @@
 #pragma once
-// La fenêtre unique : elle possède le programme, l'état et tous les contrôles.
-// Ses routines sont définies dans le dossier de leur sous-système (files/, timeline/,
-// zone/, link/) ; ui/ construit les contrôles et tient le démarrage.
-#include "model/EtatFenetre.h"
-#include "model/Programme.h"
-#include "plateforme/BarreDefilement.h"
+// La fenêtre : elle pose les cadres, les contrôles et les menus, construit les panneaux et
+// les relie dans l'ordre que demande le comportement, tient le démarrage et la sortie.
+#include "model/Document.h"
 #include "plateforme/Plateforme.h"
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
+class ControlesNommes;
+class PanneauCommandes;
+class PanneauSemaine;
+class PanneauZone;
 class QAction;
-class QCheckBox;
 class QFrame;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMenu;
 class QProgressBar;
-class QPushButton;
 enum class StatutLecture;
 
 class FenetrePrincipale : public QMainWindow {
@@ -30,45 +28,9 @@ public:
     // Démarrage complet : Form_Load puis la séquence de démarrage.
     void Demarre();
 
-    Programme Prog;
-    EtatFenetre Etat;
-
-    // --- Contrôles (noms de la fenêtre d'origine) ---
-    QFrame* Frame1 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    std::array<QLabel*, 3> Label6{};
-    QLineEdit* TextZone = nullptr;
-    BarreDefilement* VScrollZone = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QLineEdit* TextID = nullptr;
-    QPushButton* CmdID = nullptr;
-    QLineEdit* Text1 = nullptr;
-    BarreDefilement* VScJour = nullptr;
-    BarreDefilement* HScroll1 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QPushButton* CmdHigh = nullptr;
-    QPushButton* CmdLow = nullptr;
-    QPushButton* Cmd1H = nullptr;
-    QPushButton* Cmd1Hmoins = nullptr;
-    QPushButton* CmdCLS = nullptr;
-    QPushButton* CmdCopy = nullptr;
-    QPushButton* CmdPASTE = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    std::array<BarreDefilement*, 4> VScroll3{};
-    std::array<QLineEdit*, 4> Text2{};
-    std::array<QLabel*, 5> Label1{}; // indices 1..4
-    QFrame* Frame3 = nullptr;
-    QLineEdit* VisuProgramme = nullptr;
-    QCheckBox* ChkVisuHoraire = nullptr;
-    std::array<QFrame*, 7> FrameTemp{};
-    std::array<QFrame*, 56> ShTemp{};
-    std::array<QFrame*, 7> Shape1{};
-    std::array<QLabel*, 7> Label2{};
-    std::array<QLabel*, 25> LblHeure{}; // indices 1..24
-    std::array<QFrame*, 26> Marqueur{};
-    std::array<QLabel*, 2> HeureProg{};
-    std::array<QFrame*, 2> Line1{};
+    Document& Doc() { return doc_; }
+    PanneauSemaine& Semaine() { return *semaine_; }
+    PanneauZone& Zone() { return *zone_; }
 
     // --- Menus ---
     QMenu* Fichier = nullptr;
@@ -92,8 +54,6 @@ public:
     void Form_Resize();
     void Version_Click();
     void Quitter_Click();
-    // Le programme a changé : la sortie proposera de sauvegarder.
-    void MarqueModifie();
 
     // --- files/ ---
     // Vrai si la lecture est allée au bout (fichier incompatible compris).
@@ -109,38 +69,8 @@ public:
     void AfficheTitreFichier();
     // "DataUc.FCB" (et "DataUc.xls" si demandé) dans le dossier du programme.
     bool EcritExports(bool avecXls);
-
-    // --- timeline/ ---
-    void ValideProgramme();
-    void VisuDataProgramme();
-    void AfficheJour();
-    void AfficheEcran();
-    void ChkVisuHoraire_Click();
-    void HScroll1_Change();
-    void DeplaceCurseur();
-    void VScJour_Change();
-    // X en twips dans le repère de la rangée ; bouton 1 gauche, 2 droit.
-    void FrameTemp_MouseDown(int Index, int Button, double X);
-    void Label2_MouseDown(int Index, int Button);
-    // Second appui d'un double clic (Qt ne le donne pas comme un appui).
-    void Label2_DblClick(int Index, int Button);
-    void Marqueur_Click(int Index);
-
-    // --- zone/ ---
-    void CmdHigh_Click();
-    void CmdLow_Click();
-    void Cmd1H_Click();
-    void Cmd1Hmoins_Click();
-    void CmdCLS_Click();
-    void CmdCopy_Click();
-    void CmdPASTE_Click();
-    void VScroll3_Change(int Index);
-    void AfficheTemperature();
-    // Charge les quatre températures de la zone courante dans les barres sans que
-    // les règles d'ordre ni l'enregistrement n'agissent, puis textes et hauteurs.
-    void ChargeTemperatures();
-    void VScrollZone_Change();
-    void CmdID_Click();
+    QString CheminFichier() const { return cheminFichier_; }
+    void ChangeCheminFichier(const QString& chemin) { cheminFichier_ = chemin; }
 
     // --- link/ ---
     void OuvreCom();
@@ -151,19 +81,20 @@ public:
     void ProgrammeTelecommandeData();
     void ProgrammeDeTest_Click();
     bool TransmissionEnCours() const { return transmissionEnCours_; }
+    int NumeroPort() const { return numeroPort_; }
 
     Plateforme& Plate() { return plateforme_; }
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
-    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
-    void ConstruitControles();
     void ConstruitMenus();
-    void ConnecteControles();
-    QByteArray& JourEdite() { return Prog.ProgJour[Etat.ZoneCourante][Etat.JourCourant]; }
+    void ConnecteMenus();
+    void ConstruitSemaine(const ControlesNommes& controles);
+    void ConstruitCommandes(const ControlesNommes& controles);
+    void ConstruitZone(const ControlesNommes& controles);
     // Pendant une transmission, les commandes qui changeraient le programme,
     // la zone, le port ou le fichier sont refusées.
     void ActiveCommandes(bool actives);
@@ -174,12 +105,21 @@ private:
     // files/ : écrit le programme ; un fichier qui n'a pas pu être lu n'est remplacé
     // qu'avec l'accord de l'utilisateur (déjà donné si "remplacementAccepte").
     bool EcritProgramme(const QString& chemin, bool remplacementAccepte);
+    // link/ : envoie ce programme, avec l'identifiant de la zone courante.
+    void EnvoieProgramme(const Programme& programme);
 
     Plateforme& plateforme_;
+    Document doc_;
+    PanneauSemaine* semaine_ = nullptr;
+    PanneauCommandes* commandes_ = nullptr;
+    PanneauZone* zone_ = nullptr;
+    QFrame* Frame1 = nullptr;
+    std::array<QGroupBox*, 3> cadresEdition_{}; // Frame5, Frame4, Frame2
+    QProgressBar* ProgressBar1 = nullptr;
+    QString cheminFichier_; // vide : le fichier par défaut "data.prg"
+    int numeroPort_ = 1;
     bool transmissionEnCours_ = false;
     bool fermetureAcceptee_ = false;
     bool cheminMajuscules_ = false; // chemin choisi au dialogue : titre en majuscules
-    int jourChoisiParAppui_ = -1;   // nom de jour dont le dernier appui a choisi le jour
     QString cheminIllisible_;       // dernier fichier programme qui n'a pas pu être lu
-    friend class AccesFenetre;
 };

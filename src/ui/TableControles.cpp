@@ -68,3 +68,13 @@ const std::vector<DescriptionControle>& TableControles() {
     };
     return table;
 }
+
+const std::vector<BornesBarre>& BornesBarres() {
+    // Jour 7 -> 0, zone 3 -> 0, température 198 -> 128 : la valeur haute est en haut.
+    static const std::vector<BornesBarre> barres = {
+        {"VScrollZone", 3, 0},     {"VScJour", 7, 0},         {"HScroll1", 0, 144},
+        {"VScroll3(0)", 198, 128}, {"VScroll3(1)", 198, 128}, {"VScroll3(2)", 198, 128},
+        {"VScroll3(3)", 198, 128},
+    };
+    return barres;
+}

@@ -22,7 +22,3 @@ QString TexteTemperature(int valeur) {
 int HauteurBarre(int valeur) {
     return std::max(72, 8 * (valeur - TemperatureMin));
 }
-
-qint16 TemperatureDansPlage(qint16 valeur) {
-    return std::clamp<qint16>(valeur, TemperatureMin, TemperatureMax);
-}

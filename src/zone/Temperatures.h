@@ -12,8 +12,3 @@ QString TexteTemperature(int valeur);
 
 // Hauteur en twips d'une barre pour la valeur codée : 8 twips par demi-degré, 72 au moins.
 int HauteurBarre(int valeur);
-// Les barres posent sur une même ligne, à 600 twips du haut de la rangée.
-constexpr int BaseBarres = 600;
-
-// Ramène une valeur lue dans la plage des barres de défilement (128..198).
-qint16 TemperatureDansPlage(qint16 valeur);

@@ -9,10 +9,6 @@
 #include <limits>
 #include <unistd.h>
 
-inline void PrintTo(const QString& texte, std::ostream* flux) {
-    *flux << '"' << texte.toStdString() << '"';
-}
-
 namespace {
 const QString Titre = QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50");
 }

@@ -12,10 +12,6 @@
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
-inline void PrintTo(const QString& texte, std::ostream* flux) {
-    *flux << '"' << texte.toStdString() << '"';
-}
-
 namespace {
 const BoiteVue Effacer{QStringLiteral("Voulez-vous effacer les données en mémoire ?"),
                        Boutons::OuiNon, Icone::Critique, TitreCourt};
@@ -58,10 +54,9 @@ protected:
     // L'exemple livré, modifié en mémoire, la zone 2 affichée.
     void Redemarre() {
         Demarre();
-        F().Prog.IdentZone[1] = 9999;
-        F().MarqueModifie();
-        F().VScrollZone->ChangeValeur(2);
-        avant = F().Prog;
+        ChangeIdentifiant(1, 9999);
+        Regle("VScrollZone", 2);
+        avant = Prog();
         titre = F().windowTitle();
     }
     // La boîte d'échec, la cause dite en français.
@@ -109,13 +104,13 @@ TEST_F(MenuFichier, LectureEtSesEchecs) {
         const std::string nom = c.dialogues.join(' ').toStdString();
         Programme attendu = c.issue == Lu ? Autre() : avant;
         if (c.issue == Efface) RemetParDefaut(attendu); // identifiants gardés
-        EXPECT_EQ(F().Prog, attendu) << nom;
+        EXPECT_EQ(Prog(), attendu) << nom;
         // Un fichier refusé ne devient pas celui que "&Sauvegarde" écraserait.
         const QString chemin = c.issue == Lu ? dossier.Fichier(c.dialogues.back()) : Defaut();
-        EXPECT_EQ(F().Etat.CheminFichier, chemin) << nom;
+        EXPECT_EQ(F().CheminFichier(), chemin) << nom;
         EXPECT_EQ(F().windowTitle(), c.issue == Lu ? Titre(chemin.toUpper()) : titre) << nom;
-        EXPECT_EQ(F().Etat.DonneesModifiees, c.issue == Lu ? "N" : "O") << nom;
-        EXPECT_EQ(F().VScrollZone->Valeur(), c.zone) << nom;
+        EXPECT_EQ(Doc().Modifie(), c.issue != Lu) << nom;
+        EXPECT_EQ(Barre("VScrollZone")->Valeur(), c.zone) << nom;
     }
     EXPECT_TRUE(plateforme.Dialogues[0].ouvrir);
     EXPECT_EQ(plateforme.Dialogues[0].dossier, dossier.Chemin());
@@ -123,29 +118,29 @@ TEST_F(MenuFichier, LectureEtSesEchecs) {
 }
 
 TEST_F(MenuFichier, Nouveau) {
-    F().ChkVisuHoraire->click();
+    Controle<QCheckBox>("ChkVisuHoraire")->click();
     plateforme.AttendBoite(Effacer, Bouton::Non);
     F().Nouveau_Click();
-    EXPECT_EQ(F().Prog, avant);
-    EXPECT_EQ(F().VScrollZone->Valeur(), 2);
+    EXPECT_EQ(Prog(), avant);
+    EXPECT_EQ(Barre("VScrollZone")->Valeur(), 2);
     // Zone 2 ou zone 0 un jeudi : on montre ensuite ce qu'on édite, la zone 0 et le lundi.
     for (const int zone : {2, 0}) {
-        F().VScrollZone->ChangeValeur(zone);
-        F().VScJour->ChangeValeur(3);
-        F().Etat.DonneesModifiees = QStringLiteral("N");
+        Regle("VScrollZone", zone);
+        Regle("VScJour", 3);
+        Doc().MarqueEnregistre();
         plateforme.AttendBoite(Effacer, Bouton::Oui);
         F().Nouveau_Click();
-        EXPECT_EQ(F().Etat.DonneesModifiees, "O");
-        EXPECT_EQ(F().VScrollZone->Valeur(), 0);
-        EXPECT_EQ(F().Etat.ZoneCourante, 0);
-        EXPECT_EQ(F().Etat.JourCourant, 0) << zone;
-        EXPECT_EQ(F().VScJour->Valeur(), 0) << zone;
+        EXPECT_TRUE(Doc().Modifie());
+        EXPECT_EQ(Barre("VScrollZone")->Valeur(), 0);
+        EXPECT_EQ(Doc().Zone(), 0);
+        EXPECT_EQ(Doc().Jour(), 0) << zone;
+        EXPECT_EQ(Barre("VScJour")->Valeur(), 0) << zone;
     }
     Programme efface = avant;
     RemetParDefaut(efface);
-    EXPECT_EQ(F().Prog, efface);
-    EXPECT_FALSE(F().ChkVisuHoraire->isChecked());
-    EXPECT_TRUE(F().VisuProgramme->isHidden());
+    EXPECT_EQ(Prog(), efface);
+    EXPECT_FALSE(Controle<QCheckBox>("ChkVisuHoraire")->isChecked());
+    EXPECT_TRUE(Controle<QLineEdit>("VisuProgramme")->isHidden());
 }
 
 TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
@@ -156,7 +151,7 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     EXPECT_FALSE(plateforme.Dialogues[0].ouvrir);
     EXPECT_EQ(plateforme.Dialogues[0].dossier, dossier.Chemin());
     EXPECT_EQ(plateforme.Dialogues[0].nom, "*.PRG");
-    EXPECT_EQ(F().Etat.CheminFichier, Defaut());
+    EXPECT_EQ(F().CheminFichier(), Defaut());
     // Un nom sans extension prend ".PRG" ; le fichier qui existe déjà n'est remplacé qu'après
     // un "Oui". Seul "DataUc.FCB" part, au dossier du programme. Le titre montre le chemin en
     // majuscules, le chemin exact sert à écrire.
@@ -172,40 +167,40 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
         F().SauverComme_Click();
         if (reponse == Bouton::Oui) break;
         EXPECT_EQ(QFile(copie).size(), QFile(dossier.Fichier("casse.prg")).size());
-        EXPECT_EQ(F().Etat.CheminFichier, Defaut());
+        EXPECT_EQ(F().CheminFichier(), Defaut());
         EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
     }
-    EXPECT_EQ(Relu(copie), F().Prog);
-    EXPECT_EQ(F().Etat.CheminFichier, copie);
+    EXPECT_EQ(Relu(copie), Prog());
+    EXPECT_EQ(F().CheminFichier(), copie);
     EXPECT_EQ(F().windowTitle(), Titre(copie.toUpper()));
-    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
-    EXPECT_EQ(dossier.Lit("DataUc.FCB"), ExportFcb(F().Prog));
+    EXPECT_FALSE(Doc().Modifie());
+    EXPECT_EQ(dossier.Lit("DataUc.FCB"), ExportFcb(Prog()));
     EXPECT_FALSE(dossier.Existe("DataUc.xls"));
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
     // "&Sauvegarde" écrit ensuite la copie, et les deux exports au dossier du programme.
-    F().Prog.IdentZone[0] = 4242;
+    Pose([&](Programme& p) { p.IdentZone[0] = 4242; });
     F().SauvegardeFichier_Click();
-    EXPECT_EQ(Relu(copie), F().Prog);
-    EXPECT_EQ(dossier.Lit("DataUc.xls"), ExportXls(F().Prog));
+    EXPECT_EQ(Relu(copie), Prog());
+    EXPECT_EQ(dossier.Lit("DataUc.xls"), ExportXls(Prog()));
     EXPECT_EQ(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{"Ma copie.PRG"});
     // Toute extension tapée est gardée telle quelle, même vide ; un nouveau fichier, sans
     // question.
     for (const char* nom : {"copie.txt", "copie."}) {
         plateforme.AttendDialogue(QDir(ailleurs.path()).filePath(nom));
         F().SauverComme_Click();
-        EXPECT_EQ(Relu(QDir(ailleurs.path()).filePath(nom)), F().Prog) << nom;
+        EXPECT_EQ(Relu(QDir(ailleurs.path()).filePath(nom)), Prog()) << nom;
     }
     // Lu là-bas depuis la zone 0, sans changement de zone : la lecture recharge tout.
     const QString autre = QDir(ailleurs.path()).filePath("Autre.Prg");
     ASSERT_TRUE(QFile::copy(dossier.Fichier("autre.prg"), autre));
-    F().VScrollZone->ChangeValeur(0);
-    F().HScroll1->ChangeValeur(77);
+    Regle("VScrollZone", 0);
+    Regle("HScroll1", 77);
     plateforme.AttendDialogue(autre);
     F().LectureData_Click();
-    EXPECT_EQ(F().Prog, Autre());
-    EXPECT_EQ(F().Etat.CheminFichier, autre);
-    EXPECT_EQ(F().HScroll1->Valeur(), 0);
-    EXPECT_EQ(F().VScroll3[0]->Valeur(), 170);
+    EXPECT_EQ(Prog(), Autre());
+    EXPECT_EQ(F().CheminFichier(), autre);
+    EXPECT_EQ(Barre("HScroll1")->Valeur(), 0);
+    EXPECT_EQ(Barre(NomIndexe("VScroll3", 0))->Valeur(), 170);
 }
 
 TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
@@ -227,9 +222,9 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
         AttendEchec("** SAUVEGARDE IMPOSSIBLE **", chemin, cause);
         plateforme.AttendDialogue(chemin);
         F().SauverComme_Click();
-        EXPECT_EQ(F().Etat.CheminFichier, Defaut()) << chemin.toStdString();
+        EXPECT_EQ(F().CheminFichier(), Defaut()) << chemin.toStdString();
         EXPECT_EQ(F().windowTitle(), titre) << chemin.toStdString();
-        EXPECT_EQ(F().Etat.DonneesModifiees, "O") << chemin.toStdString();
+        EXPECT_TRUE(Doc().Modifie()) << chemin.toStdString();
         EXPECT_EQ(dossier.Lit("DataUc.FCB"), "ancien FCB") << chemin.toStdString();
     }
     EXPECT_EQ(plateforme.Boites.back().boutons, Boutons::Ok);
@@ -243,7 +238,7 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
     AttendEchec("** SAUVEGARDE IMPOSSIBLE **", Defaut(), "C'est un dossier.");
     F().SauvegardeFichier_Click();
     EXPECT_EQ(dossier.Lit("DataUc.FCB"), "ancien FCB");
-    EXPECT_EQ(F().Etat.DonneesModifiees, "O");
+    EXPECT_TRUE(Doc().Modifie());
 }
 
 TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
@@ -251,15 +246,15 @@ TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("DataUc.FCB"));
     AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("DataUc.FCB"), "C'est un dossier.");
     F().SauvegardeFichier_Click();
-    EXPECT_EQ(Relu(Defaut()), F().Prog);
-    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
+    EXPECT_EQ(Relu(Defaut()), Prog());
+    EXPECT_FALSE(Doc().Modifie());
     EXPECT_FALSE(dossier.Existe("DataUc.xls"));
     // Le dossier du programme n'en est plus un : data.prg (chemin complet) s'écrit quand même.
     dossier.Ecrit("bloc", "fichier ordinaire");
     plateforme.ChangeDossier(dossier.Fichier("bloc"));
     AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("bloc/DataUc.FCB"),
                 "Un élément du chemin n'est pas un dossier.");
-    F().Prog.IdentZone[0] = 5;
+    Pose([&](Programme& p) { p.IdentZone[0] = 5; });
     F().SauvegardeFichier_Click();
-    EXPECT_EQ(Relu(Defaut()), F().Prog);
+    EXPECT_EQ(Relu(Defaut()), Prog());
 }

@@ -32,7 +32,7 @@ const BoiteVue Attention{
 // Dernier octet de chacun des six blocs de zone, compté depuis 1.
 const int FinsDeBlocs[NbPauses] = {68, 135, 202, 269, 336, 403};
 
-void Clique(QWidget* cible, Qt::MouseButton bouton) {
+void Appui(QWidget* cible, Qt::MouseButton bouton) {
     QMouseEvent appui(QEvent::MouseButtonPress, QPointF(40, 10), QPointF(40, 10), bouton, bouton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(cible, &appui);
@@ -75,9 +75,10 @@ protected:
     bool Commandes(bool actives) {
         FenetrePrincipale& f = F();
         return Tous(actives, f.ProgrammeTelecommande, f.ProgrammeDeTest, f.TestTelecommande,
-                    f.COM[1], f.Nouveau, f.LectureData, f.CmdHigh, f.VScrollZone, f.VScroll3[0],
-                    f.CmdID, f.CmdCLS, f.ChkVisuHoraire, f.Version) &&
-               (actives || !f.CmdPASTE->isEnabled());
+                    f.COM[1], f.Nouveau, f.LectureData, Controle("CmdHigh"), Barre("VScrollZone"),
+                    Barre("VScroll3(0)"), Controle("CmdID"), Controle("CmdCLS"),
+                    Controle("ChkVisuHoraire"), f.Version) &&
+               (actives || !Controle("CmdPASTE")->isEnabled());
     }
     // Dernière boîte : l'échec, avec la cause donnée par le port, fermé depuis.
     void VerifieEchec(const QString& debut, const QString& titre) {
@@ -103,18 +104,18 @@ protected:
 
 TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
     Branche();
-    F().Prog.IdentZone[2] = 70000;
-    F().VScrollZone->ChangeValeur(2);
-    F().VScJour->ChangeValeur(5);
-    const Programme avant = F().Prog;
+    Pose([&](Programme& p) { p.IdentZone[2] = 70000; });
+    Regle("VScrollZone", 2);
+    Regle("VScJour", 5);
+    const Programme avant = Prog();
 
     std::vector<int> recusAuTic;
     bool geleeAChaqueTic = true;
     bool fermee = true;
     plateforme.PendantPause = [&] {
         recusAuTic.push_back(lecteur->Nombre());
-        geleeAChaqueTic = geleeAChaqueTic && F().TransmissionEnCours() && Commandes(false) &&
-                          !F().ProgressBar1->isHidden();
+        geleeAChaqueTic = geleeAChaqueTic && F().TransmissionEnCours() && Doc().Tenu() &&
+                          Commandes(false) && !Controle<QProgressBar>("ProgressBar1")->isHidden();
         if (recusAuTic.size() > 1) return;
         // Pendant une pause, rien de ce qui changerait la trame ne doit passer.
         F().ProgrammeTelecommande_Click();
@@ -122,10 +123,11 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
         F().TestTelecommande_Click();
         F().COM_Click(2);
         F().Nouveau->trigger();
-        F().CmdHigh->click();
-        F().CmdCLS->click();
-        Clique(F().FrameTemp[3], Qt::LeftButton); // changerait de jour
-        Clique(F().Label2[0], Qt::RightButton);   // mettrait un créneau en confort
+        Controle<QPushButton>("CmdHigh")->click();
+        Controle<QPushButton>("CmdCLS")->click();
+        Appui(Controle<QFrame>(NomIndexe("FrameTemp", 3)), Qt::LeftButton); // changerait de jour
+        Appui(Controle<QLabel>(NomIndexe("Label2", 0)),
+              Qt::RightButton); // mettrait un créneau en confort
         fermee = F().close();
     };
     AttendTransmission();
@@ -146,19 +148,19 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
 
     EXPECT_EQ(dossier.Lit(NomJournalBrut), JournalBrut(trame));
     EXPECT_EQ(dossier.Lit(NomJournalTrace), JournalTrace(trame));
-    EXPECT_TRUE(F().ProgressBar1->isHidden());
-    EXPECT_EQ(F().ProgressBar1->value(), 453);
+    EXPECT_TRUE(Controle<QProgressBar>("ProgressBar1")->isHidden());
+    EXPECT_EQ(Controle<QProgressBar>("ProgressBar1")->value(), 453);
     EXPECT_TRUE(plateforme.Port().EstOuvert());
-    EXPECT_EQ(F().Etat.NumeroPort, 1);
+    EXPECT_EQ(F().NumeroPort(), 1);
     EXPECT_TRUE(CocheSeuleSur(1));
-    EXPECT_EQ(F().Etat.ZoneCourante, 2);
-    EXPECT_EQ(F().Etat.JourCourant, 5); // le jour affiché reste le jour édité
-    EXPECT_TRUE(F().Prog == avant);
+    EXPECT_EQ(Doc().Zone(), 2);
+    EXPECT_EQ(Doc().Jour(), 5); // le jour affiché reste le jour édité
+    EXPECT_TRUE(Prog() == avant);
 
     // Après l'envoi, tout répond de nouveau, souris comprise.
     EXPECT_TRUE(Commandes(true));
-    Clique(F().FrameTemp[3], Qt::LeftButton);
-    EXPECT_EQ(F().Etat.JourCourant, 3);
+    Appui(Controle<QFrame>(NomIndexe("FrameTemp", 3)), Qt::LeftButton);
+    EXPECT_EQ(Doc().Jour(), 3);
 }
 
 TEST_F(Liaison, ProgrammeDeTestEnvoyePuisProgrammeRenduMemeSansTrace) {
@@ -167,9 +169,9 @@ TEST_F(Liaison, ProgrammeDeTestEnvoyePuisProgrammeRenduMemeSansTrace) {
     ASSERT_TRUE(CreeTube(tube));
     const GardeTubes garde({tube});
     Branche();
-    F().VScrollZone->ChangeValeur(1);
-    F().VScJour->ChangeValeur(4);
-    const Programme avant = F().Prog;
+    Regle("VScrollZone", 1);
+    Regle("VScJour", 4);
+    const Programme avant = Prog();
     plateforme.AttendBoite(Attention, Bouton::Ok);
     AttendTransmission();
     F().ProgrammeDeTest->trigger();
@@ -180,9 +182,9 @@ TEST_F(Liaison, ProgrammeDeTestEnvoyePuisProgrammeRenduMemeSansTrace) {
     for (int z = 0; z < NbZones; ++z)
         for (int d = 0; d < NbJours; ++d) test.ProgJour[z][d] = MotifsTest()[d];
     EXPECT_EQ(lecteur->Octets(), OctetsTrame(TrameProgramme(test, 1, plateforme.Maintenant())));
-    EXPECT_TRUE(F().Prog == avant);
-    EXPECT_EQ(F().Etat.ZoneCourante, 1);
-    EXPECT_EQ(F().Etat.JourCourant, 4);
+    EXPECT_TRUE(Prog() == avant);
+    EXPECT_EQ(Doc().Zone(), 1);
+    EXPECT_EQ(Doc().Jour(), 4);
     EXPECT_EQ(dossier.Lit(NomJournalBrut).size(), 480);
     EXPECT_TRUE(plateforme.Port().EstOuvert());
     EXPECT_FALSE(garde.ADebloque()) << "l'ouverture du journal a bloqué la transmission";
@@ -194,7 +196,7 @@ TEST_F(Liaison, PortAbsentRienNEstEnvoyeNiEcrit) {
     const BoiteVue erreur{PortAbsent(1), Boutons::Ok, Icone::Critique,
                           QStringLiteral("GESTION CHAUFFAGE")};
     dossier.Ecrit(NomJournalBrut, "ancien");
-    const Programme avant = F().Prog;
+    const Programme avant = Prog();
     plateforme.AttendBoite(erreur, Bouton::Ok);
     F().ProgrammeTelecommande->trigger();
     plateforme.AttendBoite(erreur, Bouton::Ok);
@@ -202,7 +204,7 @@ TEST_F(Liaison, PortAbsentRienNEstEnvoyeNiEcrit) {
     plateforme.AttendBoite(Attention, Bouton::Ok);
     plateforme.AttendBoite(erreur, Bouton::Ok);
     F().ProgrammeDeTest->trigger();
-    EXPECT_TRUE(F().Prog == avant); // les jours de l'utilisateur sont rendus quand même
+    EXPECT_TRUE(Prog() == avant); // les jours de l'utilisateur sont rendus quand même
     EXPECT_EQ(dossier.Lit(NomJournalBrut), QByteArray("ancien"));
     EXPECT_FALSE(dossier.Existe(NomJournalTrace));
     EXPECT_FALSE(plateforme.Port().EstOuvert());
@@ -224,8 +226,8 @@ TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
     F().ProgrammeTelecommande->trigger();
     // Le programme de test part avec les vraies températures : même refus, après sa mise en
     // garde. Au-dessus de 35 °C aussi, dans une zone jamais affichée.
-    F().Prog.TempZone.fill({169, 165, 140, 145});
-    F().Prog.TempZone[2][2] = 199;
+    Pose([&](Programme& p) { p.TempZone.fill({169, 165, 140, 145}); });
+    Pose([&](Programme& p) { p.TempZone[2][2] = 199; });
     plateforme.AttendBoite(Attention, Bouton::Ok);
     plateforme.AttendBoite(refus("2 : température « Hors Gel »"), Bouton::Ok);
     F().ProgrammeDeTest->trigger();
@@ -246,7 +248,7 @@ TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
 TEST_F(Liaison, PortChoisiRetenuDansLaConfigurationSiElleSEcrit) {
     Branche(QStringLiteral("COM3"));
     F().COM_Click(2);
-    EXPECT_EQ(F().Etat.NumeroPort, 3);
+    EXPECT_EQ(F().NumeroPort(), 3);
     EXPECT_TRUE(CocheSeuleSur(3));
     EXPECT_TRUE(plateforme.Port().EstOuvert());
     F().COM[2]->trigger(); // le port déjà tenu se ferme et se rouvre sans erreur
@@ -261,13 +263,13 @@ TEST_F(Liaison, PortChoisiRetenuDansLaConfigurationSiElleSEcrit) {
         QFile::remove(dossier.Fichier("VK472.CFG"));
         if (!contenu.isNull()) dossier.Ecrit("VK472.CFG", contenu);
         DemarreSansFichier();
-        EXPECT_EQ(F().Etat.NumeroPort, port) << contenu.constData();
+        EXPECT_EQ(F().NumeroPort(), port) << contenu.constData();
         EXPECT_TRUE(CocheSeuleSur(port)) << contenu.constData();
     }
     // Configuration impossible à écrire : le port choisi sert quand même.
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("VK472.CFG"));
     F().COM_Click(2);
-    EXPECT_EQ(F().Etat.NumeroPort, 3);
+    EXPECT_EQ(F().NumeroPort(), 3);
     EXPECT_TRUE(plateforme.Port().EstOuvert());
     EXPECT_TRUE(CocheSeuleSur(3));
     EXPECT_TRUE(QFileInfo(dossier.Fichier("VK472.CFG")).isDir());
@@ -281,7 +283,7 @@ TEST_F(Liaison, PortChoisiQuiNeSOuvrePasPuisTestDeLiaisonSurLAncien) {
     plateforme.AttendBoite(
         {erreur, Boutons::Ok, Icone::Critique, QStringLiteral("GESTION CHAUFFAGE")}, Bouton::Ok);
     F().COM[1]->trigger();
-    EXPECT_EQ(F().Etat.NumeroPort, 1);
+    EXPECT_EQ(F().NumeroPort(), 1);
     EXPECT_EQ(dossier.Lit("VK472.CFG"), QByteArray(" 0 \r\n"));
     EXPECT_FALSE(plateforme.Port().EstOuvert());
     // La coche revient sur le port en service.
@@ -330,10 +332,10 @@ TEST_F(Liaison, PairQuiDisparaitPendantUnePause) {
 
     VerifieEchec(QStringLiteral("** ECHEC DE LA TRANSMISSION **\r\n\r\n"), Programmation);
     EXPECT_EQ(lecteur->Nombre(), FinsDeBlocs[0]);
-    EXPECT_TRUE(F().ProgressBar1->isHidden());
+    EXPECT_TRUE(Controle<QProgressBar>("ProgressBar1")->isHidden());
     // Les journaux s'arrêtent au dernier octet parti (le bloc A de la zone 0), puis disent
     // où et pourquoi, sur une ligne à part.
-    const Trame trame = TrameProgramme(F().Prog, 0, plateforme.Maintenant());
+    const Trame trame = TrameProgramme(Prog(), 0, plateforme.Maintenant());
     const Trame partie(trame.begin(), trame.begin() + FinsDeBlocs[0]);
     const QByteArray fin = "** ECHEC DE LA TRANSMISSION : octet 69 sur 470, " +
                            plateforme.Port().Erreur().toLatin1() + " **\r\n";

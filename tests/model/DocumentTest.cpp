@@ -18,7 +18,6 @@ TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
         {"jour", [](Document& d) { d.RemplaceJour(QByteArray(LongueurJour, '1')); }},
         {"température", [](Document& d) { d.ChangeTemperature(2, 150); }},
         {"identifiant", [](Document& d) { d.ChangeIdentifiant(4660); }},
-        {"coupe", [](Document& d) { d.ValideJour(3); }},
         {"effacement", [](Document& d) { d.Efface(); }},
     };
     for (const auto& [nom, edite] : editions) {
@@ -65,6 +64,14 @@ TEST(Document, LaValidationCoupeLeNeuviemeSegmentEtCompteLesSegmentsDeLaZoneCour
     EXPECT_EQ(d.NbSegments(6), 8);
     EXPECT_EQ(d.Prog().ProgJour[2][6].count('1'), 8);
     EXPECT_EQ(jours, (std::vector<std::pair<int, int>>{{2, 6}}));
+    // Montrer un jour n'est pas l'éditer : la coupe ne demande pas de sauvegarde.
+    EXPECT_FALSE(d.Modifie());
+    // Une édition qui n'ouvre qu'un neuvième segment, aussitôt coupé, ne change rien.
+    d.ChoisitJour(6);
+    EXPECT_TRUE(d.EcritCreneaux(100, '1', 1));
+    EXPECT_EQ(d.Prog().ProgJour[2][6].count('1'), 8);
+    EXPECT_FALSE(d.Modifie());
+    EXPECT_EQ(jours.size(), 1u);
     d.ChoisitZone(0);
     EXPECT_EQ(d.NbSegments(6), 0);
     EXPECT_TRUE(d.Charge(p));

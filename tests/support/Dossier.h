@@ -8,8 +8,14 @@
 #include <condition_variable>
 #include <csignal>
 #include <mutex>
+#include <ostream>
 #include <thread>
 #include <vector>
+
+// Un QString lisible dans les messages d'échec de GoogleTest.
+inline void PrintTo(const QString& texte, std::ostream* flux) {
+    *flux << '"' << texte.toStdString() << '"';
+}
 
 class DossierTest {
 public:

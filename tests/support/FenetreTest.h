@@ -1,9 +1,17 @@
 #pragma once
 // Banc des tests de fenêtre : dossier du programme temporaire, plateforme scriptée,
 // la vraie fenêtre (hors écran).
+#include "model/Textes.h"
+#include "plateforme/BarreDefilement.h"
+#include "plateforme/Controles.h"
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
+#include "timeline/PanneauSemaine.h"
 #include "ui/FenetrePrincipale.h"
+#include "zone/PanneauZone.h"
+
+#include <QAbstractButton>
+#include <functional>
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -23,6 +31,38 @@ protected:
         fenetre->Demarre();
     }
     FenetrePrincipale& F() { return *fenetre; }
+    Document& Doc() { return fenetre->Doc(); }
+    const Programme& Prog() { return fenetre->Doc().Prog(); }
+    // Un contrôle de la fenêtre, par son nom ("HScroll1", "ShTemp(12)").
+    template <typename T = QWidget> T* Controle(const QString& nom) {
+        T* controle = fenetre->findChild<T*>(nom);
+        EXPECT_NE(controle, nullptr) << nom.toStdString();
+        return controle;
+    }
+    BarreDefilement* Barre(const QString& nom) { return Controle<BarreDefilement>(nom); }
+    // Réglée comme à la main : son traitement tourne s'il y a un changement.
+    void Regle(const QString& nom, int valeur) { Barre(nom)->ChangeValeur(valeur); }
+    void Clique(const QString& nom) { Controle<QAbstractButton>(nom)->click(); }
+    // Change le programme comme le ferait un fichier relu, sans rien montrer : zone et jour
+    // restent, le programme n'est plus modifié.
+    void Pose(const std::function<void(Programme&)>& change) {
+        Programme p = Prog();
+        change(p);
+        const int zone = Doc().Zone(), jour = Doc().Jour();
+        Doc().Charge(p);
+        Doc().ChoisitZone(zone);
+        Doc().ChoisitJour(jour);
+    }
+    // Une vraie édition : le programme est modifié.
+    void ChangeIdentifiant(int zone, qint32 identifiant) {
+        const int avant = Doc().Zone();
+        Doc().ChoisitZone(zone);
+        Doc().ChangeIdentifiant(identifiant);
+        Doc().ChoisitZone(avant);
+    }
+    void PoseJour(int zone, int jour, const QByteArray& chaine) {
+        Pose([&](Programme& p) { p.ProgJour[zone][jour] = chaine; });
+    }
 
     DossierTest dossier;
     PlateformeFactice plateforme;

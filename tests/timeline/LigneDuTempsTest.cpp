@@ -3,6 +3,7 @@
 #include "plateforme/Twips.h"
 #include "support/FenetreTest.h"
 #include "timeline/Curseur.h"
+#include "timeline/PanneauSemaine.h"
 #include "timeline/Segments.h"
 
 #include <QApplication>
@@ -11,10 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-
-inline void PrintTo(const QString& texte, std::ostream* flux) {
-    *flux << '"' << texte.toStdString() << '"';
-}
 
 namespace {
 using Barres = std::vector<BarreSegment>;
@@ -93,26 +90,34 @@ class LigneDuTemps : public FenetreTest {
 protected:
     void SetUp() override { Demarre(); }
     void AttendCurseur(int position, const QString& heure) {
-        EXPECT_EQ(F().Etat.PositionCurseur, position);
-        EXPECT_EQ(TwipsDe(F().Marqueur[0]).left(), 1500 + 66 * position);
-        for (QLabel* e : F().HeureProg) EXPECT_EQ(TwipsDe(e).left(), 1050 + 66 * position);
-        for (QLabel* e : F().HeureProg) EXPECT_EQ(e->text(), heure);
+        EXPECT_EQ(Barre("HScroll1")->Valeur(), position);
+        EXPECT_EQ(TwipsDe(Controle("Marqueur(0)")).left(), 1500 + 66 * position);
+        for (const char* nom : {"HeureProg(0)", "HeureProg(1)"}) {
+            EXPECT_EQ(TwipsDe(Controle(nom)).left(), 1050 + 66 * position);
+            EXPECT_EQ(Controle<QLabel>(nom)->text(), heure);
+        }
     }
     // Le jour courant, son nom, et lui seul sur fond rouge.
     void AttendJour(int jour, const QString& nom) {
-        EXPECT_EQ(F().Etat.JourCourant, jour);
-        EXPECT_EQ(F().Text1->text(), nom);
+        EXPECT_EQ(Doc().Jour(), jour);
+        EXPECT_EQ(Controle<QLineEdit>("Text1")->text(), nom);
         for (int d = 0; d < NbJours; ++d)
-            EXPECT_EQ(F().Label2[d]->palette().color(QPalette::Window) == Rouge, d == jour) << d;
+            EXPECT_EQ(Controle(NomIndexe("Label2", d))->palette().color(QPalette::Window) == Rouge,
+                      d == jour)
+                << d;
     }
+    QFrame* ShTemp(int i) { return Controle<QFrame>(NomIndexe("ShTemp", i)); }
+    QLineEdit* Visu() { return Controle<QLineEdit>("VisuProgramme"); }
     Rangee Barres(int d) { // en créneaux depuis le bord de la rangée
         Rangee barres;
-        for (QFrame* b : std::vector<QFrame*>(&F().ShTemp[8 * d], &F().ShTemp[8 * d + 8]))
-            if (!b->isHidden())
-                barres.push_back({(TwipsDe(b).left() - 90) / 66, TwipsDe(b).width() / 66});
+        for (int j = 0; j < 8; ++j)
+            if (!ShTemp(8 * d + j)->isHidden())
+                barres.push_back({(TwipsDe(ShTemp(8 * d + j)).left() - 90) / 66,
+                                  TwipsDe(ShTemp(8 * d + j)).width() / 66});
         return barres;
     }
-    QByteArray& Jour(int d) { return F().Prog.ProgJour[0][d]; }
+    const QByteArray& Jour(int d) { return Prog().ProgJour[0][d]; }
+    PanneauSemaine& S() { return F().Semaine(); }
 };
 
 TEST_F(LigneDuTemps, BarresDuJourCourantEnLargeurSeulement) {
@@ -120,140 +125,139 @@ TEST_F(LigneDuTemps, BarresDuJourCourantEnLargeurSeulement) {
     EXPECT_EQ(Barres(0), (Rangee{{39, 12}, {105, 30}}));
     EXPECT_EQ(Barres(6), (Rangee{{45, 93}}));
 
-    Jour(2) = JourAvec({{0, 1}, {143, 144}});
-    PlaceTwips(F().ShTemp[17], 0, 77, 66, 456); // hauteur posée par les températures
-    F().VScJour->ChangeValeur(2);
-    EXPECT_EQ(TwipsDe(F().ShTemp[17]), QRectF(90 + 66 * 143, 77, 66, 456));
+    PoseJour(0, 2, JourAvec({{0, 1}, {143, 144}}));
+    PlaceTwips(ShTemp(17), 0, 77, 66, 456); // hauteur posée par les températures
+    Regle("VScJour", 2);
+    EXPECT_EQ(TwipsDe(ShTemp(17)), QRectF(90 + 66 * 143, 77, 66, 456));
     EXPECT_EQ(Barres(2), (Rangee{{0, 1}, {143, 1}}));
     EXPECT_EQ(Barres(0), (Rangee{{39, 12}, {105, 30}}));
-    Jour(2) = JourVide();
-    F().ValideProgramme();
+    PoseJour(0, 2, JourVide());
+    S().ValideProgramme();
     EXPECT_EQ(Barres(2), Rangee{});
-    EXPECT_EQ(F().Etat.NbSegJour[0][2], 0);
+    EXPECT_EQ(Doc().NbSegments(2), 0);
 }
 
 TEST_F(LigneDuTemps, CaseSegmentsCoupeLeNeuviemeListeEtCache) {
-    EXPECT_TRUE(F().VisuProgramme->isHidden());
-    Jour(0) = Courts(9);
-    F().ChkVisuHoraire->click();
+    EXPECT_TRUE(Visu()->isHidden());
+    PoseJour(0, 0, Courts(9));
+    Clique("ChkVisuHoraire");
     EXPECT_EQ(Jour(0), Courts(8));
     EXPECT_EQ(Barres(0).size(), 8u);
-    EXPECT_EQ(F().VisuProgramme->text().count('('), 8);
-    EXPECT_FALSE(F().VisuProgramme->isHidden());
-    F().ChkVisuHoraire->click();
-    EXPECT_TRUE(F().VisuProgramme->isHidden());
+    EXPECT_EQ(Visu()->text().count('('), 8);
+    EXPECT_FALSE(Visu()->isHidden());
+    Clique("ChkVisuHoraire");
+    EXPECT_TRUE(Visu()->isHidden());
+    // Montrer un jour n'est pas l'éditer : la coupe ne demande pas de sauvegarder.
+    EXPECT_FALSE(Doc().Modifie());
 }
 
 TEST_F(LigneDuTemps, ChangementDeJour) {
-    F().HScroll1->ChangeValeur(72);
-    Jour(4) = Courts(9);
-    F().VScJour->ChangeValeur(3);
-    F().VScJour->triggerAction(QAbstractSlider::SliderSingleStepSub); // flèche haute : suivant
+    Regle("HScroll1", 72);
+    PoseJour(0, 4, Courts(9));
+    Regle("VScJour", 3);
+    Barre("VScJour")->triggerAction(QAbstractSlider::SliderSingleStepSub); // flèche haute : suivant
     AttendJour(4, "Vendredi");
-    EXPECT_EQ(F().Etat.JourPrecedent, 3);
     AttendCurseur(72, " 12H00");
     EXPECT_EQ(Jour(4), Courts(8));
     // Après dimanche, lundi.
-    F().VScJour->ChangeValeur(6);
-    F().VScJour->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(F().VScJour->Valeur(), 0);
+    Regle("VScJour", 6);
+    Barre("VScJour")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(Barre("VScJour")->Valeur(), 0);
     AttendJour(0, "Lundi");
-    EXPECT_EQ(F().Etat.JourPrecedent, 0);
-    // Mise à jour levée : le jour reste, le texte des segments est refait.
-    F().Etat.MiseAJour = QStringLiteral("ON");
-    Jour(0) = JourAvec({{6, 12}});
-    F().VScJour->ChangeValeur(3);
-    AttendJour(0, "Lundi");
-    EXPECT_EQ(F().VisuProgramme->text(), "   (1H00-2H00)     ");
 }
 
 TEST_F(LigneDuTemps, AfficheJourEtAfficheEcran) {
     // Sans changement de valeur, seuls les noms sont recolorés.
-    QPalette palette = F().Label2[3]->palette();
+    QWidget* jeudi = Controle("Label2(3)");
+    QPalette palette = jeudi->palette();
     palette.setColor(QPalette::Window, Rouge);
-    F().Label2[3]->setPalette(palette);
-    F().Text1->setText("témoin");
-    F().AfficheJour();
+    jeudi->setPalette(palette);
+    Controle<QLineEdit>("Text1")->setText("témoin");
+    S().AfficheJour();
     AttendJour(0, "témoin");
-    F().Etat.JourCourant = 5;
-    F().AfficheJour();
+    Doc().ChoisitJour(5);
+    S().AfficheJour();
     AttendJour(5, "Samedi");
     // Les sept jours de la zone courante seulement, puis retour à lundi.
-    F().Prog.ProgJour[1][4] = Jour(4) = Courts(10);
-    F().Etat.ZoneCourante = 1;
-    F().AfficheEcran();
-    EXPECT_EQ(F().Etat.JourCourant, 0);
-    EXPECT_EQ(F().Etat.JourPrecedent, 0);
-    EXPECT_EQ(F().Prog.ProgJour[1][4], Courts(8));
+    Pose([](Programme& p) { p.ProgJour[1][4] = p.ProgJour[0][4] = Courts(10); });
+    Doc().ChoisitZone(1);
+    S().AfficheEcran();
+    EXPECT_EQ(Doc().Jour(), 0);
+    EXPECT_EQ(Prog().ProgJour[1][4], Courts(8));
     EXPECT_EQ(Jour(4), Courts(10));
     EXPECT_EQ(Barres(5), (Rangee{{48, 12}, {120, 18}})); // samedi de la zone 1
 }
 
 TEST_F(LigneDuTemps, CurseurEtLignesDHeures) {
-    F().HScroll1->ChangeValeur(45);
-    F().HScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    BarreDefilement* curseur = Barre("HScroll1");
+    Regle("HScroll1", 45);
+    curseur->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     AttendCurseur(46, " 7H40");
-    F().HScroll1->triggerAction(QAbstractSlider::SliderPageStepAdd); // cinquante minutes
+    curseur->triggerAction(QAbstractSlider::SliderPageStepAdd); // cinquante minutes
     AttendCurseur(51, " 8H30");
-    F().HScroll1->triggerAction(QAbstractSlider::SliderPageStepSub);
-    F().HScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    curseur->triggerAction(QAbstractSlider::SliderPageStepSub);
+    curseur->triggerAction(QAbstractSlider::SliderSingleStepSub);
     AttendCurseur(45, " 7H30");
     // 25 : la ligne de 0h00 ; 0 : le curseur lui-même, qui ramène aussi à 0h00.
     for (const auto& [ligne, position] :
          {std::pair{12, 72}, {24, 144}, {25, 0}, {7, 42}, {0, 0}, {6, 36}}) {
-        F().Marqueur_Click(ligne);
-        EXPECT_EQ(F().HScroll1->Valeur(), position) << ligne;
+        S().Marqueur_Click(ligne);
+        EXPECT_EQ(curseur->Valeur(), position) << ligne;
     }
     AttendCurseur(36, " 6H00");
 }
 
 TEST_F(LigneDuTemps, AppuiDansUneRangeeChangeDeJourAvantDeBougerLeCurseur) {
     int jourVu = -1;
-    QObject::connect(F().HScroll1, &BarreDefilement::Change,
-                     [&] { jourVu = F().Etat.JourCourant; });
-    F().FrameTemp_MouseDown(3, 1, 4842);
+    QObject::connect(Barre("HScroll1"), &BarreDefilement::Change, [&] { jourVu = Doc().Jour(); });
+    S().FrameTemp_MouseDown(3, 1, 4842);
     EXPECT_EQ(jourVu, 3);
     AttendJour(3, "Jeudi");
     AttendCurseur(72, " 12H00");
-    F().FrameTemp_MouseDown(3, 2, 9594); // même rangée : seul le curseur bouge
-    EXPECT_EQ(F().Etat.JourCourant, 3);
+    S().FrameTemp_MouseDown(3, 2, 9594); // même rangée : seul le curseur bouge
+    EXPECT_EQ(Doc().Jour(), 3);
     AttendCurseur(144, " 24H00");
     QMouseEvent appui(QEvent::MouseButtonPress, QPointF(323, 20), QPointF(323, 20), Qt::RightButton,
                       Qt::RightButton, Qt::NoModifier); // 4845 twips
-    QApplication::sendEvent(F().FrameTemp[5], &appui);
+    QApplication::sendEvent(Controle("FrameTemp(5)"), &appui);
     AttendJour(5, "Samedi");
     AttendCurseur(72, " 12H00");
 }
 
 TEST_F(LigneDuTemps, BoutonsSurLeNomDesJours) {
-    F().HScroll1->ChangeValeur(10);
-    F().Label2_MouseDown(0, 1); // gauche : le curseur avance
-    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
-    F().Label2_MouseDown(0, 2); // droit : confort au curseur, qui avance
-    F().Label2_MouseDown(0, 2);
-    F().Label2_MouseDown(0, 4); // milieu : rien
+    Regle("HScroll1", 10);
+    S().Label2_MouseDown(0, 1); // gauche : le curseur avance
+    EXPECT_FALSE(Doc().Modifie());
+    S().Label2_MouseDown(0, 2); // droit : confort au curseur, qui avance
+    S().Label2_MouseDown(0, 2);
+    S().Label2_MouseDown(0, 4); // milieu : rien
     AttendCurseur(13, " 2H10");
     EXPECT_EQ(Barres(0), (Rangee{{11, 2}, {39, 12}, {105, 30}}));
-    EXPECT_EQ(F().VisuProgramme->text(), "   (6H30-8H30)     (17H30-22H30)     "); // pas refait
-    EXPECT_EQ(F().Etat.DonneesModifiees, "O");
+    EXPECT_EQ(Visu()->text(), "   (6H30-8H30)     (17H30-22H30)     "); // pas refait
+    EXPECT_TRUE(Doc().Modifie());
     // Un neuvième segment peint est coupé sans message ; un jour court est complété.
-    F().Etat.DonneesModifiees = QStringLiteral("N");
-    Jour(0) = Courts(8);
-    F().HScroll1->ChangeValeur(20);
-    F().Label2_MouseDown(0, 2);
+    PoseJour(0, 0, Courts(8));
+    Regle("HScroll1", 20);
+    S().Label2_MouseDown(0, 2);
     EXPECT_EQ(Jour(0), Courts(8));
-    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
-    Jour(0) = "0101";
-    F().Label2_MouseDown(0, 2);
+    EXPECT_FALSE(Doc().Modifie());
+    PoseJour(0, 0, "0101");
+    S().Label2_MouseDown(0, 2);
     EXPECT_EQ(Jour(0), JourAvec({{1, 2}, {3, 4}, {21, 22}}));
-    F().HScroll1->ChangeValeur(144); // à 24h00, plus de créneau
-    F().Label2_MouseDown(0, 2);
+    // Un jour court qui va au-delà du créneau peint garde sa longueur.
+    PoseJour(0, 0, QByteArray(30, '0'));
+    Regle("HScroll1", 5);
+    S().Label2_MouseDown(0, 2);
+    EXPECT_EQ(Jour(0), QByteArray(30, '0').replace(5, 1, "1"));
+    PoseJour(0, 0, JourAvec({{1, 2}, {3, 4}, {21, 22}}));
+    Regle("HScroll1", 144); // à 24h00, plus de créneau
+    S().Label2_MouseDown(0, 2);
     EXPECT_EQ(Jour(0), JourAvec({{1, 2}, {3, 4}, {21, 22}}));
     // Le nom d'un autre jour le choisit, sans peindre, et ramène le curseur à 0h00.
-    Jour(4) = Courts(9);
-    F().Label2_MouseDown(4, 2);
+    PoseJour(0, 4, Courts(9));
+    S().Label2_MouseDown(4, 2);
     AttendJour(4, "Vendredi");
-    EXPECT_EQ(F().VScJour->Valeur(), 4);
+    EXPECT_EQ(Barre("VScJour")->Valeur(), 4);
     AttendCurseur(0, " 0H00");
     EXPECT_EQ(Jour(4), Courts(8));
 }

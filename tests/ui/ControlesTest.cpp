@@ -58,44 +58,50 @@ TEST_F(Controles, PositionsEnTwipsEtEnPixels) {
                   QPoint(qRound(c.twips.left() / 15), qRound(c.twips.top() / 15)))
             << c.nom;
     }
-    EXPECT_EQ(F().CmdHigh->geometry(), QRect(16, 32, 36, 25));
+    EXPECT_EQ(Controle<QPushButton>("CmdHigh")->geometry(), QRect(16, 32, 36, 25));
     // La bande éco suit la température ; sa place en largeur est fixe.
-    EXPECT_EQ(TwipsDe(F().Shape1[2]).left(), 90);
-    EXPECT_EQ(TwipsDe(F().Shape1[2]).width(), 9550);
-    EXPECT_EQ(F().Shape1[2]->parentWidget(), F().FrameTemp[2]);
+    EXPECT_EQ(TwipsDe(Controle<QFrame>(NomIndexe("Shape1", 2))).left(), 90);
+    EXPECT_EQ(TwipsDe(Controle<QFrame>(NomIndexe("Shape1", 2))).width(), 9550);
+    EXPECT_EQ(Controle<QFrame>(NomIndexe("Shape1", 2))->parentWidget(),
+              Controle<QFrame>(NomIndexe("FrameTemp", 2)));
     // 56 barres, 26 lignes, 24 heures : chacune nommée avec son indice.
     EXPECT_NE(Nomme(&F(), "ShTemp(55)"), nullptr);
     EXPECT_EQ(F().findChildren<QFrame*>(QRegularExpression("^ShTemp\\(\\d+\\)$")).size(), 56);
     EXPECT_EQ(F().findChildren<QFrame*>(QRegularExpression("^Marqueur\\(\\d+\\)$")).size(), 26);
     EXPECT_EQ(F().findChildren<QLabel*>(QRegularExpression("^LblHeure\\(\\d+\\)$")).size(), 24);
-    EXPECT_EQ(F().LblHeure[24]->text(), "24H");
+    EXPECT_EQ(Controle<QLabel>(NomIndexe("LblHeure", 24))->text(), "24H");
 }
 
 TEST_F(Controles, TextesInfobullesEtCouleurs) {
     Demarre();
-    EXPECT_EQ(F().CmdHigh->text(), "Conf.");
-    EXPECT_EQ(F().CmdHigh->toolTip(), "Passe en mode \"Confort\"");
-    EXPECT_EQ(F().Cmd1Hmoins->toolTip(), "Passe en mode \"Economique\" pendant 1 heure.");
-    EXPECT_EQ(F().TextID->toolTip(), "N°  Identification RADIO de la ZONE");
-    EXPECT_EQ(F().Text1->toolTip(), "Jour a éditer.");
-    EXPECT_EQ(F().Text1->text(), "LUNDI");
-    EXPECT_EQ(F().TextZone->text(), "0");
-    EXPECT_EQ(F().ChkVisuHoraire->text(), "Affichage Segments Horaires");
-    EXPECT_FALSE(F().ChkVisuHoraire->isChecked());
-    EXPECT_EQ(F().Frame4->title(), "Température");
-    EXPECT_EQ(F().Label1[4]->text(), "Confort");
-    EXPECT_EQ(F().Label1[1]->text(), "Eco.");
-    EXPECT_EQ(F().Label6[0]->text(), "Zone Radiateur");
-    EXPECT_EQ(F().Text2[1]->toolTip(), "Température mode \"ECO\".");
-    EXPECT_EQ(F().Text2[3]->palette().color(QPalette::Base), QColor(192, 0, 192));
-    EXPECT_EQ(F().Text2[1]->palette().color(QPalette::Base), QColor(0, 192, 192));
-    EXPECT_EQ(F().ShTemp[17]->palette().color(QPalette::Window), QColor(0, 255, 0));
-    EXPECT_EQ(F().Shape1[4]->palette().color(QPalette::Window), QColor(128, 255, 255));
-    EXPECT_EQ(F().HeureProg[0]->toolTip(), "Heure du marqueur");
-    EXPECT_EQ(F().HeureProg[0]->font().family(), "Times New Roman");
-    EXPECT_TRUE(F().HeureProg[0]->font().bold());
-    EXPECT_EQ(F().Label2[6]->text(), "Dimanche");
-    EXPECT_FALSE(F().ProgressBar1->isVisible());
+    EXPECT_EQ(Controle<QPushButton>("CmdHigh")->text(), "Conf.");
+    EXPECT_EQ(Controle<QPushButton>("CmdHigh")->toolTip(), "Passe en mode \"Confort\"");
+    EXPECT_EQ(Controle<QPushButton>("Cmd1Hmoins")->toolTip(),
+              "Passe en mode \"Economique\" pendant 1 heure.");
+    EXPECT_EQ(Controle<QLineEdit>("TextID")->toolTip(), "N°  Identification RADIO de la ZONE");
+    EXPECT_EQ(Controle<QLineEdit>("Text1")->toolTip(), "Jour a éditer.");
+    EXPECT_EQ(Controle<QLineEdit>("Text1")->text(), "LUNDI");
+    EXPECT_EQ(Controle<QLineEdit>("TextZone")->text(), "0");
+    EXPECT_EQ(Controle<QCheckBox>("ChkVisuHoraire")->text(), "Affichage Segments Horaires");
+    EXPECT_FALSE(Controle<QCheckBox>("ChkVisuHoraire")->isChecked());
+    EXPECT_EQ(Controle<QGroupBox>("Frame4")->title(), "Température");
+    EXPECT_EQ(Controle<QLabel>(NomIndexe("Label1", 4))->text(), "Confort");
+    EXPECT_EQ(Controle<QLabel>(NomIndexe("Label1", 1))->text(), "Eco.");
+    EXPECT_EQ(Controle<QLabel>(NomIndexe("Label6", 0))->text(), "Zone Radiateur");
+    EXPECT_EQ(Controle<QLineEdit>(NomIndexe("Text2", 1))->toolTip(), "Température mode \"ECO\".");
+    EXPECT_EQ(Controle<QLineEdit>(NomIndexe("Text2", 3))->palette().color(QPalette::Base),
+              QColor(192, 0, 192));
+    EXPECT_EQ(Controle<QLineEdit>(NomIndexe("Text2", 1))->palette().color(QPalette::Base),
+              QColor(0, 192, 192));
+    EXPECT_EQ(Controle<QFrame>(NomIndexe("ShTemp", 17))->palette().color(QPalette::Window),
+              QColor(0, 255, 0));
+    EXPECT_EQ(Controle<QFrame>(NomIndexe("Shape1", 4))->palette().color(QPalette::Window),
+              QColor(128, 255, 255));
+    EXPECT_EQ(Controle<QLabel>(NomIndexe("HeureProg", 0))->toolTip(), "Heure du marqueur");
+    EXPECT_EQ(Controle<QLabel>(NomIndexe("HeureProg", 0))->font().family(), "Times New Roman");
+    EXPECT_TRUE(Controle<QLabel>(NomIndexe("HeureProg", 0))->font().bold());
+    EXPECT_EQ(Controle<QLabel>(NomIndexe("Label2", 6))->text(), "Dimanche");
+    EXPECT_FALSE(Controle<QProgressBar>("ProgressBar1")->isVisible());
 }
 
 TEST_F(Controles, MenusEtRaccourcis) {
@@ -137,13 +143,13 @@ TEST_F(Controles, LePanneauResteCentre) {
         const QSize exterieur = F().frameGeometry().size();
         const double gauche = (exterieur.width() * 15.0 - 11805) / 2;
         const double haut = std::max(120.0, (exterieur.height() * 15.0 - 9705) / 2 - 400);
-        EXPECT_DOUBLE_EQ(TwipsDe(F().Frame1).left(), gauche) << c.largeur;
-        EXPECT_DOUBLE_EQ(TwipsDe(F().Frame1).top(), haut) << c.hauteur;
+        EXPECT_DOUBLE_EQ(TwipsDe(Controle<QFrame>("Frame1")).left(), gauche) << c.largeur;
+        EXPECT_DOUBLE_EQ(TwipsDe(Controle<QFrame>("Frame1")).top(), haut) << c.hauteur;
         if (exterieur == QSize(c.largeur, c.hauteur)) {
             EXPECT_DOUBLE_EQ(gauche, c.gauche);
             EXPECT_DOUBLE_EQ(haut, c.haut);
         }
-        EXPECT_EQ(TwipsDe(F().Frame1).size(), QSizeF(11805, 9705));
+        EXPECT_EQ(TwipsDe(Controle<QFrame>("Frame1")).size(), QSizeF(11805, 9705));
     }
 }
 
@@ -158,22 +164,27 @@ void Souris(QWidget* cible, QEvent::Type type, Qt::MouseButton bouton, QPointF p
 TEST_F(Controles, SourisAcheminee) {
     Demarre();
     // Appui dans la rangée de mercredi, sur une barre : la rangée le reçoit, en twips.
-    F().ShTemp[16]->show();
-    Souris(F().ShTemp[16], QEvent::MouseButtonPress, Qt::LeftButton, QPointF(1, 1));
-    EXPECT_EQ(F().Etat.JourCourant, 2);
-    const int curseur = F().HScroll1->Valeur();
+    Controle<QFrame>(NomIndexe("ShTemp", 16))->show();
+    Souris(Controle<QFrame>(NomIndexe("ShTemp", 16)), QEvent::MouseButtonPress, Qt::LeftButton,
+           QPointF(1, 1));
+    EXPECT_EQ(Doc().Jour(), 2);
+    const int curseur = Barre("HScroll1")->Valeur();
     // Clics droits rapides sur le nom du jour courant : le second arrive en double clic
     // et peint quand même son créneau.
-    F().Prog.ProgJour[0][2] = JourVide();
-    Souris(F().Label2[2], QEvent::MouseButtonPress, Qt::RightButton, QPointF(2, 2));
-    Souris(F().Label2[2], QEvent::MouseButtonDblClick, Qt::RightButton, QPointF(2, 2));
-    EXPECT_EQ(F().Prog.ProgJour[0][2].mid(curseur, 3), "110");
-    EXPECT_EQ(F().HScroll1->Valeur(), curseur + 2);
+    Pose([&](Programme& p) { p.ProgJour[0][2] = JourVide(); });
+    Souris(Controle<QLabel>(NomIndexe("Label2", 2)), QEvent::MouseButtonPress, Qt::RightButton,
+           QPointF(2, 2));
+    Souris(Controle<QLabel>(NomIndexe("Label2", 2)), QEvent::MouseButtonDblClick, Qt::RightButton,
+           QPointF(2, 2));
+    EXPECT_EQ(Prog().ProgJour[0][2].mid(curseur, 3), "110");
+    EXPECT_EQ(Barre("HScroll1")->Valeur(), curseur + 2);
     // Une ligne d'heure réagit au clic complet, pas à l'appui seul.
-    Souris(F().Marqueur[12], QEvent::MouseButtonPress, Qt::LeftButton, QPointF(1, 10));
-    EXPECT_EQ(F().HScroll1->Valeur(), curseur + 2);
-    Souris(F().Marqueur[12], QEvent::MouseButtonRelease, Qt::LeftButton, QPointF(1, 10));
-    EXPECT_EQ(F().HScroll1->Valeur(), 72);
+    Souris(Controle<QFrame>(NomIndexe("Marqueur", 12)), QEvent::MouseButtonPress, Qt::LeftButton,
+           QPointF(1, 10));
+    EXPECT_EQ(Barre("HScroll1")->Valeur(), curseur + 2);
+    Souris(Controle<QFrame>(NomIndexe("Marqueur", 12)), QEvent::MouseButtonRelease, Qt::LeftButton,
+           QPointF(1, 10));
+    EXPECT_EQ(Barre("HScroll1")->Valeur(), 72);
     // Double clic sur le nom d'un autre jour : choisi, curseur à 0H00 et pas à 0H10, rien de
     // peint ; sur le nom du jour devenu courant, ses deux appuis comptent.
     const auto doubleClic = [](QWidget* nom, Qt::MouseButton bouton) {
@@ -181,16 +192,16 @@ TEST_F(Controles, SourisAcheminee) {
                                 QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
             Souris(nom, type, bouton, QPointF(2, 2));
     };
-    doubleClic(F().Label2[5], Qt::LeftButton);
-    EXPECT_EQ(F().Etat.JourCourant, 5);
-    EXPECT_EQ(F().HScroll1->Valeur(), 0);
-    doubleClic(F().Label2[5], Qt::LeftButton);
-    EXPECT_EQ(F().HScroll1->Valeur(), 2);
-    F().Prog.ProgJour[0][1] = JourVide();
-    doubleClic(F().Label2[1], Qt::RightButton);
-    EXPECT_EQ(F().Etat.JourCourant, 1);
-    EXPECT_EQ(F().Prog.ProgJour[0][1], JourVide());
-    EXPECT_EQ(F().HScroll1->Valeur(), 0);
-    doubleClic(F().Label2[1], Qt::RightButton);
-    EXPECT_EQ(F().Prog.ProgJour[0][1].left(3), "110");
+    doubleClic(Controle<QLabel>(NomIndexe("Label2", 5)), Qt::LeftButton);
+    EXPECT_EQ(Doc().Jour(), 5);
+    EXPECT_EQ(Barre("HScroll1")->Valeur(), 0);
+    doubleClic(Controle<QLabel>(NomIndexe("Label2", 5)), Qt::LeftButton);
+    EXPECT_EQ(Barre("HScroll1")->Valeur(), 2);
+    Pose([&](Programme& p) { p.ProgJour[0][1] = JourVide(); });
+    doubleClic(Controle<QLabel>(NomIndexe("Label2", 1)), Qt::RightButton);
+    EXPECT_EQ(Doc().Jour(), 1);
+    EXPECT_EQ(Prog().ProgJour[0][1], JourVide());
+    EXPECT_EQ(Barre("HScroll1")->Valeur(), 0);
+    doubleClic(Controle<QLabel>(NomIndexe("Label2", 1)), Qt::RightButton);
+    EXPECT_EQ(Prog().ProgJour[0][1].left(3), "110");
 }

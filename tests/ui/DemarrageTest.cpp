@@ -31,15 +31,14 @@ TEST_F(Demarrage, ProgrammeExempleLuEtTitre) {
     Demarre();
     const ResultatLecture attendu = LireFichierProgramme(ProgrammeExemple());
     ASSERT_EQ(attendu.statut, StatutLecture::Lu);
-    EXPECT_EQ(F().Prog, attendu.programme);
+    EXPECT_EQ(Prog(), attendu.programme);
     const QString chemin = dossier.Fichier("data.prg");
-    EXPECT_EQ(F().Etat.CheminFichier, QDir::toNativeSeparators(chemin));
+    EXPECT_EQ(F().CheminFichier(), QDir::toNativeSeparators(chemin));
     EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50" + QString(36, ' ') +
                                      "Fichier:  " + chemin.right(30));
-    EXPECT_EQ(F().Etat.ZoneCourante, 0);
-    EXPECT_EQ(F().Etat.JourCourant, 0);
-    EXPECT_EQ(F().Etat.MiseAJour, "NON");
-    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
+    EXPECT_EQ(Doc().Zone(), 0);
+    EXPECT_EQ(Doc().Jour(), 0);
+    EXPECT_FALSE(Doc().Modifie());
     EXPECT_TRUE(plateforme.Boites.empty());
     // Rien de changé : quitter ne demande rien.
     EXPECT_TRUE(F().close());
@@ -53,9 +52,9 @@ TEST_F(Demarrage, FichierAbsentAbandon) {
         EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50");
         // Même après Abandon, chaque jour est complété : aucune commande ne bute sur un jour
         // vide.
-        AttendJoursVides(F().Prog);
-        EXPECT_EQ(F().Prog.TempZone[0][0], 0);
-        EXPECT_TRUE(F().VisuProgramme->text().isEmpty());
+        AttendJoursVides(Prog());
+        EXPECT_EQ(Prog().TempZone[0][0], 0);
+        EXPECT_TRUE(Controle<QLineEdit>("VisuProgramme")->text().isEmpty());
         EXPECT_TRUE(F().close()); // aucune question
     }
 }
@@ -68,28 +67,27 @@ TEST_F(Demarrage, FichierAbsentRecommencerPuisLu) {
     };
     DemarreSansFichier();
     EXPECT_EQ(plateforme.Boites.size(), 1u);
-    EXPECT_EQ(F().Prog.IdentZone[0],
-              LireFichierProgramme(ProgrammeExemple()).programme.IdentZone[0]);
+    EXPECT_EQ(Prog().IdentZone[0], LireFichierProgramme(ProgrammeExemple()).programme.IdentZone[0]);
 }
 
 TEST_F(Demarrage, FichierAbsentIgnorerPuisEffacer) {
     plateforme.AttendBoite(BoiteNonConforme, Bouton::Ignorer);
     plateforme.AttendBoite({Effacer, Boutons::OuiNon, Icone::Critique, TitreCourt}, Bouton::Oui);
     DemarreSansFichier();
-    AttendJoursVides(F().Prog);
+    AttendJoursVides(Prog());
     for (int z = 0; z < NbZones; ++z) {
-        EXPECT_EQ(F().Prog.TempZone[z], (std::array<qint16, 4>{169, 165, 140, 145}));
-        EXPECT_EQ(F().Prog.IdentZone[z], 0);
+        EXPECT_EQ(Prog().TempZone[z], (std::array<qint16, 4>{169, 165, 140, 145}));
+        EXPECT_EQ(Prog().IdentZone[z], 0);
     }
-    EXPECT_EQ(F().Etat.DonneesModifiees, "N");
+    EXPECT_FALSE(Doc().Modifie());
 }
 
 TEST_F(Demarrage, FichierAbsentIgnorerSansEffacer) {
     plateforme.AttendBoite(NonConforme, Bouton::Ignorer);
     plateforme.AttendBoite(Effacer, Bouton::Non);
     DemarreSansFichier();
-    AttendJoursVides(F().Prog);
-    EXPECT_EQ(F().Prog.TempZone[1][0], 0);
+    AttendJoursVides(Prog());
+    EXPECT_EQ(Prog().TempZone[1][0], 0);
 }
 
 TEST_F(Demarrage, FichierIncompatibleOuMauvais) {
@@ -97,7 +95,7 @@ TEST_F(Demarrage, FichierIncompatibleOuMauvais) {
                             Boutons::Ok, Icone::Critique, TitreCourt},
                            Bouton::Ok);
     Demarre("UN AUTRE LOGICIEL\r\n 1 2,3,4,5\r\n");
-    AttendJoursVides(F().Prog);
+    AttendJoursVides(Prog());
     EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50");
     EXPECT_EQ(plateforme.Boites.size(), 1u);
 }
@@ -107,8 +105,8 @@ TEST_F(Demarrage, TemperatureHorsBornesRefusee) {
     contenu.replace(" 4660 169,", " 4660 199,");
     plateforme.AttendBoite(NonConforme, Bouton::Abandonner);
     Demarre(contenu);
-    EXPECT_EQ(F().Prog.TempZone[0][0], 0); // rien pris du fichier refusé
-    EXPECT_EQ(F().Prog.IdentZone[0], 0);
+    EXPECT_EQ(Prog().TempZone[0][0], 0); // rien pris du fichier refusé
+    EXPECT_EQ(Prog().IdentZone[0], 0);
 }
 
 TEST_F(Demarrage, RienNEcritUnFichierQueLeDemarrageRefuserait) {
@@ -140,7 +138,7 @@ TEST_F(Demarrage, RienNEcritUnFichierQueLeDemarrageRefuserait) {
         for (const auto& [boite, reponse] : c.demarrage) plateforme.AttendBoite(boite, reponse);
         DemarreSansFichier();
         // Températures à 0 : ni "&Sauvegarde", ni "Sauver comme ..", ni la sortie n'écrivent.
-        F().CmdHigh_Click();
+        Clique("CmdHigh");
         plateforme.AttendBoite(Temperature, Bouton::Ok);
         EXPECT_FALSE(F().SauveFichier());
         plateforme.AttendBoite(Temperature, Bouton::Ok);
@@ -153,7 +151,7 @@ TEST_F(Demarrage, RienNEcritUnFichierQueLeDemarrageRefuserait) {
         EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
 
         // Températures remises : le fichier illisible n'est remplacé qu'avec l'accord.
-        F().Prog.TempZone.fill(TemperaturesParDefaut);
+        Pose([&](Programme& p) { p.TempZone.fill(TemperaturesParDefaut); });
         if (!c.fichier.isNull())
             for (const Bouton reponse : {Bouton::Non, Bouton::Aucun}) {
                 plateforme.AttendBoite(Remplacer, reponse);
@@ -179,7 +177,7 @@ TEST_F(Demarrage, TubesAuLieuDesFichiersRefusesSansBloquer) {
     plateforme.AttendBoite(BoiteNonConforme, Bouton::Ignorer);
     plateforme.AttendBoite(Effacer, Bouton::Oui);
     DemarreSansFichier();
-    EXPECT_EQ(F().Etat.NumeroPort, 1);
+    EXPECT_EQ(F().NumeroPort(), 1);
     EXPECT_TRUE(F().COM[0]->isChecked());
     // "&Lecture" d'un tube : non conforme, tout de suite.
     plateforme.AttendDialogue(dossier.Fichier("tube.prg"));
@@ -205,8 +203,7 @@ TEST_F(Demarrage, SauvegardeRendLeFichierOctetPourOctet) {
 
 TEST_F(Demarrage, QuitterDemandeDeSauvegarderApresUnChangement) {
     Demarre();
-    F().Prog.IdentZone[2] = 777;
-    F().MarqueModifie();
+    ChangeIdentifiant(2, 777);
     plateforme.AttendBoite({QStringLiteral("Voulez-vous sauvegarder ?"), Boutons::OuiNon,
                             Icone::Exclamation, QStringLiteral("INFO")},
                            Bouton::Oui);
@@ -218,13 +215,12 @@ TEST_F(Demarrage, QuitterDemandeDeSauvegarderApresUnChangement) {
 
 TEST_F(Demarrage, QuitterSansSauvegarderOuPasDuTout) {
     Demarre();
-    F().Prog.IdentZone[2] = 777;
-    F().MarqueModifie();
+    ChangeIdentifiant(2, 777);
     // Échap ou la case de la boîte : la fenêtre reste, rien n'est écrit ni perdu.
     plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Aucun);
     EXPECT_FALSE(F().close());
-    EXPECT_EQ(F().Prog.IdentZone[2], 777);
-    EXPECT_EQ(F().Etat.DonneesModifiees, "O");
+    EXPECT_EQ(Prog().IdentZone[2], 777);
+    EXPECT_TRUE(Doc().Modifie());
     // Seul un vrai "Non" ferme sans sauvegarder.
     plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Non);
     EXPECT_TRUE(F().close()); // la case de fermeture pose la même question
@@ -236,8 +232,8 @@ TEST_F(Demarrage, SauvegardeImpossibleGardeLAncienFichierEtLaFenetre) {
     const QString titre = F().windowTitle();
     // Un dossier à la place du fichier : l'écriture échoue, même pour root.
     dossier.Ecrit("bloque", "x");
-    F().Etat.CheminFichier = dossier.Fichier("bloque/data.prg");
-    F().MarqueModifie();
+    F().ChangeCheminFichier(dossier.Fichier("bloque/data.prg"));
+    ChangeIdentifiant(0, 4242);
     plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Oui);
     plateforme.AttendBoiteDebut(QStringLiteral("** SAUVEGARDE IMPOSSIBLE **\r\n\r\n") +
                                     dossier.Fichier("bloque/data.prg") + "\r\n",
@@ -247,7 +243,7 @@ TEST_F(Demarrage, SauvegardeImpossibleGardeLAncienFichierEtLaFenetre) {
     EXPECT_EQ(plateforme.Boites[1].icone, Icone::Critique);
     EXPECT_EQ(F().windowTitle(), titre); // pas de titre qui annonce un fichier sauvé
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
-    EXPECT_EQ(F().Etat.DonneesModifiees, "O");
+    EXPECT_TRUE(Doc().Modifie());
 }
 
 TEST_F(Demarrage, Version) {
@@ -285,11 +281,11 @@ TEST_F(Demarrage, PortDuFichierDeConfiguration) {
     for (const auto& [contenu, port] : cas) {
         dossier.Ecrit("VK472.CFG", contenu);
         Demarre();
-        EXPECT_EQ(F().Etat.NumeroPort, port) << contenu.toStdString();
+        EXPECT_EQ(F().NumeroPort(), port) << contenu.toStdString();
         for (int i = 0; i < 4; ++i) EXPECT_EQ(F().COM[i]->isChecked(), i == port - 1);
     }
     QFile::remove(dossier.Fichier("VK472.CFG"));
     Demarre();
-    EXPECT_EQ(F().Etat.NumeroPort, 1);
+    EXPECT_EQ(F().NumeroPort(), 1);
     EXPECT_TRUE(F().COM[0]->isChecked());
 }

@@ -1,6 +1,7 @@
 // Après chaque commande, le jour nommé et rouge, et la zone affichée, sont ceux que la
 // commande suivante édite.
 #include "files/FichierProgramme.h"
+#include "plateforme/Controles.h"
 #include "support/FenetreTest.h"
 
 #include <QLabel>
@@ -14,33 +15,46 @@ const BoiteVue NonConforme{QStringLiteral("Fichier non conforme, "),
                            Boutons::AbandonnerRecommencerIgnorer, Icone::Critique, TitreCourt};
 const QColor Rouge(255, 0, 0);
 
-// Nom du jour affiché ("LUNDI" avant le premier changement de jour), -1 s'il n'en est pas un.
-int JourNomme(const FenetrePrincipale& f) {
-    for (int d = 0; d < NbJours; ++d)
-        if (f.Text1->text().compare(f.Etat.NomsJours.value(d), Qt::CaseInsensitive) == 0) return d;
-    return -1;
-}
-
-// Lu sur les contrôles seuls, comme l'utilisateur le voit ; puis "Coller" doit écrire là.
-void VerifieJourMontre(FenetrePrincipale& f, const std::string& apres) {
-    const int jour = JourNomme(f);
-    const int zone = f.TextZone->text().toInt();
-    ASSERT_GE(jour, 0) << apres;
-    for (int d = 0; d < NbJours; ++d)
-        EXPECT_EQ(f.Label2[d]->palette().color(QPalette::Window) == Rouge, d == jour)
-            << apres << ", jour " << d;
-    EXPECT_EQ(f.VScJour->Valeur(), jour) << apres;
-    EXPECT_EQ(f.VScrollZone->Valeur(), zone) << apres;
-
-    Programme attendu = f.Prog;
-    f.Etat.BufferJour = JourAvec({{1, 2}, {5, 9}});
-    attendu.ProgJour[zone][jour] = f.Etat.BufferJour;
-    f.CmdPASTE_Click();
-    EXPECT_TRUE(f.Prog == attendu) << apres << " : le jour collé n'est pas le jour montré";
-}
 } // namespace
 
-using JourMontre = FenetreTest;
+class JourMontre : public FenetreTest {
+protected:
+    // Nom du jour affiché ("LUNDI" avant le premier changement de jour), -1 s'il n'en est pas un.
+    int JourNomme() {
+        const QString nom = Controle<QLineEdit>("Text1")->text();
+        for (int d = 0; d < NbJours; ++d)
+            if (nom.compare(NomsDesJours().value(d), Qt::CaseInsensitive) == 0) return d;
+        return -1;
+    }
+
+    // Lu sur les contrôles seuls, comme l'utilisateur le voit ; puis "Coller" doit écrire là.
+    void VerifieJourMontre(const std::string& apres) {
+        const int jour = JourNomme();
+        const int zone = Controle<QLineEdit>("TextZone")->text().toInt();
+        ASSERT_GE(jour, 0) << apres;
+        for (int d = 0; d < NbJours; ++d)
+            EXPECT_EQ(Controle(NomIndexe("Label2", d))->palette().color(QPalette::Window) == Rouge,
+                      d == jour)
+                << apres << ", jour " << d;
+        EXPECT_EQ(Barre("VScJour")->Valeur(), jour) << apres;
+        EXPECT_EQ(Barre("VScrollZone")->Valeur(), zone) << apres;
+
+        // Un jour témoin copié d'une autre zone, puis collé.
+        const QByteArray temoin = JourAvec({{1, 2}, {5, 9}});
+        const int zoneEditee = Doc().Zone(), jourEdite = Doc().Jour();
+        const int source = (zone + 1) % NbZones;
+        PoseJour(source, jour, temoin);
+        Doc().ChoisitZone(source);
+        Doc().ChoisitJour(jour);
+        Clique("CmdCopy");
+        Doc().ChoisitZone(zoneEditee);
+        Doc().ChoisitJour(jourEdite);
+        Programme attendu = Prog();
+        attendu.ProgJour[zone][jour] = temoin;
+        Clique("CmdPASTE");
+        EXPECT_TRUE(Prog() == attendu) << apres << " : le jour collé n'est pas le jour montré";
+    }
+};
 
 TEST_F(JourMontre, ApresChaqueCommande) {
     dossier.Ecrit("autre.prg", ProgrammeExemple());
@@ -49,7 +63,7 @@ TEST_F(JourMontre, ApresChaqueCommande) {
     // Port qui ne s'ouvre pas : la transmission et le programme de test s'arrêtent à l'ouverture.
     ASSERT_TRUE(QFile::link(QStringLiteral("/inexistant/ttyGC1"), dossier.Fichier("COM1")));
     Demarre();
-    VerifieJourMontre(F(), "le démarrage");
+    VerifieJourMontre("le démarrage");
 
     const auto lecture = [this](const char* nom, std::vector<std::pair<BoiteVue, Bouton>> boites) {
         return [this, nom, boites] {
@@ -86,32 +100,32 @@ TEST_F(JourMontre, ApresChaqueCommande) {
         {"Sauver comme ..",
          [this] {
              plateforme.AttendDialogue(
-                 dossier.Fichier(QStringLiteral("copie%1.prg").arg(F().Etat.ZoneCourante)));
+                 dossier.Fichier(QStringLiteral("copie%1.prg").arg(Doc().Zone())));
              F().SauverComme_Click();
          }},
         {"Programmation",
          [this] {
              plateforme.AttendBoiteDebut(QStringLiteral("Port série introuvable"), Bouton::Ok);
-             F().ProgrammeTelecommande_Click();
+             F().ProgrammeTelecommande->trigger();
          }},
         {"Programme de test",
          [this] {
              plateforme.AttendBoiteDebut(QStringLiteral("ATTENTION CE TEST"), Bouton::Ok);
              plateforme.AttendBoiteDebut(QStringLiteral("Port série introuvable"), Bouton::Ok);
-             F().ProgrammeDeTest_Click();
+             F().ProgrammeDeTest->trigger();
          }},
-        {"changement de zone", [this] { F().VScrollZone->ChangeValeur(2); }},
-        {"effacement du jour", [this] { F().CmdCLS_Click(); }},
-        {"clic sur le nom d'un jour", [this] { F().Label2_MouseDown(5, 1); }},
+        {"changement de zone", [this] { Regle("VScrollZone", 2); }},
+        {"effacement du jour", [this] { Clique("CmdCLS"); }},
+        {"clic sur le nom d'un jour", [this] { F().Semaine().Label2_MouseDown(5, 1); }},
     };
     // Depuis un jeudi, dans la zone 0 (la lecture n'y change pas de zone) puis la zone 1.
     for (const int zone : {0, 1})
         for (const auto& [nom, commande] : commandes) {
-            F().VScrollZone->ChangeValeur(zone);
-            F().VScJour->ChangeValeur(0); // d'abord lundi : chaque cas part d'un état sain
-            F().VScJour->ChangeValeur(3);
-            F().HScroll1->ChangeValeur(40);
+            Regle("VScrollZone", zone);
+            Regle("VScJour", 0); // d'abord lundi : chaque cas part d'un état sain
+            Regle("VScJour", 3);
+            Regle("HScroll1", 40);
             commande();
-            VerifieJourMontre(F(), std::string(nom) + " depuis la zone " + std::to_string(zone));
+            VerifieJourMontre(std::string(nom) + " depuis la zone " + std::to_string(zone));
         }
 }

@@ -1,4 +1,4 @@
-#include "model/EtatFenetre.h"
+#include "model/Textes.h"
 
 QStringList NomsDesJours() {
     return {QStringLiteral("Lundi"),   QStringLiteral("Mardi"),    QStringLiteral("Mercredi"),

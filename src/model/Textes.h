@@ -1,0 +1,9 @@
+#pragma once
+// Textes fixes du programme.
+#include <QString>
+#include <QStringList>
+
+inline const QString TitreVersion = QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50");
+// Titre court des boîtes qui n'en donnent pas.
+inline const QString TitreCourt = QStringLiteral("GESTION CHAUFFAGE");
+QStringList NomsDesJours();

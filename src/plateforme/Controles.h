@@ -1,0 +1,47 @@
+#pragma once
+// Contrôles fixes posés d'après une table dessinée en twips, retrouvés ensuite par leur nom.
+#include <QColor>
+#include <QHash>
+#include <QPalette>
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+enum class Genre { Cadre, CadreTitre, Etiquette, Texte, Bouton, Case, BarreV, BarreH, Progression };
+
+struct DescriptionControle {
+    QString nom;    // objectName, "Text2(0)" pour un élément de tableau
+    QString parent; // "" : zone cliente sous la barre de menus
+    Genre genre;
+    int gauche, haut, largeur, hauteur;
+    QString texte;
+    QString infobulle;
+};
+
+// Bornes d'une barre de défilement de la table, au sens Min/Max de BarreDefilement.
+struct BornesBarre {
+    QString nom;
+    int min, max;
+};
+
+class ControlesNommes {
+public:
+    template <typename T> T* Prend(const QString& nom) const {
+        return qobject_cast<T*>(parNom_.value(nom));
+    }
+    void Ajoute(const QString& nom, QWidget* controle) { parNom_.insert(nom, controle); }
+
+private:
+    QHash<QString, QWidget*> parNom_;
+};
+
+// Crée les contrôles dans l'ordre de la table, puis les barres dans l'ordre de "barres" :
+// l'ordre de création fixe l'empilement des contrôles qui se chevauchent d'un pixel.
+ControlesNommes ConstruitControles(QWidget* centre, const std::vector<DescriptionControle>& table,
+                                   const std::vector<BornesBarre>& barres);
+
+// "ShTemp(12)" : un élément de tableau porte son nom et son indice.
+QString NomIndexe(const char* nom, int index);
+// Couleur d'un rôle de la palette, le fond rempli.
+void Colore(QWidget* controle, QPalette::ColorRole role, const QColor& couleur);

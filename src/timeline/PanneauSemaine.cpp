@@ -1,0 +1,385 @@
+#include "timeline/PanneauSemaine.h"
+#include "model/Document.h"
+#include "model/Textes.h"
+#include "plateforme/BarreDefilement.h"
+#include "plateforme/Controles.h"
+#include "plateforme/Twips.h"
+#include "timeline/Curseur.h"
+#include "timeline/Segments.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace {
+// Rangées de la semaine, noms des jours et étiquettes d'heures, placés à la main.
+constexpr int HautsRangees[7] = {705, 1515, 2370, 3180, 4035, 4860, 5700};
+constexpr int HautsJours[7] = {930, 1740, 2580, 3405, 4245, 5070, 5895};
+constexpr int GauchesHeures[24] = {1800, 2160, 2600, 2980, 3360, 3760,  4175,  4560,
+                                   4980, 5350, 5760, 6150, 6550, 6940,  7350,  7750,
+                                   8160, 8540, 8930, 9250, 9630, 10060, 10450, 10815};
+
+// Rectangle plein : barre de confort ou bande éco.
+QFrame* Rectangle(QWidget* parent, const QString& nom, const QColor& couleur) {
+    auto* forme = new QFrame(parent);
+    forme->setObjectName(nom);
+    Colore(forme, QPalette::Window, couleur);
+    return forme;
+}
+
+QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte) {
+    auto* etiquette = new QLabel(texte, parent);
+    etiquette->setObjectName(nom);
+    etiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return etiquette;
+}
+
+int BoutonSouris(Qt::MouseButton bouton) {
+    switch (bouton) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// Les barres posent sur une même ligne, à 600 twips du haut de la rangée.
+constexpr int BaseBarres = 600;
+
+void PlaceHauteur(QWidget* barre, int hauteur) {
+    const QRectF r = TwipsDe(barre);
+    PlaceTwips(barre, r.left(), BaseBarres - hauteur, r.width(), hauteur);
+}
+} // namespace
+
+PanneauSemaine::PanneauSemaine(Document& document, const ControlesNommes& controles,
+                               QWidget* Frame1)
+    : QObject(Frame1), doc_(document), HScroll1(controles.Prend<BarreDefilement>("HScroll1")),
+      VScJour(controles.Prend<BarreDefilement>("VScJour")),
+      Text1(controles.Prend<QLineEdit>("Text1")),
+      VisuProgramme(controles.Prend<QLineEdit>("VisuProgramme")),
+      ChkVisuHoraire(controles.Prend<QCheckBox>("ChkVisuHoraire")) {
+    HScroll1->ChangePas(1, 5); // flèche : dix minutes ; page : cinquante minutes
+    Colore(VisuProgramme, QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
+    // La case "Affichage Segments Horaires" part décochée : le texte des segments est caché.
+    VisuProgramme->hide();
+    ConstruitGraphique(Frame1);
+
+    connect(ChkVisuHoraire, &QCheckBox::clicked, this, [this] { ChkVisuHoraire_Click(); });
+    connect(HScroll1, &BarreDefilement::Change, this, [this] { HScroll1_Change(); });
+    connect(VScJour, &BarreDefilement::Change, this, [this] { VScJour_Change(); });
+}
+
+void PanneauSemaine::ConstruitGraphique(QWidget* Frame1) {
+    const QColor vert(0, 255, 0), cyanPale(128, 255, 255);
+    for (int d = 0; d < NbJours; ++d) {
+        auto* rangee = new QFrame(Frame1);
+        rangee->setObjectName(NomIndexe("FrameTemp", d));
+        rangee->setFrameShape(QFrame::Box);
+        PlaceTwips(rangee, 1410, HautsRangees[d], 9960, 690);
+        rangee->installEventFilter(this);
+        FrameTemp[d] = rangee;
+        Shape1[d] = Rectangle(rangee, NomIndexe("Shape1", d), cyanPale);
+        PlaceTwips(Shape1[d], 90, 405, 9550, 105);
+        for (int j = 0; j < NbSegmentsMax; ++j) {
+            QFrame* barre = Rectangle(rangee, NomIndexe("ShTemp", 8 * d + j), vert);
+            PlaceTwips(barre, 90, 315, 66, 195);
+            barre->hide();
+            ShTemp[8 * d + j] = barre;
+        }
+    }
+    QFont policeJours(QStringLiteral("Times New Roman"));
+    policeJours.setPointSizeF(9);
+    for (int d = 0; d < NbJours; ++d) {
+        Label2[d] = Etiquette(Frame1, NomIndexe("Label2", d), QString());
+        Label2[d]->setFont(policeJours);
+        Label2[d]->setAutoFillBackground(true);
+        PlaceTwips(Label2[d], 360, HautsJours[d], 870, 330);
+        Label2[d]->installEventFilter(this);
+    }
+    for (int h = 1; h <= 24; ++h) {
+        auto* heure = Etiquette(Frame1, NomIndexe("LblHeure", h), QStringLiteral("%1H").arg(h));
+        // Largeur dessinée pour une police bitmap étroite : un point de moins pour que "10H"
+        // tienne.
+        QFont petite = heure->font();
+        petite.setPointSizeF(7);
+        heure->setFont(petite);
+        PlaceTwips(heure, GauchesHeures[h - 1], 480, h >= 20 ? 375 : 255, 255);
+        LblHeure[h] = heure;
+    }
+    for (int i = 25; i >= 0; --i) {
+        auto* ligne = new QFrame(Frame1);
+        ligne->setObjectName(NomIndexe("Marqueur", i));
+        PlaceTwips(ligne, i == 25 ? 1500 : 1500 + 396 * i, 700, 50, 5700);
+        if (i == 0) {
+            Colore(ligne, QPalette::Window, QApplication::palette().color(QPalette::WindowText));
+        } else {
+            ligne->setFrameShape(QFrame::Box);
+            Colore(ligne, QPalette::Window, QApplication::palette().color(QPalette::Button));
+        }
+        ligne->setCursor(Qt::PointingHandCursor);
+        ligne->installEventFilter(this);
+        Marqueur[i] = ligne;
+    }
+    QFont policeHeure(QStringLiteral("Times New Roman"));
+    policeHeure.setPointSizeF(14.25);
+    policeHeure.setBold(true);
+    for (int i = 0; i < 2; ++i) {
+        auto* etiquette = new QLabel(QStringLiteral("0H00"), Frame1);
+        etiquette->setObjectName(NomIndexe("HeureProg", i));
+        etiquette->setFont(policeHeure);
+        etiquette->setToolTip(QStringLiteral("Heure du marqueur"));
+        etiquette->setAlignment(Qt::AlignCenter);
+        PlaceTwips(etiquette, 1050, i == 0 ? 320 : 6480, 1020, 375);
+        HeureProg[i] = etiquette;
+    }
+    // Deux filets décoratifs encadrant le graphique.
+    const int hautsFilets[2] = {255, 6420};
+    for (int i = 0; i < 2; ++i) {
+        auto* filet = new QFrame(Frame1);
+        filet->setObjectName(NomIndexe("Line1", i));
+        filet->setFrameShape(QFrame::HLine);
+        PlaceTwips(filet, 360, hautsFilets[i], 11160, 30);
+        Line1[i] = filet;
+    }
+    Marqueur[0]->raise();
+    HeureProg[0]->raise();
+    HeureProg[1]->raise();
+}
+
+void PanneauSemaine::NommeJours() {
+    const QStringList noms = NomsDesJours();
+    for (int d = 0; d < NbJours; ++d) Label2[d]->setText(noms[d]);
+}
+
+void PanneauSemaine::ColoreFond(QColor fond) {
+    fond_ = fond;
+    for (QLabel* jour : Label2) {
+        QPalette palette = jour->palette();
+        palette.setColor(QPalette::Window, fond_);
+        jour->setPalette(palette);
+    }
+}
+
+// Le jour courant sur fond rouge, les autres sur le fond normal ; toujours les sept.
+void PanneauSemaine::ColoreJours() {
+    for (int i = 0; i < NbJours; ++i) {
+        QPalette palette = Label2[i]->palette();
+        palette.setColor(QPalette::Window, i == doc_.Jour() ? QColor(255, 0, 0) : fond_);
+        Label2[i]->setPalette(palette);
+    }
+}
+
+void PanneauSemaine::ValideProgramme() {
+    ValideJour(doc_.Jour());
+}
+
+void PanneauSemaine::ValideJour(int jour) {
+    const int d = jour;
+    const std::vector<BarreSegment> barres = doc_.ValideJour(d);
+    for (int j = 0; j < NbSegmentsMax; ++j) {
+        QFrame* barre = ShTemp[NbSegmentsMax * d + j];
+        if (j >= static_cast<int>(barres.size())) {
+            barre->hide();
+            continue;
+        }
+        // Le haut et la hauteur suivent les températures : on ne touche qu'à l'horizontale.
+        const QRectF r = TwipsDe(barre);
+        PlaceTwips(barre, GaucheBarre(barres[j].debut), r.top(),
+                   TwipsParCreneau * barres[j].largeur, r.height());
+        barre->show();
+    }
+}
+
+void PanneauSemaine::VisuDataProgramme() {
+    VisuProgramme->setText(TexteSegments(doc_.JourEdite()));
+    if (ChkVisuHoraire->isChecked()) VisuProgramme->show();
+}
+
+void PanneauSemaine::AfficheJour() {
+    ColoreJours();
+    // Si la valeur change, le changement de jour se termine dans VScJour_Change.
+    VScJour->ChangeValeur(doc_.Jour());
+}
+
+void PanneauSemaine::AfficheEcran() {
+    for (int d = NbJours - 1; d >= 0; --d) ValideJour(d);
+    doc_.ChoisitJour(0);
+}
+
+void PanneauSemaine::DeplaceCurseur() {
+    const int c = HScroll1->Valeur();
+    DeplaceTwips(Marqueur[0], GaucheCurseur(c), TwipsDe(Marqueur[0]).top());
+    const QString heure = TexteHeureCurseur(c);
+    for (QLabel* etiquette : HeureProg) {
+        DeplaceTwips(etiquette, GaucheHeureCurseur(c), TwipsDe(etiquette).top());
+        etiquette->setText(heure);
+    }
+}
+
+int PanneauSemaine::Position() const {
+    return HScroll1->Valeur();
+}
+
+void PanneauSemaine::PlaceCurseur(int position) {
+    HScroll1->ChangeValeur(position);
+}
+
+void PanneauSemaine::ChoisitJourAffiche(int jour) {
+    VScJour->ChangeValeur(jour);
+}
+
+bool PanneauSemaine::SegmentsAffiches() const {
+    return ChkVisuHoraire->isChecked();
+}
+
+void PanneauSemaine::MontreSegments() {
+    VisuDataProgramme();
+    VisuProgramme->show();
+}
+
+void PanneauSemaine::CacheSegments() {
+    VisuProgramme->hide();
+}
+
+void PanneauSemaine::EffaceSegments() {
+    VisuProgramme->clear();
+    VisuProgramme->hide();
+}
+
+void PanneauSemaine::DecocheSegments() {
+    if (!ChkVisuHoraire->isChecked()) return;
+    ChkVisuHoraire->setChecked(false);
+    ChkVisuHoraire_Click();
+}
+
+void PanneauSemaine::PlaceHauteurs(int confort, int eco) {
+    for (QFrame* barre : ShTemp) PlaceHauteur(barre, confort);
+    for (QFrame* bande : Shape1) PlaceHauteur(bande, eco);
+}
+
+void PanneauSemaine::Gele(bool gele) {
+    gele_ = gele;
+    ChkVisuHoraire->setEnabled(!gele);
+}
+
+void PanneauSemaine::ChkVisuHoraire_Click() {
+    if (ChkVisuHoraire->isChecked()) {
+        ValideProgramme();
+        MontreSegments();
+    } else {
+        VisuProgramme->hide();
+    }
+}
+
+void PanneauSemaine::HScroll1_Change() {
+    DeplaceCurseur();
+}
+
+void PanneauSemaine::VScJour_Change() {
+    // 7 n'est pas un jour : après dimanche on revient à lundi. L'appel imbriqué fait tout le
+    // changement, celui-ci le refait ensuite à l'identique.
+    if (VScJour->Valeur() == NbJours) VScJour->ChangeValeur(0);
+    doc_.ChoisitJour(VScJour->Valeur());
+    Text1->setText(NomsDesJours().value(doc_.Jour()));
+    ColoreJours();
+    DeplaceCurseur();
+    ValideProgramme();
+    VisuDataProgramme();
+}
+
+void PanneauSemaine::AvanceCurseur() {
+    // Un créneau vers la droite, sans dépasser 24h00.
+    if (HScroll1->Valeur() + 1 <= HScroll1->Max()) HScroll1->ChangeValeur(HScroll1->Valeur() + 1);
+}
+
+void PanneauSemaine::FrameTemp_MouseDown(int Index, int, double X) {
+    const int position = PositionSouris(X);
+    // Le changement de jour se fait d'abord (imbriqué), puis le curseur bouge.
+    VScJour->ChangeValeur(Index);
+    HScroll1->ChangeValeur(position);
+}
+
+void PanneauSemaine::Label2_MouseDown(int Index, int Button) {
+    jourChoisiParAppui_ = -1;
+    if (Index != doc_.Jour()) {
+        HScroll1->ChangeValeur(0);
+        doc_.ChoisitJour(Index);
+        ValideProgramme();
+        AfficheJour();
+        jourChoisiParAppui_ = Index;
+        return;
+    }
+    if (Button == 1) {
+        AvanceCurseur();
+    } else if (Button == 2) {
+        // Peinture créneau par créneau : pas d'avertissement au neuvième segment, la
+        // validation le coupe, et le texte des segments n'est pas refait.
+        const int creneau = HScroll1->Valeur();
+        if (creneau < NbCreneaux) {
+            // Un jour court (lu tel quel d'un fichier) n'est complété que s'il s'arrête avant.
+            QByteArray jour = doc_.JourEdite();
+            if (jour.size() <= creneau) CompleteJour(jour);
+            jour[creneau] = '1';
+            doc_.RemplaceJour(jour);
+            AvanceCurseur();
+        }
+        ValideProgramme();
+    }
+}
+
+void PanneauSemaine::Label2_DblClick(int Index, int Button) {
+    // Double clic pour choisir un jour : le premier appui l'a choisi, le second ne pousse
+    // pas le curseur à 0H10. Sur le jour déjà courant, chaque appui compte, si rapide soit-il.
+    if (Index == jourChoisiParAppui_) {
+        jourChoisiParAppui_ = -1;
+        return;
+    }
+    Label2_MouseDown(Index, Button);
+}
+
+void PanneauSemaine::Marqueur_Click(int Index) {
+    // 25 : la ligne de 0h00 ; 0 est le curseur lui-même ; h : début de l'heure h.
+    HScroll1->ChangeValeur(Index == 25 ? 0 : 6 * Index);
+}
+
+bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
+    const auto type = evenement->type();
+    // Le second appui d'un double clic compte comme un appui : des clics droits rapides sur
+    // le nom du jour courant peignent chacun leur créneau.
+    const bool appui = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (!appui && type != QEvent::MouseButtonRelease) return false;
+    // Pendant une transmission, la souris n'édite rien.
+    if (gele_) return true;
+    auto* souris = static_cast<QMouseEvent*>(evenement);
+    const int bouton = BoutonSouris(souris->button());
+    for (int d = 0; d < NbJours; ++d) {
+        if (objet == FrameTemp[d] && appui) {
+            FrameTemp_MouseDown(d, bouton, souris->position().x() * TwipsParPixel);
+            return true;
+        }
+        if (objet == Label2[d] && appui) {
+            if (type == QEvent::MouseButtonDblClick)
+                Label2_DblClick(d, bouton);
+            else
+                Label2_MouseDown(d, bouton);
+            return true;
+        }
+    }
+    for (int i = 0; i < 26; ++i) {
+        if (objet != Marqueur[i] || souris->button() != Qt::LeftButton) continue;
+        // Un clic : appui puis relâchement sur la ligne.
+        if (type == QEvent::MouseButtonRelease &&
+            Marqueur[i]->rect().contains(souris->position().toPoint()))
+            Marqueur_Click(i);
+        return true;
+    }
+    return false;
+}

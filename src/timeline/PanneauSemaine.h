@@ -1,0 +1,87 @@
+#pragma once
+// La ligne du temps : le graphique de la semaine (rangées, barres, lignes d'heures, curseur),
+// le curseur horaire, le choix du jour, le texte des segments. Il lit et valide les jours du
+// document ; la souris y édite le jour courant.
+#include <QColor>
+#include <QObject>
+#include <array>
+
+class BarreDefilement;
+class ControlesNommes;
+class Document;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+class PanneauSemaine : public QObject {
+    Q_OBJECT
+public:
+    // Prend HScroll1, VScJour, Text1, VisuProgramme et ChkVisuHoraire ; dessine le graphique
+    // dans Frame1.
+    PanneauSemaine(Document& document, const ControlesNommes& controles, QWidget* Frame1);
+
+    // Noms des jours, puis leur fond : celui de la bordure d'une fenêtre inactive.
+    void NommeJours();
+    void ColoreFond(QColor fond);
+
+    void ValideProgramme();
+    void VisuDataProgramme();
+    void AfficheJour();
+    // Valide les sept jours de la zone, puis repasse à lundi sans bouger VScJour.
+    void AfficheEcran();
+    void DeplaceCurseur();
+
+    // Curseur horaire (HScroll1) et jour affiché (VScJour), réglés comme par l'utilisateur.
+    int Position() const;
+    void PlaceCurseur(int position);
+    void ChoisitJourAffiche(int jour);
+    // Texte des segments : montré si la case est cochée ; caché (et vidé) par l'effacement.
+    bool SegmentsAffiches() const;
+    void MontreSegments();
+    void CacheSegments();
+    void EffaceSegments();
+    void DecocheSegments();
+    // Hauteurs des barres de confort et des bandes éco, en twips, suivant les températures.
+    void PlaceHauteurs(int confort, int eco);
+    // Pendant une transmission, ni la case ni la souris n'éditent.
+    void Gele(bool gele);
+
+    void ChkVisuHoraire_Click();
+    void HScroll1_Change();
+    void VScJour_Change();
+    // X en twips dans le repère de la rangée ; bouton 1 gauche, 2 droit.
+    void FrameTemp_MouseDown(int Index, int Button, double X);
+    void Label2_MouseDown(int Index, int Button);
+    // Second appui d'un double clic (Qt ne le donne pas comme un appui).
+    void Label2_DblClick(int Index, int Button);
+    void Marqueur_Click(int Index);
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void ConstruitGraphique(QWidget* Frame1);
+    void ValideJour(int jour);
+    void ColoreJours();
+    void AvanceCurseur();
+
+    Document& doc_;
+    BarreDefilement* HScroll1;
+    BarreDefilement* VScJour;
+    QLineEdit* Text1;
+    QLineEdit* VisuProgramme;
+    QCheckBox* ChkVisuHoraire;
+    std::array<QFrame*, 7> FrameTemp{};
+    std::array<QFrame*, 56> ShTemp{};
+    std::array<QFrame*, 7> Shape1{};
+    std::array<QLabel*, 7> Label2{};
+    std::array<QLabel*, 25> LblHeure{}; // indices 1..24
+    std::array<QFrame*, 26> Marqueur{};
+    std::array<QLabel*, 2> HeureProg{};
+    std::array<QFrame*, 2> Line1{};
+    QColor fond_ = QColor::fromRgb(0);
+    int jourChoisiParAppui_ = -1; // nom de jour dont le dernier appui a choisi le jour
+    bool gele_ = false;
+};

@@ -1,0 +1,96 @@
+#include "zone/PanneauCommandes.h"
+#include "model/Document.h"
+#include "plateforme/Controles.h"
+#include "plateforme/Plateforme.h"
+#include "zone/CommandesJour.h"
+
+#include <QPushButton>
+#include <optional>
+
+struct PanneauCommandes::Commande {
+    char valeur;
+    int nombre; // caractères écrits, et pas d'avance du curseur
+    std::optional<RegleHuitSegments> regle;
+};
+
+namespace {
+const QString TexteHuitSegments = QStringLiteral("** Attention nombre de segment >8 **\r\n\r\n"
+                                                 " Confirmez la suppression du dernier SEGMENT !");
+} // namespace
+
+PanneauCommandes::PanneauCommandes(Document& document, Plateforme& plateforme,
+                                   const ControlesNommes& controles, LigneDuTempsCommandes ligne,
+                                   QObject* parent)
+    : QObject(parent), doc_(document), plateforme_(plateforme), ligne_(std::move(ligne)),
+      CmdCLS(controles.Prend<QPushButton>("CmdCLS")),
+      CmdCopy(controles.Prend<QPushButton>("CmdCopy")),
+      CmdPASTE(controles.Prend<QPushButton>("CmdPASTE")) {
+    const std::pair<const char*, void (PanneauCommandes::*)()> boutons[] = {
+        {"CmdHigh", &PanneauCommandes::CmdHigh_Click},
+        {"CmdLow", &PanneauCommandes::CmdLow_Click},
+        {"Cmd1H", &PanneauCommandes::Cmd1H_Click},
+        {"Cmd1Hmoins", &PanneauCommandes::Cmd1Hmoins_Click},
+        {"CmdCLS", &PanneauCommandes::CmdCLS_Click},
+        {"CmdCopy", &PanneauCommandes::CmdCopy_Click},
+        {"CmdPASTE", &PanneauCommandes::CmdPASTE_Click},
+    };
+    for (const auto& [nom, clic] : boutons)
+        connect(controles.Prend<QPushButton>(nom), &QPushButton::clicked, this,
+                [this, clic = clic] { (this->*clic)(); });
+}
+
+void PanneauCommandes::ValideEtMontre() {
+    ligne_.ValideProgramme();
+    if (ligne_.SegmentsAffiches()) ligne_.MontreSegments();
+}
+
+void PanneauCommandes::Execute(const Commande& commande) {
+    const int c = ligne_.Position();
+    if (commande.regle &&
+        DemandeConfirmation(doc_.JourEdite(), c, doc_.NbSegments(doc_.Jour()), *commande.regle) &&
+        plateforme_.Message(TexteHuitSegments, Boutons::OkAnnuler, Icone::Critique, QString()) !=
+            Bouton::Ok)
+        return;
+    doc_.EcritCreneaux(c, commande.valeur, commande.nombre);
+    // Le curseur suit par sa barre, qui le redessine quand sa valeur change.
+    ligne_.PlaceCurseur(CurseurApres(c, commande.nombre, NbCreneaux));
+    ValideEtMontre();
+}
+
+void PanneauCommandes::CmdHigh_Click() {
+    Execute({'1', 1, RegleHuitSegments::Creneau});
+}
+
+void PanneauCommandes::CmdLow_Click() {
+    Execute({'0', 1, std::nullopt});
+}
+
+void PanneauCommandes::Cmd1H_Click() {
+    Execute({'1', 6, RegleHuitSegments::Heure});
+}
+
+void PanneauCommandes::Cmd1Hmoins_Click() {
+    Execute({'0', 6, std::nullopt});
+}
+
+void PanneauCommandes::CmdCLS_Click() {
+    doc_.RemplaceJour(JourVide());
+    ligne_.ValideProgramme();
+    ligne_.EffaceSegments();
+}
+
+void PanneauCommandes::CmdCopy_Click() {
+    BufferJour = doc_.JourEdite();
+}
+
+void PanneauCommandes::CmdPASTE_Click() {
+    // Rien encore copié : le jour reste tel quel plutôt que de devenir une chaîne vide.
+    if (BufferJour.isEmpty()) return;
+    doc_.RemplaceJour(BufferJour);
+    ligne_.PlaceCurseur(0);
+    ValideEtMontre();
+}
+
+void PanneauCommandes::Gele(bool gele) {
+    for (QPushButton* bouton : {CmdCLS, CmdCopy, CmdPASTE}) bouton->setEnabled(!gele);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Les commandes du jour : confort et éco au curseur, pour un créneau ou une heure,
+// effacement, copie et collage du jour. Elles éditent le jour courant du document et
+// font suivre la ligne du temps par l'interface que la fenêtre leur donne.
+#include <QByteArray>
+#include <QObject>
+#include <functional>
+
+class ControlesNommes;
+class Document;
+class Plateforme;
+class QPushButton;
+
+// Ce que les commandes demandent à la ligne du temps.
+struct LigneDuTempsCommandes {
+    std::function<int()> Position;         // créneau du curseur, 0..144
+    std::function<void(int)> PlaceCurseur; // comme la barre du curseur réglée à la main
+    std::function<void()> ValideProgramme; // barres du jour courant
+    std::function<bool()> SegmentsAffiches;
+    std::function<void()> MontreSegments;
+    std::function<void()> EffaceSegments;
+};
+
+class PanneauCommandes : public QObject {
+    Q_OBJECT
+public:
+    PanneauCommandes(Document& document, Plateforme& plateforme, const ControlesNommes& controles,
+                     LigneDuTempsCommandes ligne, QObject* parent);
+
+    void CmdHigh_Click();
+    void CmdLow_Click();
+    void Cmd1H_Click();
+    void Cmd1Hmoins_Click();
+    void CmdCLS_Click();
+    void CmdCopy_Click();
+    void CmdPASTE_Click();
+    // Pendant une transmission, les boutons hors du cadre "Programme" sont grisés aussi.
+    void Gele(bool gele);
+
+private:
+    struct Commande;
+    void Execute(const Commande& commande);
+    // Le jour a été changé : barres, puis texte des heures si la case est cochée.
+    void ValideEtMontre();
+
+    Document& doc_;
+    Plateforme& plateforme_;
+    LigneDuTempsCommandes ligne_;
+    QByteArray BufferJour; // presse-papiers d'un jour, jamais vidé
+    QPushButton* CmdCLS;
+    QPushButton* CmdCopy;
+    QPushButton* CmdPASTE;
+};

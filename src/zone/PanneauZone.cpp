@@ -1,0 +1,103 @@
+#include "zone/PanneauZone.h"
+#include "model/Document.h"
+#include "plateforme/BarreDefilement.h"
+#include "plateforme/Controles.h"
+#include "plateforme/Plateforme.h"
+#include "zone/Identifiant.h"
+#include "zone/Temperatures.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
+                         const ControlesNommes& controles, LigneDuTempsZone ligne, QObject* parent)
+    : QObject(parent), doc_(document), plateforme_(plateforme), ligne_(std::move(ligne)),
+      VScrollZone(controles.Prend<BarreDefilement>("VScrollZone")),
+      TextZone(controles.Prend<QLineEdit>("TextZone")),
+      TextID(controles.Prend<QLineEdit>("TextID")) {
+    static const QColor fonds[NbTemperatures] = {QColor(0, 255, 0), QColor(0, 192, 192),
+                                                 QColor(255, 255, 0), QColor(192, 0, 192)};
+    for (int t = 0; t < NbTemperatures; ++t) {
+        VScroll3[t] = controles.Prend<BarreDefilement>(NomIndexe("VScroll3", t));
+        VScroll3[t]->ChangeValeur(TemperatureMin);
+        Text2[t] = controles.Prend<QLineEdit>(NomIndexe("Text2", t));
+        Colore(Text2[t], QPalette::Base, fonds[t]);
+        connect(VScroll3[t], &BarreDefilement::Change, this, [this, t] { VScroll3_Change(t); });
+    }
+    connect(VScrollZone, &BarreDefilement::Change, this, [this] { VScrollZone_Change(); });
+    connect(controles.Prend<QPushButton>("CmdID"), &QPushButton::clicked, this,
+            [this] { CmdID_Click(); });
+}
+
+void PanneauZone::PlaceHauteursBarres() {
+    // Toute la semaine d'un coup : confort sur les barres vertes, éco sur les bandes.
+    ligne_.PlaceHauteurs(HauteurBarre(VScroll3[0]->Valeur()), HauteurBarre(VScroll3[1]->Valeur()));
+}
+
+void PanneauZone::VScroll3_Change(int Index) {
+    auto v = [this](int t) { return VScroll3[t]->Valeur(); };
+    // Confort >= éco >= hors gel ; chaque réglage relance ce traitement, imbriqué.
+    if (Index == 0 && v(0) < v(1)) VScroll3[1]->ChangeValeur(v(0));
+    if (Index == 1 && v(1) > v(0)) VScroll3[1]->ChangeValeur(v(0));
+    if (v(2) > v(1)) VScroll3[2]->ChangeValeur(v(1));
+    PlaceHauteursBarres();
+    const auto valeur = static_cast<qint16>(v(Index));
+    Text2[Index]->setText(TexteTemperature(valeur));
+    doc_.ChangeTemperature(Index, valeur);
+}
+
+void PanneauZone::ChargeTemperatures() {
+    // Barres muettes pendant le chargement : les règles d'ordre, lancées sur un écran
+    // à moitié chargé, écraseraient les valeurs de la nouvelle zone.
+    for (int t = 0; t < NbTemperatures; ++t) {
+        const bool bloquee = VScroll3[t]->blockSignals(true);
+        VScroll3[t]->ChangeValeur(doc_.Prog().TempZone[doc_.Zone()][t]);
+        VScroll3[t]->blockSignals(bloquee);
+    }
+    for (int t = 0; t < NbTemperatures; ++t)
+        Text2[t]->setText(TexteTemperature(VScroll3[t]->Valeur()));
+    PlaceHauteursBarres();
+}
+
+void PanneauZone::AfficheTemperature() {
+    // Hors de 128..198 (possible depuis un fichier pour les zones 1 et 2), la valeur
+    // gardée est ramenée à celle que montre la barre, donc sauvée et transmise.
+    doc_.RameneTemperatures();
+    ChargeTemperatures();
+    MontreIdentifiant();
+}
+
+void PanneauZone::MontreIdentifiant() {
+    TextID->setText(QString::number(doc_.Prog().IdentZone[doc_.Zone()]));
+}
+
+int PanneauZone::ZoneAffichee() const {
+    return VScrollZone->Valeur();
+}
+
+void PanneauZone::ChoisitZoneAffichee(int zone) {
+    VScrollZone->ChangeValeur(zone);
+}
+
+void PanneauZone::VScrollZone_Change() {
+    // 3 revient à 0 : ce réglage relance tout le traitement pour la zone 0, puis
+    // celui-ci le refait ; le résultat est le même.
+    if (VScrollZone->Valeur() == NbZones) VScrollZone->ChangeValeur(0);
+    doc_.ChoisitZone(VScrollZone->Valeur());
+    TextZone->setText(QString::number(doc_.Zone()));
+    ligne_.AvantTemperatures();
+    AfficheTemperature();
+    ligne_.ApresTemperatures();
+}
+
+void PanneauZone::CmdID_Click() {
+    if (plateforme_.Message(QStringLiteral("Voulez-vous changer l'Identificateur de la zone?"),
+                            Boutons::OuiNon, Icone::Critique,
+                            QStringLiteral("CONFIGURATION")) != Bouton::Oui)
+        return;
+    const int z = doc_.Zone();
+    std::array<qint32, NbZones> identifiants = doc_.Prog().IdentZone;
+    identifiants[z] = TireIdentifiant(plateforme_.Aleatoire());
+    doc_.ChangeIdentifiant(ResoutCollision(identifiants, z));
+    TextID->setText(NombreColonneSigne(doc_.Prog().IdentZone[z]));
+}

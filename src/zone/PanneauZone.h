@@ -1,0 +1,50 @@
+#pragma once
+// Températures de la zone, choix de la zone, identifiant radio.
+#include <QObject>
+#include <array>
+#include <functional>
+
+class BarreDefilement;
+class ControlesNommes;
+class Document;
+class Plateforme;
+class QLineEdit;
+
+// Ce que le choix de zone et les températures demandent à la ligne du temps. Le choix de
+// zone la refait avant les températures, puis y remontre lundi.
+struct LigneDuTempsZone {
+    std::function<void()> AvantTemperatures;
+    std::function<void()> ApresTemperatures;
+    std::function<void(int confort, int eco)> PlaceHauteurs; // hauteurs des barres, en twips
+};
+
+class PanneauZone : public QObject {
+    Q_OBJECT
+public:
+    PanneauZone(Document& document, Plateforme& plateforme, const ControlesNommes& controles,
+                LigneDuTempsZone ligne, QObject* parent);
+
+    void VScroll3_Change(int Index);
+    void AfficheTemperature();
+    // Charge les quatre températures de la zone courante dans les barres sans que les
+    // règles d'ordre ni l'enregistrement n'agissent, puis textes et hauteurs.
+    void ChargeTemperatures();
+    void VScrollZone_Change();
+    void CmdID_Click();
+    // Zone réglée comme par l'utilisateur : rien ne se passe si elle est déjà montrée.
+    int ZoneAffichee() const;
+    void ChoisitZoneAffichee(int zone);
+    void MontreIdentifiant();
+
+private:
+    void PlaceHauteursBarres();
+
+    Document& doc_;
+    Plateforme& plateforme_;
+    LigneDuTempsZone ligne_;
+    std::array<BarreDefilement*, 4> VScroll3{};
+    std::array<QLineEdit*, 4> Text2{};
+    BarreDefilement* VScrollZone;
+    QLineEdit* TextZone;
+    QLineEdit* TextID;
+};
