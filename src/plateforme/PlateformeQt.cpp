@@ -130,7 +130,8 @@ protected:
     }
     void closeEvent(QCloseEvent* evenement) override {
         if (!clickedButton()) sansChoix_ = true;
-        QDialog::closeEvent(evenement);
+        // Pas QMessageBox::closeEvent : il choisirait le bouton d'échappement.
+        QDialog::closeEvent(evenement); // NOLINT(bugprone-parent-virtual-call)
     }
 
 private:
