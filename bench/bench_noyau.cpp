@@ -5,12 +5,14 @@
 #include "files/FichierProgramme.h"
 #include "link/TrameProgramme.h"
 #include "model/OctetsJour.h"
+#include "plateforme/BarreDefilement.h"
 #include "timeline/Segments.h"
 #include "ui/FenetrePrincipale.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -126,7 +128,7 @@ void ChangementZone(benchmark::State& etat) {
     int zone = 0;
     for (auto _ : etat) {
         zone = (zone + 1) % NbZones;
-        banc.fenetre->VScrollZone->ChangeValeur(zone);
+        banc.fenetre->findChild<BarreDefilement*>("VScrollZone")->ChangeValeur(zone);
     }
 }
 BENCHMARK(ChangementZone)->Unit(benchmark::kMicrosecond);
@@ -134,7 +136,7 @@ BENCHMARK(ChangementZone)->Unit(benchmark::kMicrosecond);
 // Un cran de la température de confort, aller et retour.
 void ChangementTemperature(benchmark::State& etat) {
     FenetreBanc banc;
-    BarreDefilement& barre = *banc.fenetre->VScroll3[0];
+    BarreDefilement& barre = *banc.fenetre->findChild<BarreDefilement*>("VScroll3(0)");
     const int valeurs[2] = {barre.Valeur(), barre.Valeur() < 198 ? barre.Valeur() + 1 : 197};
     int pas = 0;
     for (auto _ : etat) barre.ChangeValeur(valeurs[++pas % 2]);
@@ -147,7 +149,7 @@ void ChangementJour(benchmark::State& etat) {
     int jour = 0;
     for (auto _ : etat) {
         jour = (jour + 1) % NbJours;
-        banc.fenetre->VScJour->ChangeValeur(jour);
+        banc.fenetre->findChild<BarreDefilement*>("VScJour")->ChangeValeur(jour);
     }
 }
 BENCHMARK(ChangementJour)->Unit(benchmark::kMicrosecond);
@@ -155,12 +157,14 @@ BENCHMARK(ChangementJour)->Unit(benchmark::kMicrosecond);
 // "Conf." au curseur puis "Eco." au même endroit : écriture, validation et barres du jour.
 void ConfortPuisEco(benchmark::State& etat) {
     FenetreBanc banc;
-    FenetrePrincipale& f = *banc.fenetre;
+    auto* curseur = banc.fenetre->findChild<BarreDefilement*>("HScroll1");
+    auto* confort = banc.fenetre->findChild<QPushButton*>("CmdHigh");
+    auto* eco = banc.fenetre->findChild<QPushButton*>("CmdLow");
     for (auto _ : etat) {
-        f.HScroll1->ChangeValeur(60);
-        f.CmdHigh_Click();
-        f.HScroll1->ChangeValeur(60);
-        f.CmdLow_Click();
+        curseur->ChangeValeur(60);
+        confort->click();
+        curseur->ChangeValeur(60);
+        eco->click();
     }
 }
 BENCHMARK(ConfortPuisEco)->Unit(benchmark::kMicrosecond);
