@@ -23,11 +23,6 @@ void DeplaceTwips(QWidget* controle, double gauche, double haut) {
     PlaceTwips(controle, gauche, haut, r.width(), r.height());
 }
 
-void RedimensionneTwips(QWidget* controle, double largeur, double hauteur) {
-    const QRectF r = TwipsDe(controle);
-    PlaceTwips(controle, r.left(), r.top(), largeur, hauteur);
-}
-
 QRectF TwipsDe(const QWidget* controle) {
     return controle->property("twips").toRectF();
 }

@@ -9,5 +9,4 @@ constexpr double TwipsParPixel = 15.0;
 // Place le contrôle dans son parent et retient les twips dessinés (propriété "twips").
 void PlaceTwips(QWidget* controle, double gauche, double haut, double largeur, double hauteur);
 void DeplaceTwips(QWidget* controle, double gauche, double haut);
-void RedimensionneTwips(QWidget* controle, double largeur, double hauteur);
 QRectF TwipsDe(const QWidget* controle);
