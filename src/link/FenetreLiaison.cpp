@@ -1,8 +1,10 @@
 // Choix du port, test de liaison, programme de test, commandes gelées pendant un envoi.
+#include "files/PanneauFichier.h"
 #include "link/Apres.h"
 #include "link/Configuration.h"
 #include "link/ProgrammeTest.h"
 #include "model/Textes.h"
+#include "plateforme/Controles.h"
 #include "plateforme/FichierOrdinaire.h"
 #include "timeline/PanneauSemaine.h"
 #include "ui/FenetrePrincipale.h"
@@ -17,25 +19,9 @@
 
 namespace {
 const QString TitreTest = QStringLiteral(" TEST TELECOMMANDE ");
-const char* const ProprieteActif = "actifAvantTransmission";
 
 QString CheminConfiguration(Plateforme& plateforme) {
     return QDir(plateforme.DossierProgramme()).filePath(QStringLiteral("VK472.CFG"));
-}
-
-// Désactive en gardant l'état d'avant, que la réactivation remet.
-template <typename T> void Bascule(T* objet, bool actif) {
-    if (!objet) return;
-    if (!actif) {
-        if (!objet->property(ProprieteActif).isValid())
-            objet->setProperty(ProprieteActif, objet->isEnabled());
-        objet->setEnabled(false);
-        return;
-    }
-    const QVariant avant = objet->property(ProprieteActif);
-    if (!avant.isValid()) return;
-    objet->setEnabled(avant.toBool());
-    objet->setProperty(ProprieteActif, QVariant());
 }
 } // namespace
 
@@ -124,8 +110,9 @@ void FenetrePrincipale::ActiveCommandes(bool actives) {
     transmissionEnCours_ = !actives;
     // "?" aussi : sa boîte modale retiendrait la pause en cours aussi longtemps qu'elle reste
     // ouverte.
-    for (QAction* action : {Nouveau, LectureData, SauvegardeFichier, SauverComme, Quitter,
-                            TestTelecommande, ProgrammeTelecommande, ProgrammeDeTest, Version})
+    fichiers_->Gele(!actives);
+    for (QAction* action :
+         {Quitter, TestTelecommande, ProgrammeTelecommande, ProgrammeDeTest, Version})
         Bascule(action, actives);
     for (QAction* item : COM) Bascule(item, actives);
     for (QGroupBox* cadre : cadresEdition_) Bascule(cadre, actives);

@@ -2,10 +2,12 @@
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Twips.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -79,4 +81,10 @@ void Colore(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) 
     palette.setColor(role, couleur);
     controle->setPalette(palette);
     controle->setAutoFillBackground(true);
+}
+
+QAction* AjouteAction(QMenu* menu, const char* nom, const QString& texte) {
+    QAction* action = menu->addAction(texte);
+    action->setObjectName(QLatin1String(nom));
+    return action;
 }

@@ -4,8 +4,11 @@
 #include <QHash>
 #include <QPalette>
 #include <QString>
+#include <QVariant>
 #include <vector>
 
+class QAction;
+class QMenu;
 class QWidget;
 
 enum class Genre { Cadre, CadreTitre, Etiquette, Texte, Bouton, Case, BarreV, BarreH, Progression };
@@ -45,3 +48,23 @@ ControlesNommes ConstruitControles(QWidget* centre, const std::vector<Descriptio
 QString NomIndexe(const char* nom, int index);
 // Couleur d'un rôle de la palette, le fond rempli.
 void Colore(QWidget* controle, QPalette::ColorRole role, const QColor& couleur);
+
+// Commande de menu nommée (objectName) : les tests la retrouvent par ce nom.
+QAction* AjouteAction(QMenu* menu, const char* nom, const QString& texte);
+
+// Désactive en gardant l'état d'avant, que la réactivation remet : une transmission grise
+// tout, puis rend à chaque commande l'état qu'elle avait.
+template <typename T> void Bascule(T* objet, bool actif) {
+    static const char* const propriete = "actifAvantTransmission";
+    if (!objet) return;
+    if (!actif) {
+        if (!objet->property(propriete).isValid())
+            objet->setProperty(propriete, objet->isEnabled());
+        objet->setEnabled(false);
+        return;
+    }
+    const QVariant avant = objet->property(propriete);
+    if (!avant.isValid()) return;
+    objet->setEnabled(avant.toBool());
+    objet->setProperty(propriete, QVariant());
+}

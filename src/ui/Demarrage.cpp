@@ -1,4 +1,5 @@
 // Construction, démarrage, minuterie, version et sortie.
+#include "files/PanneauFichier.h"
 #include "model/Textes.h"
 #include "timeline/PanneauSemaine.h"
 #include "ui/FenetrePrincipale.h"
@@ -21,20 +22,7 @@ void FenetrePrincipale::Form_Initialize() {
         QColor::fromRgb(palette().color(QPalette::Inactive, QPalette::Window).rgb() & 0xFFFFFFu));
     OuvreCom();
 
-    bool abandon = false;
-    for (;;) {
-        const bool lu = LectureFichier();
-        if (lu) break;
-        const Bouton reponse =
-            Plate().Message(QStringLiteral("Fichier non conforme, "),
-                            Boutons::AbandonnerRecommencerIgnorer, Icone::Critique, TitreCourt);
-        if (reponse == Bouton::Recommencer) continue;
-        if (reponse == Bouton::Ignorer)
-            EffaceData();
-        else
-            abandon = true;
-        break;
-    }
+    const bool abandon = !fichiers_->LectureDemarrage();
 
     // Même après Abandon, chaque jour doit garder ses 148 caractères :
     // les commandes d'édition écrivent par position.
@@ -67,7 +55,7 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
                             Icone::Exclamation, QStringLiteral("INFO"));
         // Boîte fermée sans réponse, ou sauvegarde ratée : la fenêtre reste ouverte pour ne
         // rien perdre. Seul un vrai "Non" jette les changements.
-        if (reponse == Bouton::Aucun || (reponse != Bouton::Non && !SauveFichier())) {
+        if (reponse == Bouton::Aucun || (reponse != Bouton::Non && !fichiers_->SauveFichier())) {
             evenement->ignore();
             return;
         }

@@ -1,4 +1,6 @@
 #include "ui/FenetrePrincipale.h"
+#include "files/PanneauFichier.h"
+#include "plateforme/Controles.h"
 #include "plateforme/Twips.h"
 #include "timeline/PanneauSemaine.h"
 #include "ui/TableControles.h"
@@ -19,6 +21,9 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     QFont police(QStringLiteral("Arial"));
     police.setPointSizeF(8);
     setFont(police);
+    // Les menus, dans l'ordre de la barre ; les panneaux y ajoutent leurs commandes.
+    QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    fichier->setObjectName(QStringLiteral("Fichier"));
     ConstruitMenus();
 
     auto* centre = new QWidget(this);
@@ -44,6 +49,7 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     ConstruitSemaine(controles);
     ConstruitCommandes(controles);
     ConstruitZone(controles);
+    ConstruitFichiers(fichier);
     ConnecteMenus();
 }
 
@@ -79,19 +85,44 @@ void FenetrePrincipale::ConstruitZone(const ControlesNommes& controles) {
     zone_ = new PanneauZone(doc_, plateforme_, controles, std::move(ligne), this);
 }
 
+void FenetrePrincipale::ConstruitFichiers(QMenu* menu) {
+    PanneauSemaine* s = semaine_;
+    PanneauZone* z = zone_;
+    EcranFichier ecran{[this](const QString& titre) { setWindowTitle(titre); },
+                       [s] {
+                           s->DecocheSegments();
+                           s->CacheSegments();
+                       },
+                       [s, z] {
+                           s->AfficheEcran();
+                           z->ChargeTemperatures();
+                           // AfficheEcran passe en zone 0, lundi, sans toucher aux sélecteurs : ils
+                           // suivent ici, sinon le jour nommé et rouge ne serait plus celui que la
+                           // commande suivante édite.
+                           if (z->ZoneAffichee() != 0)
+                               z->ChoisitZoneAffichee(0);
+                           else
+                               s->AfficheJour();
+                       },
+                       [s, z] {
+                           s->AfficheEcran();
+                           s->AfficheJour();
+                           s->ChoisitJourAffiche(0);
+                           z->MontreIdentifiant();
+                           z->ChargeTemperatures();
+                           s->PlaceCurseur(0);
+                           s->DeplaceCurseur();
+                       },
+                       [s, z] {
+                           z->ChoisitZoneAffichee(0);
+                           s->VisuDataProgramme();
+                       }};
+    fichiers_ = new PanneauFichier(doc_, plateforme_, menu, std::move(ecran), this);
+    Quitter = AjouteAction(menu, "Quitter", QStringLiteral("&Quitter"));
+}
+
 void FenetrePrincipale::ConstruitMenus() {
-    auto action = [](QMenu* menu, const char* nom, const QString& texte) {
-        QAction* a = menu->addAction(texte);
-        a->setObjectName(QLatin1String(nom));
-        return a;
-    };
-    Fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    Fichier->setObjectName(QStringLiteral("Fichier"));
-    Nouveau = action(Fichier, "Nouveau", QStringLiteral("&Nouveau"));
-    LectureData = action(Fichier, "LectureData", QStringLiteral("&Lecture"));
-    SauvegardeFichier = action(Fichier, "SauvegardeFichier", QStringLiteral("&Sauvegarde"));
-    SauverComme = action(Fichier, "SauverComme", QStringLiteral("Sauver comme .."));
-    Quitter = action(Fichier, "Quitter", QStringLiteral("&Quitter"));
+    auto action = AjouteAction;
 
     Configuration = menuBar()->addMenu(QStringLiteral("&Configuration"));
     Configuration->setObjectName(QStringLiteral("Configuration"));
@@ -120,10 +151,6 @@ void FenetrePrincipale::ConstruitMenus() {
 void FenetrePrincipale::ConnecteMenus() {
     connect(Version, &QAction::triggered, this, [this] { Version_Click(); });
     connect(Quitter, &QAction::triggered, this, [this] { Quitter_Click(); });
-    connect(Nouveau, &QAction::triggered, this, [this] { Nouveau_Click(); });
-    connect(LectureData, &QAction::triggered, this, [this] { LectureData_Click(); });
-    connect(SauvegardeFichier, &QAction::triggered, this, [this] { SauvegardeFichier_Click(); });
-    connect(SauverComme, &QAction::triggered, this, [this] { SauverComme_Click(); });
     for (int i = 0; i < 4; ++i)
         connect(COM[i], &QAction::triggered, this, [this, i] { COM_Click(i); });
     connect(TestTelecommande, &QAction::triggered, this, [this] { TestTelecommande_Click(); });

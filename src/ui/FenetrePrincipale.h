@@ -9,6 +9,7 @@
 #include <memory>
 
 class ControlesNommes;
+class PanneauFichier;
 class PanneauCommandes;
 class PanneauSemaine;
 class PanneauZone;
@@ -17,7 +18,6 @@ class QFrame;
 class QGroupBox;
 class QMenu;
 class QProgressBar;
-enum class StatutLecture;
 
 class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
@@ -32,13 +32,9 @@ public:
     PanneauSemaine& Semaine() { return *semaine_; }
     PanneauZone& Zone() { return *zone_; }
 
+    PanneauFichier& Fichiers() { return *fichiers_; }
+
     // --- Menus ---
-    QMenu* Fichier = nullptr;
-    QAction* Nouveau = nullptr;
-    QAction* LectureData = nullptr;
-    QAction* SauvegardeFichier = nullptr;
-    QAction* SauverComme = nullptr;
-    QAction* Quitter = nullptr;
     QMenu* Configuration = nullptr;
     QMenu* ChoixPortSerie = nullptr;
     std::array<QAction*, 4> COM{};
@@ -54,23 +50,6 @@ public:
     void Form_Resize();
     void Version_Click();
     void Quitter_Click();
-
-    // --- files/ ---
-    // Vrai si la lecture est allée au bout (fichier incompatible compris).
-    bool LectureFichier();
-    // Vrai si le fichier programme est écrit.
-    bool SauveFichier();
-    void EffaceData();
-    void Nouveau_Click();
-    void LectureData_Click();
-    void SauvegardeFichier_Click();
-    void SauverComme_Click();
-    // Titre : titre de l'application, 36 blancs, "Fichier:  ", fin du chemin.
-    void AfficheTitreFichier();
-    // "DataUc.FCB" (et "DataUc.xls" si demandé) dans le dossier du programme.
-    bool EcritExports(bool avecXls);
-    QString CheminFichier() const { return cheminFichier_; }
-    void ChangeCheminFichier(const QString& chemin) { cheminFichier_ = chemin; }
 
     // --- link/ ---
     void OuvreCom();
@@ -95,16 +74,10 @@ private:
     void ConstruitSemaine(const ControlesNommes& controles);
     void ConstruitCommandes(const ControlesNommes& controles);
     void ConstruitZone(const ControlesNommes& controles);
+    void ConstruitFichiers(QMenu* menu);
     // Pendant une transmission, les commandes qui changeraient le programme,
     // la zone, le port ou le fichier sont refusées.
     void ActiveCommandes(bool actives);
-    // files/ : lecture du fichier courant avec son issue.
-    StatutLecture LitFichierCourant();
-    // files/ : faux, avec une boîte, si une température ne se relirait pas.
-    bool TemperaturesSauvables();
-    // files/ : écrit le programme ; un fichier qui n'a pas pu être lu n'est remplacé
-    // qu'avec l'accord de l'utilisateur (déjà donné si "remplacementAccepte").
-    bool EcritProgramme(const QString& chemin, bool remplacementAccepte);
     // link/ : envoie ce programme, avec l'identifiant de la zone courante.
     void EnvoieProgramme(const Programme& programme);
 
@@ -113,13 +86,12 @@ private:
     PanneauSemaine* semaine_ = nullptr;
     PanneauCommandes* commandes_ = nullptr;
     PanneauZone* zone_ = nullptr;
+    PanneauFichier* fichiers_ = nullptr;
+    QAction* Quitter = nullptr;
     QFrame* Frame1 = nullptr;
     std::array<QGroupBox*, 3> cadresEdition_{}; // Frame5, Frame4, Frame2
     QProgressBar* ProgressBar1 = nullptr;
-    QString cheminFichier_; // vide : le fichier par défaut "data.prg"
     int numeroPort_ = 1;
     bool transmissionEnCours_ = false;
     bool fermetureAcceptee_ = false;
-    bool cheminMajuscules_ = false; // chemin choisi au dialogue : titre en majuscules
-    QString cheminIllisible_;       // dernier fichier programme qui n'a pas pu être lu
 };

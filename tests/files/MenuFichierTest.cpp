@@ -100,14 +100,14 @@ TEST_F(MenuFichier, LectureEtSesEchecs) {
         for (const QString& nom : c.dialogues)
             plateforme.AttendDialogue(nom.startsWith('*') ? nom : dossier.Fichier(nom));
         for (const auto& [boite, reponse] : c.boites) plateforme.AttendBoite(boite, reponse);
-        F().LectureData_Click();
+        Choisit("LectureData");
         const std::string nom = c.dialogues.join(' ').toStdString();
         Programme attendu = c.issue == Lu ? Autre() : avant;
         if (c.issue == Efface) RemetParDefaut(attendu); // identifiants gardés
         EXPECT_EQ(Prog(), attendu) << nom;
         // Un fichier refusé ne devient pas celui que "&Sauvegarde" écraserait.
         const QString chemin = c.issue == Lu ? dossier.Fichier(c.dialogues.back()) : Defaut();
-        EXPECT_EQ(F().CheminFichier(), chemin) << nom;
+        EXPECT_EQ(F().Fichiers().CheminFichier(), chemin) << nom;
         EXPECT_EQ(F().windowTitle(), c.issue == Lu ? Titre(chemin.toUpper()) : titre) << nom;
         EXPECT_EQ(Doc().Modifie(), c.issue != Lu) << nom;
         EXPECT_EQ(Barre("VScrollZone")->Valeur(), c.zone) << nom;
@@ -120,7 +120,7 @@ TEST_F(MenuFichier, LectureEtSesEchecs) {
 TEST_F(MenuFichier, Nouveau) {
     Controle<QCheckBox>("ChkVisuHoraire")->click();
     plateforme.AttendBoite(Effacer, Bouton::Non);
-    F().Nouveau_Click();
+    Choisit("Nouveau");
     EXPECT_EQ(Prog(), avant);
     EXPECT_EQ(Barre("VScrollZone")->Valeur(), 2);
     // Zone 2 ou zone 0 un jeudi : on montre ensuite ce qu'on édite, la zone 0 et le lundi.
@@ -129,7 +129,7 @@ TEST_F(MenuFichier, Nouveau) {
         Regle("VScJour", 3);
         Doc().MarqueEnregistre();
         plateforme.AttendBoite(Effacer, Bouton::Oui);
-        F().Nouveau_Click();
+        Choisit("Nouveau");
         EXPECT_TRUE(Doc().Modifie());
         EXPECT_EQ(Barre("VScrollZone")->Valeur(), 0);
         EXPECT_EQ(Doc().Zone(), 0);
@@ -146,12 +146,12 @@ TEST_F(MenuFichier, Nouveau) {
 TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     plateforme.AttendDialogue("*.PRG"); // annulé, quelle que soit la casse
     plateforme.AttendDialogue("*.prg");
-    F().SauverComme_Click();
-    F().SauverComme_Click();
+    Choisit("SauverComme");
+    Choisit("SauverComme");
     EXPECT_FALSE(plateforme.Dialogues[0].ouvrir);
     EXPECT_EQ(plateforme.Dialogues[0].dossier, dossier.Chemin());
     EXPECT_EQ(plateforme.Dialogues[0].nom, "*.PRG");
-    EXPECT_EQ(F().CheminFichier(), Defaut());
+    EXPECT_EQ(F().Fichiers().CheminFichier(), Defaut());
     // Un nom sans extension prend ".PRG" ; le fichier qui existe déjà n'est remplacé qu'après
     // un "Oui". Seul "DataUc.FCB" part, au dossier du programme. Le titre montre le chemin en
     // majuscules, le chemin exact sert à écrire.
@@ -164,14 +164,14 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     for (const Bouton reponse : {Bouton::Non, Bouton::Aucun, Bouton::Oui}) {
         plateforme.AttendDialogue(QDir(ailleurs.path()).filePath("Ma copie"));
         plateforme.AttendBoite(remplacer, reponse);
-        F().SauverComme_Click();
+        Choisit("SauverComme");
         if (reponse == Bouton::Oui) break;
         EXPECT_EQ(QFile(copie).size(), QFile(dossier.Fichier("casse.prg")).size());
-        EXPECT_EQ(F().CheminFichier(), Defaut());
+        EXPECT_EQ(F().Fichiers().CheminFichier(), Defaut());
         EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
     }
     EXPECT_EQ(Relu(copie), Prog());
-    EXPECT_EQ(F().CheminFichier(), copie);
+    EXPECT_EQ(F().Fichiers().CheminFichier(), copie);
     EXPECT_EQ(F().windowTitle(), Titre(copie.toUpper()));
     EXPECT_FALSE(Doc().Modifie());
     EXPECT_EQ(dossier.Lit("DataUc.FCB"), ExportFcb(Prog()));
@@ -179,7 +179,7 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
     // "&Sauvegarde" écrit ensuite la copie, et les deux exports au dossier du programme.
     Pose([&](Programme& p) { p.IdentZone[0] = 4242; });
-    F().SauvegardeFichier_Click();
+    Choisit("SauvegardeFichier");
     EXPECT_EQ(Relu(copie), Prog());
     EXPECT_EQ(dossier.Lit("DataUc.xls"), ExportXls(Prog()));
     EXPECT_EQ(QDir(ailleurs.path()).entryList(QDir::Files), QStringList{"Ma copie.PRG"});
@@ -187,7 +187,7 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     // question.
     for (const char* nom : {"copie.txt", "copie."}) {
         plateforme.AttendDialogue(QDir(ailleurs.path()).filePath(nom));
-        F().SauverComme_Click();
+        Choisit("SauverComme");
         EXPECT_EQ(Relu(QDir(ailleurs.path()).filePath(nom)), Prog()) << nom;
     }
     // Lu là-bas depuis la zone 0, sans changement de zone : la lecture recharge tout.
@@ -196,9 +196,9 @@ TEST_F(MenuFichier, SauverCommeEtLectureAilleurs) {
     Regle("VScrollZone", 0);
     Regle("HScroll1", 77);
     plateforme.AttendDialogue(autre);
-    F().LectureData_Click();
+    Choisit("LectureData");
     EXPECT_EQ(Prog(), Autre());
-    EXPECT_EQ(F().CheminFichier(), autre);
+    EXPECT_EQ(F().Fichiers().CheminFichier(), autre);
     EXPECT_EQ(Barre("HScroll1")->Valeur(), 0);
     EXPECT_EQ(Barre(NomIndexe("VScroll3", 0))->Valeur(), 170);
 }
@@ -221,8 +221,8 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
     for (const auto& [chemin, cause] : chemins) {
         AttendEchec("** SAUVEGARDE IMPOSSIBLE **", chemin, cause);
         plateforme.AttendDialogue(chemin);
-        F().SauverComme_Click();
-        EXPECT_EQ(F().CheminFichier(), Defaut()) << chemin.toStdString();
+        Choisit("SauverComme");
+        EXPECT_EQ(F().Fichiers().CheminFichier(), Defaut()) << chemin.toStdString();
         EXPECT_EQ(F().windowTitle(), titre) << chemin.toStdString();
         EXPECT_TRUE(Doc().Modifie()) << chemin.toStdString();
         EXPECT_EQ(dossier.Lit("DataUc.FCB"), "ancien FCB") << chemin.toStdString();
@@ -236,7 +236,7 @@ TEST_F(MenuFichier, ProgrammeImpossibleAEcrire) {
     // "&Sauvegarde" sur un dossier : pas d'exports non plus.
     ASSERT_TRUE(QFile::remove(Defaut()) && QDir(dossier.Chemin()).mkdir("data.prg"));
     AttendEchec("** SAUVEGARDE IMPOSSIBLE **", Defaut(), "C'est un dossier.");
-    F().SauvegardeFichier_Click();
+    Choisit("SauvegardeFichier");
     EXPECT_EQ(dossier.Lit("DataUc.FCB"), "ancien FCB");
     EXPECT_TRUE(Doc().Modifie());
 }
@@ -245,7 +245,7 @@ TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
     // Un dossier à la place de "DataUc.FCB" : le programme est écrit, "DataUc.xls" pas tenté.
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("DataUc.FCB"));
     AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("DataUc.FCB"), "C'est un dossier.");
-    F().SauvegardeFichier_Click();
+    Choisit("SauvegardeFichier");
     EXPECT_EQ(Relu(Defaut()), Prog());
     EXPECT_FALSE(Doc().Modifie());
     EXPECT_FALSE(dossier.Existe("DataUc.xls"));
@@ -255,6 +255,6 @@ TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
     AttendEchec("** ECRITURE IMPOSSIBLE **", dossier.Fichier("bloc/DataUc.FCB"),
                 "Un élément du chemin n'est pas un dossier.");
     Pose([&](Programme& p) { p.IdentZone[0] = 5; });
-    F().SauvegardeFichier_Click();
+    Choisit("SauvegardeFichier");
     EXPECT_EQ(Relu(Defaut()), Prog());
 }

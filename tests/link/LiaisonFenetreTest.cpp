@@ -73,11 +73,11 @@ protected:
                                Bouton::Ok);
     }
     bool Commandes(bool actives) {
-        FenetrePrincipale& f = F();
-        return Tous(actives, f.ProgrammeTelecommande, f.ProgrammeDeTest, f.TestTelecommande,
-                    f.COM[1], f.Nouveau, f.LectureData, Controle("CmdHigh"), Barre("VScrollZone"),
+        return Tous(actives, Action("ProgrammeTelecommande"), Action("ProgrammeDeTest"),
+                    Action("TestTelecommande"), Action("COM(1)"), Action("Nouveau"),
+                    Action("LectureData"), Controle("CmdHigh"), Barre("VScrollZone"),
                     Barre("VScroll3(0)"), Controle("CmdID"), Controle("CmdCLS"),
-                    Controle("ChkVisuHoraire"), f.Version) &&
+                    Controle("ChkVisuHoraire"), Action("Version")) &&
                (actives || !Controle("CmdPASTE")->isEnabled());
     }
     // Dernière boîte : l'échec, avec la cause donnée par le port, fermé depuis.
@@ -122,7 +122,7 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
         F().ProgrammeDeTest_Click();
         F().TestTelecommande_Click();
         F().COM_Click(2);
-        F().Nouveau->trigger();
+        Choisit("Nouveau");
         Controle<QPushButton>("CmdHigh")->click();
         Controle<QPushButton>("CmdCLS")->click();
         Appui(Controle<QFrame>(NomIndexe("FrameTemp", 3)), Qt::LeftButton); // changerait de jour

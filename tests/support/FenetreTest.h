@@ -1,6 +1,7 @@
 #pragma once
 // Banc des tests de fenêtre : dossier du programme temporaire, plateforme scriptée,
 // la vraie fenêtre (hors écran).
+#include "files/PanneauFichier.h"
 #include "model/Textes.h"
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Controles.h"
@@ -11,6 +12,7 @@
 #include "zone/PanneauZone.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -39,6 +41,14 @@ protected:
         EXPECT_NE(controle, nullptr) << nom.toStdString();
         return controle;
     }
+    // Une commande de menu, par son nom ("Nouveau", "COM(2)").
+    QAction* Action(const QString& nom) {
+        QAction* action = fenetre->findChild<QAction*>(nom);
+        EXPECT_NE(action, nullptr) << nom.toStdString();
+        return action;
+    }
+    // Choisie dans son menu, comme à la main : rien ne se passe si elle est grisée.
+    void Choisit(const QString& nom) { Action(nom)->trigger(); }
     BarreDefilement* Barre(const QString& nom) { return Controle<BarreDefilement>(nom); }
     // Réglée comme à la main : son traitement tourne s'il y a un changement.
     void Regle(const QString& nom, int valeur) { Barre(nom)->ChangeValeur(valeur); }

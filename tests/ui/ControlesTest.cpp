@@ -110,7 +110,7 @@ TEST_F(Controles, MenusEtRaccourcis) {
     for (QAction* a : F().menuBar()->actions()) barre << a->text();
     EXPECT_EQ(barre, QStringList({"&Fichier", "&Configuration", "&Programmation", "&?"}));
     QStringList fichier;
-    for (QAction* a : F().Fichier->actions()) fichier << a->text();
+    for (QAction* a : Controle<QMenu>("Fichier")->actions()) fichier << a->text();
     EXPECT_EQ(fichier,
               QStringList({"&Nouveau", "&Lecture", "&Sauvegarde", "Sauver comme ..", "&Quitter"}));
     QStringList programmation;

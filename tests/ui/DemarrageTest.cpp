@@ -33,7 +33,7 @@ TEST_F(Demarrage, ProgrammeExempleLuEtTitre) {
     ASSERT_EQ(attendu.statut, StatutLecture::Lu);
     EXPECT_EQ(Prog(), attendu.programme);
     const QString chemin = dossier.Fichier("data.prg");
-    EXPECT_EQ(F().CheminFichier(), QDir::toNativeSeparators(chemin));
+    EXPECT_EQ(F().Fichiers().CheminFichier(), QDir::toNativeSeparators(chemin));
     EXPECT_EQ(F().windowTitle(), "GESTION CHAUFFAGE -VK472- V1.50" + QString(36, ' ') +
                                      "Fichier:  " + chemin.right(30));
     EXPECT_EQ(Doc().Zone(), 0);
@@ -140,9 +140,9 @@ TEST_F(Demarrage, RienNEcritUnFichierQueLeDemarrageRefuserait) {
         // Températures à 0 : ni "&Sauvegarde", ni "Sauver comme ..", ni la sortie n'écrivent.
         Clique("CmdHigh");
         plateforme.AttendBoite(Temperature, Bouton::Ok);
-        EXPECT_FALSE(F().SauveFichier());
+        EXPECT_FALSE(F().Fichiers().SauveFichier());
         plateforme.AttendBoite(Temperature, Bouton::Ok);
-        F().SauverComme_Click(); // sans dialogue
+        Choisit("SauverComme"); // sans dialogue
         plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Oui);
         plateforme.AttendBoite(Temperature, Bouton::Ok);
         EXPECT_FALSE(F().close());
@@ -155,12 +155,13 @@ TEST_F(Demarrage, RienNEcritUnFichierQueLeDemarrageRefuserait) {
         if (!c.fichier.isNull())
             for (const Bouton reponse : {Bouton::Non, Bouton::Aucun}) {
                 plateforme.AttendBoite(Remplacer, reponse);
-                EXPECT_FALSE(F().SauveFichier());
+                EXPECT_FALSE(F().Fichiers().SauveFichier());
                 EXPECT_EQ(dossier.Lit("data.prg"), c.fichier);
             }
         if (!c.fichier.isNull()) plateforme.AttendBoite(Remplacer, Bouton::Oui);
-        EXPECT_TRUE(F().SauveFichier());
-        EXPECT_TRUE(F().SauveFichier()); // une fois remplacé, il est le nôtre : plus de question
+        EXPECT_TRUE(F().Fichiers().SauveFichier());
+        EXPECT_TRUE(
+            F().Fichiers().SauveFichier()); // une fois remplacé, il est le nôtre : plus de question
         EXPECT_EQ(LireFichierProgramme(dossier.Lit("data.prg")).statut, StatutLecture::Lu);
         QFile::remove(dossier.Fichier("DataUc.FCB"));
     }
@@ -182,13 +183,13 @@ TEST_F(Demarrage, TubesAuLieuDesFichiersRefusesSansBloquer) {
     // "&Lecture" d'un tube : non conforme, tout de suite.
     plateforme.AttendDialogue(dossier.Fichier("tube.prg"));
     plateforme.AttendBoite(BoiteNonConforme, Bouton::Abandonner);
-    F().LectureData_Click();
+    Choisit("LectureData");
     // Export sur un tube : boîte d'écriture impossible, le programme est écrit quand même.
     plateforme.AttendDialogue(dossier.Fichier("copie.prg"));
     plateforme.AttendBoiteDebut(QStringLiteral("** ECRITURE IMPOSSIBLE **\r\n\r\n") +
                                     dossier.Fichier("DataUc.FCB"),
                                 Bouton::Ok);
-    F().SauverComme_Click();
+    Choisit("SauverComme");
     EXPECT_EQ(LireFichierProgramme(dossier.Lit("copie.prg")).statut, StatutLecture::Lu);
     EXPECT_FALSE(garde.ADebloque()) << "une ouverture de tube a bloqué la fenêtre";
     for (const QString& tube : tubes)
@@ -197,7 +198,7 @@ TEST_F(Demarrage, TubesAuLieuDesFichiersRefusesSansBloquer) {
 
 TEST_F(Demarrage, SauvegardeRendLeFichierOctetPourOctet) {
     Demarre();
-    EXPECT_TRUE(F().SauveFichier());
+    EXPECT_TRUE(F().Fichiers().SauveFichier());
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
 }
 
@@ -232,7 +233,7 @@ TEST_F(Demarrage, SauvegardeImpossibleGardeLAncienFichierEtLaFenetre) {
     const QString titre = F().windowTitle();
     // Un dossier à la place du fichier : l'écriture échoue, même pour root.
     dossier.Ecrit("bloque", "x");
-    F().ChangeCheminFichier(dossier.Fichier("bloque/data.prg"));
+    F().Fichiers().ChangeCheminFichier(dossier.Fichier("bloque/data.prg"));
     ChangeIdentifiant(0, 4242);
     plateforme.AttendBoite(QStringLiteral("Voulez-vous sauvegarder ?"), Bouton::Oui);
     plateforme.AttendBoiteDebut(QStringLiteral("** SAUVEGARDE IMPOSSIBLE **\r\n\r\n") +

@@ -70,19 +70,19 @@ TEST_F(JourMontre, ApresChaqueCommande) {
             plateforme.AttendDialogue(*nom == '*' ? QString::fromLatin1(nom)
                                                   : dossier.Fichier(QString::fromLatin1(nom)));
             for (const auto& [boite, reponse] : boites) plateforme.AttendBoite(boite, reponse);
-            F().LectureData_Click();
+            Choisit("LectureData");
         };
     };
     const std::pair<const char*, std::function<void()>> commandes[] = {
         {"&Nouveau, Oui",
          [this] {
              plateforme.AttendBoite(Effacer, Bouton::Oui);
-             F().Nouveau_Click();
+             Choisit("Nouveau");
          }},
         {"&Nouveau, Non",
          [this] {
              plateforme.AttendBoite(Effacer, Bouton::Non);
-             F().Nouveau_Click();
+             Choisit("Nouveau");
          }},
         {"&Lecture", lecture("autre.prg", {})},
         {"&Lecture annulée", lecture("*.prg", {})},
@@ -96,12 +96,12 @@ TEST_F(JourMontre, ApresChaqueCommande) {
                  {{{QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "), Boutons::Ok,
                     Icone::Critique, TitreCourt},
                    Bouton::Ok}})},
-        {"&Sauvegarde", [this] { F().SauvegardeFichier_Click(); }},
+        {"&Sauvegarde", [this] { Choisit("SauvegardeFichier"); }},
         {"Sauver comme ..",
          [this] {
              plateforme.AttendDialogue(
                  dossier.Fichier(QStringLiteral("copie%1.prg").arg(Doc().Zone())));
-             F().SauverComme_Click();
+             Choisit("SauverComme");
          }},
         {"Programmation",
          [this] {

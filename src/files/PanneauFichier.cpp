@@ -1,0 +1,227 @@
+// Lecture et sauvegarde du fichier programme, effacement de tout le programme,
+// fichiers annexes.
+#include "files/PanneauFichier.h"
+#include "files/EcritureAtomique.h"
+#include "files/Exports.h"
+#include "files/FichierProgramme.h"
+#include "model/Document.h"
+#include "model/Textes.h"
+#include "plateforme/Controles.h"
+#include "plateforme/FichierOrdinaire.h"
+#include "plateforme/Plateforme.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+const QString FiltreOuvrir = QStringLiteral("*.prg");
+const QString FiltreSauver = QStringLiteral("*.PRG");
+
+// Le dialogue rend le nom proposé tel quel quand on l'annule.
+bool EstAnnule(const QString& choisi) {
+    return choisi.toUpper() == QLatin1String("*.PRG");
+}
+
+// Le programme a toujours gardé le chemin en majuscules ; ce n'est sans danger que sous
+// Windows. Ailleurs le chemin exact est gardé, et seul le titre le montre en majuscules.
+QString CheminGarde(const QString& choisi) {
+#ifdef Q_OS_WIN
+    return choisi.toUpper();
+#else
+    return choisi;
+#endif
+}
+
+// Rend le contenu, ou rien quand le fichier manque, ne se lit pas, est trop gros ou n'est pas
+// un fichier ordinaire (un tube bloquerait la fenêtre).
+std::optional<QByteArray> LitFichier(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return std::nullopt;
+    // Lecture bornée : le fichier peut grandir pendant qu'on le lit.
+    QByteArray contenu = fichier.read(TailleMaxFichierProgramme + 1);
+    if (contenu.size() > TailleMaxFichierProgramme || fichier.error() != QFile::NoError)
+        return std::nullopt;
+    return contenu;
+}
+} // namespace
+
+PanneauFichier::PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu,
+                               EcranFichier ecran, QObject* parent)
+    : QObject(parent), doc_(document), plateforme_(plateforme), ecran_(std::move(ecran)),
+      Nouveau(AjouteAction(menu, "Nouveau", QStringLiteral("&Nouveau"))),
+      LectureData(AjouteAction(menu, "LectureData", QStringLiteral("&Lecture"))),
+      SauvegardeFichier(AjouteAction(menu, "SauvegardeFichier", QStringLiteral("&Sauvegarde"))),
+      SauverComme(AjouteAction(menu, "SauverComme", QStringLiteral("Sauver comme .."))) {
+    connect(Nouveau, &QAction::triggered, this, [this] { EffaceData(); });
+    connect(LectureData, &QAction::triggered, this, [this] { LectureData_Click(); });
+    connect(SauvegardeFichier, &QAction::triggered, this, [this] { SauveFichier(); });
+    connect(SauverComme, &QAction::triggered, this, [this] { SauverComme_Click(); });
+}
+
+void PanneauFichier::Gele(bool gele) {
+    for (QAction* action : {Nouveau, LectureData, SauvegardeFichier, SauverComme})
+        Bascule(action, !gele);
+}
+
+void PanneauFichier::AfficheTitreFichier() {
+    // Un chemin choisi au dialogue est montré en majuscules, comme le programme l'a toujours
+    // fait ; on l'ouvre et l'écrit tel quel (système de fichiers sensible à la casse).
+    const QString montre = cheminMajuscules_ ? cheminFichier_.toUpper() : cheminFichier_;
+    ecran_.Titre(TitreAvecFichier(TitreVersion, montre));
+}
+
+bool PanneauFichier::LitAvecReprise(const std::function<std::optional<StatutLecture>()>& lit) {
+    for (;;) {
+        const auto issue = lit();
+        if (!issue) return false;
+        if (*issue != StatutLecture::NonConforme) return true;
+        const Bouton reponse =
+            plateforme_.Message(QStringLiteral("Fichier non conforme, "),
+                                Boutons::AbandonnerRecommencerIgnorer, Icone::Critique, TitreCourt);
+        if (reponse == Bouton::Recommencer) continue;
+        if (reponse != Bouton::Ignorer) return false;
+        EffaceData();
+        return true;
+    }
+}
+
+bool PanneauFichier::LectureDemarrage() {
+    return LitAvecReprise([this] { return LitFichierCourant(); });
+}
+
+StatutLecture PanneauFichier::LitFichierCourant() {
+    if (cheminFichier_.isEmpty())
+        cheminFichier_ = QDir::toNativeSeparators(plateforme_.DossierProgramme()) +
+                         QDir::separator() + QStringLiteral("data.prg");
+
+    // Lu à part, pris seulement si tout est bon : un échec laisse le programme intact.
+    const auto contenu = LitFichier(cheminFichier_);
+    const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
+    if (lu.statut != StatutLecture::Lu)
+        cheminIllisible_ = cheminFichier_;
+    else if (cheminIllisible_ == cheminFichier_)
+        cheminIllisible_.clear();
+    if (lu.statut == StatutLecture::Incompatible) {
+        plateforme_.Message(QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION ** "),
+                            Boutons::Ok, Icone::Critique, TitreCourt);
+        return lu.statut;
+    }
+    if (lu.statut != StatutLecture::Lu) return lu.statut;
+
+    AfficheTitreFichier();
+    doc_.Charge(lu.programme);
+    ecran_.ApresLecture();
+    return StatutLecture::Lu;
+}
+
+void PanneauFichier::LectureData_Click() {
+    const bool lu = LitAvecReprise([this]() -> std::optional<StatutLecture> {
+        for (;;) {
+            const QString choisi =
+                plateforme_.DialogueOuvrir(plateforme_.DossierProgramme(), FiltreOuvrir);
+            if (EstAnnule(choisi)) return std::nullopt;
+            if (!choisi.toUpper().contains(QLatin1String(".PRG"))) continue;
+
+            const QString cheminAvant = cheminFichier_;
+            const bool majusculesAvant = cheminMajuscules_;
+            cheminFichier_ = CheminGarde(choisi);
+            cheminMajuscules_ = true;
+            const StatutLecture issue = LitFichierCourant();
+            if (issue != StatutLecture::Lu) {
+                // Fichier refusé ou illisible : il ne devient pas celui que "Sauvegarde"
+                // écraserait.
+                cheminFichier_ = cheminAvant;
+                cheminMajuscules_ = majusculesAvant;
+            }
+            return issue;
+        }
+    });
+    if (lu) ecran_.ApresMenuLecture();
+}
+
+bool PanneauFichier::TemperaturesSauvables() {
+    // Le fichier ne se relirait pas (après un démarrage qui n'a rien lu, tout est à 0) :
+    // même texte que la vérification avant une transmission.
+    const auto fautive = ChercheTemperatureHorsLimites(doc_.Prog());
+    if (!fautive) return true;
+    plateforme_.Message(TexteTemperatureHorsLimites(*fautive) +
+                            QStringLiteral(" Corrigez-la avant la sauvegarde."),
+                        Boutons::Ok, Icone::Critique, TitreCourt);
+    return false;
+}
+
+bool PanneauFichier::EcritProgramme(const QString& chemin, bool remplacementAccepte) {
+    // Un fichier abîmé reste peut-être réparable : il n'est pas écrasé en silence.
+    if (!remplacementAccepte && chemin == cheminIllisible_ && QFileInfo(chemin).isFile() &&
+        plateforme_.Message(QStringLiteral("Le fichier %1 n'a pas pu être lu. "
+                                           "Voulez-vous le remplacer ?")
+                                .arg(QFileInfo(chemin).fileName()),
+                            Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
+        return false;
+    // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel.
+    if (!EcritFichierEntier(plateforme_, chemin, EcrireFichierProgramme(doc_.Prog(), TitreVersion),
+                            QStringLiteral("** SAUVEGARDE IMPOSSIBLE **")))
+        return false;
+    if (chemin == cheminIllisible_) cheminIllisible_.clear();
+    return true;
+}
+
+bool PanneauFichier::SauveFichier() {
+    // En cas d'échec, le titre reste aussi tel quel.
+    if (!TemperaturesSauvables() || !EcritProgramme(cheminFichier_, false)) return false;
+    AfficheTitreFichier();
+    doc_.MarqueEnregistre();
+    EcritExports(true);
+    return true;
+}
+
+void PanneauFichier::SauverComme_Click() {
+    // Refusé avant le dialogue : inutile de choisir un nom pour un fichier qui ne s'écrira pas.
+    if (!TemperaturesSauvables()) return;
+    const QString choisi = plateforme_.DialogueSauver(plateforme_.DossierProgramme(), FiltreSauver);
+    if (EstAnnule(choisi)) return;
+    // Un nom tapé sans aucune extension prend ".PRG", sans quoi "&Lecture" le refuserait ;
+    // toute autre extension reste telle quelle.
+    QString chemin = CheminGarde(choisi);
+    if (!QFileInfo(chemin).fileName().contains(QLatin1Char('.'))) chemin += QStringLiteral(".PRG");
+    // Un fichier existant n'est remplacé qu'après accord (Échap : non). Un dossier ou un tube
+    // n'est pas un fichier à remplacer : l'écriture le refuse avec sa boîte.
+    const bool remplace = QFileInfo(chemin).isFile();
+    if (remplace &&
+        plateforme_.Message(QStringLiteral("Le fichier %1 existe déjà. "
+                                           "Voulez-vous le remplacer ?")
+                                .arg(QFileInfo(chemin).fileName()),
+                            Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
+        return;
+    // Le fichier courant ne change qu'une fois le nouveau fichier écrit.
+    if (!EcritProgramme(chemin, remplace)) return;
+    cheminFichier_ = chemin;
+    cheminMajuscules_ = true;
+    AfficheTitreFichier();
+    doc_.MarqueEnregistre();
+    // Seul "DataUc.FCB" : "Sauver comme .." n'a jamais écrit "DataUc.xls".
+    EcritExports(false);
+}
+
+bool PanneauFichier::EcritExports(bool avecXls) {
+    // Toujours dans le dossier du programme, où que soit le fichier programme.
+    const QDir dossier(plateforme_.DossierProgramme());
+    const auto ecrit = [&](const QString& nom, const QByteArray& octets) {
+        return EcritFichierEntier(plateforme_, QDir::toNativeSeparators(dossier.filePath(nom)),
+                                  octets, QStringLiteral("** ECRITURE IMPOSSIBLE **"));
+    };
+    if (!ecrit(NomExportFcb, ExportFcb(doc_.Prog()))) return false;
+    return !avecXls || ecrit(NomExportXls, ExportXls(doc_.Prog()));
+}
+
+void PanneauFichier::EffaceData() {
+    if (plateforme_.Message(QStringLiteral("Voulez-vous effacer les données en mémoire ?"),
+                            Boutons::OuiNon, Icone::Critique, TitreCourt) != Bouton::Oui)
+        return;
+    ecran_.AvantEffacement();
+    doc_.Efface();
+    ecran_.ApresEffacement();
+}
