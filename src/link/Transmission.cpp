@@ -49,22 +49,29 @@ Transmission::Transmission(PortSerie& port, Minuterie& minuterie, QString dossie
 
 bool Transmission::Envoie(const Trame& zones, const std::function<Trame()>& reglages) {
     cause_.clear();
-    Journaux journaux(dossier_);
-    int remis = 0; // octets pris par le port
-    const auto envoie = [&](const Trame& elements) {
-        for (const ElementTrame& e : elements) {
-            // Port perdu (câble arraché) : on s'arrête là, les journaux ne gardent que ce
-            // qui est vraiment parti.
-            if (!port_.Ecrit(QByteArray(1, static_cast<char>(e.octet)))) return false;
-            ++remis;
-            journaux.Note(e);
-            emit Avance(AvancesProgression(e));
-            if (e.pause) minuterie_.Pause(PauseApresBlocMs);
+    bool envoye = false;
+    {
+        // Journaux fermés avant la fin annoncée : qui la reçoit les trouve complets.
+        Journaux journaux(dossier_);
+        int remis = 0; // octets pris par le port
+        const auto envoie = [&](const Trame& elements) {
+            for (const ElementTrame& e : elements) {
+                // Port perdu (câble arraché) : on s'arrête là, les journaux ne gardent que ce
+                // qui est vraiment parti.
+                if (!port_.Ecrit(QByteArray(1, static_cast<char>(e.octet)))) return false;
+                ++remis;
+                journaux.Note(e);
+                emit Avance(AvancesProgression(e));
+                if (e.pause) minuterie_.Pause(PauseApresBlocMs);
+            }
+            return true;
+        };
+        envoye = envoie(zones) && envoie(reglages());
+        if (!envoye) {
+            cause_ = port_.Erreur();
+            journaux.NoteEchec(remis + 1, cause_);
         }
-        return true;
-    };
-    if (envoie(zones) && envoie(reglages())) return true;
-    cause_ = port_.Erreur();
-    journaux.NoteEchec(remis + 1, cause_);
-    return false;
+    }
+    emit Fin(envoye);
+    return envoye;
 }

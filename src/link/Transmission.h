@@ -1,7 +1,7 @@
 #pragma once
 // L'envoi d'une trame par un port déjà ouvert, sans fenêtre : octets remis un à un,
 // pause après chaque bloc de zone, les deux journaux, arrêt à la première erreur du port.
-// La fenêtre en montre la progression ; la ligne de commande s'en sert telle quelle.
+// La fenêtre en montre la progression et la fin ; la ligne de commande s'en sert telle quelle.
 #include "link/TrameProgramme.h"
 
 #include <QObject>
@@ -28,6 +28,8 @@ public:
 signals:
     // Pas de progression de l'élément qui vient d'être remis (453 sur toute la trame).
     void Avance(int pas);
+    // L'envoi est fini, allé au bout ou non (Cause() dit pourquoi) ; journaux fermés.
+    void Fin(bool envoye);
 
 private:
     PortSerie& port_;

@@ -1,5 +1,6 @@
 // Construction, démarrage, minuterie, version et sortie.
 #include "files/PanneauFichier.h"
+#include "link/PanneauLiaison.h"
 #include "model/Textes.h"
 #include "timeline/PanneauSemaine.h"
 #include "ui/FenetrePrincipale.h"
@@ -20,7 +21,7 @@ void FenetrePrincipale::Form_Initialize() {
     // Fond des noms de jours : la bordure d'une fenêtre inactive, sans transparence.
     semaine_->ColoreFond(
         QColor::fromRgb(palette().color(QPalette::Inactive, QPalette::Window).rgb() & 0xFFFFFFu));
-    OuvreCom();
+    liaison_->OuvreCom();
 
     const bool abandon = !fichiers_->LectureDemarrage();
 
@@ -45,7 +46,7 @@ void FenetrePrincipale::Quitter_Click() {
 
 void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
     // Une transmission en cours va au bout : on ne ferme pas sous ses pieds.
-    if (transmissionEnCours_) {
+    if (liaison_->TransmissionEnCours()) {
         evenement->ignore();
         return;
     }

@@ -1,5 +1,6 @@
 #include "ui/FenetrePrincipale.h"
 #include "files/PanneauFichier.h"
+#include "link/PanneauLiaison.h"
 #include "plateforme/Controles.h"
 #include "plateforme/Twips.h"
 #include "timeline/PanneauSemaine.h"
@@ -10,8 +11,8 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
-#include <QProgressBar>
 
 FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     : QMainWindow(parent), plateforme_(plateforme) {
@@ -21,10 +22,17 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     QFont police(QStringLiteral("Arial"));
     police.setPointSizeF(8);
     setFont(police);
-    // Les menus, dans l'ordre de la barre ; les panneaux y ajoutent leurs commandes.
-    QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    fichier->setObjectName(QStringLiteral("Fichier"));
-    ConstruitMenus();
+    // La barre de menus, dans son ordre ; les panneaux remplissent leurs menus.
+    const auto menu = [this](const char* nom, const QString& titre) {
+        QMenu* m = menuBar()->addMenu(titre);
+        m->setObjectName(QLatin1String(nom));
+        return m;
+    };
+    QMenu* fichier = menu("Fichier", QStringLiteral("&Fichier"));
+    QMenu* configuration = menu("Configuration", QStringLiteral("&Configuration"));
+    QMenu* programmation = menu("Programmation", QStringLiteral("&Programmation"));
+    Version = menuBar()->addAction(QStringLiteral("&?"));
+    Version->setObjectName(QStringLiteral("Version"));
 
     auto* centre = new QWidget(this);
     centre->setObjectName(QStringLiteral("ZoneCliente"));
@@ -39,18 +47,14 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
                       controles.Prend<QGroupBox>("Frame2")};
     // Seule zone de saisie : les autres ne font qu'afficher.
     controles.Prend<QLineEdit>("Text3")->setReadOnly(false);
-    ProgressBar1 = controles.Prend<QProgressBar>("ProgressBar1");
-    // Plage de 468 pour 453 pas sur toute la trame (AvancesProgression) : la barre s'arrête
-    // un peu avant le bout, puis disparaît.
-    ProgressBar1->setRange(0, 468);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->hide();
 
     ConstruitSemaine(controles);
     ConstruitCommandes(controles);
     ConstruitZone(controles);
     ConstruitFichiers(fichier);
-    ConnecteMenus();
+    ConstruitLiaison(controles, configuration, programmation);
+    connect(Version, &QAction::triggered, this, [this] { Version_Click(); });
+    connect(Quitter, &QAction::triggered, this, [this] { Quitter_Click(); });
 }
 
 FenetrePrincipale::~FenetrePrincipale() = default;
@@ -121,40 +125,21 @@ void FenetrePrincipale::ConstruitFichiers(QMenu* menu) {
     Quitter = AjouteAction(menu, "Quitter", QStringLiteral("&Quitter"));
 }
 
-void FenetrePrincipale::ConstruitMenus() {
-    auto action = AjouteAction;
-
-    Configuration = menuBar()->addMenu(QStringLiteral("&Configuration"));
-    Configuration->setObjectName(QStringLiteral("Configuration"));
-    ChoixPortSerie = Configuration->addMenu(QStringLiteral("&Choix port série"));
-    ChoixPortSerie->setObjectName(QStringLiteral("ChoixPortSerie"));
-    for (int i = 0; i < 4; ++i) {
-        COM[i] = ChoixPortSerie->addAction(QStringLiteral("COM%1").arg(i + 1));
-        COM[i]->setObjectName(NomIndexe("COM", i));
-        COM[i]->setCheckable(true);
-    }
-
-    Programmation = menuBar()->addMenu(QStringLiteral("&Programmation"));
-    Programmation->setObjectName(QStringLiteral("Programmation"));
-    TestTelecommande =
-        action(Programmation, "TestTelecommande", QStringLiteral("Test Liaison Télécommande"));
-    // Le blanc final fait partie du libellé.
-    ProgrammeTelecommande =
-        action(Programmation, "ProgrammeTelecommande", QStringLiteral("Programmation "));
-    ProgrammeDeTest =
-        action(Programmation, "ProgrammeDeTest", QStringLiteral("Programmation de Test"));
-
-    Version = menuBar()->addAction(QStringLiteral("&?"));
-    Version->setObjectName(QStringLiteral("Version"));
+void FenetrePrincipale::ConstruitLiaison(const ControlesNommes& controles, QMenu* configuration,
+                                         QMenu* programmation) {
+    liaison_ = new PanneauLiaison(
+        doc_, plateforme_, controles, configuration, programmation,
+        [this](bool gele) { ActiveCommandes(!gele); }, this);
 }
 
-void FenetrePrincipale::ConnecteMenus() {
-    connect(Version, &QAction::triggered, this, [this] { Version_Click(); });
-    connect(Quitter, &QAction::triggered, this, [this] { Quitter_Click(); });
-    for (int i = 0; i < 4; ++i)
-        connect(COM[i], &QAction::triggered, this, [this, i] { COM_Click(i); });
-    connect(TestTelecommande, &QAction::triggered, this, [this] { TestTelecommande_Click(); });
-    connect(ProgrammeTelecommande, &QAction::triggered, this,
-            [this] { ProgrammeTelecommande_Click(); });
-    connect(ProgrammeDeTest, &QAction::triggered, this, [this] { ProgrammeDeTest_Click(); });
+void FenetrePrincipale::ActiveCommandes(bool actives) {
+    // "?" aussi : sa boîte modale retiendrait la pause en cours aussi longtemps qu'elle reste
+    // ouverte.
+    for (QAction* action : {Quitter, Version}) Bascule(action, actives);
+    for (QGroupBox* cadre : cadresEdition_) Bascule(cadre, actives);
+    fichiers_->Gele(!actives);
+    liaison_->Gele(!actives);
+    commandes_->Gele(!actives);
+    // La case des segments valide le jour, ce qui peut couper un segment.
+    semaine_->Gele(!actives);
 }

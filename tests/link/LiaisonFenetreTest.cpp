@@ -93,7 +93,7 @@ protected:
     }
     bool CocheSeuleSur(int port) {
         for (int i = 0; i < 4; ++i)
-            if (F().COM[i]->isChecked() != (i == port - 1)) return false;
+            if (Action(NomIndexe("COM", i))->isChecked() != (i == port - 1)) return false;
         return true;
     }
 
@@ -114,14 +114,14 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
     bool fermee = true;
     plateforme.PendantPause = [&] {
         recusAuTic.push_back(lecteur->Nombre());
-        geleeAChaqueTic = geleeAChaqueTic && F().TransmissionEnCours() && Doc().Tenu() &&
+        geleeAChaqueTic = geleeAChaqueTic && F().Liaison().TransmissionEnCours() && Doc().Tenu() &&
                           Commandes(false) && !Controle<QProgressBar>("ProgressBar1")->isHidden();
         if (recusAuTic.size() > 1) return;
         // Pendant une pause, rien de ce qui changerait la trame ne doit passer.
-        F().ProgrammeTelecommande_Click();
-        F().ProgrammeDeTest_Click();
-        F().TestTelecommande_Click();
-        F().COM_Click(2);
+        F().Liaison().ProgrammeTelecommande_Click();
+        F().Liaison().ProgrammeDeTest_Click();
+        F().Liaison().TestTelecommande_Click();
+        F().Liaison().COM_Click(2);
         Choisit("Nouveau");
         Controle<QPushButton>("CmdHigh")->click();
         Controle<QPushButton>("CmdCLS")->click();
@@ -131,7 +131,7 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
         fermee = F().close();
     };
     AttendTransmission();
-    F().ProgrammeTelecommande->trigger();
+    Choisit("ProgrammeTelecommande");
     ASSERT_TRUE(lecteur->Attend(LongueurTrame));
     EXPECT_EQ(plateforme.LecturesHorloge, 1); // une seule heure pour toute la trame
 
@@ -151,7 +151,7 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
     EXPECT_TRUE(Controle<QProgressBar>("ProgressBar1")->isHidden());
     EXPECT_EQ(Controle<QProgressBar>("ProgressBar1")->value(), 453);
     EXPECT_TRUE(plateforme.Port().EstOuvert());
-    EXPECT_EQ(F().NumeroPort(), 1);
+    EXPECT_EQ(F().Liaison().NumeroPort(), 1);
     EXPECT_TRUE(CocheSeuleSur(1));
     EXPECT_EQ(Doc().Zone(), 2);
     EXPECT_EQ(Doc().Jour(), 5); // le jour affiché reste le jour édité
@@ -174,7 +174,7 @@ TEST_F(Liaison, ProgrammeDeTestEnvoyePuisProgrammeRenduMemeSansTrace) {
     const Programme avant = Prog();
     plateforme.AttendBoite(Attention, Bouton::Ok);
     AttendTransmission();
-    F().ProgrammeDeTest->trigger();
+    Choisit("ProgrammeDeTest");
     ASSERT_TRUE(lecteur->Attend(LongueurTrame));
 
     // Les jours de test, avec les températures et l'identifiant de l'utilisateur.
@@ -198,12 +198,12 @@ TEST_F(Liaison, PortAbsentRienNEstEnvoyeNiEcrit) {
     dossier.Ecrit(NomJournalBrut, "ancien");
     const Programme avant = Prog();
     plateforme.AttendBoite(erreur, Bouton::Ok);
-    F().ProgrammeTelecommande->trigger();
+    Choisit("ProgrammeTelecommande");
     plateforme.AttendBoite(erreur, Bouton::Ok);
-    F().TestTelecommande->trigger();
+    Choisit("TestTelecommande");
     plateforme.AttendBoite(Attention, Bouton::Ok);
     plateforme.AttendBoite(erreur, Bouton::Ok);
-    F().ProgrammeDeTest->trigger();
+    Choisit("ProgrammeDeTest");
     EXPECT_TRUE(Prog() == avant); // les jours de l'utilisateur sont rendus quand même
     EXPECT_EQ(dossier.Lit(NomJournalBrut), QByteArray("ancien"));
     EXPECT_FALSE(dossier.Existe(NomJournalTrace));
@@ -223,14 +223,14 @@ TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
                         Boutons::Ok, Icone::Critique, TitreCourt};
     };
     plateforme.AttendBoite(refus("0 : température « Confort »"), Bouton::Ok);
-    F().ProgrammeTelecommande->trigger();
+    Choisit("ProgrammeTelecommande");
     // Le programme de test part avec les vraies températures : même refus, après sa mise en
     // garde. Au-dessus de 35 °C aussi, dans une zone jamais affichée.
     Pose([&](Programme& p) { p.TempZone.fill({169, 165, 140, 145}); });
     Pose([&](Programme& p) { p.TempZone[2][2] = 199; });
     plateforme.AttendBoite(Attention, Bouton::Ok);
     plateforme.AttendBoite(refus("2 : température « Hors Gel »"), Bouton::Ok);
-    F().ProgrammeDeTest->trigger();
+    Choisit("ProgrammeDeTest");
     EXPECT_EQ(plateforme.BoitesEnAttente(), 0);
     EXPECT_FALSE(plateforme.Port().EstOuvert());
     EXPECT_EQ(dossier.Lit(NomJournalBrut), QByteArray("ancien"));
@@ -239,7 +239,7 @@ TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
     // Le test de liaison n'envoie que "T" : il passe.
     plateforme.AttendBoite(Relier, Bouton::Ok);
     plateforme.AttendBoite(DeuxBips, Bouton::Ok);
-    F().TestTelecommande->trigger();
+    Choisit("TestTelecommande");
     ASSERT_TRUE(lecteur->Attend(1));
     EXPECT_FALSE(lecteur->Attend(2, 300));
     EXPECT_EQ(lecteur->Octets(), QByteArray("T"));
@@ -247,11 +247,11 @@ TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
 
 TEST_F(Liaison, PortChoisiRetenuDansLaConfigurationSiElleSEcrit) {
     Branche(QStringLiteral("COM3"));
-    F().COM_Click(2);
-    EXPECT_EQ(F().NumeroPort(), 3);
+    Choisit("COM(2)");
+    EXPECT_EQ(F().Liaison().NumeroPort(), 3);
     EXPECT_TRUE(CocheSeuleSur(3));
     EXPECT_TRUE(plateforme.Port().EstOuvert());
-    F().COM[2]->trigger(); // le port déjà tenu se ferme et se rouvre sans erreur
+    Choisit("COM(2)"); // le port déjà tenu se ferme et se rouvre sans erreur
     EXPECT_TRUE(plateforme.Port().EstOuvert());
     EXPECT_EQ(dossier.Lit("VK472.CFG"), QByteArray(" 2 \r\n"));
 
@@ -263,13 +263,13 @@ TEST_F(Liaison, PortChoisiRetenuDansLaConfigurationSiElleSEcrit) {
         QFile::remove(dossier.Fichier("VK472.CFG"));
         if (!contenu.isNull()) dossier.Ecrit("VK472.CFG", contenu);
         DemarreSansFichier();
-        EXPECT_EQ(F().NumeroPort(), port) << contenu.constData();
+        EXPECT_EQ(F().Liaison().NumeroPort(), port) << contenu.constData();
         EXPECT_TRUE(CocheSeuleSur(port)) << contenu.constData();
     }
     // Configuration impossible à écrire : le port choisi sert quand même.
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("VK472.CFG"));
-    F().COM_Click(2);
-    EXPECT_EQ(F().NumeroPort(), 3);
+    Choisit("COM(2)");
+    EXPECT_EQ(F().Liaison().NumeroPort(), 3);
     EXPECT_TRUE(plateforme.Port().EstOuvert());
     EXPECT_TRUE(CocheSeuleSur(3));
     EXPECT_TRUE(QFileInfo(dossier.Fichier("VK472.CFG")).isDir());
@@ -282,8 +282,8 @@ TEST_F(Liaison, PortChoisiQuiNeSOuvrePasPuisTestDeLiaisonSurLAncien) {
     EXPECT_TRUE(erreur.startsWith("Port série introuvable : COM2 (")) << erreur.toStdString();
     plateforme.AttendBoite(
         {erreur, Boutons::Ok, Icone::Critique, QStringLiteral("GESTION CHAUFFAGE")}, Bouton::Ok);
-    F().COM[1]->trigger();
-    EXPECT_EQ(F().NumeroPort(), 1);
+    Choisit("COM(1)");
+    EXPECT_EQ(F().Liaison().NumeroPort(), 1);
     EXPECT_EQ(dossier.Lit("VK472.CFG"), QByteArray(" 0 \r\n"));
     EXPECT_FALSE(plateforme.Port().EstOuvert());
     // La coche revient sur le port en service.
@@ -292,7 +292,7 @@ TEST_F(Liaison, PortChoisiQuiNeSOuvrePasPuisTestDeLiaisonSurLAncien) {
     // Un seul "T", parti avant la fermeture du port.
     plateforme.AttendBoite({Relier, Boutons::Ok, Icone::Exclamation, TitreTest}, Bouton::Ok);
     plateforme.AttendBoite({DeuxBips, Boutons::Ok, Icone::Exclamation, TitreTest}, Bouton::Ok);
-    F().TestTelecommande->trigger();
+    Choisit("TestTelecommande");
     EXPECT_FALSE(plateforme.Port().EstOuvert());
     ASSERT_TRUE(lecteur->Attend(1));
     EXPECT_FALSE(lecteur->Attend(2, 300));
@@ -328,7 +328,7 @@ TEST_F(Liaison, PairQuiDisparaitPendantUnePause) {
     plateforme.AttendBoite(Relier, Bouton::Ok);
     plateforme.AttendBoiteDebut(QStringLiteral("** VERIFIER"), Bouton::Ok);
     plateforme.AttendBoiteDebut(QStringLiteral("** ECHEC DE LA TRANSMISSION **"), Bouton::Ok);
-    F().ProgrammeTelecommande->trigger();
+    Choisit("ProgrammeTelecommande");
 
     VerifieEchec(QStringLiteral("** ECHEC DE LA TRANSMISSION **\r\n\r\n"), Programmation);
     EXPECT_EQ(lecteur->Nombre(), FinsDeBlocs[0]);
@@ -350,6 +350,6 @@ TEST_F(Liaison, TestDeLiaisonSansPairNAnnoncePasLesDeuxBips) {
     plateforme.AttendBoite(Relier, Bouton::Ok);
     const QString echec = QStringLiteral("** ECHEC DU TEST DE LA LIAISON **\r\n\r\n");
     plateforme.AttendBoiteDebut(echec, Bouton::Ok);
-    F().TestTelecommande->trigger();
+    Choisit("TestTelecommande");
     VerifieEchec(echec, TitreTest);
 }

@@ -52,7 +52,7 @@ TEST_F(AvecTelecommande, ProgrammationJugeeBonne) {
     plateforme.AttendBoiteDebut(QStringLiteral("** RELIER"), Bouton::Ok);
     plateforme.AttendBoiteDebut(QStringLiteral("** VERIFIER"), Bouton::Ok);
     plateforme.AttendBoiteDebut(QStringLiteral("** FIN"), Bouton::Ok);
-    F().ProgrammeTelecommande->trigger();
+    Choisit("ProgrammeTelecommande");
     const QString sortie = Sortie();
     EXPECT_TRUE(sortie.contains(QLatin1String("\n2 BEEP -> PROG. OK\n"))) << sortie.toStdString();
     // L'exemple livré, zone 0, lu par la télécommande.

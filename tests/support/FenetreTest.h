@@ -2,6 +2,7 @@
 // Banc des tests de fenêtre : dossier du programme temporaire, plateforme scriptée,
 // la vraie fenêtre (hors écran).
 #include "files/PanneauFichier.h"
+#include "link/PanneauLiaison.h"
 #include "model/Textes.h"
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Controles.h"

@@ -114,14 +114,14 @@ TEST_F(Controles, MenusEtRaccourcis) {
     EXPECT_EQ(fichier,
               QStringList({"&Nouveau", "&Lecture", "&Sauvegarde", "Sauver comme ..", "&Quitter"}));
     QStringList programmation;
-    for (QAction* a : F().Programmation->actions()) programmation << a->text();
+    for (QAction* a : Controle<QMenu>("Programmation")->actions()) programmation << a->text();
     EXPECT_EQ(programmation, QStringList({"Test Liaison Télécommande", "Programmation ",
                                           "Programmation de Test"}));
-    EXPECT_EQ(F().ChoixPortSerie->title(), "&Choix port série");
+    EXPECT_EQ(Controle<QMenu>("ChoixPortSerie")->title(), "&Choix port série");
     QStringList ports;
-    for (QAction* a : F().ChoixPortSerie->actions()) ports << a->text();
+    for (QAction* a : Controle<QMenu>("ChoixPortSerie")->actions()) ports << a->text();
     EXPECT_EQ(ports, QStringList({"COM1", "COM2", "COM3", "COM4"}));
-    EXPECT_EQ(F().COM[2]->objectName(), "COM(2)");
+    EXPECT_EQ(Action("COM(2)")->text(), "COM3");
 }
 
 TEST_F(Controles, LePanneauResteCentre) {

@@ -178,8 +178,8 @@ TEST_F(Demarrage, TubesAuLieuDesFichiersRefusesSansBloquer) {
     plateforme.AttendBoite(BoiteNonConforme, Bouton::Ignorer);
     plateforme.AttendBoite(Effacer, Bouton::Oui);
     DemarreSansFichier();
-    EXPECT_EQ(F().NumeroPort(), 1);
-    EXPECT_TRUE(F().COM[0]->isChecked());
+    EXPECT_EQ(F().Liaison().NumeroPort(), 1);
+    EXPECT_TRUE(Action("COM(0)")->isChecked());
     // "&Lecture" d'un tube : non conforme, tout de suite.
     plateforme.AttendDialogue(dossier.Fichier("tube.prg"));
     plateforme.AttendBoite(BoiteNonConforme, Bouton::Abandonner);
@@ -252,7 +252,7 @@ TEST_F(Demarrage, Version) {
     plateforme.AttendBoite(
         {QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50"), Boutons::Ok, Icone::Aucune, QString()},
         Bouton::Ok);
-    F().Version->trigger();
+    Choisit("Version");
 
     // La vraie boîte au titre vide n'en montre aucun, pas même aux aides techniques (Qt y
     // mettrait son texte) ; une boîte titrée garde le sien.
@@ -282,11 +282,12 @@ TEST_F(Demarrage, PortDuFichierDeConfiguration) {
     for (const auto& [contenu, port] : cas) {
         dossier.Ecrit("VK472.CFG", contenu);
         Demarre();
-        EXPECT_EQ(F().NumeroPort(), port) << contenu.toStdString();
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(F().COM[i]->isChecked(), i == port - 1);
+        EXPECT_EQ(F().Liaison().NumeroPort(), port) << contenu.toStdString();
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(Action(NomIndexe("COM", i))->isChecked(), i == port - 1);
     }
     QFile::remove(dossier.Fichier("VK472.CFG"));
     Demarre();
-    EXPECT_EQ(F().NumeroPort(), 1);
-    EXPECT_TRUE(F().COM[0]->isChecked());
+    EXPECT_EQ(F().Liaison().NumeroPort(), 1);
+    EXPECT_TRUE(Action("COM(0)")->isChecked());
 }

@@ -106,13 +106,13 @@ TEST_F(JourMontre, ApresChaqueCommande) {
         {"Programmation",
          [this] {
              plateforme.AttendBoiteDebut(QStringLiteral("Port série introuvable"), Bouton::Ok);
-             F().ProgrammeTelecommande->trigger();
+             Choisit("ProgrammeTelecommande");
          }},
         {"Programme de test",
          [this] {
              plateforme.AttendBoiteDebut(QStringLiteral("ATTENTION CE TEST"), Bouton::Ok);
              plateforme.AttendBoiteDebut(QStringLiteral("Port série introuvable"), Bouton::Ok);
-             F().ProgrammeDeTest->trigger();
+             Choisit("ProgrammeDeTest");
          }},
         {"changement de zone", [this] { Regle("VScrollZone", 2); }},
         {"effacement du jour", [this] { Clique("CmdCLS"); }},

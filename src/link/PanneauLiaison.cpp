@@ -1,0 +1,205 @@
+// Choix du port, test de liaison, programmation de la télécommande et programme de test.
+#include "link/PanneauLiaison.h"
+#include "link/Apres.h"
+#include "link/Configuration.h"
+#include "link/ProgrammeTest.h"
+#include "link/TrameProgramme.h"
+#include "link/Transmission.h"
+#include "model/Document.h"
+#include "model/Textes.h"
+#include "plateforme/Controles.h"
+#include "plateforme/FichierOrdinaire.h"
+#include "plateforme/Plateforme.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QProgressBar>
+#include <QSaveFile>
+
+namespace {
+const QString TitreTest = QStringLiteral(" TEST TELECOMMANDE ");
+const QString TitreProgrammation = QStringLiteral(" PROGRAMMATION ");
+const QString RelierTelecommande =
+    QStringLiteral("** RELIER LA TELECOMMANDE au PC par le cordon **");
+
+QString CheminConfiguration(Plateforme& plateforme) {
+    return QDir(plateforme.DossierProgramme()).filePath(QStringLiteral("VK472.CFG"));
+}
+} // namespace
+
+PanneauLiaison::PanneauLiaison(Document& document, Plateforme& plateforme,
+                               const ControlesNommes& controles, QMenu* configuration,
+                               QMenu* programmation, std::function<void(bool)> geleTout,
+                               QObject* parent)
+    : QObject(parent), doc_(document), plateforme_(plateforme), geleTout_(std::move(geleTout)),
+      ProgressBar1(controles.Prend<QProgressBar>("ProgressBar1")) {
+    QMenu* choixPortSerie = configuration->addMenu(QStringLiteral("&Choix port série"));
+    choixPortSerie->setObjectName(QStringLiteral("ChoixPortSerie"));
+    for (int i = 0; i < static_cast<int>(COM.size()); ++i) {
+        COM[i] = choixPortSerie->addAction(QStringLiteral("COM%1").arg(i + 1));
+        COM[i]->setObjectName(NomIndexe("COM", i));
+        COM[i]->setCheckable(true);
+        connect(COM[i], &QAction::triggered, this, [this, i] { COM_Click(i); });
+    }
+    TestTelecommande = AjouteAction(programmation, "TestTelecommande",
+                                    QStringLiteral("Test Liaison Télécommande"));
+    // Le blanc final fait partie du libellé.
+    ProgrammeTelecommande =
+        AjouteAction(programmation, "ProgrammeTelecommande", QStringLiteral("Programmation "));
+    ProgrammeDeTest =
+        AjouteAction(programmation, "ProgrammeDeTest", QStringLiteral("Programmation de Test"));
+    connect(TestTelecommande, &QAction::triggered, this, [this] { TestTelecommande_Click(); });
+    connect(ProgrammeTelecommande, &QAction::triggered, this,
+            [this] { ProgrammeTelecommande_Click(); });
+    connect(ProgrammeDeTest, &QAction::triggered, this, [this] { ProgrammeDeTest_Click(); });
+
+    // Plage de 468 pour 453 pas sur toute la trame (AvancesProgression) : la barre s'arrête
+    // un peu avant le bout, puis disparaît.
+    ProgressBar1->setRange(0, 468);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
+}
+
+void PanneauLiaison::Gele(bool gele) {
+    for (QAction* action : {TestTelecommande, ProgrammeTelecommande, ProgrammeDeTest})
+        Bascule(action, !gele);
+    for (QAction* item : COM) Bascule(item, !gele);
+}
+
+void PanneauLiaison::Fige(bool fige) {
+    transmissionEnCours_ = fige;
+    geleTout_(fige);
+}
+
+void PanneauLiaison::CocheSeul(int index) {
+    for (int i = 0; i < static_cast<int>(COM.size()); ++i) COM[i]->setChecked(i == index);
+}
+
+void PanneauLiaison::OuvreCom() {
+    // Fichier absent, illisible ou hors 0..3 : COM1, sans erreur.
+    int index = 0;
+    QFile fichier(CheminConfiguration(plateforme_));
+    if (OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) // un tube bloquerait le démarrage
+        index = LireConfiguration(fichier.read(4096)).value_or(0);
+    numeroPort_ = index + 1;
+    CocheSeul(index);
+}
+
+void PanneauLiaison::COM_Click(int Index) {
+    if (transmissionEnCours_ || Index < 0 || Index >= static_cast<int>(COM.size())) return;
+    CocheSeul(Index);
+    PortSerie& port = plateforme_.Port();
+    if (port.EstOuvert()) port.Ferme();
+    if (!port.Ouvre(Index + 1)) {
+        plateforme_.Message(port.Erreur(), Boutons::Ok, Icone::Critique, TitreCourt);
+        // NumeroPort et le fichier gardent l'ancien port : la coche y revient, elle dit
+        // celui qui sert.
+        CocheSeul(numeroPort_ - 1);
+        return;
+    }
+    numeroPort_ = Index + 1;
+    // Écrit d'un coup ou pas du tout ; un échec est sans suite : le port sert quand même.
+    QSaveFile fichier(CheminConfiguration(plateforme_));
+    if (fichier.open(QIODevice::WriteOnly)) {
+        fichier.write(EcrireConfiguration(Index));
+        fichier.commit();
+    }
+}
+
+bool PanneauLiaison::OuvreLiaison() {
+    PortSerie& port = plateforme_.Port();
+    if (port.EstOuvert()) port.Ferme();
+    if (port.Ouvre(numeroPort_)) return true;
+    plateforme_.Message(port.Erreur(), Boutons::Ok, Icone::Critique, TitreCourt);
+    return false;
+}
+
+void PanneauLiaison::TestTelecommande_Click() {
+    if (transmissionEnCours_) return;
+    Fige(true);
+    const Apres reactive([this] { Fige(false); });
+    if (!OuvreLiaison()) return;
+    plateforme_.Message(RelierTelecommande, Boutons::Ok, Icone::Exclamation, TitreTest);
+    PortSerie& port = plateforme_.Port();
+    const bool envoye = port.Ecrit(QByteArrayLiteral("T"));
+    port.Ferme(); // attend que l'octet soit parti
+    if (!envoye) {
+        // Octet non parti : annoncer les deux bips serait mentir.
+        plateforme_.Message(QStringLiteral("** ECHEC DU TEST DE LA LIAISON **\r\n\r\n") +
+                                port.Erreur(),
+                            Boutons::Ok, Icone::Critique, TitreTest);
+        return;
+    }
+    plateforme_.Message(QStringLiteral("** 2 BEEPS INDIQUENT UNE BON TEST DE LA LIAISON **"),
+                        Boutons::Ok, Icone::Exclamation, TitreTest);
+}
+
+void PanneauLiaison::ProgrammeTelecommande_Click() {
+    if (transmissionEnCours_) return;
+    EnvoieProgramme(doc_.Prog());
+}
+
+void PanneauLiaison::ProgrammeDeTest_Click() {
+    if (transmissionEnCours_) return;
+    Fige(true);
+    const Apres reactive([this] { Fige(false); });
+    plateforme_.Message(
+        QStringLiteral("ATTENTION CE TEST CHARGE LA TELECOMMANDE AVEC UNE PROGRAMMATION DE TEST "
+                       "\r\n\r\n      COMMANDE CONFORT/ECO ACTIVEE CHAQUE 10 Minutes "),
+        Boutons::Ok, Icone::Critique, TitreCourt);
+    // Les jours de test, avec les températures et les identifiants de l'utilisateur ; son
+    // programme n'est pas touché.
+    Programme test = doc_.Prog();
+    const auto motifs = MotifsTest();
+    for (int z = 0; z < NbZones; ++z)
+        for (int d = 0; d < NbJours; ++d) test.ProgJour[z][d] = motifs[d];
+    EnvoieProgramme(test);
+}
+
+void PanneauLiaison::EnvoieProgramme(const Programme& programme) {
+    // Les pauses laissent vivre la fenêtre : rien ne doit changer la trame en cours, ni par
+    // les commandes (gelées) ni dans le document (tenu).
+    const bool premier = !transmissionEnCours_;
+    if (premier) Fige(true);
+    const Apres reactive([this, premier] {
+        if (premier) Fige(false);
+    });
+    const auto prise = doc_.Tiens();
+
+    // Hors 0..35 °C, l'octet partirait replié (0 - 128 -> 0x80) : rien ne part, le port
+    // reste fermé et les journaux intacts.
+    if (const auto fautive = ChercheTemperatureHorsLimites(programme)) {
+        plateforme_.Message(TexteTemperatureHorsLimites(*fautive) +
+                                QStringLiteral(" Corrigez-la avant la transmission."),
+                            Boutons::Ok, Icone::Critique, TitreCourt);
+        return;
+    }
+    if (!OuvreLiaison()) return;
+    plateforme_.Message(RelierTelecommande, Boutons::Ok, Icone::Exclamation, TitreProgrammation);
+    plateforme_.Message(QStringLiteral("** VERIFIER à l'issue de la transmission: [2 BEEP -> "
+                                       "PROG. OK]  [6 Beep -> DEFAUT DIALOGUE]  **"),
+                        Boutons::Ok, Icone::Aucune, TitreProgrammation);
+
+    ProgressBar1->setValue(0);
+    ProgressBar1->show();
+    Transmission transmission(plateforme_.Port(), plateforme_.Temps(),
+                              plateforme_.DossierProgramme());
+    connect(&transmission, &Transmission::Avance, ProgressBar1,
+            [this](int pas) { ProgressBar1->setValue(ProgressBar1->value() + pas); });
+    connect(&transmission, &Transmission::Fin, this, [this, &transmission](bool envoye) {
+        ProgressBar1->hide();
+        if (envoye)
+            plateforme_.Message(QStringLiteral("** FIN DE TRANSMISSION **"), Boutons::Ok,
+                                Icone::Aucune, TitreProgrammation);
+        else
+            plateforme_.Message(QStringLiteral("** ECHEC DE LA TRANSMISSION **\r\n\r\n") +
+                                    transmission.Cause(),
+                                Boutons::Ok, Icone::Critique, TitreProgrammation);
+    });
+    const qint32 identifiant = programme.IdentZone[doc_.Zone()];
+    transmission.Envoie(TrameZones(programme), [&] {
+        return BlocReglages(programme, identifiant, plateforme_.Maintenant());
+    });
+}

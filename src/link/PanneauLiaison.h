@@ -1,0 +1,54 @@
+#pragma once
+// La liaison avec la télécommande : choix du port, test de la liaison, programmation de la
+// télécommande et programme de test, avec la barre de progression de l'envoi. Pendant un
+// envoi, la fenêtre gèle toutes les commandes à sa demande.
+#include <QObject>
+#include <array>
+#include <functional>
+
+class ControlesNommes;
+class Document;
+class Plateforme;
+class QAction;
+class QMenu;
+class QProgressBar;
+struct Programme;
+
+class PanneauLiaison : public QObject {
+    Q_OBJECT
+public:
+    // Ajoute "&Choix port série" au menu de configuration et ses trois commandes au menu de
+    // programmation. "geleTout" gèle (vrai) ou rend (faux) toutes les commandes de la fenêtre.
+    PanneauLiaison(Document& document, Plateforme& plateforme, const ControlesNommes& controles,
+                   QMenu* configuration, QMenu* programmation,
+                   std::function<void(bool gele)> geleTout, QObject* parent);
+
+    void OuvreCom();
+    void COM_Click(int Index);
+    bool OuvreLiaison();
+    void TestTelecommande_Click();
+    void ProgrammeTelecommande_Click();
+    void ProgrammeDeTest_Click();
+    bool TransmissionEnCours() const { return transmissionEnCours_; }
+    int NumeroPort() const { return numeroPort_; }
+    // Ses commandes grisées pendant un envoi.
+    void Gele(bool gele);
+
+private:
+    // Toute la fenêtre gelée, ou rendue.
+    void Fige(bool fige);
+    // Envoie ce programme, avec l'identifiant de la zone courante.
+    void EnvoieProgramme(const Programme& programme);
+    void CocheSeul(int index);
+
+    Document& doc_;
+    Plateforme& plateforme_;
+    std::function<void(bool)> geleTout_;
+    std::array<QAction*, 4> COM{};
+    QAction* TestTelecommande;
+    QAction* ProgrammeTelecommande;
+    QAction* ProgrammeDeTest;
+    QProgressBar* ProgressBar1;
+    int numeroPort_ = 1;
+    bool transmissionEnCours_ = false;
+};
