@@ -6,6 +6,7 @@
 #include "plateforme/PortSerieQt.h"
 #include "ui/FenetrePrincipale.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -142,7 +143,8 @@ int main(int argc, char** argv) {
         const double cpuFil = TempsProcesseurMs(CLOCK_THREAD_CPUTIME_ID);
         const double cpuTout = TempsProcesseurMs(CLOCK_PROCESS_CPUTIME_ID);
         const auto debut = Horloge::now();
-        fenetre.ProgrammeTelecommande_Click();
+        // Choisie comme à la main : la commande "Programmation " du menu.
+        fenetre.findChild<QAction*>(QStringLiteral("ProgrammeTelecommande"))->trigger();
         const double mur = Ms(Horloge::now() - debut);
         processeurFenetre.Ajoute(TempsProcesseurMs(CLOCK_THREAD_CPUTIME_ID) - cpuFil);
         processeurProcessus.Ajoute(TempsProcesseurMs(CLOCK_PROCESS_CPUTIME_ID) - cpuTout);

@@ -55,7 +55,8 @@ QByteArray JournalTrace(const ElementTrame& e) {
         return e.indice == 0 ? " IDENTIF=" + Hex4(e.valeur) + ' ' : QByteArray();
     case GenreElement::Temperature: {
         // La trace montre la température enregistrée (169 -> "A9"), pas l'octet envoyé :
-        // comportement d'origine gardé exprès.
+        // celle du fichier programme, que l'on compare à l'écran ; les traces gardées
+        // restent comparables d'un envoi à l'autre.
         const QByteArray entete = e.zone == 0 && e.indice == 0 ? " TEMP:" + FinLigne : QByteArray();
         return entete + Hex(e.valeur) + '-';
     }

@@ -33,7 +33,7 @@ struct ElementTrame {
     int jour = -1;
     int indice = 0;
     int bloc = 0; // 1..7, 0 pour "R"
-    // Valeur d'origine : somme sur 16 bits, valeur décimale de l'horloge,
+    // Valeur avant codage : somme sur 16 bits, valeur décimale de l'horloge,
     // température enregistrée, 16 bits bas de l'identifiant.
     quint32 valeur = 0;
     bool pause = false; // dernier octet d'un bloc de zone : la télécommande souffle ensuite

@@ -3,8 +3,9 @@
 #include <cmath>
 
 int PositionSouris(double x) {
-    // Échelle d'origine 65.42 et non 66 : le curseur dérive d'un créneau au plus vers la
-    // droite du jour. Gardée telle quelle, l'arrondi est celui au pair le plus proche.
+    // Échelle 65.42 et non 66 : le curseur dérive d'un créneau au plus vers la droite du
+    // jour. Gardée, pour qu'un clic tombe sur le créneau que l'utilisateur connaît ;
+    // l'arrondi est celui au pair le plus proche.
     double v = 144.0 - (9555.0 - x) / 65.42;
     if (v < 0) v = 0;
     if (v > PositionMax) v = PositionMax;

@@ -1,4 +1,4 @@
-// Construction, démarrage, minuterie, version et sortie.
+// Démarrage (lecture du port choisi et du fichier programme), version et sortie.
 #include "files/PanneauFichier.h"
 #include "link/PanneauLiaison.h"
 #include "model/Textes.h"
