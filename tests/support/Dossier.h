@@ -27,8 +27,11 @@ private:
 // Le programme d'exemple livré avec le logiciel.
 QByteArray ProgrammeExemple();
 
-// Une trame écrite en clair dans tests/donnees : ses octets, et le rang du dernier octet de
-// chaque bloc suivi d'une pause.
+// Un fichier de tests/donnees, tel quel.
+QByteArray DonneeTest(const QString& nom);
+
+// Octets écrits en hexadécimal dans tests/donnees (lignes "#" : commentaires), et le rang du
+// dernier octet de chaque bloc suivi d'une ligne "pause".
 struct TrameEcrite {
     QByteArray octets;
     std::vector<int> pauses;
