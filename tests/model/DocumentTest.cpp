@@ -71,3 +71,35 @@ TEST(Document, LaValidationCoupeLeNeuviemeSegmentEtCompteLesSegmentsDeLaZoneCour
     EXPECT_EQ(d.Zone(), 0);
     EXPECT_FALSE(d.Modifie());
 }
+
+TEST(Programme, TemperatureHorsLimitesTrouveeEtNommee) {
+    struct Cas {
+        int zone, reglage, valeur;
+        const char* texte; // nul : toutes bonnes
+    };
+    const Cas cas[] = {
+        {0, 0, 128, nullptr},
+        {2, 3, 198, nullptr},
+        {0, 0, 127, "Zone 0 : température « Confort » hors limites (0 à 35 °C)."},
+        {1, 2, 0, "Zone 1 : température « Hors Gel » hors limites (0 à 35 °C)."},
+        {2, 3, 199, "Zone 2 : température « EJP » hors limites (0 à 35 °C)."},
+        {2, 1, -5, "Zone 2 : température « ECO » hors limites (0 à 35 °C)."},
+    };
+    for (const Cas& c : cas) {
+        Programme p;
+        RemetParDefaut(p);
+        p.TempZone[c.zone][c.reglage] = static_cast<qint16>(c.valeur);
+        const auto fautive = ChercheTemperatureHorsLimites(p);
+        ASSERT_EQ(fautive.has_value(), c.texte != nullptr) << c.zone << " " << c.valeur;
+        if (!c.texte) continue;
+        EXPECT_EQ(fautive->valeur, c.valeur);
+        EXPECT_EQ(TexteTemperatureHorsLimites(*fautive).toStdString(), c.texte);
+    }
+    // La première, zone par zone : la zone 1 avant le réglage 0 de la zone 2.
+    Programme p;
+    p.TempZone[1] = {169, 165, 140, 145};
+    p.TempZone[0] = p.TempZone[1];
+    p.TempZone[1][3] = 300;
+    EXPECT_EQ(TexteTemperatureHorsLimites(*ChercheTemperatureHorsLimites(p)).toStdString(),
+              "Zone 1 : température « EJP » hors limites (0 à 35 °C).");
+}
