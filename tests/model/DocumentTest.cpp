@@ -13,13 +13,14 @@ QByteArray NeufSegments() {
 } // namespace
 
 TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
-    const std::vector<std::pair<const char*, std::function<void(Document&)>>> editions{
-        {"créneau", [](Document& d) { d.EcritCreneaux(5, '1', 1); }},
-        {"jour", [](Document& d) { d.RemplaceJour(QByteArray(LongueurJour, '1')); }},
-        {"température", [](Document& d) { d.ChangeTemperature(2, 150); }},
-        {"identifiant", [](Document& d) { d.ChangeIdentifiant(4660); }},
-        {"coupe", [](Document& d) { d.ValideJour(3); }},
-        {"effacement", [](Document& d) { d.Efface(); }},
+    // Chacune rend vrai si elle est acceptée (la coupe : si elle rend des barres).
+    const std::vector<std::pair<const char*, std::function<bool(Document&)>>> editions{
+        {"créneau", [](Document& d) { return d.EcritCreneaux(5, '1', 1); }},
+        {"jour", [](Document& d) { return d.RemplaceJour(QByteArray(LongueurJour, '1')); }},
+        {"température", [](Document& d) { return d.ChangeTemperature(2, 150); }},
+        {"identifiant", [](Document& d) { return d.ChangeIdentifiant(4660); }},
+        {"coupe", [](Document& d) { return !d.ValideJour(3).empty(); }},
+        {"effacement", [](Document& d) { return d.Efface(); }},
     };
     for (const auto& [nom, edite] : editions) {
         Document d;
@@ -33,11 +34,11 @@ TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
         QObject::connect(&d, &Document::ModifieChange, [&modifie] { ++modifie; });
         {
             const auto prise = d.Tiens();
-            edite(d);
+            EXPECT_FALSE(edite(d)) << nom;
             EXPECT_EQ(d.Prog(), p) << nom << " : refusé pendant une transmission";
             EXPECT_FALSE(d.Modifie()) << nom;
         }
-        edite(d);
+        EXPECT_TRUE(edite(d)) << nom;
         EXPECT_TRUE(d.Modifie()) << nom;
         EXPECT_NE(d.Prog(), p) << nom;
         ASSERT_EQ(modifie, 1) << nom;
