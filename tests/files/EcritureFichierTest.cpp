@@ -1,46 +1,50 @@
+// Le programme et ses deux exports écrits octet pour octet comme les fichiers écrits en clair
+// dans donnees/ : limites.prg (identifiants négatif et au-delà de 16 bits, températures hors
+// bornes hors zone 0, jours court, vide, long, autres caractères, queue en confort).
 #include "files/EcritureAtomique.h"
+#include "files/Exports.h"
 #include "files/FichierProgramme.h"
 #include "support/Dossier.h"
+#include "support/Impression.h"
 #include "support/PlateformeFactice.h"
 
-#include <QByteArrayList>
 #include <QFile>
 #include <gtest/gtest.h>
-#include <limits>
 #include <unistd.h>
 
-namespace {
-const QString Titre = QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50");
-}
-
-TEST(EcritureFichierProgramme, OctetsExactsEtAllerRetour) {
-    Programme p;
-    RemetParDefaut(p);
-    p.IdentZone = {4660, -12, 0};
-    p.ProgJour[1][6] = "01";
-    p.TempZone[2][3] = -3;
-    const QByteArray jour = '"' + QByteArray(148, '0') + '"';
-    const QByteArray semaine = QList<QByteArray>(7, jour).join(',');
-    const QByteArray ecrit = EcrireFichierProgramme(p, Titre);
-    EXPECT_EQ(ecrit, Titre.toLatin1() + "\r\n" + " 4660 169,165,140,145," + semaine + "\r\n" +
-                         "-12 169,165,140,145," + QList<QByteArray>(6, jour).join(',') +
-                         ",\"01\"\r\n" + " 0 169,165,140,-3," + semaine + "\r\n");
-
-    p.IdentZone = {std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(), 65535};
-    p.ProgJour[0][0] = QByteArray(144, '1');
-    p.ProgJour[2][4] = QByteArray(300, '1');
-    const QByteArray ecrit2 = EcrireFichierProgramme(p, QStringLiteral("x VK472"));
-    const ResultatLecture lu = LireFichierProgramme(ecrit2);
+TEST(EcritureFichierProgramme, ProgrammeEtExportsCommeEcritsEnClair) {
+    const QByteArray fichier = DonneeTest(QStringLiteral("limites.prg"));
+    const ResultatLecture lu = LireFichierProgramme(fichier);
     ASSERT_EQ(lu.statut, StatutLecture::Lu);
-    EXPECT_EQ(lu.programme, p);
-    EXPECT_EQ(EcrireFichierProgramme(lu.programme, QStringLiteral("x VK472")), ecrit2);
+    const Programme& p = lu.programme;
+    EXPECT_EQ(p.IdentZone, (std::array<qint32, 3>{4660, 70000, -2}));
+    EXPECT_EQ(p.TempZone[1], (std::array<qint16, 4>{198, 128, 140, -5}));
+    EXPECT_EQ(p.ProgJour[0][4], "1x1 1");
+    EXPECT_EQ(p.ProgJour[0][6], QByteArray(300, '1'));
+    EXPECT_EQ(EcrireFichierProgramme(p, QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50")),
+              fichier);
+    EXPECT_EQ(ExportFcb(p), DonneeTest(QStringLiteral("limites.FCB")));
+    EXPECT_EQ(ExportXls(p), DonneeTest(QStringLiteral("limites.xls")));
+
+    // Aux bornes de 32 bits, et zéro avec son blanc de signe.
+    const QByteArray bornes = QByteArray(fichier)
+                                  .replace(" 4660 ", "-2147483648 ")
+                                  .replace(" 70000 ", " 2147483647 ")
+                                  .replace("-2 ", " 0 ");
+    const ResultatLecture relu = LireFichierProgramme(bornes);
+    ASSERT_EQ(relu.statut, StatutLecture::Lu);
+    EXPECT_EQ(relu.programme.IdentZone, (std::array<qint32, 3>{INT32_MIN, INT32_MAX, 0}));
+    EXPECT_EQ(
+        EcrireFichierProgramme(relu.programme, QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50")),
+        bornes);
 }
 
 TEST(TitreAvecFichier, TrenteDerniersCaracteres) {
-    const QString debut = Titre + QString(36, QLatin1Char(' ')) + "Fichier:  ";
-    EXPECT_EQ(TitreAvecFichier(Titre, "/tmp/a.prg"), debut + "/tmp/a.prg");
-    EXPECT_EQ(TitreAvecFichier(Titre, "/un/chemin/bien/plus/long/que/trente/data.prg"),
-              debut + "/plus/long/que/trente/data.prg");
+    const QString debut = QStringLiteral("T") + QString(36, QLatin1Char(' ')) + "Fichier:  ";
+    EXPECT_EQ(TitreAvecFichier(QStringLiteral("T"), "/tmp/a.prg"), debut + "/tmp/a.prg");
+    EXPECT_EQ(
+        TitreAvecFichier(QStringLiteral("T"), "/un/chemin/bien/plus/long/que/trente/data.prg"),
+        debut + "/plus/long/que/trente/data.prg");
 }
 
 // Root passe outre les droits : ce test tourne sans droits par "EcritureSansDroits" (ctest).

@@ -13,12 +13,13 @@ QByteArray NeufSegments() {
 } // namespace
 
 TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
-    const std::vector<std::pair<const char*, std::function<void(Document&)>>> editions{
-        {"créneau", [](Document& d) { d.EcritCreneaux(5, '1', 1); }},
-        {"jour", [](Document& d) { d.RemplaceJour(QByteArray(LongueurJour, '1')); }},
-        {"température", [](Document& d) { d.ChangeTemperature(2, 150); }},
-        {"identifiant", [](Document& d) { d.ChangeIdentifiant(4660); }},
-        {"effacement", [](Document& d) { d.Efface(); }},
+    // Chacune rend vrai si elle est acceptée.
+    const std::vector<std::pair<const char*, std::function<bool(Document&)>>> editions{
+        {"créneau", [](Document& d) { return d.EcritCreneaux(5, '1', 1); }},
+        {"jour", [](Document& d) { return d.RemplaceJour(QByteArray(LongueurJour, '1')); }},
+        {"température", [](Document& d) { return d.ChangeTemperature(2, 150); }},
+        {"identifiant", [](Document& d) { return d.ChangeIdentifiant(4660); }},
+        {"effacement", [](Document& d) { return d.Efface(); }},
     };
     for (const auto& [nom, edite] : editions) {
         Document d;
@@ -32,11 +33,11 @@ TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
         QObject::connect(&d, &Document::ModifieChange, [&modifie] { ++modifie; });
         {
             const auto prise = d.Tiens();
-            edite(d);
+            EXPECT_FALSE(edite(d)) << nom;
             EXPECT_EQ(d.Prog(), p) << nom << " : refusé pendant une transmission";
             EXPECT_FALSE(d.Modifie()) << nom;
         }
-        edite(d);
+        EXPECT_TRUE(edite(d)) << nom;
         EXPECT_TRUE(d.Modifie()) << nom;
         EXPECT_NE(d.Prog(), p) << nom;
         ASSERT_EQ(modifie, 1) << nom;
@@ -77,4 +78,36 @@ TEST(Document, LaValidationCoupeLeNeuviemeSegmentEtCompteLesSegmentsDeLaZoneCour
     EXPECT_TRUE(d.Charge(p));
     EXPECT_EQ(d.Zone(), 0);
     EXPECT_FALSE(d.Modifie());
+}
+
+TEST(Programme, TemperatureHorsLimitesTrouveeEtNommee) {
+    struct Cas {
+        int zone, reglage, valeur;
+        const char* texte; // nul : toutes bonnes
+    };
+    const Cas cas[] = {
+        {0, 0, 128, nullptr},
+        {2, 3, 198, nullptr},
+        {0, 0, 127, "Zone 0 : température « Confort » hors limites (0 à 35 °C)."},
+        {1, 2, 0, "Zone 1 : température « Hors Gel » hors limites (0 à 35 °C)."},
+        {2, 3, 199, "Zone 2 : température « EJP » hors limites (0 à 35 °C)."},
+        {2, 1, -5, "Zone 2 : température « ECO » hors limites (0 à 35 °C)."},
+    };
+    for (const Cas& c : cas) {
+        Programme p;
+        RemetParDefaut(p);
+        p.TempZone[c.zone][c.reglage] = static_cast<qint16>(c.valeur);
+        const auto fautive = ChercheTemperatureHorsLimites(p);
+        ASSERT_EQ(fautive.has_value(), c.texte != nullptr) << c.zone << " " << c.valeur;
+        if (!c.texte) continue;
+        EXPECT_EQ(fautive->valeur, c.valeur);
+        EXPECT_EQ(TexteTemperatureHorsLimites(*fautive).toStdString(), c.texte);
+    }
+    // La première, zone par zone : la zone 1 avant le réglage 0 de la zone 2.
+    Programme p;
+    p.TempZone[1] = {169, 165, 140, 145};
+    p.TempZone[0] = p.TempZone[1];
+    p.TempZone[1][3] = 300;
+    EXPECT_EQ(TexteTemperatureHorsLimites(*ChercheTemperatureHorsLimites(p)).toStdString(),
+              "Zone 1 : température « EJP » hors limites (0 à 35 °C).");
 }

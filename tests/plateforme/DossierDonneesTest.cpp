@@ -1,77 +1,73 @@
+// Le dossier des données : à côté d'une construction inscriptible, sinon le dossier
+// personnel ("~"), garni des exemples qui y manquent sans écraser ceux de l'utilisateur.
 #include "plateforme/DossierDonnees.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 
-namespace {
-// Arborescence d'essai : <racine>/usr/bin (l'exécutable), <racine>/home/essai (le personnel).
-class DossierDonneesTest : public testing::Test {
-protected:
-    QString Chemin(const QString& relatif) const { return racine.filePath(relatif); }
-    void Ecrit(const QString& relatif, const QByteArray& contenu) const {
-        QDir().mkpath(QFileInfo(Chemin(relatif)).path());
-        QFile f(Chemin(relatif));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
+TEST(DossierDonnees, ChoixEtCopieDesExemples) {
+    using Fichiers = std::map<QString, QByteArray>; // contenu vide : fichier absent
+    // Exemples installés, en lecture seule, à côté de usr/bin (l'exécutable).
+    const Fichiers installe{{"usr/share/gestion-chauffage/data.prg", "exemple"},
+                            {"usr/share/gestion-chauffage/VK472.CFG", " 0 \r\n"}};
+    const auto avec = [](Fichiers f, const QString& nom, const QByteArray& contenu) {
+        f[nom] = contenu;
+        return f;
+    };
+    struct Cas {
+        Fichiers avant;
+        bool inscriptible;
+        QString attendu;
+        Fichiers apres;
+    };
+    const Cas cas[] = {
+        {{}, true, "usr/bin", {{"~", ""}}},
+        // Root peut écrire dans /usr/bin : installé, on n'y va pas.
+        {installe,
+         true,
+         "~",
+         {{"~/data.prg", "exemple"}, {"~/VK472.CFG", " 0 \r\n"}, {"usr/bin/data.prg", ""}}},
+        {avec(installe, "~/data.prg", "mien"),
+         false,
+         "~",
+         {{"~/data.prg", "mien"}, {"~/VK472.CFG", " 0 \r\n"}}},
+        {{{"usr/bin/data.prg", "local"}},
+         false,
+         "~",
+         {{"~/data.prg", "local"}, {"~/VK472.CFG", ""}}},
+        // Dossier personnel impossible à créer : l'exemple est lu en place.
+        {avec(installe, "home", "un fichier"), false, "usr/share/gestion-chauffage", {}},
+    };
+    for (const Cas& c : cas) {
+        QTemporaryDir temporaire;
+        const QDir racine(temporaire.path());
+        const auto chemin = [&racine](QString nom) {
+            return racine.filePath(nom.replace(QLatin1Char('~'), QLatin1String("home/gc")));
+        };
+        ASSERT_TRUE(racine.mkpath(QStringLiteral("usr/bin")));
+        for (const auto& [nom, contenu] : c.avant) {
+            QDir().mkpath(QFileInfo(chemin(nom)).path());
+            QFile f(chemin(nom));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
+            if (nom.startsWith(QLatin1String("usr/share"))) f.setPermissions(QFile::ReadOwner);
+        }
+        const QString choisi = DossierDonnees(chemin("usr/bin"), chemin("~"),
+                                              [&c](const QString&) { return c.inscriptible; });
+        EXPECT_EQ(choisi.toStdString(), chemin(c.attendu).toStdString());
+        for (const auto& [nom, contenu] : c.apres) {
+            QFile f(chemin(nom));
+            const std::string quoi = (c.attendu + " : " + nom).toStdString();
+            if (contenu.isEmpty()) {
+                EXPECT_FALSE(f.exists()) << quoi;
+                continue;
+            }
+            EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << quoi;
+            EXPECT_EQ(f.readAll(), contenu) << quoi;
+            // Un exemple en lecture seule devient modifiable une fois copié.
+            EXPECT_TRUE(f.permissions() & QFile::WriteOwner) << quoi;
+        }
     }
-    QByteArray Lit(const QString& relatif) const {
-        QFile f(Chemin(relatif));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-    }
-    void Installe() const {
-        Ecrit("usr/share/gestion-chauffage/data.prg", "exemple");
-        Ecrit("usr/share/gestion-chauffage/VK472.CFG", " 0 \r\n");
-    }
-    QString Choisit(bool inscriptible) const {
-        return DossierDonnees(Chemin("usr/bin"), Chemin("home/essai/gestion-chauffage"),
-                              [inscriptible](const QString&) { return inscriptible; });
-    }
-
-    QTemporaryDir temporaire;
-    QDir racine{temporaire.path()};
-    void SetUp() override { ASSERT_TRUE(QDir().mkpath(Chemin("usr/bin"))); }
-};
-} // namespace
-
-TEST_F(DossierDonneesTest, ConstructionInscriptibleResteAcoteDeLExecutable) {
-    EXPECT_EQ(Choisit(true), Chemin("usr/bin"));
-    EXPECT_FALSE(QFile::exists(Chemin("home/essai")));
-}
-
-TEST_F(DossierDonneesTest, InstalleVaDansLeDossierPersonnelMemeSiInscriptible) {
-    Installe();
-    for (bool inscriptible : {false, true}) { // root peut écrire dans /usr/bin : on n'y va pas
-        EXPECT_EQ(Choisit(inscriptible), Chemin("home/essai/gestion-chauffage"));
-        EXPECT_EQ(Lit("home/essai/gestion-chauffage/data.prg"), "exemple");
-        EXPECT_EQ(Lit("home/essai/gestion-chauffage/VK472.CFG"), " 0 \r\n");
-        EXPECT_FALSE(QFile::exists(Chemin("usr/bin/data.prg")));
-    }
-}
-
-TEST_F(DossierDonneesTest, NEcrasePasLesFichiersDeLUtilisateurEtRemetCeuxQuiManquent) {
-    Installe();
-    Ecrit("home/essai/gestion-chauffage/data.prg", "mon programme");
-    Choisit(false);
-    EXPECT_EQ(Lit("home/essai/gestion-chauffage/data.prg"), "mon programme");
-    EXPECT_EQ(Lit("home/essai/gestion-chauffage/VK472.CFG"), " 0 \r\n");
-    // Un exemple en lecture seule devient modifiable une fois copié.
-    EXPECT_TRUE(QFile::permissions(Chemin("home/essai/gestion-chauffage/VK472.CFG")) &
-                QFile::WriteOwner);
-}
-
-TEST_F(DossierDonneesTest, DossierEnLectureSeuleSansInstallationCopieSesPropresFichiers) {
-    Ecrit("usr/bin/data.prg", "programme local");
-    EXPECT_EQ(Choisit(false), Chemin("home/essai/gestion-chauffage"));
-    EXPECT_EQ(Lit("home/essai/gestion-chauffage/data.prg"), "programme local");
-    EXPECT_EQ(Lit("home/essai/gestion-chauffage/VK472.CFG"), "<absent>");
-}
-
-TEST_F(DossierDonneesTest, DossierPersonnelImpossibleLitLExemple) {
-    Installe();
-    Ecrit("home/essai", "un fichier, pas un dossier");
-    EXPECT_EQ(Choisit(false), Chemin("usr/share/gestion-chauffage"));
-    EXPECT_EQ(DossierDonnees(Chemin("usr/bin"), QString(), [](const QString&) { return false; }),
-              Chemin("usr/share/gestion-chauffage"));
 }

@@ -36,11 +36,15 @@ QByteArray ProgrammeExemple() {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TrameEcrite LitTrameEcrite(const QString& nom) {
+QByteArray DonneeTest(const QString& nom) {
     QFile f(QStringLiteral(GC_DONNEES_TESTS "/") + nom);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nom.toStdString();
+    return f.readAll();
+}
+
+TrameEcrite LitTrameEcrite(const QString& nom) {
     TrameEcrite trame;
-    for (const QByteArray& ligne : f.readAll().split('\n')) {
+    for (const QByteArray& ligne : DonneeTest(nom).split('\n')) {
         if (ligne.startsWith('#') || ligne.trimmed().isEmpty()) continue;
         if (ligne.trimmed() == "pause")
             trame.pauses.push_back(static_cast<int>(trame.octets.size()) - 1);

@@ -1,5 +1,7 @@
 #pragma once
 // Dossier temporaire du programme pour un test, avec quelques aides de fichiers.
+#include "support/Impression.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -8,14 +10,8 @@
 #include <condition_variable>
 #include <csignal>
 #include <mutex>
-#include <ostream>
 #include <thread>
 #include <vector>
-
-// Un QString lisible dans les messages d'échec de GoogleTest.
-inline void PrintTo(const QString& texte, std::ostream* flux) {
-    *flux << '"' << texte.toStdString() << '"';
-}
 
 class DossierTest {
 public:
@@ -33,8 +29,11 @@ private:
 // Le programme d'exemple livré avec le logiciel.
 QByteArray ProgrammeExemple();
 
-// Une trame écrite en clair dans tests/donnees : ses octets, et le rang du dernier octet de
-// chaque bloc suivi d'une pause.
+// Un fichier de tests/donnees, tel quel.
+QByteArray DonneeTest(const QString& nom);
+
+// Octets écrits en hexadécimal dans tests/donnees (lignes "#" : commentaires), et le rang du
+// dernier octet de chaque bloc suivi d'une ligne "pause".
 struct TrameEcrite {
     QByteArray octets;
     std::vector<int> pauses;
