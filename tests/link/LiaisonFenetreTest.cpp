@@ -1,13 +1,13 @@
-// La vraie fenêtre envoie par Qt SerialPort dans une paire socat ; le test lit l'autre bout.
-#include "PaireSerie.h"
+// Le panneau de la liaison de la vraie fenêtre, sur un port et une minuterie factices : chaque
+// octet est noté avec l'instant des pauses déjà faites, sans attendre de vraies pauses.
 #include "link/JournauxTransmission.h"
 #include "link/ProgrammeTest.h"
 #include "link/TrameProgramme.h"
 #include "plateforme/PortSerieQt.h"
 #include "support/FenetreTest.h"
+#include "support/PortFactice.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,6 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <cerrno>
 
 namespace {
@@ -30,7 +29,7 @@ const BoiteVue Attention{
                    "\r\n      COMMANDE CONFORT/ECO ACTIVEE CHAQUE 10 Minutes "),
     Boutons::Ok, Icone::Critique, QStringLiteral("GESTION CHAUFFAGE")};
 // Dernier octet de chacun des six blocs de zone, compté depuis 1.
-const int FinsDeBlocs[NbPauses] = {68, 135, 202, 269, 336, 403};
+const std::vector<int> FinsDeBlocs = {68, 135, 202, 269, 336, 403};
 
 void Appui(QWidget* cible, Qt::MouseButton bouton) {
     QMouseEvent appui(QEvent::MouseButtonPress, QPointF(40, 10), QPointF(40, 10), bouton, bouton,
@@ -44,22 +43,16 @@ template <typename... T> bool Tous(bool actif, T*... objets) {
 
 class Liaison : public FenetreTest {
 protected:
-    void Branche(const QString& nom = QStringLiteral("COM1"),
-                 const QByteArray& programme = ProgrammeExemple()) {
-        Demarre(programme);
-        socat = std::make_unique<PaireSocat>(dossier.Chemin(), nom);
-        ASSERT_TRUE(socat->Prete()) << "socat n'a pas créé la paire";
-        lecteur = std::make_unique<LecteurPort>(socat->CoteTest());
-        ASSERT_TRUE(lecteur->Ouvert());
+    Liaison() {
+        auto p = std::make_unique<PortFactice>(horloge);
+        auto m = std::make_unique<MinuterieFactice>(horloge);
+        port = p.get();
+        minuterie = m.get();
+        plateforme.ChangePort(std::move(p));
+        plateforme.ChangeMinuterie(std::move(m));
     }
-    // "COMn" qui mène nulle part : l'ouverture échoue ; rend le texte d'erreur attendu.
-    QString PortAbsent(int numero) {
-        EXPECT_TRUE(QFile::link(QStringLiteral("/inexistant/ttyGC%1").arg(numero),
-                                dossier.Fichier(QStringLiteral("COM%1").arg(numero))));
-        PortSerieQt sonde([this] { return dossier.Chemin(); });
-        EXPECT_FALSE(sonde.Ouvre(numero));
-        EXPECT_FALSE(sonde.Erreur().isEmpty());
-        return sonde.Erreur();
+    BoiteVue Refus(const QString& texte) {
+        return {texte, Boutons::Ok, Icone::Critique, QStringLiteral("GESTION CHAUFFAGE")};
     }
     void AttendTransmission() {
         plateforme.AttendBoite({Relier, Boutons::Ok, Icone::Exclamation, Programmation},
@@ -83,40 +76,40 @@ protected:
     // Dernière boîte : l'échec, avec la cause donnée par le port, fermé depuis.
     void VerifieEchec(const QString& debut, const QString& titre) {
         ASSERT_FALSE(plateforme.Boites.empty());
-        const BoiteVue& echec = plateforme.Boites.back();
-        EXPECT_EQ(echec.icone, Icone::Critique);
-        EXPECT_EQ(echec.titre, titre);
-        EXPECT_FALSE(plateforme.Port().Erreur().isEmpty());
-        EXPECT_EQ(echec.texte, debut + plateforme.Port().Erreur());
-        EXPECT_FALSE(plateforme.Port().EstOuvert());
+        EXPECT_EQ(plateforme.Boites.back().texte, debut + port->ErreurPerte);
+        EXPECT_EQ(plateforme.Boites.back().icone, Icone::Critique);
+        EXPECT_EQ(plateforme.Boites.back().titre, titre);
+        EXPECT_FALSE(port->EstOuvert());
         EXPECT_TRUE(Commandes(true));
     }
-    bool CocheSeuleSur(int port) {
+    bool CocheSeuleSur(int numero) {
         for (int i = 0; i < 4; ++i)
-            if (Action(NomIndexe("COM", i))->isChecked() != (i == port - 1)) return false;
+            if (Action(NomIndexe("COM", i))->isChecked() != (i == numero - 1)) return false;
         return true;
     }
 
-    std::unique_ptr<PaireSocat> socat;
-    std::unique_ptr<LecteurPort> lecteur;
+    HorlogeFactice horloge;
+    PortFactice* port;
+    MinuterieFactice* minuterie;
 };
 } // namespace
 
 TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
-    Branche();
+    Demarre();
     Pose([&](Programme& p) { p.IdentZone[2] = 70000; });
     Regle("VScrollZone", 2);
     Regle("VScJour", 5);
     const Programme avant = Prog();
 
-    std::vector<int> recusAuTic;
-    bool geleeAChaqueTic = true;
+    std::vector<int> remisALaPause;
+    bool geleeAChaquePause = true;
     bool fermee = true;
     plateforme.PendantPause = [&] {
-        recusAuTic.push_back(lecteur->Nombre());
-        geleeAChaqueTic = geleeAChaqueTic && F().Liaison().TransmissionEnCours() && Doc().Tenu() &&
-                          Commandes(false) && !Controle<QProgressBar>("ProgressBar1")->isHidden();
-        if (recusAuTic.size() > 1) return;
+        remisALaPause.push_back(static_cast<int>(port->Remis.size()));
+        geleeAChaquePause = geleeAChaquePause && F().Liaison().TransmissionEnCours() &&
+                            Doc().Tenu() && Commandes(false) &&
+                            !Controle<QProgressBar>("ProgressBar1")->isHidden();
+        if (remisALaPause.size() > 1) return;
         // Pendant une pause, rien de ce qui changerait la trame ne doit passer.
         F().Liaison().ProgrammeTelecommande_Click();
         F().Liaison().ProgrammeDeTest_Click();
@@ -132,25 +125,28 @@ TEST_F(Liaison, EnvoiOctetParOctetAvecPausesJournauxEtCommandesRefusees) {
     };
     AttendTransmission();
     Choisit("ProgrammeTelecommande");
-    ASSERT_TRUE(lecteur->Attend(LongueurTrame));
     EXPECT_EQ(plateforme.LecturesHorloge, 1); // une seule heure pour toute la trame
 
     // Horloge du mardi 1er décembre 2026 14:05:09, identifiant 70000 de la zone 2.
     const Trame trame = TrameProgramme(avant, 2, plateforme.Maintenant());
-    EXPECT_EQ(lecteur->Octets(), OctetsTrame(trame));
-    EXPECT_EQ(lecteur->Octets().mid(403, 9), QByteArray::fromHex("090514030112261170"));
-    // Six pauses, chacune après un bloc entier et avant le premier octet du suivant.
-    ASSERT_EQ(recusAuTic.size(), static_cast<size_t>(NbPauses));
-    for (int k = 0; k < NbPauses; ++k) EXPECT_LE(recusAuTic[k], FinsDeBlocs[k]) << "pause " << k;
-    EXPECT_FALSE(lecteur->Attend(LongueurTrame + 1, 300)) << "octets en trop";
-    EXPECT_TRUE(geleeAChaqueTic);
+    ASSERT_EQ(port->Octets().toHex(' '), OctetsTrame(trame).toHex(' '));
+    EXPECT_EQ(port->Octets().mid(403, 9), QByteArray::fromHex("090514030112261170"));
+    // Six pauses de 200 ms, chacune après un bloc entier et avant le premier octet du suivant.
+    EXPECT_EQ(remisALaPause, FinsDeBlocs);
+    EXPECT_EQ(minuterie->Pauses, std::vector<int>(NbPauses, 200));
+    for (int i = 0, pauses = 0; i < LongueurTrame; ++i) {
+        while (pauses < NbPauses && FinsDeBlocs[pauses] <= i) ++pauses;
+        ASSERT_EQ(port->Remis[i].instant, 200 * pauses) << "octet " << i;
+    }
+    EXPECT_EQ(port->Ouvertures, std::vector<int>{1}); // COM(3) refusé pendant la pause
+    EXPECT_TRUE(geleeAChaquePause);
     EXPECT_FALSE(fermee);
 
     EXPECT_EQ(dossier.Lit(NomJournalBrut), JournalBrut(trame));
     EXPECT_EQ(dossier.Lit(NomJournalTrace), JournalTrace(trame));
     EXPECT_TRUE(Controle<QProgressBar>("ProgressBar1")->isHidden());
     EXPECT_EQ(Controle<QProgressBar>("ProgressBar1")->value(), 453);
-    EXPECT_TRUE(plateforme.Port().EstOuvert());
+    EXPECT_TRUE(port->EstOuvert());
     EXPECT_EQ(F().Liaison().NumeroPort(), 1);
     EXPECT_TRUE(CocheSeuleSur(1));
     EXPECT_EQ(Doc().Zone(), 2);
@@ -168,33 +164,34 @@ TEST_F(Liaison, ProgrammeDeTestEnvoyePuisProgrammeRenduMemeSansTrace) {
     const QString tube = dossier.Fichier(NomJournalTrace);
     ASSERT_TRUE(CreeTube(tube));
     const GardeTubes garde({tube});
-    Branche();
+    Demarre();
     Regle("VScrollZone", 1);
     Regle("VScJour", 4);
     const Programme avant = Prog();
     plateforme.AttendBoite(Attention, Bouton::Ok);
     AttendTransmission();
     Choisit("ProgrammeDeTest");
-    ASSERT_TRUE(lecteur->Attend(LongueurTrame));
 
     // Les jours de test, avec les températures et l'identifiant de l'utilisateur.
     Programme test = avant;
     for (int z = 0; z < NbZones; ++z)
         for (int d = 0; d < NbJours; ++d) test.ProgJour[z][d] = MotifsTest()[d];
-    EXPECT_EQ(lecteur->Octets(), OctetsTrame(TrameProgramme(test, 1, plateforme.Maintenant())));
+    EXPECT_EQ(port->Octets().toHex(' '),
+              OctetsTrame(TrameProgramme(test, 1, plateforme.Maintenant())).toHex(' '));
+    EXPECT_EQ(minuterie->Pauses, std::vector<int>(NbPauses, 200));
     EXPECT_TRUE(Prog() == avant);
     EXPECT_EQ(Doc().Zone(), 1);
     EXPECT_EQ(Doc().Jour(), 4);
     EXPECT_EQ(dossier.Lit(NomJournalBrut).size(), 480);
-    EXPECT_TRUE(plateforme.Port().EstOuvert());
+    EXPECT_TRUE(port->EstOuvert());
     EXPECT_FALSE(garde.ADebloque()) << "l'ouverture du journal a bloqué la transmission";
     EXPECT_FALSE(QFileInfo(tube).isFile());
 }
 
-TEST_F(Liaison, PortAbsentRienNEstEnvoyeNiEcrit) {
+TEST_F(Liaison, PortQuiNeSOuvrePasRienNEstEnvoyeNiEcrit) {
     Demarre();
-    const BoiteVue erreur{PortAbsent(1), Boutons::Ok, Icone::Critique,
-                          QStringLiteral("GESTION CHAUFFAGE")};
+    port->RefusOuverture = QStringLiteral("Port série introuvable : COM1 (factice)");
+    const BoiteVue erreur = Refus(*port->RefusOuverture);
     dossier.Ecrit(NomJournalBrut, "ancien");
     const Programme avant = Prog();
     plateforme.AttendBoite(erreur, Bouton::Ok);
@@ -204,17 +201,20 @@ TEST_F(Liaison, PortAbsentRienNEstEnvoyeNiEcrit) {
     plateforme.AttendBoite(Attention, Bouton::Ok);
     plateforme.AttendBoite(erreur, Bouton::Ok);
     Choisit("ProgrammeDeTest");
+    EXPECT_EQ(port->Ouvertures, std::vector<int>(3, 1));
+    EXPECT_TRUE(port->Remis.empty());
+    EXPECT_TRUE(minuterie->Pauses.empty());
     EXPECT_TRUE(Prog() == avant); // les jours de l'utilisateur sont rendus quand même
     EXPECT_EQ(dossier.Lit(NomJournalBrut), QByteArray("ancien"));
     EXPECT_FALSE(dossier.Existe(NomJournalTrace));
-    EXPECT_FALSE(plateforme.Port().EstOuvert());
+    EXPECT_FALSE(port->EstOuvert());
     EXPECT_TRUE(Commandes(true));
 }
 
 TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
     // Fichier refusé au démarrage, puis "Abandonner" : les températures restent à 0.
     plateforme.AttendBoite(QStringLiteral("Fichier non conforme, "), Bouton::Abandonner);
-    Branche(QStringLiteral("COM1"), "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 2,3\r\n");
+    Demarre("GESTION CHAUFFAGE -VK472- V1.50\r\n 1 2,3\r\n");
     dossier.Ecrit(NomJournalBrut, "ancien");
     const auto refus = [](const char* zoneEtReglage) {
         return BoiteVue{QStringLiteral("Zone %1 hors limites (0 à 35 °C). Corrigez-la avant la "
@@ -232,7 +232,7 @@ TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
     plateforme.AttendBoite(refus("2 : température « Hors Gel »"), Bouton::Ok);
     Choisit("ProgrammeDeTest");
     EXPECT_EQ(plateforme.BoitesEnAttente(), 0);
-    EXPECT_FALSE(plateforme.Port().EstOuvert());
+    EXPECT_TRUE(port->Ouvertures.empty()) << "le port reste fermé";
     EXPECT_EQ(dossier.Lit(NomJournalBrut), QByteArray("ancien"));
     EXPECT_FALSE(dossier.Existe(NomJournalTrace));
     EXPECT_TRUE(Commandes(true));
@@ -240,63 +240,60 @@ TEST_F(Liaison, TemperatureHorsLimitesRienNePartNiNeSEcrit) {
     plateforme.AttendBoite(Relier, Bouton::Ok);
     plateforme.AttendBoite(DeuxBips, Bouton::Ok);
     Choisit("TestTelecommande");
-    ASSERT_TRUE(lecteur->Attend(1));
-    EXPECT_FALSE(lecteur->Attend(2, 300));
-    EXPECT_EQ(lecteur->Octets(), QByteArray("T"));
+    EXPECT_EQ(port->Octets(), QByteArray("T"));
 }
 
 TEST_F(Liaison, PortChoisiRetenuDansLaConfigurationSiElleSEcrit) {
-    Branche(QStringLiteral("COM3"));
+    Demarre();
     Choisit("COM(2)");
     EXPECT_EQ(F().Liaison().NumeroPort(), 3);
     EXPECT_TRUE(CocheSeuleSur(3));
-    EXPECT_TRUE(plateforme.Port().EstOuvert());
     Choisit("COM(2)"); // le port déjà tenu se ferme et se rouvre sans erreur
-    EXPECT_TRUE(plateforme.Port().EstOuvert());
+    EXPECT_EQ(port->Ouvertures, (std::vector<int>{3, 3}));
+    EXPECT_TRUE(port->EstOuvert());
     EXPECT_EQ(dossier.Lit("VK472.CFG"), QByteArray(" 2 \r\n"));
 
     const std::pair<QByteArray, int> cas[] = {{" 2 \r\n", 3},   {" 3 \r\n", 4}, {" 0 ", 1},
                                               {" 1,2", 2},      {"9", 1},       {"zz", 1},
                                               {QByteArray(), 1}};
-    for (const auto& [contenu, port] : cas) {
+    for (const auto& [contenu, numero] : cas) {
         fenetre.reset();
         QFile::remove(dossier.Fichier("VK472.CFG"));
         if (!contenu.isNull()) dossier.Ecrit("VK472.CFG", contenu);
         DemarreSansFichier();
-        EXPECT_EQ(F().Liaison().NumeroPort(), port) << contenu.constData();
-        EXPECT_TRUE(CocheSeuleSur(port)) << contenu.constData();
+        EXPECT_EQ(F().Liaison().NumeroPort(), numero) << contenu.constData();
+        EXPECT_TRUE(CocheSeuleSur(numero)) << contenu.constData();
     }
+    EXPECT_EQ(port->Ouvertures.size(), 2u) << "le démarrage n'ouvre pas le port";
     // Configuration impossible à écrire : le port choisi sert quand même.
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("VK472.CFG"));
     Choisit("COM(2)");
     EXPECT_EQ(F().Liaison().NumeroPort(), 3);
-    EXPECT_TRUE(plateforme.Port().EstOuvert());
+    EXPECT_TRUE(port->EstOuvert());
     EXPECT_TRUE(CocheSeuleSur(3));
     EXPECT_TRUE(QFileInfo(dossier.Fichier("VK472.CFG")).isDir());
 }
 
 TEST_F(Liaison, PortChoisiQuiNeSOuvrePasPuisTestDeLiaisonSurLAncien) {
     dossier.Ecrit("VK472.CFG", " 0 \r\n");
-    Branche(QStringLiteral("COM1"));
-    const QString erreur = PortAbsent(2);
-    EXPECT_TRUE(erreur.startsWith("Port série introuvable : COM2 (")) << erreur.toStdString();
-    plateforme.AttendBoite(
-        {erreur, Boutons::Ok, Icone::Critique, QStringLiteral("GESTION CHAUFFAGE")}, Bouton::Ok);
+    Demarre();
+    port->RefusOuverture = QStringLiteral("Port série introuvable : COM2 (factice)");
+    plateforme.AttendBoite(Refus(*port->RefusOuverture), Bouton::Ok);
     Choisit("COM(1)");
     EXPECT_EQ(F().Liaison().NumeroPort(), 1);
     EXPECT_EQ(dossier.Lit("VK472.CFG"), QByteArray(" 0 \r\n"));
-    EXPECT_FALSE(plateforme.Port().EstOuvert());
+    EXPECT_FALSE(port->EstOuvert());
     // La coche revient sur le port en service.
     EXPECT_TRUE(CocheSeuleSur(1));
 
-    // Un seul "T", parti avant la fermeture du port.
+    // Un seul "T", sur l'ancien port, qui est refermé ensuite.
+    port->RefusOuverture.reset();
     plateforme.AttendBoite({Relier, Boutons::Ok, Icone::Exclamation, TitreTest}, Bouton::Ok);
     plateforme.AttendBoite({DeuxBips, Boutons::Ok, Icone::Exclamation, TitreTest}, Bouton::Ok);
     Choisit("TestTelecommande");
-    EXPECT_FALSE(plateforme.Port().EstOuvert());
-    ASSERT_TRUE(lecteur->Attend(1));
-    EXPECT_FALSE(lecteur->Attend(2, 300));
-    EXPECT_EQ(lecteur->Octets(), QByteArray("T"));
+    EXPECT_EQ(port->Ouvertures, (std::vector<int>{2, 1}));
+    EXPECT_FALSE(port->EstOuvert());
+    EXPECT_EQ(port->Octets(), QByteArray("T"));
     EXPECT_FALSE(dossier.Existe(NomJournalBrut));
     EXPECT_TRUE(Commandes(true));
 }
@@ -314,42 +311,42 @@ TEST_F(Liaison, CausesDuSystemeEnFrancais) {
     EXPECT_EQ(description(EPROTO), debut + QStringLiteral("Erreur du système n° %1 (%2).")
                                                .arg(EPROTO)
                                                .arg(qt_error_string(EPROTO)));
-    // Un tube sans lecteur en guise de port : le système répond ENXIO.
+    // Un tube sans lecteur en guise de vrai port : le système répond ENXIO.
     ASSERT_TRUE(CreeTube(dossier.Fichier("COM2")));
-    PortSerieQt port([this] { return dossier.Chemin(); });
-    EXPECT_FALSE(port.Ouvre(2));
-    EXPECT_EQ(port.Erreur(), QStringLiteral("Erreur du port série COM2 (%1) : Périphérique absent.")
+    PortSerieQt reel([this] { return dossier.Chemin(); });
+    EXPECT_FALSE(reel.Ouvre(2));
+    EXPECT_EQ(reel.Erreur(), QStringLiteral("Erreur du port série COM2 (%1) : Périphérique absent.")
                                  .arg(dossier.Fichier("COM2")));
 }
 
-TEST_F(Liaison, PairQuiDisparaitPendantUnePause) {
-    Branche();
-    lecteur->QuandRecus(FinsDeBlocs[0], [this] { socat->Tue(); });
+TEST_F(Liaison, PortQuiLachePendantUnEnvoi) {
+    Demarre();
+    port->PerteAuOctet = FinsDeBlocs[0]; // juste après la première pause
     plateforme.AttendBoite(Relier, Bouton::Ok);
     plateforme.AttendBoiteDebut(QStringLiteral("** VERIFIER"), Bouton::Ok);
     plateforme.AttendBoiteDebut(QStringLiteral("** ECHEC DE LA TRANSMISSION **"), Bouton::Ok);
     Choisit("ProgrammeTelecommande");
 
     VerifieEchec(QStringLiteral("** ECHEC DE LA TRANSMISSION **\r\n\r\n"), Programmation);
-    EXPECT_EQ(lecteur->Nombre(), FinsDeBlocs[0]);
+    EXPECT_EQ(port->Remis.size(), static_cast<size_t>(FinsDeBlocs[0]));
+    EXPECT_EQ(minuterie->Pauses, std::vector<int>{200});
     EXPECT_TRUE(Controle<QProgressBar>("ProgressBar1")->isHidden());
     // Les journaux s'arrêtent au dernier octet parti (le bloc A de la zone 0), puis disent
     // où et pourquoi, sur une ligne à part.
     const Trame trame = TrameProgramme(Prog(), 0, plateforme.Maintenant());
     const Trame partie(trame.begin(), trame.begin() + FinsDeBlocs[0]);
     const QByteArray fin = "** ECHEC DE LA TRANSMISSION : octet 69 sur 470, " +
-                           plateforme.Port().Erreur().toLatin1() + " **\r\n";
+                           port->ErreurPerte.toLatin1() + " **\r\n";
     EXPECT_EQ(dossier.Lit(NomJournalBrut), JournalBrut(partie) + "\r\n" + fin);
     EXPECT_EQ(dossier.Lit(NomJournalTrace), JournalTrace(partie) + "\r\n" + fin);
-}
 
-TEST_F(Liaison, TestDeLiaisonSansPairNAnnoncePasLesDeuxBips) {
-    Branche();
-    // Le câble est arraché pendant que l'utilisateur lit la consigne.
-    plateforme.PendantBoite = [this](const BoiteVue&) { socat->Tue(); };
+    // Le test de liaison dont le "T" ne part pas n'annonce pas les deux bips.
+    port->PerteAuOctet = 0;
+    port->Remis.clear();
     plateforme.AttendBoite(Relier, Bouton::Ok);
     const QString echec = QStringLiteral("** ECHEC DU TEST DE LA LIAISON **\r\n\r\n");
     plateforme.AttendBoiteDebut(echec, Bouton::Ok);
     Choisit("TestTelecommande");
     VerifieEchec(echec, TitreTest);
+    EXPECT_TRUE(port->Remis.empty());
 }
