@@ -64,9 +64,7 @@ public:
     std::vector<PeripheriqueSerie> Peripheriques;
     std::function<void()> ChangementPorts;
     std::vector<PeripheriqueSerie> PeripheriquesSeries() override { return Peripheriques; }
-    void SurveillePorts(std::function<void()> change) override {
-        ChangementPorts = std::move(change);
-    }
+    void SurveillePorts(std::function<void()> c) override { ChangementPorts = std::move(c); }
     // Les vraies pauses de Qt, sauf minuterie changée ; PendantPause voit chacune d'elles.
     Minuterie& Temps() override { return espion_; }
     void ChangeMinuterie(std::unique_ptr<Minuterie> minuterie) {

@@ -121,7 +121,6 @@ TEST_F(Controles, MenusEtRaccourcis) {
     QStringList ports;
     for (QAction* a : Controle<QMenu>("ChoixPortSerie")->actions()) ports << a->text();
     EXPECT_EQ(ports, QStringList({"COM1", "COM2", "COM3", "COM4", "", "Rechercher les ports"}));
-    EXPECT_EQ(Action("COM(2)")->text(), "COM3");
 }
 
 TEST_F(Controles, LePanneauResteCentre) {
