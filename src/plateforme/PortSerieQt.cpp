@@ -69,21 +69,22 @@ QString PortSerieQt::Peripherique(int numero) {
         erreur_ = TexteAucunPeripherique(numero, QString(), detectes_);
     else if (port.peripherique && port.peripherique->sansUart)
         erreur_ = TexteSansUart(numero, port.cible);
+    cible_ = port.cible;
     return erreur_.isEmpty() ? port.chemin : QString();
 #endif
 }
 
 QString PortSerieQt::EchecOuverture(QSerialPort::SerialPortError erreur) {
-    const QString chemin = port_.portName();
 #ifdef Q_OS_UNIX
+    // Nommé par ce qui manque ou se refuse au bout du lien, pas par le lien.
     if (erreur == QSerialPort::DeviceNotFoundError)
-        return TexteAucunPeripherique(numero_, chemin, detectes_);
+        return TexteAucunPeripherique(numero_, cible_, detectes_);
     // Refusé aussi quand un autre programme le tient : le groupe n'y changerait rien.
     if (erreur == QSerialPort::PermissionError &&
-        ::access(QFile::encodeName(chemin).constData(), W_OK) != 0 && errno == EACCES)
-        return TexteAccesRefuse(numero_, chemin, GroupePeripherique(chemin), NomUtilisateur());
+        ::access(QFile::encodeName(cible_).constData(), W_OK) != 0 && errno == EACCES)
+        return TexteAccesRefuse(numero_, cible_, GroupePeripherique(cible_), NomUtilisateur());
 #endif
-    return DescriptionErreurPort(erreur, numero_, chemin, port_.errorString());
+    return DescriptionErreurPort(erreur, numero_, port_.portName(), port_.errorString());
 }
 
 PortSerieQt::PortSerieQt(std::function<QString()> dossierProgramme,

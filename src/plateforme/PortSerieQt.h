@@ -39,6 +39,7 @@ private:
     std::function<QString()> dossierProgramme_;
     std::function<std::vector<PeripheriqueSerie>()> detecte_;
     std::vector<PeripheriqueSerie> detectes_; // vus à la dernière ouverture
+    QString cible_;                           // le périphérique au bout de COMn
     QSerialPort port_;
     QString erreur_;
     int numero_ = 0;

@@ -70,8 +70,8 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         {{Ftdi, S2},
          {{2, "@/absent"}},
          2,
-         Introuvable.arg(2).arg("@/COM2") + "Périphériques détectés :\r\n    /dev/ttyUSB1 — "
-                                            "FTDI FT232R (A50285BI)\r\n    /dev/ttyS2 — intégré"},
+         Introuvable.arg(2).arg("@/absent") + "Périphériques détectés :\r\n    /dev/ttyUSB1 — "
+                                              "FTDI FT232R (A50285BI)\r\n    /dev/ttyS2 — intégré"},
         {{S1},
          {{3, "/dev/ttyS1"}},
          3,
