@@ -92,9 +92,8 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
     }
 }
 
-// Sous root, vérifié par le test AccesRefuseSansDroits, qui le relance sous nobody.
 TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root passe outre les droits";
+    if (::geteuid() == 0) GTEST_SKIP() << "root passe outre les droits : AccesRefuseSansDroits";
     const DossierTest dossier;
     dossier.Ecrit("COM4", {});
     ASSERT_TRUE(QFile::setPermissions(dossier.Fichier("COM4"), {}));
