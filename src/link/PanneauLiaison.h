@@ -21,8 +21,8 @@ class PanneauLiaison : public QObject {
     Q_OBJECT
 public:
     // Ajoute "&Choix port série" (COM1..COM4, puis les périphériques détectés) au menu de
-    // configuration et ses trois commandes au menu de programmation. "geleTout" gèle (vrai) ou rend
-    // (faux) toutes les commandes de la fenêtre.
+    // configuration et ses trois commandes au menu de programmation. "geleTout" gèle (vrai)
+    // ou rend (faux) toutes les commandes de la fenêtre.
     PanneauLiaison(Document& document, Plateforme& plateforme, const ControlesNommes& controles,
                    QMenu* configuration, QMenu* programmation,
                    std::function<void(bool gele)> geleTout, QObject* parent);

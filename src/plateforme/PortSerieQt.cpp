@@ -63,6 +63,10 @@ QString PortSerieQt::Peripherique(int numero) {
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(numero);
 #else
+    if (numero < 1 || numero > NbPortsCom) {
+        erreur_ = QStringLiteral("Port COM%1 indisponible").arg(numero);
+        return {};
+    }
     detectes_ = detecte_();
     const PortAssocie port = CorrespondancePorts(dossierProgramme_(), detectes_).com[numero - 1];
     if (port.chemin.isEmpty())
