@@ -16,6 +16,8 @@ public:
     double Aleatoire() override { return 0.5; }
     QString DossierProgramme() override { return dossier_.path(); }
     PortSerie& Port() override { return *port_; }
+    std::vector<PeripheriqueSerie> PeripheriquesSeries() override { return {}; }
+    void SurveillePorts(std::function<void()>) override {}
     Minuterie& Temps() override { return minuterie_; }
 
 private:

@@ -1,3 +1,4 @@
+#include "plateforme/DetectionPorts.h"
 #include "plateforme/PlateformeQt.h"
 #include "ui/FenetrePrincipale.h"
 #include "ui/MesureDemarrage.h"
@@ -5,6 +6,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    if (argc > 1 && qstrcmp(argv[1], "--ports") == 0) return AffichePorts(argc, argv);
     QApplication application(argc, argv);
     ChargeTraductions();
     PlateformeQt plateforme;

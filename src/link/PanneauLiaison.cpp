@@ -8,6 +8,7 @@
 #include "model/Document.h"
 #include "model/Textes.h"
 #include "plateforme/Controles.h"
+#include "plateforme/DetectionPorts.h"
 #include "plateforme/FichierOrdinaire.h"
 #include "plateforme/Plateforme.h"
 
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 const QString TitreTest = QStringLiteral(" TEST TELECOMMANDE ");
@@ -35,14 +37,22 @@ PanneauLiaison::PanneauLiaison(Document& document, Plateforme& plateforme,
                                QObject* parent)
     : QObject(parent), doc_(document), plateforme_(plateforme), geleTout_(std::move(geleTout)),
       ProgressBar1(controles.Prend<QProgressBar>("ProgressBar1")) {
-    QMenu* choixPortSerie = configuration->addMenu(QStringLiteral("&Choix port série"));
-    choixPortSerie->setObjectName(QStringLiteral("ChoixPortSerie"));
+    ChoixPortSerie = configuration->addMenu(QStringLiteral("&Choix port série"));
+    ChoixPortSerie->setObjectName(QStringLiteral("ChoixPortSerie"));
+    ChoixPortSerie->setToolTipsVisible(true); // le périphérique de chaque COMn
     for (int i = 0; i < static_cast<int>(COM.size()); ++i) {
-        COM[i] = choixPortSerie->addAction(QStringLiteral("COM%1").arg(i + 1));
+        COM[i] = ChoixPortSerie->addAction(QStringLiteral("COM%1").arg(i + 1));
         COM[i]->setObjectName(NomIndexe("COM", i));
         COM[i]->setCheckable(true);
         connect(COM[i], &QAction::triggered, this, [this, i] { COM_Click(i); });
     }
+    ChoixPortSerie->addSeparator();
+    RechercherPorts =
+        AjouteAction(ChoixPortSerie, "RechercherPorts", QStringLiteral("Rechercher les ports"));
+    connect(RechercherPorts, &QAction::triggered, this, [this] { RafraichitPorts(); });
+    // Relus à chaque ouverture du menu et à chaque branchement : rien au démarrage.
+    connect(ChoixPortSerie, &QMenu::aboutToShow, this, [this] { RafraichitPorts(); });
+    plateforme_.SurveillePorts([this] { RafraichitPorts(); });
     TestTelecommande = AjouteAction(programmation, "TestTelecommande",
                                     QStringLiteral("Test Liaison Télécommande"));
     // Le blanc final fait partie du libellé.
@@ -66,6 +76,39 @@ void PanneauLiaison::Gele(bool gele) {
     for (QAction* action : {TestTelecommande, ProgrammeTelecommande, ProgrammeDeTest})
         Bascule(action, !gele);
     for (QAction* item : COM) Bascule(item, !gele);
+    for (QAction* item : peripheriques_) Bascule(item, !gele);
+    Bascule(RechercherPorts, !gele);
+}
+
+void PanneauLiaison::RafraichitPorts() {
+    const auto detectes = plateforme_.PeripheriquesSeries();
+    const Correspondance ports = CorrespondancePorts(plateforme_.DossierProgramme(), detectes);
+    for (int i = 0; i < NbPortsCom; ++i) {
+        const QString description = DescriptionCom(i + 1, ports.com[i]);
+        COM[i]->setStatusTip(description);
+        COM[i]->setToolTip(description);
+    }
+    // Les commandes restent et sont seulement cachées : l'une d'elles peut être en train
+    // d'appeler ce rafraîchissement.
+    libres_ = ports.libres;
+    for (size_t k = peripheriques_.size(); k < libres_.size(); ++k) {
+        auto* item = new QAction(ChoixPortSerie);
+        item->setObjectName(NomIndexe("Peripherique", static_cast<int>(k)));
+        item->setEnabled(!transmissionEnCours_);
+        connect(item, &QAction::triggered, this, [this, k] {
+            if (k < libres_.size()) Peripherique_Click(PeripheriqueSerie(libres_[k]));
+        });
+        ChoixPortSerie->insertAction(RechercherPorts, item);
+        peripheriques_.push_back(item);
+    }
+    for (size_t k = 0; k < peripheriques_.size(); ++k) {
+        peripheriques_[k]->setVisible(k < libres_.size());
+        if (k >= libres_.size()) continue;
+        const PeripheriqueSerie& p = libres_[k];
+        peripheriques_[k]->setText(LibellePeripherique(p));
+        peripheriques_[k]->setStatusTip(p.nomStable.isEmpty() ? p.chemin : p.nomStable);
+        peripheriques_[k]->setToolTip(peripheriques_[k]->statusTip());
+    }
 }
 
 void PanneauLiaison::Fige(bool fige) {
@@ -106,6 +149,29 @@ void PanneauLiaison::COM_Click(int Index) {
         fichier.write(EcrireConfiguration(Index));
         fichier.commit();
     }
+}
+
+void PanneauLiaison::Peripherique_Click(const PeripheriqueSerie& peripherique) {
+    if (transmissionEnCours_) return;
+    const QString dossier = plateforme_.DossierProgramme();
+    const auto liens = LiensCom(dossier);
+    const int libre =
+        static_cast<int>(std::find(liens.begin(), liens.end(), std::nullopt) - liens.begin());
+    // Le nom stable survit au débranchement : le lien resservira au prochain branchement.
+    const QString cible =
+        peripherique.nomStable.isEmpty() ? peripherique.chemin : peripherique.nomStable;
+    const QString erreur =
+        libre == NbPortsCom
+            ? QStringLiteral("Les liens COM1 à COM4 existent déjà dans %1 : effacez-en un pour "
+                             "y lier %2.")
+                  .arg(dossier, cible)
+            : LieCom(dossier, libre + 1, cible);
+    if (!erreur.isEmpty()) {
+        plateforme_.Message(erreur, Boutons::Ok, Icone::Critique, TitreCourt);
+        return;
+    }
+    COM_Click(libre);
+    RafraichitPorts();
 }
 
 bool PanneauLiaison::OuvreLiaison() {

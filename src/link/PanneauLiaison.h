@@ -2,9 +2,12 @@
 // La liaison avec la télécommande : choix du port, test de la liaison, programmation de la
 // télécommande et programme de test, avec la barre de progression de l'envoi. Pendant un
 // envoi, la fenêtre gèle toutes les commandes à sa demande.
+#include "plateforme/CorrespondancePorts.h"
+
 #include <QObject>
 #include <array>
 #include <functional>
+#include <vector>
 
 class ControlesNommes;
 class Document;
@@ -17,14 +20,19 @@ struct Programme;
 class PanneauLiaison : public QObject {
     Q_OBJECT
 public:
-    // Ajoute "&Choix port série" au menu de configuration et ses trois commandes au menu de
-    // programmation. "geleTout" gèle (vrai) ou rend (faux) toutes les commandes de la fenêtre.
+    // Ajoute "&Choix port série" (COM1..COM4, puis les périphériques détectés) au menu de
+    // configuration et ses trois commandes au menu de programmation. "geleTout" gèle (vrai)
+    // ou rend (faux) toutes les commandes de la fenêtre.
     PanneauLiaison(Document& document, Plateforme& plateforme, const ControlesNommes& controles,
                    QMenu* configuration, QMenu* programmation,
                    std::function<void(bool gele)> geleTout, QObject* parent);
 
     void OuvreCom();
     void COM_Click(int Index);
+    // Le périphérique détecté est lié au premier COMn libre du dossier, puis choisi par lui.
+    void Peripherique_Click(const PeripheriqueSerie& peripherique);
+    // Le périphérique de chaque COMn et la liste des autres, relus.
+    void RafraichitPorts();
     bool OuvreLiaison();
     void TestTelecommande_Click();
     void ProgrammeTelecommande_Click();
@@ -44,7 +52,11 @@ private:
     Document& doc_;
     Plateforme& plateforme_;
     std::function<void(bool)> geleTout_;
-    std::array<QAction*, 4> COM{};
+    std::array<QAction*, NbPortsCom> COM{};
+    QMenu* ChoixPortSerie;
+    std::vector<QAction*> peripheriques_;   // entre le séparateur et RechercherPorts
+    std::vector<PeripheriqueSerie> libres_; // ceux que montrent les premières d'entre elles
+    QAction* RechercherPorts;
     QAction* TestTelecommande;
     QAction* ProgrammeTelecommande;
     QAction* ProgrammeDeTest;

@@ -17,3 +17,6 @@ QString DossierExemplesInstalles(const QString& dossierExecutable);
 // root passe outre les droits, un dossier en lecture seule ne se simule pas autrement.
 QString DossierDonnees(const QString& dossierExecutable, const QString& dossierUtilisateur,
                        const std::function<bool(const QString&)>& estInscriptible);
+
+// Le dossier de ce programme-ci, d'après son exécutable et le dossier par utilisateur.
+QString DossierDonneesDuProgramme();

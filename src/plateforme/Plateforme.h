@@ -1,13 +1,15 @@
 #pragma once
 // Les seules portes vers l'extérieur : boîtes de message, dialogues de fichier,
-// horloge, tirage aléatoire, dossier du programme, port série.
+// horloge, tirage aléatoire, dossier du programme, ports série.
 // La fenêtre ne parle au monde qu'à travers elles ; les tests en donnent une fausse.
+#include "plateforme/CorrespondancePorts.h"
 #include "plateforme/Minuterie.h"
 #include "plateforme/PortSerie.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 // Aucun : boîte refermée par Échap ou par sa case de fermeture, sans choisir de bouton.
 // Ce n'est jamais un "Non" : l'appelant ne perd ni ne change rien sur cette réponse.
@@ -29,5 +31,9 @@ public:
     // Dossier où le programme garde ses fichiers (sans séparateur final).
     virtual QString DossierProgramme() = 0;
     virtual PortSerie& Port() = 0;
+    // Les périphériques série présents, relus à chaque appel.
+    virtual std::vector<PeripheriqueSerie> PeripheriquesSeries() = 0;
+    // "change" sera appelé à chaque branchement ou retrait d'un périphérique.
+    virtual void SurveillePorts(std::function<void()> change) = 0;
     virtual Minuterie& Temps() = 0;
 };

@@ -7,11 +7,9 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <random>
 
@@ -190,16 +188,20 @@ double PlateformeQt::Aleatoire() {
 
 QString PlateformeQt::DossierProgramme() {
     // Choisi une fois pour toute la session : tous les fichiers vont au même endroit.
-    if (dossier_.isEmpty())
-        dossier_ =
-            DossierDonnees(QCoreApplication::applicationDirPath(),
-                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                           [](const QString& dossier) { return QFileInfo(dossier).isWritable(); });
+    if (dossier_.isEmpty()) dossier_ = DossierDonneesDuProgramme();
     return dossier_;
 }
 
 PortSerie& PlateformeQt::Port() {
     return *port_;
+}
+
+std::vector<PeripheriqueSerie> PlateformeQt::PeripheriquesSeries() {
+    return DetectePeripheriques();
+}
+
+void PlateformeQt::SurveillePorts(std::function<void()> change) {
+    surveillance_ = std::make_unique<SurveillancePorts>(std::move(change));
 }
 
 void ChargeTraductions() {

@@ -1,4 +1,5 @@
 #pragma once
+#include "plateforme/DetectionPorts.h"
 #include "plateforme/Plateforme.h"
 #include <memory>
 
@@ -19,6 +20,8 @@ public:
     double Aleatoire() override;
     QString DossierProgramme() override;
     PortSerie& Port() override;
+    std::vector<PeripheriqueSerie> PeripheriquesSeries() override;
+    void SurveillePorts(std::function<void()> change) override;
     Minuterie& Temps() override { return minuterie_; }
 
 private:
@@ -26,6 +29,7 @@ private:
     std::unique_ptr<PortSerie> port_;
     MinuterieQt minuterie_;
     QString dossier_; // dossier des fichiers, choisi au premier besoin
+    std::unique_ptr<SurveillancePorts> surveillance_;
 };
 
 // Charge les traductions françaises de Qt (boutons, dialogues, erreurs série).

@@ -2,12 +2,13 @@
 #include "plateforme/CausesSysteme.h"
 
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QThread>
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 #endif
 
 QString DescriptionErreurPort(QSerialPort::SerialPortError erreur, int numero,
@@ -58,20 +59,41 @@ void AttendLigneVide(int descripteur, const QDeadlineTimer& limite) {
 #endif
 } // namespace
 
-QString PeripheriquePort(int numero, const QString& dossierProgramme) {
+QString PortSerieQt::Peripherique(int numero) {
 #ifdef Q_OS_WIN
-    Q_UNUSED(dossierProgramme);
     return QStringLiteral("COM%1").arg(numero);
 #else
-    QString lien = QDir(dossierProgramme).filePath(QStringLiteral("COM%1").arg(numero));
-    const QFileInfo info(lien);
-    if (info.exists() || info.isSymLink()) return lien;
-    return QStringLiteral("/dev/ttyS%1").arg(numero - 1);
+    if (numero < 1 || numero > NbPortsCom) {
+        erreur_ = QStringLiteral("Port COM%1 indisponible").arg(numero);
+        return {};
+    }
+    detectes_ = detecte_();
+    const PortAssocie port = CorrespondancePorts(dossierProgramme_(), detectes_).com[numero - 1];
+    if (port.chemin.isEmpty())
+        erreur_ = TexteAucunPeripherique(numero, QString(), detectes_);
+    else if (port.peripherique && port.peripherique->sansUart)
+        erreur_ = TexteSansUart(numero, port.cible);
+    cible_ = port.cible;
+    return erreur_.isEmpty() ? port.chemin : QString();
 #endif
 }
 
-PortSerieQt::PortSerieQt(std::function<QString()> dossierProgramme)
-    : dossierProgramme_(std::move(dossierProgramme)) {
+QString PortSerieQt::EchecOuverture(QSerialPort::SerialPortError erreur) {
+#ifdef Q_OS_UNIX
+    // Nommé par ce qui manque ou se refuse au bout du lien, pas par le lien.
+    if (erreur == QSerialPort::DeviceNotFoundError)
+        return TexteAucunPeripherique(numero_, cible_, detectes_);
+    // Refusé aussi quand un autre programme le tient : le groupe n'y changerait rien.
+    if (erreur == QSerialPort::PermissionError &&
+        ::access(QFile::encodeName(cible_).constData(), W_OK) != 0 && errno == EACCES)
+        return TexteAccesRefuse(numero_, cible_, GroupePeripherique(cible_), NomUtilisateur());
+#endif
+    return DescriptionErreurPort(erreur, numero_, port_.portName(), port_.errorString());
+}
+
+PortSerieQt::PortSerieQt(std::function<QString()> dossierProgramme,
+                         std::function<std::vector<PeripheriqueSerie>()> detecte)
+    : dossierProgramme_(std::move(dossierProgramme)), detecte_(std::move(detecte)) {
     QObject::connect(&port_, &QSerialPort::errorOccurred,
                      [this](QSerialPort::SerialPortError e) { SurErreur(e); });
 }
@@ -95,10 +117,11 @@ bool PortSerieQt::Ouvre(int numero) {
     perdu_ = false;
     erreur_.clear();
     numero_ = numero;
-    port_.setPortName(PeripheriquePort(numero, dossierProgramme_()));
+    const QString peripherique = Peripherique(numero);
+    if (peripherique.isEmpty()) return false;
+    port_.setPortName(peripherique);
     if (!port_.open(QIODevice::WriteOnly)) {
-        erreur_ =
-            DescriptionErreurPort(port_.error(), numero_, port_.portName(), port_.errorString());
+        erreur_ = EchecOuverture(port_.error());
         return false;
     }
     const bool reglee =

@@ -1,13 +1,10 @@
 #pragma once
 // Le port série réel, par Qt SerialPort.
+#include "plateforme/DetectionPorts.h"
 #include "plateforme/Plateforme.h"
 
 #include <QSerialPort>
 #include <functional>
-
-// Port n : "COMn" sous Windows ; ailleurs l'entrée "COMn" du dossier du programme
-// quand elle existe (souvent un lien vers /dev/ttyUSB0), sinon /dev/ttyS{n-1}.
-QString PeripheriquePort(int numero, const QString& dossierProgramme);
 
 // Description en français d'une erreur du port, avec le port et le périphérique en cause.
 QString DescriptionErreurPort(QSerialPort::SerialPortError erreur, int numero,
@@ -15,7 +12,11 @@ QString DescriptionErreurPort(QSerialPort::SerialPortError erreur, int numero,
 
 class PortSerieQt : public PortSerie {
 public:
-    explicit PortSerieQt(std::function<QString()> dossierProgramme);
+    // Port n : "COMn" sous Windows ; ailleurs ce que désigne COMn (CorrespondancePorts)
+    // parmi les périphériques que donne "detecte".
+    explicit PortSerieQt(
+        std::function<QString()> dossierProgramme,
+        std::function<std::vector<PeripheriqueSerie>()> detecte = DetectePeripheriques);
     ~PortSerieQt() override;
 
     bool Ouvre(int numero) override;
@@ -30,7 +31,15 @@ public:
 private:
     void SurErreur(QSerialPort::SerialPortError erreur);
 
+    // Ce qu'il faut ouvrir pour COMn ; vide, avec erreur_ posée, si rien ne s'y prête.
+    QString Peripherique(int numero);
+    // Le texte de l'échec d'ouverture, avec ce que l'utilisateur peut y faire.
+    QString EchecOuverture(QSerialPort::SerialPortError erreur);
+
     std::function<QString()> dossierProgramme_;
+    std::function<std::vector<PeripheriqueSerie>()> detecte_;
+    std::vector<PeripheriqueSerie> detectes_; // vus à la dernière ouverture
+    QString cible_;                           // le périphérique au bout de COMn
     QSerialPort port_;
     QString erreur_;
     int numero_ = 0;

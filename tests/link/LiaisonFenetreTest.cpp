@@ -70,7 +70,7 @@ protected:
                     Action("TestTelecommande"), Action("COM(1)"), Action("Nouveau"),
                     Action("LectureData"), Controle("CmdHigh"), Barre("VScrollZone"),
                     Barre("VScroll3(0)"), Controle("CmdID"), Controle("CmdCLS"),
-                    Controle("ChkVisuHoraire"), Action("Version")) &&
+                    Controle("ChkVisuHoraire"), Action("Version"), Action("RechercherPorts")) &&
                (actives || !Controle("CmdPASTE")->isEnabled());
     }
     // Dernière boîte : l'échec, avec la cause donnée par le port, fermé depuis.
@@ -296,6 +296,42 @@ TEST_F(Liaison, PortChoisiQuiNeSOuvrePasPuisTestDeLiaisonSurLAncien) {
     EXPECT_EQ(port->Octets(), QByteArray("T"));
     EXPECT_FALSE(dossier.Existe(NomJournalBrut));
     EXPECT_TRUE(Commandes(true));
+}
+
+TEST_F(Liaison, PeripheriqueDetecteLieAuPremierCOMLibrePuisChoisi) {
+    // L'adaptateur et son nom stable sont des fichiers du dossier ; COM1 et COM4 sont pris.
+    const QString tty = dossier.Fichier("ttyUSB0"), stable = dossier.Fichier("usb-FTDI_A5");
+    dossier.Ecrit("ttyUSB0", {});
+    ASSERT_TRUE(QFile::link(tty, stable) && QFile::link("/dev/pts/7", dossier.Fichier("COM1")) &&
+                QFile::link("/dev/pts/8", dossier.Fichier("COM4")));
+    Demarre();
+    const QString ftdi = tty + " — FTDI FT232R (A50285BI)";
+    plateforme.Peripheriques = {{tty, stable, "FTDI FT232R", "A50285BI", true, false}};
+    plateforme.ChangementPorts(); // branché
+    EXPECT_EQ(Action("COM(1)")->toolTip(), "COM2 : " + ftdi);
+    EXPECT_EQ(Action("COM(2)")->statusTip(), "COM3 : aucun périphérique");
+    EXPECT_EQ(Action("Peripherique(0)")->text(), ftdi);
+    EXPECT_TRUE(Action("Peripherique(0)")->isVisible());
+
+    Choisit("Peripherique(0)");
+    EXPECT_EQ(QFileInfo(dossier.Fichier("COM2")).symLinkTarget(), stable);
+    EXPECT_EQ(port->Ouvertures, std::vector<int>{2});
+    EXPECT_EQ(dossier.Lit("VK472.CFG"), QByteArray(" 1 \r\n"));
+    EXPECT_TRUE(CocheSeuleSur(2));
+    // Lié par son nom stable, il ne figure plus dans la liste.
+    EXPECT_EQ(Action("COM(1)")->toolTip(),
+              "COM2 : " + ftdi + ", par le lien " + dossier.Fichier("COM2"));
+    EXPECT_FALSE(Action("Peripherique(0)")->isVisible());
+
+    // Plus aucun COMn libre pour un second adaptateur : rien n'est lié ni ouvert.
+    ASSERT_TRUE(QFile::link("/dev/pts/9", dossier.Fichier("COM3")));
+    plateforme.Peripheriques.push_back({"/dev/ttyACM0", "", "Arduino", "", true, false});
+    plateforme.ChangementPorts();
+    plateforme.AttendBoite(Refus("Les liens COM1 à COM4 existent déjà dans " + dossier.Chemin() +
+                                 " : effacez-en un pour y lier /dev/ttyACM0."),
+                           Bouton::Ok);
+    Choisit("Peripherique(0)");
+    EXPECT_EQ(port->Ouvertures, std::vector<int>{2});
 }
 
 TEST_F(Liaison, CausesDuSystemeEnFrancais) {

@@ -13,7 +13,8 @@ QString Decrit(const BoiteVue& b) {
 
 PlateformeFactice::PlateformeFactice(const QString& dossierProgramme)
     : dossier_(dossierProgramme), maintenant_(QDate(2026, 12, 1), QTime(14, 5, 9)),
-      port_(std::make_unique<PortSerieQt>([this] { return dossier_; })),
+      port_(std::make_unique<PortSerieQt>([this] { return dossier_; },
+                                          [this] { return Peripheriques; })),
       minuterie_(std::make_unique<MinuterieQt>()) {}
 
 PlateformeFactice::~PlateformeFactice() {

@@ -60,6 +60,11 @@ public:
     double Aleatoire() override;
     QString DossierProgramme() override { return dossier_; }
     PortSerie& Port() override { return *port_; }
+    // Les périphériques « branchés » ; ChangementPorts() fait comme un branchement.
+    std::vector<PeripheriqueSerie> Peripheriques;
+    std::function<void()> ChangementPorts;
+    std::vector<PeripheriqueSerie> PeripheriquesSeries() override { return Peripheriques; }
+    void SurveillePorts(std::function<void()> c) override { ChangementPorts = std::move(c); }
     // Les vraies pauses de Qt, sauf minuterie changée ; PendantPause voit chacune d'elles.
     Minuterie& Temps() override { return espion_; }
     void ChangeMinuterie(std::unique_ptr<Minuterie> minuterie) {

@@ -1,0 +1,62 @@
+#pragma once
+// Ce que désignent COM1..COM4 : le lien COMn du dossier du programme quand il existe, sinon
+// les périphériques série détectés, dans un ordre qui ne dépend pas de l'ordre de branchement.
+// Rien ici ne lit le disque : les périphériques et les liens sont donnés.
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+#include <vector>
+
+constexpr int NbPortsCom = 4;
+
+struct PeripheriqueSerie {
+    QString chemin;      // "/dev/ttyUSB0"
+    QString nomStable;   // "/dev/serial/by-id/usb-FTDI_…-if00-port0", vide s'il n'y en a pas
+    QString description; // fabricant et produit ("FTDI FT232R USB UART")
+    QString numeroSerie;
+    bool usb = false;
+    // Port de la plateforme sans circuit série derrière : tout ce qu'on y écrit se perd.
+    bool sansUart = false;
+};
+
+// L'entrée COMn du dossier du programme.
+struct LienCom {
+    QString chemin; // l'entrée elle-même, que l'on ouvre
+    QString cible;  // ce qu'elle désigne au bout des liens, ou la cible écrite si elle manque
+};
+
+struct PortAssocie {
+    QString chemin; // à ouvrir ; vide : COMn ne désigne rien
+    QString cible;  // le périphérique au bout
+    bool lien = false;
+    std::optional<PeripheriqueSerie> peripherique; // détecté au bout, s'il l'est
+};
+
+struct Correspondance {
+    std::array<PortAssocie, NbPortsCom> com;
+    // Périphériques utilisables qu'aucun lien ne désigne : la liste du menu des ports.
+    std::vector<PeripheriqueSerie> libres;
+};
+
+// Les périphériques utilisables dans l'ordre stable : les adaptateurs USB par nom stable,
+// puis les ports de la plateforme qui ont une UART.
+std::vector<PeripheriqueSerie> Utilisables(std::vector<PeripheriqueSerie> detectes);
+
+Correspondance AssociePorts(const std::vector<PeripheriqueSerie>& detectes,
+                            const std::array<std::optional<LienCom>, NbPortsCom>& liens);
+
+// "/dev/ttyUSB0 — FTDI FT232R USB UART (A50285BI)".
+QString LibellePeripherique(const PeripheriqueSerie& peripherique);
+// "COM1 : /dev/ttyUSB0 — FTDI FT232R USB UART (A50285BI)", "COM3 : aucun périphérique".
+QString DescriptionCom(int numero, const PortAssocie& port);
+// Une ligne par périphérique utilisable, puis une par COMn.
+QStringList LignesPorts(const std::vector<PeripheriqueSerie>& detectes,
+                        const Correspondance& correspondance);
+
+// Les trois échecs courants, dits à l'utilisateur avec ce qu'il peut y faire.
+QString TexteAucunPeripherique(int numero, const QString& chemin,
+                               const std::vector<PeripheriqueSerie>& detectes);
+QString TexteAccesRefuse(int numero, const QString& chemin, const QString& groupe,
+                         const QString& utilisateur);
+QString TexteSansUart(int numero, const QString& chemin);

@@ -1,0 +1,39 @@
+#pragma once
+// Les ports série de cette machine : périphériques présents (Qt SerialPort et /sys), liens
+// COMn du dossier du programme, surveillance des branchements.
+#include "plateforme/CorrespondancePorts.h"
+
+#include <QObject>
+#include <functional>
+
+class QFileSystemWatcher;
+
+std::vector<PeripheriqueSerie> DetectePeripheriques();
+
+// Les entrées COM1..COM4 du dossier (lien, ou tout autre fichier de ce nom).
+std::array<std::optional<LienCom>, NbPortsCom> LiensCom(const QString& dossierProgramme);
+
+Correspondance CorrespondancePorts(const QString& dossierProgramme,
+                                   const std::vector<PeripheriqueSerie>& detectes);
+
+// Crée le lien COMn du dossier vers le périphérique ; vide si c'est fait, sinon la raison.
+QString LieCom(const QString& dossierProgramme, int numero, const QString& cible);
+
+// Groupe propriétaire du périphérique et compte de l'utilisateur, pour dire comment obtenir
+// le droit de l'ouvrir.
+QString GroupePeripherique(const QString& chemin);
+QString NomUtilisateur();
+
+// Appelle "change" quand un périphérique apparaît ou disparaît dans /dev, sans sonder.
+class SurveillancePorts : public QObject {
+public:
+    explicit SurveillancePorts(std::function<void()> change, QObject* parent = nullptr);
+
+private:
+    void Surveille();
+    QFileSystemWatcher* veilleur_;
+};
+
+// "--ports" : les périphériques détectés puis COM1..COM4, une ligne chacun, sur la sortie
+// standard ; sans écran. Rend le code de sortie du programme.
+int AffichePorts(int argc, char** argv);
