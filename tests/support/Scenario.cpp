@@ -1,0 +1,425 @@
+#include "support/Scenario.h"
+#include "model/Textes.h"
+#include "plateforme/BarreDefilement.h"
+#include "plateforme/Controles.h"
+#include "plateforme/Twips.h"
+#include "timeline/PanneauSemaine.h"
+#include "ui/FenetrePrincipale.h"
+#include "zone/PanneauZone.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace {
+const char* const NomsBoutons[] = {"Ok",         "Annuler",     "Oui",     "Non",
+                                   "Abandonner", "Recommencer", "Ignorer", "Aucun"};
+const char* const NomsBoites[] = {"Ok", "OkAnnuler", "OuiNon", "AbandonnerRecommencerIgnorer"};
+const char* const NomsIcones[] = {"sans icône", "critique", "exclamation"};
+
+Bouton BoutonNomme(const QString& nom) {
+    for (int i = 0; i < 8; ++i)
+        if (nom == QLatin1String(NomsBoutons[i])) return static_cast<Bouton>(i);
+    ADD_FAILURE() << "réponse inconnue " << nom.toStdString();
+    return Bouton::Aucun;
+}
+
+// "a-b,c-d+QUEUE" : créneaux [a, b) en confort ; "vide" ; sinon la chaîne telle quelle.
+QByteArray JourEcrit(const QString& texte) {
+    if (texte == QLatin1String("vide")) return JourVide();
+    if (!texte.contains('-')) return texte.toLatin1();
+    const QStringList parties = texte.split('+');
+    QByteArray jour = JourVide().left(NbCreneaux);
+    for (const QString& s : parties[0].split(',', Qt::SkipEmptyParts))
+        for (int c = s.section('-', 0, 0).toInt(); c < s.section('-', 1, 1).toInt(); ++c)
+            jour[c] = '1';
+    return jour + (parties.size() > 1 ? parties[1].toLatin1() : JourVide().mid(NbCreneaux));
+}
+
+// Le jour en suites de caractères égaux : "0×39 1×12 0×97".
+QString Suites(const QByteArray& jour) {
+    QStringList suites;
+    for (qsizetype i = 0; i < jour.size();) {
+        qsizetype j = i;
+        while (j < jour.size() && jour[j] == jour[i]) ++j;
+        suites << QStringLiteral("%1×%2").arg(QLatin1Char(jour[i])).arg(j - i);
+        i = j;
+    }
+    return suites.isEmpty() ? QStringLiteral("(vide)") : suites.join(' ');
+}
+
+QString Twips(const QWidget* w) {
+    const QRectF t = TwipsDe(w);
+    const QRect p = w->geometry();
+    const QString pixels =
+        QStringLiteral("[%1,%2 %3x%4]").arg(p.x()).arg(p.y()).arg(p.width()).arg(p.height());
+    if (t.isNull()) return pixels;
+    return QStringLiteral("%1,%2 %3x%4 %5")
+        .arg(t.left())
+        .arg(t.top())
+        .arg(t.width())
+        .arg(t.height())
+        .arg(pixels);
+}
+
+// Couleurs et police qui diffèrent de celles du parent.
+QString Apparence(const QWidget* w) {
+    QString s;
+    const QPalette defaut = w->parentWidget()->palette();
+    const std::pair<QPalette::ColorRole, const char*> roles[] = {{QPalette::Window, "fond"},
+                                                                 {QPalette::WindowText, "encre"},
+                                                                 {QPalette::Base, "champ"},
+                                                                 {QPalette::Text, "texte"}};
+    for (const auto& [role, nom] : roles)
+        if (w->palette().color(role) != defaut.color(role))
+            s += QStringLiteral(" %1=%2").arg(QLatin1String(nom), w->palette().color(role).name());
+    if (w->font() != w->parentWidget()->font())
+        s += QStringLiteral(" police=%1/%2%3")
+                 .arg(w->font().family())
+                 .arg(w->font().pointSizeF())
+                 .arg(w->font().bold() ? QStringLiteral("/gras") : QString());
+    return s;
+}
+
+QString Texte(const QWidget* w) {
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+    if (const auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    if (const auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+    if (const auto* m = qobject_cast<const QMenu*>(w)) return m->title();
+    return {};
+}
+} // namespace
+
+Scenario::Scenario() : plateforme(dossier.Chemin()) {}
+Scenario::~Scenario() = default;
+
+QString Scenario::Clair(QString texte) const {
+    return texte.replace(dossier.Chemin(), QStringLiteral("<dossier>"))
+        .replace(QStringLiteral("\r"), QStringLiteral("\\r"))
+        .replace(QStringLiteral("\n"), QStringLiteral("\\n"));
+}
+
+void Scenario::Note(const QString& ligne) {
+    sortie_ << QStringLiteral("  ") + ligne;
+}
+
+QString Scenario::Joue(const QString& texte) {
+    sortie_.clear();
+    for (const QString& ligne : texte.split('\n')) {
+        if (!ligne.startsWith(QLatin1String("> ")) && !ligne.startsWith('#')) continue;
+        sortie_ << ligne;
+        if (ligne.startsWith('#')) continue;
+        Action(ligne.mid(2).split(' ', Qt::SkipEmptyParts));
+        // Les boîtes et les dialogues montrés pendant l'action, avec la réponse donnée.
+        for (; dialoguesVus_ < plateforme.Dialogues.size(); ++dialoguesVus_) {
+            const DialogueVu& d = plateforme.Dialogues[dialoguesVus_];
+            Note(QStringLiteral("dialogue %1 %2 « %3 »")
+                     .arg(d.ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"),
+                          Clair(d.dossier), d.nom));
+        }
+        for (; boitesVues_ < plateforme.Boites.size(); ++boitesVues_) {
+            const BoiteVue& b = plateforme.Boites[boitesVues_];
+            QString reponse = QStringLiteral("imprévue");
+            if (!reponses_.empty()) {
+                reponse = QLatin1String(NomsBoutons[static_cast<int>(reponses_.front())]);
+                reponses_.pop_front();
+            }
+            Note(QStringLiteral("boîte « %1 » %2 %3 : « %4 » -> %5")
+                     .arg(b.titre, QLatin1String(NomsIcones[static_cast<int>(b.icone)]),
+                          QLatin1String(NomsBoites[static_cast<int>(b.boutons)]), Clair(b.texte),
+                          reponse));
+        }
+    }
+    return sortie_.join('\n') + '\n';
+}
+
+void Scenario::Action(const QStringList& mots) {
+    const QString verbe = mots.value(0), nom = mots.value(1);
+    const auto entier = [&](int i) { return mots.value(i).toInt(); };
+    const auto doc = [this]() -> Document& { return fenetre->Doc(); };
+    // Change le programme comme un fichier relu : zone et jour restent, rien de modifié.
+    const auto pose = [&](const std::function<void(::Programme&)>& change) {
+        ::Programme p = doc().Prog();
+        change(p);
+        const int zone = doc().Zone(), jour = doc().Jour();
+        doc().Charge(p);
+        doc().ChoisitZone(zone);
+        doc().ChoisitJour(jour);
+    };
+    if (verbe == QLatin1String("demarre")) {
+        if (!reponses_.empty())
+            Note(QStringLiteral("réponses jamais servies : %1").arg(reponses_.size()));
+        fenetre.reset();
+        if (nom == QLatin1String("-"))
+            QFile::remove(dossier.Fichier(QStringLiteral("data.prg")));
+        else if (nom.isEmpty())
+            dossier.Ecrit(QStringLiteral("data.prg"), ProgrammeExemple());
+        fenetre = std::make_unique<FenetrePrincipale>(plateforme);
+        fenetre->Demarre();
+    } else if (verbe == QLatin1String("ecrit")) {
+        QString t = mots.mid(2).join(' ');
+        dossier.Ecrit(nom, t == QLatin1String("@exemple")
+                               ? ProgrammeExemple()
+                               : t.replace(QLatin1String("\\r"), QLatin1String("\r"))
+                                     .replace(QLatin1String("\\n"), QLatin1String("\n"))
+                                     .toLatin1());
+    } else if (verbe == QLatin1String("lien")) {
+        EXPECT_TRUE(QFile::link(mots.value(2), dossier.Fichier(nom)));
+    } else if (verbe == QLatin1String("dossier")) {
+        EXPECT_TRUE(QDir(dossier.Chemin()).mkpath(nom));
+    } else if (verbe == QLatin1String("boite")) {
+        reponses_.push_back(BoutonNomme(nom));
+        plateforme.AttendBoiteDebut(QString(), reponses_.back());
+    } else if (verbe == QLatin1String("dialogue")) {
+        plateforme.AttendDialogue(nom.startsWith('*') ? nom : dossier.Fichier(nom));
+    } else if (verbe == QLatin1String("hasard")) {
+        plateforme.AttendAleatoire(nom.toDouble());
+    } else if (verbe == QLatin1String("clic")) {
+        fenetre->findChild<QAbstractButton*>(nom)->click();
+    } else if (verbe == QLatin1String("menu")) {
+        fenetre->findChild<QAction*>(nom)->trigger();
+    } else if (verbe == QLatin1String("barre")) {
+        auto* barre = fenetre->findChild<BarreDefilement*>(nom);
+        const QString v = mots.value(2);
+        const std::pair<const char*, QAbstractSlider::SliderAction> fleches[] = {
+            {"haut", QAbstractSlider::SliderSingleStepSub},
+            {"bas", QAbstractSlider::SliderSingleStepAdd},
+            {"page-haut", QAbstractSlider::SliderPageStepSub},
+            {"page-bas", QAbstractSlider::SliderPageStepAdd}};
+        bool fleche = false;
+        for (const auto& [mot, action] : fleches)
+            if (v == QLatin1String(mot)) {
+                barre->triggerAction(action);
+                fleche = true;
+            }
+        if (!fleche) barre->ChangeValeur(v.toInt());
+    } else if (verbe == QLatin1String("souris")) {
+        auto* cible = fenetre->findChild<QWidget*>(nom);
+        const Qt::MouseButton bouton = mots.value(2) == QLatin1String("droit")    ? Qt::RightButton
+                                       : mots.value(2) == QLatin1String("milieu") ? Qt::MiddleButton
+                                                                                  : Qt::LeftButton;
+        std::vector<QEvent::Type> types{QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+        if (mots.value(5) == QLatin1String("double"))
+            types.insert(types.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
+        const QPointF point(mots.value(3).toDouble(), mots.value(4).toDouble());
+        for (const QEvent::Type type : types) {
+            QMouseEvent evenement(type, point, cible->mapToGlobal(point), bouton,
+                                  type == QEvent::MouseButtonRelease ? Qt::NoButton : bouton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(cible, &evenement);
+        }
+    } else if (verbe == QLatin1String("jour")) {
+        pose([&](::Programme& p) { p.ProgJour[entier(1)][entier(2)] = JourEcrit(mots.value(3)); });
+    } else if (verbe == QLatin1String("temperatures")) {
+        pose([&](::Programme& p) {
+            for (int t = 0; t < NbTemperatures; ++t)
+                p.TempZone[entier(1)][t] = static_cast<qint16>(entier(2 + t));
+        });
+        fenetre->Zone().AfficheTemperature();
+    } else if (verbe == QLatin1String("identifiants")) {
+        pose([&](::Programme& p) {
+            for (int z = 0; z < NbZones; ++z) p.IdentZone[z] = entier(1 + z);
+        });
+    } else if (verbe == QLatin1String("valide")) {
+        fenetre->Semaine().ValideProgramme();
+    } else if (verbe == QLatin1String("enregistre")) {
+        doc().MarqueEnregistre();
+    } else if (verbe == QLatin1String("taille")) {
+        fenetre->resize(entier(1), entier(2));
+        fenetre->Form_Resize();
+    } else if (verbe == QLatin1String("quitte")) {
+        const bool fermee = fenetre->close();
+        Note(fermee ? QStringLiteral("fenêtre fermée") : QStringLiteral("fenêtre restée ouverte"));
+    } else if (verbe == QLatin1String("montre")) {
+        Montre(mots);
+    } else {
+        ADD_FAILURE() << "action inconnue : " << mots.join(' ').toStdString();
+    }
+}
+
+void Scenario::Montre(const QStringList& mots) {
+    const QString quoi = mots.value(1);
+    if (quoi == QLatin1String("etat") || quoi == QLatin1String("jour")) {
+        Etat(quoi == QLatin1String("etat"));
+    } else if (quoi == QLatin1String("programme")) {
+        ProgrammeVu();
+    } else if (quoi == QLatin1String("controles")) {
+        ControlesVus(QString());
+    } else if (quoi == QLatin1String("fichier")) {
+        const QString nom = mots.value(2);
+        if (!dossier.Existe(nom)) {
+            Note(nom + QStringLiteral(" : absent"));
+        } else if (dossier.Lit(nom) == ProgrammeExemple()) {
+            Note(nom + QStringLiteral(" : l'exemple livré, tel quel"));
+        } else {
+            Note(nom + QStringLiteral(" :"));
+            for (const QByteArray& l : dossier.Lit(nom).split('\n'))
+                Note(QStringLiteral("| ") + Clair(QString::fromLatin1(l)));
+        }
+    } else {
+        ControlesVus(quoi);
+    }
+}
+
+void Scenario::Etat(bool complet) {
+    const auto w = [this](const QString& nom) { return fenetre->findChild<QWidget*>(nom); };
+    const auto texte = [&](const QString& nom) { return Texte(w(nom)); };
+    const auto valeur = [&](const QString& nom) {
+        return fenetre->findChild<BarreDefilement*>(nom)->Valeur();
+    };
+    const Document& doc = fenetre->Doc();
+    if (complet) Note(QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle())));
+    Note(QStringLiteral("édité : zone %1, jour %2, %3")
+             .arg(doc.Zone())
+             .arg(doc.Jour())
+             .arg(doc.Modifie() ? QStringLiteral("modifié") : QStringLiteral("non modifié")));
+    QStringList rouges;
+    for (int d = 0; d < NbJours; ++d)
+        if (w(NomIndexe("Label2", d))->palette().color(QPalette::Window) == QColor(255, 0, 0))
+            rouges << texte(NomIndexe("Label2", d));
+    Note(QStringLiteral("montré : zone « %1 » (barre %2), jour « %3 » (barre %4, en rouge %5)")
+             .arg(texte(QStringLiteral("TextZone")))
+             .arg(valeur(QStringLiteral("VScrollZone")))
+             .arg(texte(QStringLiteral("Text1")))
+             .arg(valeur(QStringLiteral("VScJour")))
+             .arg(rouges.join(',')));
+    // Ce que l'utilisateur lit est ce que la commande suivante édite.
+    EXPECT_EQ(texte(QStringLiteral("TextZone")).toInt(), doc.Zone());
+    EXPECT_EQ(valeur(QStringLiteral("VScJour")), doc.Jour());
+    EXPECT_EQ(rouges, QStringList{NomsDesJours().value(doc.Jour())});
+    EXPECT_EQ(texte(QStringLiteral("Text1")).toLower(), NomsDesJours().value(doc.Jour()).toLower());
+    if (!complet) return;
+    QStringList curseur;
+    for (const char* nom : {"Marqueur(0)", "HeureProg(0)", "HeureProg(1)"})
+        curseur
+            << QStringLiteral("%1 %2").arg(texte(QLatin1String(nom))).arg(TwipsDe(w(nom)).left());
+    Note(QStringLiteral("curseur %1 :%2")
+             .arg(valeur(QStringLiteral("HScroll1")))
+             .arg(curseur.join(QStringLiteral(" |"))));
+    QStringList temperatures;
+    for (int t = 0; t < NbTemperatures; ++t)
+        temperatures << QStringLiteral("%1 « %2 »")
+                            .arg(valeur(NomIndexe("VScroll3", t)))
+                            .arg(texte(NomIndexe("Text2", t)));
+    Note(QStringLiteral("températures %1 ; identifiant « %2 »")
+             .arg(temperatures.join(QStringLiteral(", ")), texte(QStringLiteral("TextID"))));
+    // Hauteurs des barres de confort et de la bande éco, les mêmes pour toutes les rangées.
+    QStringList formes;
+    for (const auto& [nom, nombre] : {std::pair{"ShTemp", 8 * NbJours}, {"Shape1", NbJours}}) {
+        QStringList vues;
+        for (int i = 0; i < nombre; ++i) {
+            const QRectF r = TwipsDe(w(NomIndexe(nom, i)));
+            const QString s = QStringLiteral("haut %1 hauteur %2").arg(r.top()).arg(r.height());
+            if (!vues.contains(s)) vues << s;
+        }
+        formes << QStringLiteral("%1 : %2").arg(QLatin1String(nom),
+                                                vues.join(QStringLiteral(" / ")));
+    }
+    Note(formes.join(QStringLiteral(" ; ")));
+    const QWidget* visu = w(QStringLiteral("VisuProgramme"));
+    Note(QStringLiteral("segments « %1 »%2")
+             .arg(texte(QStringLiteral("VisuProgramme")),
+                  visu->isHidden() ? QStringLiteral(" (caché)") : QString()));
+    for (int d = 0; d < NbJours; ++d) {
+        QStringList barres;
+        for (int j = 0; j < 8; ++j) {
+            const QWidget* b = w(NomIndexe("ShTemp", 8 * d + j));
+            const QRectF r = TwipsDe(b);
+            if (!b->isHidden())
+                barres << QStringLiteral("%1+%2").arg((r.left() - 90) / 66).arg(r.width() / 66);
+        }
+        Note(QStringLiteral("%1 %2 | barres %3")
+                 .arg(NomsDesJours().value(d).leftJustified(9),
+                      Suites(doc.Prog().ProgJour[doc.Zone()][d]), barres.join(' ')));
+    }
+}
+
+void Scenario::ProgrammeVu() {
+    const ::Programme& p = fenetre->Doc().Prog();
+    for (int z = 0; z < NbZones; ++z) {
+        Note(QStringLiteral("zone %1 : identifiant %2, températures %3 %4 %5 %6")
+                 .arg(z)
+                 .arg(p.IdentZone[z])
+                 .arg(p.TempZone[z][0])
+                 .arg(p.TempZone[z][1])
+                 .arg(p.TempZone[z][2])
+                 .arg(p.TempZone[z][3]));
+        for (int d = 0; d < NbJours; ++d) Note(QStringLiteral("  ") + Suites(p.ProgJour[z][d]));
+    }
+}
+
+void Scenario::ControlesVus(const QString& seul) {
+    for (const QWidget* w : fenetre->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
+            (!seul.isEmpty() && w->objectName() != seul))
+            continue;
+        QString s = QStringLiteral("%1 < %2 %3")
+                        .arg(w->objectName(), w->parentWidget()->objectName(), Twips(w));
+        if (w->isHidden()) s += QStringLiteral(" caché");
+        if (!w->isEnabled()) s += QStringLiteral(" grisé");
+        if (!Texte(w).isEmpty()) s += QStringLiteral(" « %1 »").arg(Texte(w));
+        if (const auto* c = qobject_cast<const QCheckBox*>(w); c && c->isChecked())
+            s += QStringLiteral(" coché");
+        if (const auto* b = qobject_cast<const BarreDefilement*>(w))
+            s += QStringLiteral(" %1 %2..%3 = %4 pas %5/%6")
+                     .arg(b->orientation() == Qt::Horizontal ? QStringLiteral("horizontale")
+                                                             : QStringLiteral("verticale"))
+                     .arg(b->Min())
+                     .arg(b->Max())
+                     .arg(b->Valeur())
+                     .arg(b->singleStep())
+                     .arg(b->pageStep());
+        if (const auto* p = qobject_cast<const QProgressBar*>(w))
+            s += QStringLiteral(" %1..%2 = %3").arg(p->minimum()).arg(p->maximum()).arg(p->value());
+        if (const auto* m = qobject_cast<const QMenu*>(w)) {
+            QStringList textes;
+            for (const QAction* a : m->actions()) textes << a->text();
+            s += QStringLiteral(" : ") + textes.join(QStringLiteral(" | "));
+        }
+        if (!w->toolTip().isEmpty()) s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
+        Note(s + Apparence(w));
+    }
+    if (!seul.isEmpty()) return;
+    QStringList menus;
+    for (const QAction* a : fenetre->menuBar()->actions()) menus << a->text();
+    Note(QStringLiteral("barre de menus : ") + menus.join(QStringLiteral(" | ")));
+    for (const QAction* a : fenetre->findChildren<QAction*>()) {
+        if (a->objectName().isEmpty()) continue;
+        Note(QStringLiteral("commande %1 « %2 »%3%4%5")
+                 .arg(a->objectName(), a->text())
+                 .arg(a->isChecked() ? QStringLiteral(" cochée") : QString())
+                 .arg(a->isEnabled() ? QString() : QStringLiteral(" grisée"))
+                 .arg(a->shortcut().isEmpty() ? QString()
+                                              : QStringLiteral(" ") + a->shortcut().toString()));
+    }
+}
+
+void VerifieScenario(const QString& nom) {
+    const QString chemin = QStringLiteral(GC_DONNEES_TESTS "/scenarios/") + nom + ".txt";
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << chemin.toStdString();
+    const QString attendu = QString::fromUtf8(f.readAll());
+    f.close();
+    Scenario scenario;
+    const QString vu = scenario.Joue(attendu);
+    if (!qEnvironmentVariableIsEmpty("GC_REECRIT")) {
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(vu.toUtf8());
+        return;
+    }
+    EXPECT_EQ(vu.toStdString(), attendu.toStdString()) << nom.toStdString();
+}
