@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,18 @@ QString Suites(const QByteArray& jour) {
     return suites.isEmpty() ? QStringLiteral("(vide)") : suites.join(' ');
 }
 
+// Octets lisibles : les caractères de contrôle et ceux au-delà de 0x7E en \xNN.
+QString Octets(const QByteArray& octets) {
+    QString s;
+    for (const char c : octets) {
+        const auto o = static_cast<quint8>(c);
+        s += (o >= 0x20 && o < 0x7F) || o == '\r'
+                 ? QString(QLatin1Char(c))
+                 : QStringLiteral("\\x%1").arg(o, 2, 16, QLatin1Char('0'));
+    }
+    return s;
+}
+
 QString Twips(const QWidget* w) {
     const QRectF t = TwipsDe(w);
     const QRect p = w->geometry();
@@ -104,11 +117,23 @@ QString Texte(const QWidget* w) {
 }
 } // namespace
 
-Scenario::Scenario() : plateforme(dossier.Chemin()) {}
+// Un chemin de longueur fixe : le titre n'en montre que la fin.
+Scenario::Scenario() : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()) {
+    auto p = std::make_unique<PortFactice>(horloge);
+    auto m = std::make_unique<MinuterieFactice>(horloge);
+    port = p.get();
+    minuterie = m.get();
+    plateforme.ChangePort(std::move(p));
+    plateforme.ChangeMinuterie(std::move(m));
+}
 Scenario::~Scenario() = default;
 
 QString Scenario::Clair(QString texte) const {
+    const QString hasard = dossier.Chemin().right(6);
     return texte.replace(dossier.Chemin(), QStringLiteral("<dossier>"))
+        .replace(dossier.Chemin().toUpper(), QStringLiteral("<DOSSIER>"))
+        .replace(hasard, QStringLiteral("XXXXXX"))
+        .replace(hasard.toUpper(), QStringLiteral("XXXXXX"))
         .replace(QStringLiteral("\r"), QStringLiteral("\\r"))
         .replace(QStringLiteral("\n"), QStringLiteral("\\n"));
 }
@@ -123,31 +148,37 @@ QString Scenario::Joue(const QString& texte) {
         if (!ligne.startsWith(QLatin1String("> ")) && !ligne.startsWith('#')) continue;
         sortie_ << ligne;
         if (ligne.startsWith('#')) continue;
-        Action(ligne.mid(2).split(' ', Qt::SkipEmptyParts));
-        // Les boîtes et les dialogues montrés pendant l'action, avec la réponse donnée.
-        for (; dialoguesVus_ < plateforme.Dialogues.size(); ++dialoguesVus_) {
-            const DialogueVu& d = plateforme.Dialogues[dialoguesVus_];
-            Note(QStringLiteral("dialogue %1 %2 « %3 »")
-                     .arg(d.ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"),
-                          Clair(d.dossier), d.nom));
-        }
-        for (; boitesVues_ < plateforme.Boites.size(); ++boitesVues_) {
-            const BoiteVue& b = plateforme.Boites[boitesVues_];
-            QString reponse = QStringLiteral("imprévue");
-            if (!reponses_.empty()) {
-                reponse = QLatin1String(NomsBoutons[static_cast<int>(reponses_.front())]);
-                reponses_.pop_front();
-            }
-            Note(QStringLiteral("boîte « %1 » %2 %3 : « %4 » -> %5")
-                     .arg(b.titre, QLatin1String(NomsIcones[static_cast<int>(b.icone)]),
-                          QLatin1String(NomsBoites[static_cast<int>(b.boutons)]), Clair(b.texte),
-                          reponse));
-        }
+        Action(ligne.mid(2).split(' ', Qt::SkipEmptyParts), ligne.mid(2));
+        NoteBoites();
     }
+    if (!reponses_.empty())
+        sortie_ << QStringLiteral("  !! réponses jamais servies : %1").arg(reponses_.size());
     return sortie_.join('\n') + '\n';
 }
 
-void Scenario::Action(const QStringList& mots) {
+// Les boîtes et les dialogues montrés depuis la dernière fois, avec la réponse donnée.
+void Scenario::NoteBoites() {
+    for (; dialoguesVus_ < plateforme.Dialogues.size(); ++dialoguesVus_) {
+        const DialogueVu& d = plateforme.Dialogues[dialoguesVus_];
+        Note(QStringLiteral("dialogue %1 %2 « %3 »")
+                 .arg(d.ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"),
+                      Clair(d.dossier), d.nom));
+    }
+    for (; boitesVues_ < plateforme.Boites.size(); ++boitesVues_) {
+        const BoiteVue& b = plateforme.Boites[boitesVues_];
+        QString reponse = QStringLiteral("imprévue");
+        if (!reponses_.empty()) {
+            reponse = QLatin1String(NomsBoutons[static_cast<int>(reponses_.front())]);
+            reponses_.pop_front();
+        }
+        Note(QStringLiteral("boîte « %1 » %2 %3 : « %4 » -> %5")
+                 .arg(b.titre, QString::fromUtf8(NomsIcones[static_cast<int>(b.icone)]),
+                      QLatin1String(NomsBoites[static_cast<int>(b.boutons)]), Clair(b.texte),
+                      reponse));
+    }
+}
+
+void Scenario::Action(const QStringList& mots, const QString& brut) {
     const QString verbe = mots.value(0), nom = mots.value(1);
     const auto entier = [&](int i) { return mots.value(i).toInt(); };
     const auto doc = [this]() -> Document& { return fenetre->Doc(); };
@@ -161,8 +192,6 @@ void Scenario::Action(const QStringList& mots) {
         doc().ChoisitJour(jour);
     };
     if (verbe == QLatin1String("demarre")) {
-        if (!reponses_.empty())
-            Note(QStringLiteral("réponses jamais servies : %1").arg(reponses_.size()));
         fenetre.reset();
         if (nom == QLatin1String("-"))
             QFile::remove(dossier.Fichier(QStringLiteral("data.prg")));
@@ -171,21 +200,26 @@ void Scenario::Action(const QStringList& mots) {
         fenetre = std::make_unique<FenetrePrincipale>(plateforme);
         fenetre->Demarre();
     } else if (verbe == QLatin1String("ecrit")) {
-        QString t = mots.mid(2).join(' ');
+        QString t = brut.section(' ', 2);
         dossier.Ecrit(nom, t == QLatin1String("@exemple")
                                ? ProgrammeExemple()
                                : t.replace(QLatin1String("\\r"), QLatin1String("\r"))
                                      .replace(QLatin1String("\\n"), QLatin1String("\n"))
                                      .toLatin1());
-    } else if (verbe == QLatin1String("lien")) {
-        EXPECT_TRUE(QFile::link(mots.value(2), dossier.Fichier(nom)));
+    } else if (verbe == QLatin1String("efface")) {
+        EXPECT_TRUE(QFile::remove(dossier.Fichier(nom)) || QDir(dossier.Chemin()).rmdir(nom));
+    } else if (verbe == QLatin1String("port")) {
+        if (nom == QLatin1String("refuse")) port->RefusOuverture = mots.mid(2).join(' ');
+        if (nom == QLatin1String("ouvre")) port->RefusOuverture.reset();
+        if (nom == QLatin1String("perte")) port->PerteAuOctet = entier(2);
     } else if (verbe == QLatin1String("dossier")) {
         EXPECT_TRUE(QDir(dossier.Chemin()).mkpath(nom));
     } else if (verbe == QLatin1String("boite")) {
         reponses_.push_back(BoutonNomme(nom));
         plateforme.AttendBoiteDebut(QString(), reponses_.back());
     } else if (verbe == QLatin1String("dialogue")) {
-        plateforme.AttendDialogue(nom.startsWith('*') ? nom : dossier.Fichier(nom));
+        const QString rendu = brut.section(' ', 1);
+        plateforme.AttendDialogue(rendu.startsWith('*') ? rendu : dossier.Fichier(rendu));
     } else if (verbe == QLatin1String("hasard")) {
         plateforme.AttendAleatoire(nom.toDouble());
     } else if (verbe == QLatin1String("clic")) {
@@ -243,6 +277,7 @@ void Scenario::Action(const QStringList& mots) {
         fenetre->Form_Resize();
     } else if (verbe == QLatin1String("quitte")) {
         const bool fermee = fenetre->close();
+        NoteBoites();
         Note(fermee ? QStringLiteral("fenêtre fermée") : QStringLiteral("fenêtre restée ouverte"));
     } else if (verbe == QLatin1String("montre")) {
         Montre(mots);
@@ -255,12 +290,25 @@ void Scenario::Montre(const QStringList& mots) {
     const QString quoi = mots.value(1);
     if (quoi == QLatin1String("etat") || quoi == QLatin1String("jour")) {
         Etat(quoi == QLatin1String("etat"));
+    } else if (quoi == QLatin1String("port")) {
+        Port();
+    } else if (quoi == QLatin1String("dossier")) {
+        QStringList vus;
+        for (const QFileInfo& f :
+             QDir(dossier.Fichier(mots.value(2)))
+                 .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+            vus << f.fileName() + (f.isDir()    ? QStringLiteral("/")
+                                   : f.isFile() ? QStringLiteral(" (%1)").arg(f.size())
+                                                : QStringLiteral(" (spécial)"));
+        Note(QStringLiteral("dossier : ") + vus.join(QStringLiteral(", ")));
+    } else if (quoi == QLatin1String("titre")) {
+        Note(QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle())));
     } else if (quoi == QLatin1String("programme")) {
         ProgrammeVu();
     } else if (quoi == QLatin1String("controles")) {
         ControlesVus(QString());
     } else if (quoi == QLatin1String("fichier")) {
-        const QString nom = mots.value(2);
+        const QString nom = mots.mid(2).join(' ');
         if (!dossier.Existe(nom)) {
             Note(nom + QStringLiteral(" : absent"));
         } else if (dossier.Lit(nom) == ProgrammeExemple()) {
@@ -268,7 +316,7 @@ void Scenario::Montre(const QStringList& mots) {
         } else {
             Note(nom + QStringLiteral(" :"));
             for (const QByteArray& l : dossier.Lit(nom).split('\n'))
-                Note(QStringLiteral("| ") + Clair(QString::fromLatin1(l)));
+                Note(QStringLiteral("| ") + Clair(Octets(l)));
         }
     } else {
         ControlesVus(quoi);
@@ -300,7 +348,6 @@ void Scenario::Etat(bool complet) {
     // Ce que l'utilisateur lit est ce que la commande suivante édite.
     EXPECT_EQ(texte(QStringLiteral("TextZone")).toInt(), doc.Zone());
     EXPECT_EQ(valeur(QStringLiteral("VScJour")), doc.Jour());
-    EXPECT_EQ(rouges, QStringList{NomsDesJours().value(doc.Jour())});
     EXPECT_EQ(texte(QStringLiteral("Text1")).toLower(), NomsDesJours().value(doc.Jour()).toLower());
     if (!complet) return;
     QStringList curseur;
@@ -348,6 +395,33 @@ void Scenario::Etat(bool complet) {
     }
 }
 
+void Scenario::Port() {
+    QStringList ouvertures, pauses;
+    for (const int n : port->Ouvertures) ouvertures << QString::number(n);
+    for (const int ms : minuterie->Pauses) pauses << QString::number(ms);
+    Note(QStringLiteral("port : ouvertures %1 ; %2 ; %3 octets remis ; pauses %4")
+             .arg(ouvertures.join(','),
+                  port->EstOuvert() ? QStringLiteral("ouvert") : QStringLiteral("fermé"))
+             .arg(port->Remis.size())
+             .arg(pauses.join(' ')));
+    // Les octets par instant de remise, en hexadécimal, 32 par ligne.
+    for (size_t i = 0; i < port->Remis.size();) {
+        size_t j = i;
+        while (j < port->Remis.size() && port->Remis[j].instant == port->Remis[i].instant) ++j;
+        Note(QStringLiteral("à %1 ms, octets %2 à %3 :")
+                 .arg(port->Remis[i].instant)
+                 .arg(i)
+                 .arg(j - 1));
+        for (size_t k = i; k < j; k += 32) {
+            QByteArray ligne;
+            for (size_t m = k; m < std::min(j, k + 32); ++m)
+                ligne += static_cast<char>(port->Remis[m].octet);
+            Note(QStringLiteral("  ") + QString::fromLatin1(ligne.toHex(' ')));
+        }
+        i = j;
+    }
+}
+
 void Scenario::ProgrammeVu() {
     const ::Programme& p = fenetre->Doc().Prog();
     for (int z = 0; z < NbZones; ++z) {
@@ -363,7 +437,9 @@ void Scenario::ProgrammeVu() {
 }
 
 void Scenario::ControlesVus(const QString& seul) {
-    for (const QWidget* w : fenetre->findChildren<QWidget*>()) {
+    for (const QWidget* w : seul == QLatin1String("commandes")
+                                ? QList<QWidget*>()
+                                : fenetre->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
             (!seul.isEmpty() && w->objectName() != seul))
             continue;
@@ -393,7 +469,7 @@ void Scenario::ControlesVus(const QString& seul) {
         if (!w->toolTip().isEmpty()) s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
         Note(s + Apparence(w));
     }
-    if (!seul.isEmpty()) return;
+    if (!seul.isEmpty() && seul != QLatin1String("commandes")) return;
     QStringList menus;
     for (const QAction* a : fenetre->menuBar()->actions()) menus << a->text();
     Note(QStringLiteral("barre de menus : ") + menus.join(QStringLiteral(" | ")));

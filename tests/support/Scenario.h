@@ -11,8 +11,7 @@
 //   demarre [-|tel]      nouvelle fenêtre, démarrée sur data.prg = l'exemple livré
 //                        ("-" : sans data.prg ; "tel" : le dossier tel quel)
 //   ecrit NOM TEXTE      fichier du dossier du programme (\r, \n ; "@exemple" : l'exemple livré)
-//   dossier NOM          crée un dossier dans le dossier du programme
-//   lien NOM CIBLE       lien symbolique (un port COMn vers un périphérique)
+//   dossier NOM | efface NOM   crée un dossier, retire un fichier du dossier du programme
 //   boite REPONSE        réponse à la prochaine boîte (Ok, Annuler, Oui, Non, Abandonner,
 //                        Recommencer, Ignorer, Aucun = Échap)
 //   dialogue NOM         nom rendu par le prochain dialogue de fichier (relatif au dossier)
@@ -26,12 +25,15 @@
 //                        les températures de la zone montrée réaffichées
 //   valide               jours validés et comptés comme à l'affichage de la semaine
 //   enregistre           le programme tenu pour enregistré
+//   port refuse TEXTE | port ouvre | port perte K   le port factice refuse de s'ouvrir avec
+//                        ce texte, s'ouvre de nouveau, lâche à l'octet d'indice K
 //   taille L H           fenêtre redimensionnée
 //   quitte               fermeture demandée
 //   montre etat | jour (zone et jour édités et montrés seulement) | programme | controles | fichier
 //   NOM | NOM (un contrôle)
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
+#include "support/PortFactice.h"
 
 #include <QStringList>
 #include <deque>
@@ -49,14 +51,19 @@ public:
     DossierTest dossier;
     PlateformeFactice plateforme;
     std::unique_ptr<FenetrePrincipale> fenetre;
+    HorlogeFactice horloge;
+    PortFactice* port;
+    MinuterieFactice* minuterie;
 
 private:
-    void Action(const QStringList& mots);
+    void Action(const QStringList& mots, const QString& brut);
     void Montre(const QStringList& mots);
     void Etat(bool complet);
     void ProgrammeVu();
     void ControlesVus(const QString& seul);
     void Note(const QString& ligne);
+    void NoteBoites();
+    void Port();
     QString Clair(QString texte) const;
 
     QStringList sortie_;

@@ -11,7 +11,8 @@ TEST_P(Scenarios, CommeAttendu) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fenetre, Scenarios,
-                         testing::Values("controles", "zone", "semaine", "jourmontre"),
+                         testing::Values("controles", "zone", "semaine", "jourmontre", "demarrage",
+                                         "configuration", "fichier"),
                          [](const testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });
