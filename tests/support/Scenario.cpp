@@ -210,7 +210,10 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         EXPECT_TRUE(QFile::remove(dossier.Fichier(nom)) || QDir(dossier.Chemin()).rmdir(nom));
     } else if (verbe == QLatin1String("port")) {
         if (nom == QLatin1String("refuse")) port->RefusOuverture = mots.mid(2).join(' ');
-        if (nom == QLatin1String("ouvre")) port->RefusOuverture.reset();
+        if (nom == QLatin1String("ouvre")) {
+            port->RefusOuverture.reset();
+            port->PerteAuOctet.reset();
+        }
         if (nom == QLatin1String("perte")) port->PerteAuOctet = entier(2);
     } else if (verbe == QLatin1String("dossier")) {
         EXPECT_TRUE(QDir(dossier.Chemin()).mkpath(nom));
@@ -420,6 +423,10 @@ void Scenario::Port() {
         }
         i = j;
     }
+    port->Remis.clear();
+    port->Ouvertures.clear();
+    minuterie->Pauses.clear();
+    horloge.ms = 0;
 }
 
 void Scenario::ProgrammeVu() {

@@ -26,7 +26,8 @@
 //   valide               jours validés et comptés comme à l'affichage de la semaine
 //   enregistre           le programme tenu pour enregistré
 //   port refuse TEXTE | port ouvre | port perte K   le port factice refuse de s'ouvrir avec
-//                        ce texte, s'ouvre de nouveau, lâche à l'octet d'indice K
+//                        ce texte, s'ouvre et ne lâche plus, lâche à l'octet d'indice K
+//                        (compté depuis le dernier "montre port", qui oublie ce qu'il a montré)
 //   taille L H           fenêtre redimensionnée
 //   quitte               fermeture demandée
 //   montre etat | jour (zone et jour édités et montrés seulement) | programme | controles | fichier
