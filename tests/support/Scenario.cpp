@@ -118,14 +118,7 @@ QString Texte(const QWidget* w) {
 } // namespace
 
 // Un chemin de longueur fixe : le titre n'en montre que la fin.
-Scenario::Scenario() : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()) {
-    auto p = std::make_unique<PortFactice>(horloge);
-    auto m = std::make_unique<MinuterieFactice>(horloge);
-    port = p.get();
-    minuterie = m.get();
-    plateforme.ChangePort(std::move(p));
-    plateforme.ChangeMinuterie(std::move(m));
-}
+Scenario::Scenario() : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()) {}
 Scenario::~Scenario() = default;
 
 QString Scenario::Clair(QString texte) const {
@@ -151,8 +144,10 @@ QString Scenario::Joue(const QString& texte) {
         Action(ligne.mid(2).split(' ', Qt::SkipEmptyParts), ligne.mid(2));
         NoteBoites();
     }
-    if (!reponses_.empty())
-        sortie_ << QStringLiteral("  !! réponses jamais servies : %1").arg(reponses_.size());
+    if (!plateforme.Reponses.empty() || !plateforme.Noms.empty() || !plateforme.Tirages.empty())
+        sortie_ << QStringLiteral("  !! réponses, noms ou tirages jamais servis");
+    for (const auto& garde : tubes_)
+        if (garde->ADebloque()) sortie_ << QStringLiteral("  !! une ouverture de tube a bloqué");
     return sortie_.join('\n') + '\n';
 }
 
@@ -166,15 +161,10 @@ void Scenario::NoteBoites() {
     }
     for (; boitesVues_ < plateforme.Boites.size(); ++boitesVues_) {
         const BoiteVue& b = plateforme.Boites[boitesVues_];
-        QString reponse = QStringLiteral("imprévue");
-        if (!reponses_.empty()) {
-            reponse = QLatin1String(NomsBoutons[static_cast<int>(reponses_.front())]);
-            reponses_.pop_front();
-        }
         Note(QStringLiteral("boîte « %1 » %2 %3 : « %4 » -> %5")
                  .arg(b.titre, QString::fromUtf8(NomsIcones[static_cast<int>(b.icone)]),
                       QLatin1String(NomsBoites[static_cast<int>(b.boutons)]), Clair(b.texte),
-                      reponse));
+                      b.reponse));
     }
 }
 
@@ -209,28 +199,50 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
     } else if (verbe == QLatin1String("efface")) {
         EXPECT_TRUE(QFile::remove(dossier.Fichier(nom)) || QDir(dossier.Chemin()).rmdir(nom));
     } else if (verbe == QLatin1String("port")) {
-        if (nom == QLatin1String("refuse")) port->RefusOuverture = mots.mid(2).join(' ');
+        if (nom == QLatin1String("refuse")) plateforme.port.RefusOuverture = mots.mid(2).join(' ');
         if (nom == QLatin1String("ouvre")) {
-            port->RefusOuverture.reset();
-            port->PerteAuOctet.reset();
+            plateforme.port.RefusOuverture.reset();
+            plateforme.port.PerteAuOctet.reset();
         }
-        if (nom == QLatin1String("perte")) port->PerteAuOctet = entier(2);
+        if (nom == QLatin1String("perte")) plateforme.port.PerteAuOctet = entier(2);
+    } else if (verbe == QLatin1String("tube")) {
+        EXPECT_TRUE(CreeTube(dossier.Fichier(nom)));
+        tubes_.push_back(std::make_unique<GardeTubes>(QStringList{dossier.Fichier(nom)}));
+    } else if (verbe == QLatin1String("lien")) {
+        EXPECT_TRUE(QFile::link(mots.value(2), dossier.Fichier(nom)));
+    } else if (verbe == QLatin1String("pendant-pause")) {
+        pendantPause_ << brut.section(' ', 1);
+        plateforme.PendantPause = [this] {
+            NoteBoites();
+            const QStringList actions = pendantPause_;
+            pendantPause_.clear();
+            for (const QString& action : actions) {
+                sortie_ << QStringLiteral("  pendant la pause > ") + action;
+                Action(action.split(' ', Qt::SkipEmptyParts), action);
+                NoteBoites();
+            }
+        };
     } else if (verbe == QLatin1String("dossier")) {
         EXPECT_TRUE(QDir(dossier.Chemin()).mkpath(nom));
     } else if (verbe == QLatin1String("boite")) {
-        reponses_.push_back(BoutonNomme(nom));
-        plateforme.AttendBoiteDebut(QString(), reponses_.back());
+        plateforme.Reponses.push_back(BoutonNomme(nom));
     } else if (verbe == QLatin1String("dialogue")) {
         const QString rendu = brut.section(' ', 1);
-        plateforme.AttendDialogue(rendu.startsWith('*') ? rendu : dossier.Fichier(rendu));
+        plateforme.Noms.push_back(rendu.startsWith('*') ? rendu : dossier.Fichier(rendu));
     } else if (verbe == QLatin1String("hasard")) {
-        plateforme.AttendAleatoire(nom.toDouble());
+        plateforme.Tirages.push_back(nom.toDouble());
     } else if (verbe == QLatin1String("clic")) {
-        fenetre->findChild<QAbstractButton*>(nom)->click();
+        auto* bouton = fenetre->findChild<QAbstractButton*>(nom);
+        if (!bouton->isEnabled()) Note(QStringLiteral("grisé"));
+        bouton->click();
     } else if (verbe == QLatin1String("menu")) {
-        fenetre->findChild<QAction*>(nom)->trigger();
+        auto* commande = fenetre->findChild<QAction*>(nom);
+        if (!commande->isEnabled()) Note(QStringLiteral("grisée"));
+        commande->trigger();
     } else if (verbe == QLatin1String("barre")) {
         auto* barre = fenetre->findChild<BarreDefilement*>(nom);
+        // Grisée, elle ne bouge pas sous la souris.
+        if (!barre->isEnabled()) return Note(QStringLiteral("grisée"));
         const QString v = mots.value(2);
         const std::pair<const char*, QAbstractSlider::SliderAction> fleches[] = {
             {"haut", QAbstractSlider::SliderSingleStepSub},
@@ -304,6 +316,8 @@ void Scenario::Montre(const QStringList& mots) {
                                    : f.isFile() ? QStringLiteral(" (%1)").arg(f.size())
                                                 : QStringLiteral(" (spécial)"));
         Note(QStringLiteral("dossier : ") + vus.join(QStringLiteral(", ")));
+    } else if (quoi == QLatin1String("horloge")) {
+        Note(QStringLiteral("heure lue %1 fois").arg(plateforme.LecturesHorloge));
     } else if (quoi == QLatin1String("titre")) {
         Note(QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle())));
     } else if (quoi == QLatin1String("programme")) {
@@ -400,33 +414,35 @@ void Scenario::Etat(bool complet) {
 
 void Scenario::Port() {
     QStringList ouvertures, pauses;
-    for (const int n : port->Ouvertures) ouvertures << QString::number(n);
-    for (const int ms : minuterie->Pauses) pauses << QString::number(ms);
+    for (const int n : plateforme.port.Ouvertures) ouvertures << QString::number(n);
+    for (const int ms : plateforme.minuterie.Pauses) pauses << QString::number(ms);
     Note(QStringLiteral("port : ouvertures %1 ; %2 ; %3 octets remis ; pauses %4")
              .arg(ouvertures.join(','),
-                  port->EstOuvert() ? QStringLiteral("ouvert") : QStringLiteral("fermé"))
-             .arg(port->Remis.size())
+                  plateforme.port.EstOuvert() ? QStringLiteral("ouvert") : QStringLiteral("fermé"))
+             .arg(plateforme.port.Remis.size())
              .arg(pauses.join(' ')));
     // Les octets par instant de remise, en hexadécimal, 32 par ligne.
-    for (size_t i = 0; i < port->Remis.size();) {
+    for (size_t i = 0; i < plateforme.port.Remis.size();) {
         size_t j = i;
-        while (j < port->Remis.size() && port->Remis[j].instant == port->Remis[i].instant) ++j;
+        while (j < plateforme.port.Remis.size() &&
+               plateforme.port.Remis[j].instant == plateforme.port.Remis[i].instant)
+            ++j;
         Note(QStringLiteral("à %1 ms, octets %2 à %3 :")
-                 .arg(port->Remis[i].instant)
+                 .arg(plateforme.port.Remis[i].instant)
                  .arg(i)
                  .arg(j - 1));
         for (size_t k = i; k < j; k += 32) {
             QByteArray ligne;
             for (size_t m = k; m < std::min(j, k + 32); ++m)
-                ligne += static_cast<char>(port->Remis[m].octet);
+                ligne += static_cast<char>(plateforme.port.Remis[m].octet);
             Note(QStringLiteral("  ") + QString::fromLatin1(ligne.toHex(' ')));
         }
         i = j;
     }
-    port->Remis.clear();
-    port->Ouvertures.clear();
-    minuterie->Pauses.clear();
-    horloge.ms = 0;
+    plateforme.port.Remis.clear();
+    plateforme.port.Ouvertures.clear();
+    plateforme.minuterie.Pauses.clear();
+    plateforme.horloge.ms = 0;
 }
 
 void Scenario::ProgrammeVu() {

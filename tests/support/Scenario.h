@@ -12,6 +12,8 @@
 //                        ("-" : sans data.prg ; "tel" : le dossier tel quel)
 //   ecrit NOM TEXTE      fichier du dossier du programme (\r, \n ; "@exemple" : l'exemple livré)
 //   dossier NOM | efface NOM   crée un dossier, retire un fichier du dossier du programme
+//   tube NOM | lien NOM CIBLE   tube nommé (une ouverture qui y bloquerait est signalée), lien
+//   pendant-pause ACTION  jouée à la prochaine pause d'un envoi (plusieurs : dans l'ordre)
 //   boite REPONSE        réponse à la prochaine boîte (Ok, Annuler, Oui, Non, Abandonner,
 //                        Recommencer, Ignorer, Aucun = Échap)
 //   dialogue NOM         nom rendu par le prochain dialogue de fichier (relatif au dossier)
@@ -34,10 +36,8 @@
 //   NOM | NOM (un contrôle)
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
-#include "support/PortFactice.h"
 
 #include <QStringList>
-#include <deque>
 #include <memory>
 
 class FenetrePrincipale;
@@ -52,9 +52,6 @@ public:
     DossierTest dossier;
     PlateformeFactice plateforme;
     std::unique_ptr<FenetrePrincipale> fenetre;
-    HorlogeFactice horloge;
-    PortFactice* port;
-    MinuterieFactice* minuterie;
 
 private:
     void Action(const QStringList& mots, const QString& brut);
@@ -68,7 +65,8 @@ private:
     QString Clair(QString texte) const;
 
     QStringList sortie_;
-    std::deque<Bouton> reponses_;
+    std::vector<std::unique_ptr<GardeTubes>> tubes_;
+    QStringList pendantPause_;
     size_t boitesVues_ = 0;
     size_t dialoguesVus_ = 0;
 };

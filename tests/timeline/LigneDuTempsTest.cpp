@@ -1,19 +1,20 @@
 // Ligne du temps : validation du jour et texte des segments, curseur ; la vraie fenêtre est
 // jouée par le scénario "semaine".
-#include "support/FenetreTest.h"
+#include "support/Impression.h"
+#include "support/Jours.h"
 #include "timeline/Curseur.h"
 #include "timeline/Segments.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 using Barres = std::vector<BarreSegment>;
-using Rangee = std::vector<std::pair<double, double>>; // barres visibles : début, largeur
 
 QByteArray Courts(int n) { // n segments d'un créneau aux créneaux 0, 2, 4, ...
     QByteArray jour = JourVide();
     for (int i = 0; i < n; ++i) jour[2 * i] = '1';
     return jour;
 }
-const QColor Rouge(255, 0, 0);
 } // namespace
 
 TEST(ValideJour, BarresCoupeEtTexte) {

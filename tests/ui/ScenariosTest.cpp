@@ -12,7 +12,8 @@ TEST_P(Scenarios, CommeAttendu) {
 
 INSTANTIATE_TEST_SUITE_P(Fenetre, Scenarios,
                          testing::Values("controles", "zone", "semaine", "jourmontre", "demarrage",
-                                         "configuration", "fichier", "liaison"),
+                                         "configuration", "fichier", "liaison", "tubes", "ecriture",
+                                         "envoigele"),
                          [](const testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });

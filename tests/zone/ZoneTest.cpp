@@ -1,20 +1,19 @@
 // Zone : règles pures (avertissement des huit segments, écriture, textes, identifiant) ; la
 // vraie fenêtre est jouée par le scénario "zone".
-#include "support/FenetreTest.h"
+#include "support/Impression.h"
+#include "support/Jours.h"
 #include "zone/CommandesJour.h"
 #include "zone/Identifiant.h"
 #include "zone/Temperatures.h"
 
 #include <QLocale>
+#include <gtest/gtest.h>
 
 namespace {
 using Temperatures = std::array<qint16, NbTemperatures>;
 // Huit segments d'un créneau aux créneaux 10, 20, ..., 80 ; rien autour de 0 et 143.
 const QByteArray Huit =
     JourAvec({{10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}, {80, 81}});
-const BoiteVue BoiteHuit{QStringLiteral("** Attention nombre de segment >8 **\r\n\r\n"
-                                        " Confirmez la suppression du dernier SEGMENT !"),
-                         Boutons::OkAnnuler, Icone::Critique, QString()};
 } // namespace
 
 TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
