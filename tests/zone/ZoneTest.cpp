@@ -46,6 +46,11 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
     EcritCreneaux(jour, 144, '1', 1);
     EcritCreneaux(jour, 0, '0', 1);
     EXPECT_EQ(jour, JourAvec({{1, 2}, {140, 144}}));
+    // Hors de la barre (24H00, ou avant 0H00), même un jour court ne change pas.
+    QByteArray court("1");
+    EcritCreneaux(court, 144, '1', 1);
+    EcritCreneaux(court, -1, '1', 2);
+    EXPECT_EQ(court, "1");
     // Le curseur n'avance que s'il reste dans la barre.
     for (const auto& [curseur, avance, apres] :
          {std::tuple{138, 6, 144}, {139, 6, 139}, {143, 1, 144}, {144, 1, 144}})
