@@ -24,7 +24,8 @@
 //   jour Z D JOUR        pose un jour comme un fichier relu : "vide", "a-b,c-d" (créneaux en
 //                        confort) suivi de "+QUEUE" éventuel, ou la chaîne elle-même
 //   temperatures Z A B C D | identifiants A B C   posés comme un fichier relu,
-//                        les températures de la zone montrée réaffichées
+//                        les températures de la zone montrée réaffichées ; l'identifiant
+//                        affiché, lui, ne suit qu'au prochain changement de zone
 //   valide               jours validés et comptés comme à l'affichage de la semaine
 //   enregistre           le programme tenu pour enregistré
 //   port refuse TEXTE | port ouvre | port perte K   le port factice refuse de s'ouvrir avec
