@@ -66,10 +66,12 @@ TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
     // Ni un nouveau fichier, ni un fichier en lecture seule : la cause en français.
     for (const auto& [nom, cause] : {std::pair{"neuf.prg", "Accès refusé."},
                                      std::pair{"fige.prg", "Fichier en lecture seule."}}) {
-        plateforme.AttendBoite(entete + "\r\n\r\n" + dossier.Fichier(nom) + "\r\n" + cause,
-                               Bouton::Ok);
         EXPECT_FALSE(EcritFichierEntier(plateforme, dossier.Fichier(nom), "x", entete));
+        ASSERT_FALSE(plateforme.Boites.empty());
+        EXPECT_EQ(plateforme.Boites.back().texte,
+                  entete + "\r\n\r\n" + dossier.Fichier(nom) + "\r\n" + cause);
     }
+    EXPECT_EQ(plateforme.Boites.size(), 2u);
     EXPECT_EQ(dossier.Lit("fige.prg"), "fige");
     EXPECT_FALSE(dossier.Existe("neuf.prg"));
     ASSERT_TRUE(droits("", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));

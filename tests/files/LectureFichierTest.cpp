@@ -91,7 +91,7 @@ TEST_F(LectureFichierProgramme, FichiersNonConformes) {
         remplace("169,165,140,145", "169,165,127,145"),
         remplace("169,165,140,145", "169,165,140,199"),
         remplace("169,165,140,145", "-1,165,140,145"),
-        bon + QByteArray(TailleMaxFichierProgramme, ' '), // plus de 1 Mio
+        bon + QByteArray(1024 * 1024 + 1 - bon.size(), ' '), // 1 Mio et 1 octet
         Champs(p, QByteArray(3000, '\n')), // champs dispersés sur des milliers de lignes
         // Trouvés par le fuzzing : un guillemet dans un jour décalait les champs une fois
         // le programme sauvegardé.

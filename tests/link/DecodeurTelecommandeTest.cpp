@@ -1,6 +1,7 @@
 // Le décodeur de la télécommande virtuelle, nourri de la trame écrite en clair dans les
 // données de test (et non tirée de l'émetteur : une faute commune passerait).
 #include "DecodeurTelecommande.h"
+#include "link/TrameProgramme.h"
 #include "support/Dossier.h"
 #include "support/Impression.h"
 
@@ -24,8 +25,9 @@ Envoi Exemple() {
     return envoi;
 }
 
-// Chaque bloc arrive d'un coup, puis son silence ; un long silence à la fin.
-QStringList Ecoute(DecodeurTelecommande& d, const Envoi& envoi) {
+// Chaque bloc arrive d'un coup, puis son silence ; un silence à la fin, long par défaut.
+QStringList Ecoute(DecodeurTelecommande& d, const Envoi& envoi,
+                   qint64 silence = DecodeurTelecommande::SilenceAbandonMs) {
     static qint64 t = 1000; // l'horloge du décodeur ne recule jamais
     QStringList lignes;
     for (int i = 0; i < envoi.octets.size(); ++i) {
@@ -33,7 +35,7 @@ QStringList Ecoute(DecodeurTelecommande& d, const Envoi& envoi) {
         const auto pause = envoi.pauses.find(i);
         if (pause != envoi.pauses.end()) t += pause->second;
     }
-    t += DecodeurTelecommande::SilenceAbandonMs;
+    t += silence;
     lignes << d.Avance(t);
     return lignes;
 }
@@ -46,6 +48,16 @@ TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
     EXPECT_EQ(Ecoute(d, Exemple()).join('\n') + '\n',
               QString::fromUtf8(DonneeTest(QStringLiteral("telecommande-lundi-6h-8h.txt"))));
     EXPECT_EQ(d.Reponses(), 2);
+    // Jugée dès le silence de fin, pas après ; un samedi (7) nommé, 35 °C admis.
+    Envoi samedi = Exemple();
+    Programme p;
+    RemetParDefaut(p);
+    p.TempZone[2][3] = 198;
+    samedi.octets = samedi.octets.left(403) +
+                    OctetsTrame(BlocReglages(p, 4660, QDateTime(QDate(2026, 12, 5), QTime(8, 0))));
+    const QStringList lignes = Ecoute(d, samedi, DecodeurTelecommande::SilenceFinMs);
+    EXPECT_TRUE(lignes.contains(QStringLiteral("Date et heure : Samedi 05/12/2026 08:00:00")));
+    EXPECT_EQ(lignes.last(), Ok) << lignes.join('\n').toStdString();
 }
 
 TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {

@@ -13,9 +13,9 @@
 
 namespace {
 const QString Outil = QStringLiteral(GC_DOSSIER_CONSTRUCTION "/telecommande-virtuelle");
-}
 
-TEST(TelecommandeVirtuelle, ProgrammeExempleJugeBonAuBoutDUnPseudoTerminal) {
+// Un envoi complet vers l'outil ; rend ce qu'il a affiché.
+QString EnvoieALOutil() {
     DossierTest dossier;
     QProcess outil;
     outil.start(Outil, {QStringLiteral("--dossier"), dossier.Chemin(), QStringLiteral("--port"),
@@ -27,17 +27,25 @@ TEST(TelecommandeVirtuelle, ProgrammeExempleJugeBonAuBoutDUnPseudoTerminal) {
         sortie += QString::fromUtf8(outil.readAllStandardOutput());
     }
     PortSerieQt port([&dossier] { return dossier.Chemin(); });
-    ASSERT_TRUE(port.Ouvre(1)) << port.Erreur().toStdString() << sortie.toStdString();
+    if (!port.Ouvre(1)) return port.Erreur() + sortie;
     MinuterieQt minuterie;
     Transmission transmission(port, minuterie, dossier.Chemin());
     const Programme prog = LireFichierProgramme(ProgrammeExemple()).programme;
     // Un dimanche, chaque valeur de l'horloge à son plus haut.
     const QDateTime horloge(QDate(2028, 12, 31), QTime(23, 59, 58));
-    ASSERT_TRUE(transmission.Envoie(TrameZones(prog), [&] {
-        return BlocReglages(prog, prog.IdentZone[0], horloge);
-    })) << transmission.Cause().toStdString();
-    EXPECT_TRUE(outil.waitForFinished(10000)) << "pas de réponse de la télécommande";
-    sortie += QString::fromUtf8(outil.readAllStandardOutput());
+    if (!transmission.Envoie(TrameZones(prog),
+                             [&] { return BlocReglages(prog, prog.IdentZone[0], horloge); }))
+        return transmission.Cause();
+    if (!outil.waitForFinished(10000)) return QStringLiteral("pas de réponse de la télécommande");
+    return sortie + QString::fromUtf8(outil.readAllStandardOutput());
+}
+} // namespace
+
+TEST(TelecommandeVirtuelle, ProgrammeExempleJugeBonAuBoutDUnPseudoTerminal) {
+    // Vraies pauses, mesurées par un autre processus : une machine chargée peut retarder la
+    // lecture d'un octet au point de raccourcir une pause vue. Une seconde chance, pas plus.
+    QString sortie = EnvoieALOutil();
+    if (!sortie.contains(QLatin1String("\n2 BEEP -> PROG. OK\n"))) sortie = EnvoieALOutil();
     EXPECT_TRUE(sortie.contains(QLatin1String("\n2 BEEP -> PROG. OK\n"))) << sortie.toStdString();
     for (const char* ligne :
          {"\n  Lundi    : 6H30-8H30 17H30-22H30\n", "\n  Dimanche : 7H30-23H00\n",

@@ -72,9 +72,10 @@ TEST_F(Envoi, TrameEntiereSixPausesProgressionEtJournaux) {
     // par octet d'horloge, de température et de remplissage ; 453 en tout.
     ASSERT_EQ(progression.size(), 470u);
     const std::pair<int, int> reperes[] = {
-        {0, 0},     {1, 1},     {17, 17},   {18, 19},   {64, 67},   {65, 67},   {67, 68},
-        {68, 69},   {129, 133}, {132, 133}, {133, 133}, {134, 135}, {402, 405}, {403, 406},
-        {409, 412}, {411, 412}, {412, 413}, {416, 416}, {435, 424}, {436, 425}, {469, 453}};
+        {0, 0},     {1, 1},     {17, 17},   {18, 19},   {64, 67},   {65, 67},
+        {67, 68},   {68, 69},   {111, 115}, {129, 133}, {132, 133}, {133, 133},
+        {134, 135}, {402, 405}, {403, 406}, {409, 412}, {411, 412}, {412, 413},
+        {416, 416}, {435, 424}, {436, 425}, {469, 453}};
     for (const auto& [rang, valeur] : reperes)
         EXPECT_EQ(std::accumulate(progression.begin(), progression.begin() + rang + 1, 0), valeur)
             << "après l'élément " << rang;

@@ -50,6 +50,21 @@ TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
     }
 }
 
+TEST(Document, TemperaturesRameneesSeulementHorsTransmission) {
+    Document d;
+    Programme p;
+    RemetParDefaut(p);
+    p.TempZone[0][3] = 250;
+    d.Charge(p);
+    {
+        const auto prise = d.Tiens();
+        EXPECT_FALSE(d.RameneTemperatures());
+        EXPECT_EQ(d.Prog(), p);
+    }
+    EXPECT_TRUE(d.RameneTemperatures());
+    EXPECT_EQ(d.Prog().TempZone[0][3], 198);
+}
+
 TEST(Document, LaValidationCoupeLeNeuviemeSegmentEtCompteLesSegmentsDeLaZoneCourante) {
     Document d;
     Programme p;

@@ -8,7 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-DossierTest::DossierTest() {
+DossierTest::DossierTest(const QString& modele)
+    : dossier_(modele.isEmpty() ? QTemporaryDir() : QTemporaryDir(modele)) {
     EXPECT_TRUE(dossier_.isValid());
 }
 

@@ -15,7 +15,8 @@
 
 class DossierTest {
 public:
-    DossierTest();
+    // modele : chemin du dossier, "XXXXXX" en fin remplacé au hasard.
+    explicit DossierTest(const QString& modele = QString());
     QString Chemin() const { return dossier_.path(); }
     QString Fichier(const QString& nom) const;
     void Ecrit(const QString& nom, const QByteArray& contenu) const;

@@ -1,13 +1,12 @@
 #pragma once
-// Plateforme scriptée : chaque boîte attendue est annoncée avec sa réponse ;
-// une boîte imprévue fait échouer le test au lieu de le bloquer.
+// Plateforme des tests : chaque boîte et chaque dialogue est noté avec la réponse donnée, prise
+// dans des files remplies d'avance (à défaut : Aucun, le nom proposé) ; l'heure est fixe ; port
+// et minuterie factices, PendantPause voit chaque pause avant qu'elle passe.
 #include "plateforme/Plateforme.h"
+#include "support/PortFactice.h"
 
-#include <QStringList>
 #include <deque>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <vector>
 
 struct BoiteVue {
@@ -15,6 +14,7 @@ struct BoiteVue {
     Boutons boutons;
     Icone icone;
     QString titre;
+    QString reponse; // "imprévue" quand aucune n'était prévue
 };
 
 struct DialogueVu {
@@ -25,78 +25,51 @@ struct DialogueVu {
 
 class PlateformeFactice : public Plateforme {
 public:
-    explicit PlateformeFactice(const QString& dossierProgramme);
-    ~PlateformeFactice() override;
-
-    // La prochaine boîte doit porter ce texte ; elle répond "reponse" (Bouton::Aucun :
-    // fermée par Échap ou par sa case).
-    void AttendBoite(const QString& texte, Bouton reponse);
-    // Idem, en vérifiant aussi boutons, icône et titre.
-    void AttendBoite(const BoiteVue& attendue, Bouton reponse);
-    // Le prochain dialogue rend ce nom (le nom proposé tel quel = annulé).
-    // La prochaine boîte doit commencer par ce texte (la suite vient du système).
-    void AttendBoiteDebut(const QString& debut, Bouton reponse);
-    void AttendDialogue(const QString& nomRendu);
-    void AttendAleatoire(double valeur);
-    void ChangeMaintenant(const QDateTime& instant) { maintenant_ = instant; }
-    void ChangeDossier(const QString& dossier) { dossier_ = dossier; }
-    void ChangePort(std::unique_ptr<PortSerie> port);
-    // Appelé à chaque boîte, après sa vérification (pour agir pendant qu'elle est ouverte).
-    std::function<void(const BoiteVue&)> PendantBoite;
-
-    int BoitesEnAttente() const { return static_cast<int>(boitesAttendues_.size()); }
-    std::vector<BoiteVue> Boites;
-    int LecturesHorloge = 0;
-    std::vector<DialogueVu> Dialogues;
+    explicit PlateformeFactice(const QString& dossier) : dossier_(dossier) {}
 
     Bouton Message(const QString& texte, Boutons boutons, Icone icone,
                    const QString& titre) override;
-    QString DialogueOuvrir(const QString& dossier, const QString& nom) override;
-    QString DialogueSauver(const QString& dossier, const QString& nom) override;
+    QString DialogueOuvrir(const QString& dossier, const QString& nom) override {
+        return Dialogue(true, dossier, nom);
+    }
+    QString DialogueSauver(const QString& dossier, const QString& nom) override {
+        return Dialogue(false, dossier, nom);
+    }
     QDateTime Maintenant() override {
         ++LecturesHorloge;
-        return maintenant_;
+        return {QDate(2026, 12, 1), QTime(14, 5, 9)};
     }
     double Aleatoire() override;
     QString DossierProgramme() override { return dossier_; }
-    PortSerie& Port() override { return *port_; }
+    PortSerie& Port() override { return port; }
+    Minuterie& Temps() override { return espion_; }
+    std::vector<PeripheriqueSerie> PeripheriquesSeries() override { return Peripheriques; }
+    void SurveillePorts(std::function<void()> c) override { ChangementPorts = std::move(c); }
+
+    std::deque<Bouton> Reponses;
+    std::deque<QString> Noms;
+    std::deque<double> Tirages;
+    std::vector<BoiteVue> Boites;
+    std::vector<DialogueVu> Dialogues;
+    int LecturesHorloge = 0;
+    HorlogeFactice horloge;
+    PortFactice port{horloge};
+    MinuterieFactice minuterie{horloge};
+    std::function<void()> PendantPause;
     // Les périphériques « branchés » ; ChangementPorts() fait comme un branchement.
     std::vector<PeripheriqueSerie> Peripheriques;
     std::function<void()> ChangementPorts;
-    std::vector<PeripheriqueSerie> PeripheriquesSeries() override { return Peripheriques; }
-    void SurveillePorts(std::function<void()> c) override { ChangementPorts = std::move(c); }
-    // Les vraies pauses de Qt, sauf minuterie changée ; PendantPause voit chacune d'elles.
-    Minuterie& Temps() override { return espion_; }
-    void ChangeMinuterie(std::unique_ptr<Minuterie> minuterie) {
-        minuterie_ = std::move(minuterie);
-    }
-    std::function<void()> PendantPause;
 
 private:
-    struct Attente {
-        std::optional<BoiteVue> complete;
-        QString texte;
-        Bouton reponse;
-        bool debutSeulement = false;
-    };
     QString Dialogue(bool ouvrir, const QString& dossier, const QString& nom);
 
     QString dossier_;
-    QDateTime maintenant_;
-    std::deque<Attente> boitesAttendues_;
-    std::deque<QString> dialogues_;
-    std::deque<double> aleatoires_;
-    std::unique_ptr<PortSerie> port_;
-    std::unique_ptr<Minuterie> minuterie_;
     struct Espion : Minuterie {
         explicit Espion(PlateformeFactice& p) : plateforme(p) {}
         void Pause(int ms) override {
             if (plateforme.PendantPause) plateforme.PendantPause();
-            plateforme.minuterie_->Pause(ms);
+            plateforme.minuterie.Pause(ms);
         }
         PlateformeFactice& plateforme;
     } espion_{*this};
 };
-
-// Texte lisible d'une boîte, pour les messages d'échec.
-QString Decrit(const BoiteVue& boite);

@@ -1,8 +1,10 @@
 // Les vraies boîtes de Qt : le bouton cliqué revient tel quel, Échap et la case de fermeture
 // ne répondent jamais à la place de l'utilisateur.
 #include "plateforme/PlateformeQt.h"
+#include "model/Textes.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -65,5 +67,27 @@ TEST(PlateformeQt, EchapEtFermetureNeChoisissentRien) {
         ASSERT_TRUE(vue);
         EXPECT_EQ(static_cast<int>(rendu), static_cast<int>(c.attendu))
             << static_cast<int>(c.boutons) << " " << static_cast<int>(c.attendu);
+    }
+}
+
+TEST(BoiteDeVersion, TitreVideJamaisRemplace) {
+    // La vraie boîte au titre vide n'en montre aucun, pas même aux aides techniques (Qt y
+    // mettrait son texte) ; une boîte titrée garde le sien.
+    PlateformeQt reelle;
+    for (const QString& titre : {QString(), QStringLiteral(" PROGRAMMATION ")}) {
+        QString nom = QStringLiteral("boîte jamais vue"), valeur;
+        QTimer sonde;
+        QObject::connect(&sonde, &QTimer::timeout, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!boite || !boite->isVisible()) return;
+            const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(boite);
+            nom = accessible->text(QAccessible::Name);
+            valeur = accessible->text(QAccessible::Value);
+            boite->button(QMessageBox::Ok)->click();
+        });
+        sonde.start(10);
+        EXPECT_EQ(reelle.Message(TitreVersion, Boutons::Ok, Icone::Aucune, titre), Bouton::Ok);
+        EXPECT_EQ(nom.toStdString(), titre.toStdString());
+        EXPECT_EQ(valeur.toStdString(), TitreVersion.toStdString());
     }
 }

@@ -1,26 +1,19 @@
-// Zone : règles pures (avertissement des huit segments, écriture, textes, identifiant), puis
-// commandes du jour, températures, changement de zone et identifiant sur la vraie fenêtre.
-#include "plateforme/Twips.h"
-#include "support/FenetreTest.h"
+// Zone : règles pures (avertissement des huit segments, écriture, textes, identifiant) ; la
+// vraie fenêtre est jouée par le scénario "zone".
+#include "support/Impression.h"
+#include "support/Jours.h"
 #include "zone/CommandesJour.h"
 #include "zone/Identifiant.h"
 #include "zone/Temperatures.h"
 
-#include <QCheckBox>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QRegularExpression>
+#include <gtest/gtest.h>
 
 namespace {
 using Temperatures = std::array<qint16, NbTemperatures>;
 // Huit segments d'un créneau aux créneaux 10, 20, ..., 80 ; rien autour de 0 et 143.
 const QByteArray Huit =
     JourAvec({{10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}, {80, 81}});
-const BoiteVue BoiteHuit{QStringLiteral("** Attention nombre de segment >8 **\r\n\r\n"
-                                        " Confirmez la suppression du dernier SEGMENT !"),
-                         Boutons::OkAnnuler, Icone::Critique, QString()};
 } // namespace
 
 TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
@@ -53,6 +46,11 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
     EcritCreneaux(jour, 144, '1', 1);
     EcritCreneaux(jour, 0, '0', 1);
     EXPECT_EQ(jour, JourAvec({{1, 2}, {140, 144}}));
+    // Hors de la barre (24H00, ou avant 0H00), même un jour court ne change pas.
+    QByteArray court("1");
+    EcritCreneaux(court, 144, '1', 1);
+    EcritCreneaux(court, -1, '1', 2);
+    EXPECT_EQ(court, "1");
     // Le curseur n'avance que s'il reste dans la barre.
     for (const auto& [curseur, avance, apres] :
          {std::tuple{138, 6, 144}, {139, 6, 139}, {143, 1, 144}, {144, 1, 144}})
@@ -92,207 +90,4 @@ TEST(Identifiant, TirageEtCollisions) {
     for (const Cas& c : cas)
         EXPECT_EQ(ResoutCollision(c.identifiants, c.zone), c.attendu)
             << c.identifiants[0] << " " << c.identifiants[1] << " " << c.identifiants[2];
-}
-
-class Zone : public FenetreTest {
-protected:
-    void SetUp() override { Demarre(); }
-    const QByteArray& Jour() { return Prog().ProgJour[Doc().Zone()][Doc().Jour()]; }
-    // Pose un jour validé comme à l'écran, le curseur en c, le programme non modifié.
-    void Prepare(const QByteArray& jour, int c) {
-        PoseJour(Doc().Zone(), Doc().Jour(), jour);
-        F().Semaine().ValideProgramme();
-        Regle("HScroll1", c);
-        Doc().MarqueEnregistre();
-    }
-    bool Modifie() { return Doc().Modifie(); }
-    // Valeurs des barres, puis textes affichés, puis les hauteurs confort et éco posées.
-    void Attend(const Temperatures& barres, const QString& textes) {
-        QString vus;
-        for (int t = 0; t < NbTemperatures; ++t) {
-            EXPECT_EQ(Barre(NomIndexe("VScroll3", t))->Valeur(), barres[t]) << t;
-            vus += Controle<QLineEdit>(NomIndexe("Text2", t))->text() + (t < 3 ? "|" : "");
-        }
-        EXPECT_EQ(vus, textes);
-        for (QFrame* b : F().findChildren<QFrame*>(QRegularExpression("^ShTemp\\(")))
-            EXPECT_EQ(TwipsDe(b).height(), HauteurBarre(barres[0]));
-        for (QFrame* b : F().findChildren<QFrame*>(QRegularExpression("^Shape1\\(")))
-            EXPECT_EQ(TwipsDe(b),
-                      QRectF(90, 600 - HauteurBarre(barres[1]), 9550, HauteurBarre(barres[1])));
-        EXPECT_EQ(TwipsDe(Controle<QFrame>(NomIndexe("ShTemp", 55))).bottom(), 600);
-    }
-};
-
-TEST_F(Zone, CommandesAuCurseur) {
-    Prepare(JourAvec({{0, 30}}), 40);
-    Clique("CmdHigh");
-    Regle("HScroll1", 12);
-    Clique("CmdLow");
-    EXPECT_EQ(Jour(), JourAvec({{0, 12}, {13, 30}, {40, 41}}));
-    EXPECT_EQ(Controle<QLabel>(NomIndexe("HeureProg", 0))->text(), " 2H10");
-    EXPECT_EQ(Doc().NbSegments(0), 3);
-    EXPECT_TRUE(Modifie());
-    Controle<QLineEdit>("VisuProgramme")
-        ->setText("ancien"); // le texte ne suit que si la case est cochée
-    Clique("Cmd1H");
-    EXPECT_EQ(Controle<QLineEdit>("VisuProgramme")->text(), "ancien");
-    Controle<QCheckBox>("ChkVisuHoraire")->setChecked(true);
-    Clique("Cmd1Hmoins");
-    EXPECT_EQ(Controle<QLineEdit>("VisuProgramme")->text(),
-              "   (0H00-2H00)     (2H10-3H10)     (4H10-5H00)     (6H40-6H50)     ");
-    EXPECT_FALSE(Controle<QLineEdit>("VisuProgramme")->isHidden());
-}
-
-TEST_F(Zone, AvertissementDesHuitSegments) {
-    // Annuler, ou la boîte fermée sans choix : rien ne change.
-    for (const Bouton reponse : {Bouton::Annuler, Bouton::Aucun}) {
-        Prepare(Huit, 35);
-        plateforme.AttendBoite(BoiteHuit, reponse);
-        Clique("CmdHigh");
-        EXPECT_EQ(Jour(), Huit);
-        EXPECT_EQ(Barre("HScroll1")->Valeur(), 35);
-        EXPECT_FALSE(Modifie());
-    }
-    // Ok : écrit, puis la validation retire le dernier segment.
-    Regle("HScroll1", 0);
-    plateforme.AttendBoite(BoiteHuit, Bouton::Ok);
-    Clique("CmdHigh");
-    EXPECT_EQ(
-        Jour(),
-        JourAvec({{0, 1}, {10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}}));
-    // "Conf./1H" ne regarde que le créneau d'avant, "Conf." aussi celui d'après ;
-    // "Eco." ne demande jamais, même en coupant un segment en deux.
-    Prepare(Huit, 19);
-    plateforme.AttendBoite(BoiteHuit, Bouton::Ok);
-    Clique("Cmd1H");
-    Regle("HScroll1", 29);
-    Clique("CmdHigh");
-    Regle("HScroll1", 22);
-    Clique("CmdLow");
-    EXPECT_EQ(
-        Jour(),
-        JourAvec({{10, 11}, {19, 22}, {23, 25}, {29, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}}));
-    // Le nouveau segment de 23H50 est lui-même le dernier : le jour revient tel quel.
-    Prepare(Huit, 143);
-    plateforme.AttendBoite(BoiteHuit, Bouton::Ok);
-    Clique("CmdHigh");
-    EXPECT_EQ(Jour(), Huit);
-    EXPECT_EQ(Barre("HScroll1")->Valeur(), 144);
-    EXPECT_FALSE(Modifie());
-}
-
-TEST_F(Zone, EffacerCopierColler) {
-    const QByteArray lundi = JourAvec({{42, 54}, {100, 130}});
-    Prepare(lundi, 20);
-    Clique("CmdPASTE"); // rien encore copié : rien ne change
-    EXPECT_EQ(Jour(), lundi);
-    Clique("CmdCopy");
-    Controle<QCheckBox>("ChkVisuHoraire")->setChecked(true);
-    Controle<QLineEdit>("VisuProgramme")->show();
-    Clique("CmdCLS");
-    EXPECT_EQ(Jour(), JourVide());
-    EXPECT_EQ(Doc().NbSegments(0), 0);
-    EXPECT_TRUE(Controle<QLineEdit>("VisuProgramme")->isHidden());
-    EXPECT_TRUE(Modifie());
-    Doc().MarqueEnregistre();
-    Regle("VScrollZone", 2);
-    Regle("VScJour", 2);
-    Regle("HScroll1", 70);
-    Clique("CmdPASTE");
-    EXPECT_EQ(Prog().ProgJour[2][2], lundi);
-    EXPECT_EQ(Barre("HScroll1")->Valeur(), 0);
-    EXPECT_TRUE(Modifie());
-    Regle("VScrollZone", 0); // le tampon reste
-    Clique("CmdPASTE");
-    EXPECT_EQ(Prog().ProgJour[0][0], lundi);
-}
-
-TEST_F(Zone, ReglesDOrdreDesTemperatures) {
-    Pose([&](Programme& p) { p.TempZone[0] = {168, 164, 163, 145}; });
-    F().Zone().AfficheTemperature();
-    Doc().MarqueEnregistre();
-    const QRectF barre = TwipsDe(Controle<QFrame>(NomIndexe("ShTemp", 9)));
-    // Confort >= éco >= hors gel : chaque barre entraînée garde aussi sa valeur.
-    Regle(NomIndexe("VScroll3", 0), 162);
-    EXPECT_EQ(Prog().TempZone[0], (Temperatures{162, 162, 162, 145}));
-    Attend({162, 162, 162, 145}, " 17°C| 17°C| 17°C| 8.5°C");
-    EXPECT_EQ(TwipsDe(Controle<QFrame>(NomIndexe("ShTemp", 9))).left(), barre.left());
-    EXPECT_TRUE(Modifie());
-    Regle(NomIndexe("VScroll3", 1), 170);
-    Regle(NomIndexe("VScroll3", 2), 190);
-    Regle(NomIndexe("VScroll3", 3), 129); // la quatrième ne suit aucune règle
-    Regle(NomIndexe("VScroll3", 0), 128);
-    EXPECT_EQ(Prog().TempZone[0], (Temperatures{128, 128, 128, 129}));
-    // Document tenu par une transmission : rien n'est gardé, même si une barre bougeait.
-    const auto prise = Doc().Tiens();
-    Regle(NomIndexe("VScroll3", 0), 160);
-    EXPECT_EQ(Prog().TempZone[0], (Temperatures{128, 128, 128, 129}));
-}
-
-TEST_F(Zone, ChangerDeZone) {
-    Pose([&](Programme& p) {
-        p.TempZone[1] = {250, 100, -5, 198};
-    }); // hors plage : ramenées à l'affichage
-    Pose([&](Programme& p) {
-        p.TempZone[2] = {150, 170, 190, 130};
-    }); // désordre venu d'un fichier : gardé
-    Pose([&](Programme& p) { p.IdentZone = {4660, 17, -3}; });
-    Regle("VScJour", 3);
-    Regle("HScroll1", 77);
-    Regle("VScrollZone", 1);
-    EXPECT_EQ(Controle<QLineEdit>("TextZone")->text(), "1");
-    EXPECT_EQ(Prog().TempZone[1], (Temperatures{198, 128, 128, 198}));
-    Attend({198, 128, 128, 198}, " 35°C| 0°C| 0°C| 35°C");
-    EXPECT_EQ(Controle<QLineEdit>("TextID")->text(), "17");
-    Regle("VScrollZone", 2);
-    EXPECT_EQ(Prog().TempZone[2], (Temperatures{150, 170, 190, 130}));
-    Attend({150, 170, 190, 130}, " 11°C| 21°C| 31°C| 1°C");
-    Regle("VScrollZone", 3); // après la zone 2, la zone 0, lundi à 0H00
-    EXPECT_EQ(Barre("VScrollZone")->Valeur(), 0);
-    EXPECT_EQ(Doc().Zone(), 0);
-    EXPECT_EQ(Doc().Jour(), 0);
-    EXPECT_EQ(Barre("HScroll1")->Valeur(), 0);
-    EXPECT_EQ(Controle<QLineEdit>("TextID")->text(), "4660");
-    EXPECT_FALSE(Modifie());
-
-    // Flèche haute : la zone suivante, la zone 0 après la 2 ; flèche basse : la précédente,
-    // rien sous la zone 0. Une température monte d'un demi-degré à la flèche haute.
-    const auto fleche = [](BarreDefilement* barre, bool haute) {
-        barre->triggerAction(haute ? QAbstractSlider::SliderSingleStepSub
-                                   : QAbstractSlider::SliderSingleStepAdd);
-    };
-    for (const auto& [haute, zone] :
-         {std::pair{false, 0}, {true, 1}, {true, 2}, {true, 0}, {true, 1}, {false, 0}}) {
-        fleche(Barre("VScrollZone"), haute);
-        EXPECT_EQ(Doc().Zone(), zone) << haute;
-    }
-    fleche(Barre(NomIndexe("VScroll3", 0)), true);
-    fleche(Barre(NomIndexe("VScroll3", 3)), false);
-    EXPECT_EQ(Prog().TempZone[0], (Temperatures{170, 165, 140, 144}));
-}
-
-TEST_F(Zone, NouvelIdentifiant) {
-    const BoiteVue question{QStringLiteral("Voulez-vous changer l'Identificateur de la zone?"),
-                            Boutons::OuiNon, Icone::Critique, QStringLiteral("CONFIGURATION")};
-    Pose([&](Programme& p) { p.IdentZone = {100, 200, 215}; });
-    for (const Bouton reponse : {Bouton::Non, Bouton::Aucun}) {
-        plateforme.AttendBoite(question, reponse);
-        Clique("CmdID");
-        EXPECT_EQ(Prog().IdentZone[0], 100);
-        EXPECT_FALSE(Modifie());
-    }
-    plateforme.AttendBoite(question, Bouton::Oui);
-    plateforme.AttendAleatoire(200.5 / 65535); // tire 200 = zone 1, puis 215 = zone 2
-    Clique("CmdID");
-    EXPECT_EQ(Prog().IdentZone, (std::array<qint32, 3>{230, 200, 215}));
-    EXPECT_EQ(Controle<QLineEdit>("TextID")->text(), " 230");
-    EXPECT_TRUE(Modifie());
-    // 65534 = zone 1, puis 13 = zone 2 (65549 lu d'un fichier, gardé tel quel) : 28 affiché,
-    // 28 envoyé.
-    Pose([&](Programme& p) { p.IdentZone = {100, 65534, 65549}; });
-    plateforme.AttendBoite(question, Bouton::Oui);
-    plateforme.AttendAleatoire(0.99999999);
-    Clique("CmdID");
-    EXPECT_EQ(Prog().IdentZone, (std::array<qint32, 3>{28, 65534, 65549}));
-    EXPECT_EQ(Controle<QLineEdit>("TextID")->text(), " 28");
 }

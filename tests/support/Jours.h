@@ -1,0 +1,13 @@
+#pragma once
+#include "model/Programme.h"
+
+#include <initializer_list>
+#include <utility>
+
+// Jour de 148 caractères avec le confort sur les créneaux [debut, fin).
+inline QByteArray JourAvec(std::initializer_list<std::pair<int, int>> segments) {
+    QByteArray jour = JourVide();
+    for (const auto& [debut, fin] : segments)
+        for (int s = debut; s < fin; ++s) jour[s] = '1';
+    return jour;
+}

@@ -1,0 +1,542 @@
+#include "support/Scenario.h"
+#include "model/Textes.h"
+#include "plateforme/BarreDefilement.h"
+#include "plateforme/Controles.h"
+#include "plateforme/Twips.h"
+#include "timeline/PanneauSemaine.h"
+#include "ui/FenetrePrincipale.h"
+#include "zone/PanneauZone.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace {
+const char* const NomsBoutons[] = {"Ok",         "Annuler",     "Oui",     "Non",
+                                   "Abandonner", "Recommencer", "Ignorer", "Aucun"};
+const char* const NomsBoites[] = {"Ok", "OkAnnuler", "OuiNon", "AbandonnerRecommencerIgnorer"};
+const char* const NomsIcones[] = {"sans icône", "critique", "exclamation"};
+
+Bouton BoutonNomme(const QString& nom) {
+    for (int i = 0; i < 8; ++i)
+        if (nom == QLatin1String(NomsBoutons[i])) return static_cast<Bouton>(i);
+    ADD_FAILURE() << "réponse inconnue " << nom.toStdString();
+    return Bouton::Aucun;
+}
+
+// "a-b,c-d+QUEUE" : créneaux [a, b) en confort ; "vide" ; sinon la chaîne telle quelle.
+QByteArray JourEcrit(const QString& texte) {
+    if (texte == QLatin1String("vide")) return JourVide();
+    if (!texte.contains('-')) return texte.toLatin1();
+    const QStringList parties = texte.split('+');
+    QByteArray jour = JourVide().left(NbCreneaux);
+    for (const QString& s : parties[0].split(',', Qt::SkipEmptyParts))
+        for (int c = s.section('-', 0, 0).toInt(); c < s.section('-', 1, 1).toInt(); ++c)
+            jour[c] = '1';
+    return jour + (parties.size() > 1 ? parties[1].toLatin1() : JourVide().mid(NbCreneaux));
+}
+
+// Le jour en suites de caractères égaux : "0×39 1×12 0×97".
+QString Suites(const QByteArray& jour) {
+    QStringList suites;
+    for (qsizetype i = 0; i < jour.size();) {
+        qsizetype j = i;
+        while (j < jour.size() && jour[j] == jour[i]) ++j;
+        suites << QStringLiteral("%1×%2").arg(QLatin1Char(jour[i])).arg(j - i);
+        i = j;
+    }
+    return suites.isEmpty() ? QStringLiteral("(vide)") : suites.join(' ');
+}
+
+// Octets lisibles : les caractères de contrôle et ceux au-delà de 0x7E en \xNN.
+QString Octets(const QByteArray& octets) {
+    QString s;
+    for (const char c : octets) {
+        const auto o = static_cast<quint8>(c);
+        s += (o >= 0x20 && o < 0x7F) || o == '\r'
+                 ? QString(QLatin1Char(c))
+                 : QStringLiteral("\\x%1").arg(o, 2, 16, QLatin1Char('0'));
+    }
+    return s;
+}
+
+QString Twips(const QWidget* w) {
+    const QRectF t = TwipsDe(w);
+    const QRect p = w->geometry();
+    const QString pixels =
+        QStringLiteral("[%1,%2 %3x%4]").arg(p.x()).arg(p.y()).arg(p.width()).arg(p.height());
+    if (t.isNull()) return pixels;
+    return QStringLiteral("%1,%2 %3x%4 %5")
+        .arg(t.left())
+        .arg(t.top())
+        .arg(t.width())
+        .arg(t.height())
+        .arg(pixels);
+}
+
+// Couleurs et police qui diffèrent de celles du parent.
+QString Apparence(const QWidget* w) {
+    QString s;
+    const QPalette defaut = w->parentWidget()->palette();
+    const std::pair<QPalette::ColorRole, const char*> roles[] = {{QPalette::Window, "fond"},
+                                                                 {QPalette::WindowText, "encre"},
+                                                                 {QPalette::Base, "champ"},
+                                                                 {QPalette::Text, "texte"}};
+    for (const auto& [role, nom] : roles)
+        if (w->palette().color(role) != defaut.color(role))
+            s += QStringLiteral(" %1=%2").arg(QLatin1String(nom), w->palette().color(role).name());
+    if (w->font() != w->parentWidget()->font())
+        s += QStringLiteral(" police=%1/%2%3")
+                 .arg(w->font().family())
+                 .arg(w->font().pointSizeF())
+                 .arg(w->font().bold() ? QStringLiteral("/gras") : QString());
+    return s;
+}
+
+QString Texte(const QWidget* w) {
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+    if (const auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    if (const auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+    if (const auto* m = qobject_cast<const QMenu*>(w)) return m->title();
+    return {};
+}
+} // namespace
+
+// Un chemin de longueur fixe : le titre n'en montre que la fin.
+Scenario::Scenario() : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()) {}
+Scenario::~Scenario() = default;
+
+QString Scenario::Clair(QString texte) const {
+    const QString hasard = dossier.Chemin().right(6);
+    return texte.replace(dossier.Chemin(), QStringLiteral("<dossier>"))
+        .replace(dossier.Chemin().toUpper(), QStringLiteral("<DOSSIER>"))
+        .replace(hasard, QStringLiteral("XXXXXX"))
+        .replace(hasard.toUpper(), QStringLiteral("XXXXXX"))
+        .replace(QStringLiteral("\r"), QStringLiteral("\\r"))
+        .replace(QStringLiteral("\n"), QStringLiteral("\\n"));
+}
+
+void Scenario::Note(const QString& ligne) {
+    sortie_ << QStringLiteral("  ") + ligne;
+}
+
+QString Scenario::Joue(const QString& texte) {
+    sortie_.clear();
+    for (const QString& ligne : texte.split('\n')) {
+        if (!ligne.startsWith(QLatin1String("> ")) && !ligne.startsWith('#')) continue;
+        sortie_ << ligne;
+        if (ligne.startsWith('#')) continue;
+        Action(ligne.mid(2).split(' ', Qt::SkipEmptyParts), ligne.mid(2));
+        NoteBoites();
+    }
+    if (!plateforme.Reponses.empty() || !plateforme.Noms.empty() || !plateforme.Tirages.empty())
+        sortie_ << QStringLiteral("  !! réponses, noms ou tirages jamais servis");
+    for (const auto& garde : tubes_)
+        if (garde->ADebloque()) sortie_ << QStringLiteral("  !! une ouverture de tube a bloqué");
+    return sortie_.join('\n') + '\n';
+}
+
+// Les boîtes et les dialogues montrés depuis la dernière fois, avec la réponse donnée.
+void Scenario::NoteBoites() {
+    for (; dialoguesVus_ < plateforme.Dialogues.size(); ++dialoguesVus_) {
+        const DialogueVu& d = plateforme.Dialogues[dialoguesVus_];
+        Note(QStringLiteral("dialogue %1 %2 « %3 »")
+                 .arg(d.ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"),
+                      Clair(d.dossier), d.nom));
+    }
+    for (; boitesVues_ < plateforme.Boites.size(); ++boitesVues_) {
+        const BoiteVue& b = plateforme.Boites[boitesVues_];
+        Note(QStringLiteral("boîte « %1 » %2 %3 : « %4 » -> %5")
+                 .arg(b.titre, QString::fromUtf8(NomsIcones[static_cast<int>(b.icone)]),
+                      QLatin1String(NomsBoites[static_cast<int>(b.boutons)]), Clair(b.texte),
+                      b.reponse));
+    }
+}
+
+void Scenario::Action(const QStringList& mots, const QString& brut) {
+    const QString verbe = mots.value(0), nom = mots.value(1);
+    const auto entier = [&](int i) { return mots.value(i).toInt(); };
+    const auto doc = [this]() -> Document& { return fenetre->Doc(); };
+    // Change le programme comme un fichier relu : zone et jour restent, rien de modifié.
+    const auto pose = [&](const std::function<void(::Programme&)>& change) {
+        ::Programme p = doc().Prog();
+        change(p);
+        const int zone = doc().Zone(), jour = doc().Jour();
+        doc().Charge(p);
+        doc().ChoisitZone(zone);
+        doc().ChoisitJour(jour);
+    };
+    if (verbe == QLatin1String("demarre")) {
+        fenetre.reset();
+        if (nom == QLatin1String("-"))
+            QFile::remove(dossier.Fichier(QStringLiteral("data.prg")));
+        else if (nom.isEmpty())
+            dossier.Ecrit(QStringLiteral("data.prg"), ProgrammeExemple());
+        fenetre = std::make_unique<FenetrePrincipale>(plateforme);
+        fenetre->Demarre();
+    } else if (verbe == QLatin1String("ecrit")) {
+        QString t = brut.section(' ', 2);
+        dossier.Ecrit(nom, t == QLatin1String("@exemple")
+                               ? ProgrammeExemple()
+                               : t.replace(QLatin1String("\\r"), QLatin1String("\r"))
+                                     .replace(QLatin1String("\\n"), QLatin1String("\n"))
+                                     .toLatin1());
+    } else if (verbe == QLatin1String("efface")) {
+        EXPECT_TRUE(QFile::remove(dossier.Fichier(nom)) || QDir(dossier.Chemin()).rmdir(nom));
+    } else if (verbe == QLatin1String("port")) {
+        if (nom == QLatin1String("refuse")) plateforme.port.RefusOuverture = mots.mid(2).join(' ');
+        if (nom == QLatin1String("ouvre")) {
+            plateforme.port.RefusOuverture.reset();
+            plateforme.port.PerteAuOctet.reset();
+        }
+        if (nom == QLatin1String("perte")) plateforme.port.PerteAuOctet = entier(2);
+    } else if (verbe == QLatin1String("tube")) {
+        EXPECT_TRUE(CreeTube(dossier.Fichier(nom)));
+        tubes_.push_back(std::make_unique<GardeTubes>(QStringList{dossier.Fichier(nom)}));
+    } else if (verbe == QLatin1String("lien")) {
+        EXPECT_TRUE(QFile::link(
+            QString(mots.value(2)).replace(QLatin1String("<dossier>"), dossier.Chemin()),
+            dossier.Fichier(nom)));
+    } else if (verbe == QLatin1String("branche")) {
+        // Champs séparés par "|" ; un chemin "<dossier>/…" est pris dans le dossier du programme.
+        QStringList c = brut.section(' ', 1).split('|');
+        for (QString& champ : c) champ.replace(QLatin1String("<dossier>"), dossier.Chemin());
+        plateforme.Peripheriques.push_back({c.value(0), c.value(1), c.value(2), c.value(3),
+                                            c.value(4) == QLatin1String("usb"),
+                                            c.value(4) == QLatin1String("sans-uart")});
+        plateforme.ChangementPorts();
+    } else if (verbe == QLatin1String("debranche")) {
+        plateforme.Peripheriques.clear();
+        plateforme.ChangementPorts();
+    } else if (verbe == QLatin1String("pendant-pause")) {
+        pendantPause_ << brut.section(' ', 1);
+        plateforme.PendantPause = [this] {
+            NoteBoites();
+            const QStringList actions = pendantPause_;
+            pendantPause_.clear();
+            for (const QString& action : actions) {
+                sortie_ << QStringLiteral("  pendant la pause > ") + action;
+                Action(action.split(' ', Qt::SkipEmptyParts), action);
+                NoteBoites();
+            }
+        };
+    } else if (verbe == QLatin1String("dossier")) {
+        EXPECT_TRUE(QDir(dossier.Chemin()).mkpath(nom));
+    } else if (verbe == QLatin1String("boite")) {
+        plateforme.Reponses.push_back(BoutonNomme(nom));
+    } else if (verbe == QLatin1String("dialogue")) {
+        const QString rendu = brut.section(' ', 1);
+        plateforme.Noms.push_back(rendu.startsWith('*') ? rendu : dossier.Fichier(rendu));
+    } else if (verbe == QLatin1String("hasard")) {
+        plateforme.Tirages.push_back(nom.toDouble());
+    } else if (verbe == QLatin1String("clic")) {
+        auto* bouton = fenetre->findChild<QAbstractButton*>(nom);
+        if (!bouton->isEnabled()) Note(QStringLiteral("grisé"));
+        bouton->click();
+    } else if (verbe == QLatin1String("menu")) {
+        auto* commande = fenetre->findChild<QAction*>(nom);
+        if (!commande->isEnabled()) Note(QStringLiteral("grisée"));
+        commande->trigger();
+    } else if (verbe == QLatin1String("barre")) {
+        auto* barre = fenetre->findChild<BarreDefilement*>(nom);
+        // Grisée, elle ne bouge pas sous la souris.
+        if (!barre->isEnabled()) return Note(QStringLiteral("grisée"));
+        const QString v = mots.value(2);
+        const std::pair<const char*, QAbstractSlider::SliderAction> fleches[] = {
+            {"haut", QAbstractSlider::SliderSingleStepSub},
+            {"bas", QAbstractSlider::SliderSingleStepAdd},
+            {"page-haut", QAbstractSlider::SliderPageStepSub},
+            {"page-bas", QAbstractSlider::SliderPageStepAdd}};
+        bool fleche = false;
+        for (const auto& [mot, action] : fleches)
+            if (v == QLatin1String(mot)) {
+                barre->triggerAction(action);
+                fleche = true;
+            }
+        if (!fleche) barre->ChangeValeur(v.toInt());
+    } else if (verbe == QLatin1String("souris")) {
+        auto* cible = fenetre->findChild<QWidget*>(nom);
+        const Qt::MouseButton bouton = mots.value(2) == QLatin1String("droit")    ? Qt::RightButton
+                                       : mots.value(2) == QLatin1String("milieu") ? Qt::MiddleButton
+                                                                                  : Qt::LeftButton;
+        std::vector<QEvent::Type> types{QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+        if (mots.value(5) == QLatin1String("double"))
+            types.insert(types.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
+        const QPointF point(mots.value(3).toDouble(), mots.value(4).toDouble());
+        for (const QEvent::Type type : types) {
+            QMouseEvent evenement(type, point, cible->mapToGlobal(point), bouton,
+                                  type == QEvent::MouseButtonRelease ? Qt::NoButton : bouton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(cible, &evenement);
+        }
+    } else if (verbe == QLatin1String("jour")) {
+        pose([&](::Programme& p) { p.ProgJour[entier(1)][entier(2)] = JourEcrit(mots.value(3)); });
+    } else if (verbe == QLatin1String("temperatures")) {
+        pose([&](::Programme& p) {
+            for (int t = 0; t < NbTemperatures; ++t)
+                p.TempZone[entier(1)][t] = static_cast<qint16>(entier(2 + t));
+        });
+        fenetre->Zone().AfficheTemperature();
+    } else if (verbe == QLatin1String("identifiants")) {
+        pose([&](::Programme& p) {
+            for (int z = 0; z < NbZones; ++z) p.IdentZone[z] = entier(1 + z);
+        });
+    } else if (verbe == QLatin1String("valide")) {
+        fenetre->Semaine().ValideProgramme();
+    } else if (verbe == QLatin1String("enregistre")) {
+        doc().MarqueEnregistre();
+    } else if (verbe == QLatin1String("taille")) {
+        fenetre->resize(entier(1), entier(2));
+        fenetre->Form_Resize();
+    } else if (verbe == QLatin1String("quitte")) {
+        const bool fermee = fenetre->close();
+        NoteBoites();
+        Note(fermee ? QStringLiteral("fenêtre fermée") : QStringLiteral("fenêtre restée ouverte"));
+    } else if (verbe == QLatin1String("montre")) {
+        Montre(mots);
+    } else {
+        ADD_FAILURE() << "action inconnue : " << mots.join(' ').toStdString();
+    }
+}
+
+void Scenario::Montre(const QStringList& mots) {
+    const QString quoi = mots.value(1);
+    if (quoi == QLatin1String("etat") || quoi == QLatin1String("jour")) {
+        Etat(quoi == QLatin1String("etat"));
+    } else if (quoi == QLatin1String("port")) {
+        Port();
+    } else if (quoi == QLatin1String("dossier")) {
+        QStringList vus;
+        for (const QFileInfo& f :
+             QDir(dossier.Fichier(mots.value(2)))
+                 .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+            vus << f.fileName() + (f.isSymLink() ? QStringLiteral(" -> ") + Clair(f.symLinkTarget())
+                                   : f.isDir()   ? QStringLiteral("/")
+                                   : f.isFile()  ? QStringLiteral(" (%1)").arg(f.size())
+                                                 : QStringLiteral(" (spécial)"));
+        Note(QStringLiteral("dossier : ") + vus.join(QStringLiteral(", ")));
+    } else if (quoi == QLatin1String("horloge")) {
+        Note(QStringLiteral("heure lue %1 fois").arg(plateforme.LecturesHorloge));
+    } else if (quoi == QLatin1String("titre")) {
+        Note(QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle())));
+    } else if (quoi == QLatin1String("programme")) {
+        ProgrammeVu();
+    } else if (quoi == QLatin1String("controles")) {
+        ControlesVus(QString());
+    } else if (quoi == QLatin1String("fichier")) {
+        const QString nom = mots.mid(2).join(' ');
+        if (!dossier.Existe(nom)) {
+            Note(nom + QStringLiteral(" : absent"));
+        } else if (dossier.Lit(nom) == ProgrammeExemple()) {
+            Note(nom + QStringLiteral(" : l'exemple livré, tel quel"));
+        } else {
+            Note(nom + QStringLiteral(" :"));
+            for (const QByteArray& l : dossier.Lit(nom).split('\n'))
+                Note(QStringLiteral("| ") + Clair(Octets(l)));
+        }
+    } else {
+        ControlesVus(quoi);
+    }
+}
+
+void Scenario::Etat(bool complet) {
+    const auto w = [this](const QString& nom) { return fenetre->findChild<QWidget*>(nom); };
+    const auto texte = [&](const QString& nom) { return Texte(w(nom)); };
+    const auto valeur = [&](const QString& nom) {
+        return fenetre->findChild<BarreDefilement*>(nom)->Valeur();
+    };
+    const Document& doc = fenetre->Doc();
+    if (complet) Note(QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle())));
+    Note(QStringLiteral("édité : zone %1, jour %2, %3")
+             .arg(doc.Zone())
+             .arg(doc.Jour())
+             .arg(doc.Modifie() ? QStringLiteral("modifié") : QStringLiteral("non modifié")));
+    QStringList rouges;
+    for (int d = 0; d < NbJours; ++d)
+        if (w(NomIndexe("Label2", d))->palette().color(QPalette::Window) == QColor(255, 0, 0))
+            rouges << texte(NomIndexe("Label2", d));
+    Note(QStringLiteral("montré : zone « %1 » (barre %2), jour « %3 » (barre %4, en rouge %5)")
+             .arg(texte(QStringLiteral("TextZone")))
+             .arg(valeur(QStringLiteral("VScrollZone")))
+             .arg(texte(QStringLiteral("Text1")))
+             .arg(valeur(QStringLiteral("VScJour")))
+             .arg(rouges.join(',')));
+    // Ce que l'utilisateur lit est ce que la commande suivante édite.
+    EXPECT_EQ(texte(QStringLiteral("TextZone")).toInt(), doc.Zone());
+    EXPECT_EQ(valeur(QStringLiteral("VScJour")), doc.Jour());
+    EXPECT_EQ(texte(QStringLiteral("Text1")).toLower(), NomsDesJours().value(doc.Jour()).toLower());
+    if (!complet) return;
+    QStringList curseur;
+    for (const char* nom : {"Marqueur(0)", "HeureProg(0)", "HeureProg(1)"})
+        curseur
+            << QStringLiteral("%1 %2").arg(texte(QLatin1String(nom))).arg(TwipsDe(w(nom)).left());
+    Note(QStringLiteral("curseur %1 :%2")
+             .arg(valeur(QStringLiteral("HScroll1")))
+             .arg(curseur.join(QStringLiteral(" |"))));
+    QStringList temperatures;
+    for (int t = 0; t < NbTemperatures; ++t)
+        temperatures << QStringLiteral("%1 « %2 »")
+                            .arg(valeur(NomIndexe("VScroll3", t)))
+                            .arg(texte(NomIndexe("Text2", t)));
+    Note(QStringLiteral("températures %1 ; identifiant « %2 »")
+             .arg(temperatures.join(QStringLiteral(", ")), texte(QStringLiteral("TextID"))));
+    // Hauteurs des barres de confort et de la bande éco, les mêmes pour toutes les rangées.
+    QStringList formes;
+    for (const auto& [nom, nombre] : {std::pair{"ShTemp", 8 * NbJours}, {"Shape1", NbJours}}) {
+        QStringList vues;
+        for (int i = 0; i < nombre; ++i) {
+            const QRectF r = TwipsDe(w(NomIndexe(nom, i)));
+            const QString s = QStringLiteral("haut %1 hauteur %2").arg(r.top()).arg(r.height());
+            if (!vues.contains(s)) vues << s;
+        }
+        formes << QStringLiteral("%1 : %2").arg(QLatin1String(nom),
+                                                vues.join(QStringLiteral(" / ")));
+    }
+    Note(formes.join(QStringLiteral(" ; ")));
+    const QWidget* visu = w(QStringLiteral("VisuProgramme"));
+    Note(QStringLiteral("segments « %1 »%2")
+             .arg(texte(QStringLiteral("VisuProgramme")),
+                  visu->isHidden() ? QStringLiteral(" (caché)") : QString()));
+    for (int d = 0; d < NbJours; ++d) {
+        QStringList barres;
+        for (int j = 0; j < 8; ++j) {
+            const QWidget* b = w(NomIndexe("ShTemp", 8 * d + j));
+            const QRectF r = TwipsDe(b);
+            if (!b->isHidden())
+                barres << QStringLiteral("%1+%2").arg((r.left() - 90) / 66).arg(r.width() / 66);
+        }
+        Note(QStringLiteral("%1 %2 | barres %3")
+                 .arg(NomsDesJours().value(d).leftJustified(9),
+                      Suites(doc.Prog().ProgJour[doc.Zone()][d]), barres.join(' ')));
+    }
+}
+
+void Scenario::Port() {
+    QStringList ouvertures, pauses;
+    for (const int n : plateforme.port.Ouvertures) ouvertures << QString::number(n);
+    for (const int ms : plateforme.minuterie.Pauses) pauses << QString::number(ms);
+    Note(QStringLiteral("port : ouvertures %1 ; %2 ; %3 octets remis ; pauses %4")
+             .arg(ouvertures.join(','),
+                  plateforme.port.EstOuvert() ? QStringLiteral("ouvert") : QStringLiteral("fermé"))
+             .arg(plateforme.port.Remis.size())
+             .arg(pauses.join(' ')));
+    // Les octets par instant de remise, en hexadécimal, 32 par ligne.
+    for (size_t i = 0; i < plateforme.port.Remis.size();) {
+        size_t j = i;
+        while (j < plateforme.port.Remis.size() &&
+               plateforme.port.Remis[j].instant == plateforme.port.Remis[i].instant)
+            ++j;
+        Note(QStringLiteral("à %1 ms, octets %2 à %3 :")
+                 .arg(plateforme.port.Remis[i].instant)
+                 .arg(i)
+                 .arg(j - 1));
+        for (size_t k = i; k < j; k += 32) {
+            QByteArray ligne;
+            for (size_t m = k; m < std::min(j, k + 32); ++m)
+                ligne += static_cast<char>(plateforme.port.Remis[m].octet);
+            Note(QStringLiteral("  ") + QString::fromLatin1(ligne.toHex(' ')));
+        }
+        i = j;
+    }
+    plateforme.port.Remis.clear();
+    plateforme.port.Ouvertures.clear();
+    plateforme.minuterie.Pauses.clear();
+    plateforme.horloge.ms = 0;
+}
+
+void Scenario::ProgrammeVu() {
+    const ::Programme& p = fenetre->Doc().Prog();
+    for (int z = 0; z < NbZones; ++z) {
+        Note(QStringLiteral("zone %1 : identifiant %2, températures %3 %4 %5 %6")
+                 .arg(z)
+                 .arg(p.IdentZone[z])
+                 .arg(p.TempZone[z][0])
+                 .arg(p.TempZone[z][1])
+                 .arg(p.TempZone[z][2])
+                 .arg(p.TempZone[z][3]));
+        for (int d = 0; d < NbJours; ++d) Note(QStringLiteral("  ") + Suites(p.ProgJour[z][d]));
+    }
+}
+
+void Scenario::ControlesVus(const QString& seul) {
+    for (const QWidget* w : seul == QLatin1String("commandes")
+                                ? QList<QWidget*>()
+                                : fenetre->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
+            (!seul.isEmpty() && w->objectName() != seul))
+            continue;
+        QString s = QStringLiteral("%1 < %2 %3")
+                        .arg(w->objectName(), w->parentWidget()->objectName(), Twips(w));
+        if (w->isHidden()) s += QStringLiteral(" caché");
+        if (!w->isEnabled()) s += QStringLiteral(" grisé");
+        if (!Texte(w).isEmpty()) s += QStringLiteral(" « %1 »").arg(Texte(w));
+        if (const auto* c = qobject_cast<const QCheckBox*>(w); c && c->isChecked())
+            s += QStringLiteral(" coché");
+        if (const auto* b = qobject_cast<const BarreDefilement*>(w))
+            s += QStringLiteral(" %1 %2..%3 = %4 pas %5/%6")
+                     .arg(b->orientation() == Qt::Horizontal ? QStringLiteral("horizontale")
+                                                             : QStringLiteral("verticale"))
+                     .arg(b->Min())
+                     .arg(b->Max())
+                     .arg(b->Valeur())
+                     .arg(b->singleStep())
+                     .arg(b->pageStep());
+        if (const auto* p = qobject_cast<const QProgressBar*>(w))
+            s += QStringLiteral(" %1..%2 = %3").arg(p->minimum()).arg(p->maximum()).arg(p->value());
+        if (const auto* m = qobject_cast<const QMenu*>(w)) {
+            QStringList textes;
+            for (const QAction* a : m->actions()) textes << a->text();
+            s += QStringLiteral(" : ") + textes.join(QStringLiteral(" | "));
+        }
+        if (!w->toolTip().isEmpty()) s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
+        Note(s + Apparence(w));
+    }
+    if (!seul.isEmpty() && seul != QLatin1String("commandes")) return;
+    QStringList menus;
+    for (const QAction* a : fenetre->menuBar()->actions()) menus << a->text();
+    Note(QStringLiteral("barre de menus : ") + menus.join(QStringLiteral(" | ")));
+    for (const QAction* a : fenetre->findChildren<QAction*>()) {
+        if (a->objectName().isEmpty()) continue;
+        Note(QStringLiteral("commande %1 « %2 »%3%4%5%6%7")
+                 .arg(a->objectName(), Clair(a->text()))
+                 .arg(a->isChecked() ? QStringLiteral(" cochée") : QString())
+                 .arg(a->isEnabled() ? QString() : QStringLiteral(" grisée"))
+                 .arg(a->isVisible() ? QString() : QStringLiteral(" cachée"))
+                 .arg(a->shortcut().isEmpty() ? QString()
+                                              : QStringLiteral(" ") + a->shortcut().toString())
+                 .arg(a->statusTip().isEmpty() || a->statusTip() != a->toolTip()
+                          ? QString()
+                          : QStringLiteral(" bulle « %1 »").arg(Clair(a->statusTip()))));
+    }
+}
+
+void VerifieScenario(const QString& nom) {
+    const QString chemin = QStringLiteral(GC_DONNEES_TESTS "/scenarios/") + nom + ".txt";
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << chemin.toStdString();
+    const QString attendu = QString::fromUtf8(f.readAll());
+    f.close();
+    Scenario scenario;
+    const QString vu = scenario.Joue(attendu);
+    if (!qEnvironmentVariableIsEmpty("GC_REECRIT")) {
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(vu.toUtf8());
+        return;
+    }
+    EXPECT_EQ(vu.toStdString(), attendu.toStdString()) << nom.toStdString();
+}

@@ -1,0 +1,78 @@
+#pragma once
+// Scénarios de la vraie fenêtre (hors écran), joués comme par un utilisateur et comparés mot
+// pour mot à un texte attendu : tests/donnees/scenarios/NOM.txt.
+//
+// Le fichier mêle les actions (lignes "> ") et ce qu'on voit ensuite (lignes "  ") ; les
+// lignes "#" sont des commentaires. Le banc rejoue les actions, réécrit ce qu'il voit et
+// compare le tout au fichier ; GC_REECRIT=1 réécrit le fichier (à relire avant de le garder).
+// Pour s'en servir ailleurs : Scenario s; s.Joue(texte) rend la transcription.
+//
+// Actions (noms de contrôles et de commandes de menu : leur objectName) :
+//   demarre [-|tel]      nouvelle fenêtre, démarrée sur data.prg = l'exemple livré
+//                        ("-" : sans data.prg ; "tel" : le dossier tel quel)
+//   ecrit NOM TEXTE      fichier du dossier du programme (\r, \n ; "@exemple" : l'exemple livré)
+//   dossier NOM | efface NOM   crée un dossier, retire un fichier du dossier du programme
+//   tube NOM | lien NOM CIBLE   tube nommé (une ouverture qui y bloquerait est signalée), lien
+//   branche CHEMIN|NOM STABLE|DESCRIPTION|SÉRIE|usb ou sans-uart   périphérique branché
+//                        ("<dossier>/…" : dans le dossier du programme) ; debranche : tous retirés
+//   pendant-pause ACTION  jouée à la prochaine pause d'un envoi (plusieurs : dans l'ordre)
+//   boite REPONSE        réponse à la prochaine boîte (Ok, Annuler, Oui, Non, Abandonner,
+//                        Recommencer, Ignorer, Aucun = Échap)
+//   dialogue NOM         nom rendu par le prochain dialogue de fichier (relatif au dossier)
+//   hasard X             prochain tirage aléatoire
+//   clic NOM | menu NOM  bouton ou case cliqué, commande de menu choisie
+//   barre NOM V          barre réglée à V, ou flèche/page : haut, bas, page-haut, page-bas
+//   souris NOM BOUTON X Y [double]   appui et relâché (gauche, droit, milieu) en pixels
+//   jour Z D JOUR        pose un jour comme un fichier relu : "vide", "a-b,c-d" (créneaux en
+//                        confort) suivi de "+QUEUE" éventuel, ou la chaîne elle-même
+//   temperatures Z A B C D | identifiants A B C   posés comme un fichier relu,
+//                        les températures de la zone montrée réaffichées ; l'identifiant
+//                        affiché, lui, ne suit qu'au prochain changement de zone
+//   valide               jours validés et comptés comme à l'affichage de la semaine
+//   enregistre           le programme tenu pour enregistré
+//   port refuse TEXTE | port ouvre | port perte K   le port factice refuse de s'ouvrir avec
+//                        ce texte, s'ouvre et ne lâche plus, lâche à l'octet d'indice K
+//                        (compté depuis le dernier "montre port", qui oublie ce qu'il a montré)
+//   taille L H           fenêtre redimensionnée
+//   quitte               fermeture demandée
+//   montre etat | jour (zone et jour édités et montrés seulement) | programme | controles | fichier
+//   NOM | NOM (un contrôle)
+#include "support/Dossier.h"
+#include "support/PlateformeFactice.h"
+
+#include <QStringList>
+#include <memory>
+
+class FenetrePrincipale;
+
+class Scenario {
+public:
+    Scenario();
+    ~Scenario();
+    // Rejoue le scénario et rend sa transcription (même forme que le fichier).
+    QString Joue(const QString& texte);
+
+    DossierTest dossier;
+    PlateformeFactice plateforme;
+    std::unique_ptr<FenetrePrincipale> fenetre;
+
+private:
+    void Action(const QStringList& mots, const QString& brut);
+    void Montre(const QStringList& mots);
+    void Etat(bool complet);
+    void ProgrammeVu();
+    void ControlesVus(const QString& seul);
+    void Note(const QString& ligne);
+    void NoteBoites();
+    void Port();
+    QString Clair(QString texte) const;
+
+    QStringList sortie_;
+    std::vector<std::unique_ptr<GardeTubes>> tubes_;
+    QStringList pendantPause_;
+    size_t boitesVues_ = 0;
+    size_t dialoguesVus_ = 0;
+};
+
+// Compare le fichier de tests/donnees/scenarios à sa transcription (ou le réécrit).
+void VerifieScenario(const QString& nom);
