@@ -35,17 +35,6 @@ QString CheminGarde(const QString& choisi) {
 #endif
 }
 
-// Rend le contenu, ou rien quand le fichier manque, ne se lit pas, est trop gros ou n'est pas
-// un fichier ordinaire (un tube bloquerait la fenêtre).
-std::optional<QByteArray> LitFichier(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return std::nullopt;
-    // Lecture bornée : le fichier peut grandir pendant qu'on le lit.
-    QByteArray contenu = fichier.read(TailleMaxFichierProgramme + 1);
-    if (contenu.size() > TailleMaxFichierProgramme || fichier.error() != QFile::NoError)
-        return std::nullopt;
-    return contenu;
-}
 } // namespace
 
 PanneauFichier::PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu,
@@ -98,7 +87,7 @@ StatutLecture PanneauFichier::LitFichierCourant() {
                          QDir::separator() + QStringLiteral("data.prg");
 
     // Lu à part, pris seulement si tout est bon : un échec laisse le programme intact.
-    const auto contenu = LitFichier(cheminFichier_);
+    const auto contenu = LitContenuFichierProgramme(cheminFichier_);
     const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
     if (lu.statut != StatutLecture::Lu)
         cheminIllisible_ = cheminFichier_;

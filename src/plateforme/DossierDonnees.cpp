@@ -1,7 +1,10 @@
 #include "plateforme/DossierDonnees.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 const QStringList& FichiersExemples() {
     static const QStringList fichiers{QStringLiteral("data.prg"), QStringLiteral("VK472.CFG")};
@@ -32,4 +35,10 @@ QString DossierDonnees(const QString& dossierExecutable, const QString& dossierU
             QFile::setPermissions(cible, QFile::permissions(cible) | QFile::WriteOwner);
     }
     return dossierUtilisateur;
+}
+
+QString DossierDonneesApplication() {
+    return DossierDonnees(QCoreApplication::applicationDirPath(),
+                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                          [](const QString& dossier) { return QFileInfo(dossier).isWritable(); });
 }

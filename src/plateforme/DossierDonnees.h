@@ -17,3 +17,7 @@ QString DossierExemplesInstalles(const QString& dossierExecutable);
 // root passe outre les droits, un dossier en lecture seule ne se simule pas autrement.
 QString DossierDonnees(const QString& dossierExecutable, const QString& dossierUtilisateur,
                        const std::function<bool(const QString&)>& estInscriptible);
+
+// Le dossier de ce processus : celui de l'exécutable, ou le dossier par utilisateur.
+// La fenêtre et la ligne de commande prennent le même.
+QString DossierDonneesApplication();

@@ -7,11 +7,9 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <random>
 
@@ -190,11 +188,7 @@ double PlateformeQt::Aleatoire() {
 
 QString PlateformeQt::DossierProgramme() {
     // Choisi une fois pour toute la session : tous les fichiers vont au même endroit.
-    if (dossier_.isEmpty())
-        dossier_ =
-            DossierDonnees(QCoreApplication::applicationDirPath(),
-                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                           [](const QString& dossier) { return QFileInfo(dossier).isWritable(); });
+    if (dossier_.isEmpty()) dossier_ = DossierDonneesApplication();
     return dossier_;
 }
 

@@ -1,0 +1,123 @@
+// La ligne de commande sans fenêtre (QCoreApplication, port et minuterie factices) : codes de
+// sortie et messages, puis la trame d'un envoi comparée à celle écrite en clair.
+#include "commande/LigneCommande.h"
+#include "files/FichierProgramme.h"
+#include "link/JournauxTransmission.h"
+#include "model/Textes.h"
+#include "support/Dossier.h"
+#include "support/Impression.h"
+#include "support/PortFactice.h"
+
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+namespace {
+class LigneCommande : public testing::Test {
+protected:
+    LigneCommande() : port(horloge), minuterie(horloge) {}
+    int Lance(QStringList arguments) {
+        sortie.clear();
+        erreurs.clear();
+        QTextStream flux(&sortie), fluxErreurs(&erreurs);
+        OutilsCommande outils{port, minuterie,  [] { return MardiPremier; }, dossier.Chemin(),
+                              flux, fluxErreurs};
+        for (QString& a : arguments) a.replace(QLatin1String("<d>"), dossier.Chemin());
+        arguments.prepend(QStringLiteral("gestion-chauffage"));
+        return ExecuteLigneCommande(arguments, outils);
+    }
+    // Zone 0 en confort le lundi de 6H00 à 8H00, identifiant 4660 : la trame écrite en clair.
+    static QByteArray FichierLundi(qint16 ecoZone2 = 165) {
+        Programme p;
+        RemetParDefaut(p);
+        p.IdentZone = {4660, 1, 2};
+        p.ProgJour[0][0].replace(36, 12, QByteArray(12, '1'));
+        p.TempZone[2][1] = ecoZone2;
+        return EcrireFichierProgramme(p, TitreVersion);
+    }
+
+    static inline const QDateTime MardiPremier{QDate(2026, 12, 1), QTime(14, 5, 9)};
+    DossierTest dossier;
+    HorlogeFactice horloge;
+    PortFactice port;
+    MinuterieFactice minuterie;
+    QString sortie, erreurs;
+};
+} // namespace
+
+TEST_F(LigneCommande, CodesDeSortieEtMessages) {
+    dossier.Ecrit("lundi.prg", FichierLundi());
+    dossier.Ecrit("froid.prg", FichierLundi(120));
+    dossier.Ecrit("court.prg", "VK472\r\n 1 169,165,140,145,\"01\"\r\n");
+    dossier.Ecrit("VK472.CFG", " 2 \r\n");
+    struct Cas {
+        QStringList arguments;
+        int code;
+        const char* sortie;  // début de la sortie
+        const char* erreurs; // début des erreurs ; l'usage suit quand le code est 64
+        std::vector<int> ouvertures;
+    };
+    const Cas cas[] = {
+        {{"--version"}, 0, "GESTION CHAUFFAGE -VK472- V1.50\n", "", {}},
+        {{"--aide"}, 0, "Usage : gestion-chauffage [option]\n", "", {}},
+        {{"--verifie", "<d>/lundi.prg"}, 0, "", "", {}},
+        {{"--verifie", "<d>/court.prg"}, 1, "", "", {}},
+        {{"--verifie", "<d>/froid.prg"}, 1, "", "", {}},
+        {{"--envoie", "<d>/court.prg"}, 3, "", "", {}},
+        {{"--envoie", "<d>/froid.prg"}, 3, "", "", {}},
+        {{"--bof"}, 64, "", "gestion-chauffage : option inconnue « --bof »\n\nUsage", {}},
+        {{"--verifie"}, 64, "", "gestion-chauffage : il manque la valeur de « --verifie »", {}},
+        {{"--verifie", "<d>/absent.prg"}, 64, "", "gestion-chauffage : fichier introuvable", {}},
+        {{"--version", "--aide"}, 64, "", "gestion-chauffage : une seule de", {}},
+        {{"--verifie", "<d>/lundi.prg", "x"}, 64, "", "gestion-chauffage : argument en trop", {}},
+        {{"--verifie", "<d>/lundi.prg", "--port", "COM1"},
+         64,
+         "",
+         "gestion-chauffage : --port",
+         {}},
+        {{"--envoie", "<d>/lundi.prg", "--port", "COM5"}, 64, "", "gestion-chauffage : port", {}},
+        {{"--envoie", "<d>/lundi.prg", "--port", "com4"}, 0, "Programmation par COM4", "", {4}},
+        {{"--envoie", "<d>/lundi.prg"}, 0, "Programmation par COM3", "", {3}}, // VK472.CFG
+    };
+    for (const Cas& c : cas) {
+        port.Ouvertures.clear();
+        const QString vu = c.arguments.join(' ');
+        EXPECT_EQ(Lance(c.arguments), c.code) << vu.toStdString();
+        const QString debutSortie = QString::fromUtf8(c.sortie);
+        const QString debutErreurs = QString::fromUtf8(c.erreurs);
+        EXPECT_EQ(sortie.left(debutSortie.size()), debutSortie) << vu.toStdString();
+        EXPECT_EQ(erreurs.left(debutErreurs.size()), debutErreurs) << vu.toStdString();
+        EXPECT_EQ(erreurs.contains(QLatin1String("\nUsage : ")), c.code == 64) << vu.toStdString();
+        EXPECT_EQ(port.Ouvertures, c.ouvertures) << vu.toStdString();
+    }
+    // Chaque problème avec sa ligne.
+    Lance({"--verifie", "<d>/court.prg"});
+    EXPECT_EQ(sortie, dossier.Fichier("court.prg") +
+                          " : ligne 3 : Zone 0 : jour « Mardi » manquant ou invalide.\n");
+    Lance({"--verifie", "<d>/froid.prg"});
+    EXPECT_TRUE(sortie.endsWith(
+        QStringLiteral(" : ligne 4 : Zone 2 : température « ECO » hors limites (0 à 35 °C).\n")));
+}
+
+TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
+    dossier.Ecrit("lundi.prg", FichierLundi());
+    ASSERT_EQ(Lance({"--envoie", "<d>/lundi.prg"}), 0) << erreurs.toStdString();
+    const TrameEcrite trame = LitTrameEcrite(QStringLiteral("trame-lundi-6h-8h.txt"));
+    EXPECT_EQ(port.Octets().toHex(' '), trame.octets.toHex(' '));
+    EXPECT_EQ(minuterie.Pauses, std::vector<int>(6, 200));
+    EXPECT_FALSE(port.EstOuvert()) << "fermer attend que tout soit parti";
+    EXPECT_EQ(dossier.Lit(QLatin1String(NomJournalTrace)),
+              DonneeTest(QStringLiteral("journal-trace-lundi-6h-8h.Asc")));
+    EXPECT_EQ(sortie.count(QLatin1Char('%')), 10);
+    EXPECT_TRUE(sortie.endsWith(QLatin1String("** FIN DE TRANSMISSION **\n")));
+
+    // Port refusé, puis perdu au 200e octet.
+    port.RefusOuverture = QStringLiteral("Port série introuvable : COM1");
+    EXPECT_EQ(Lance({"--envoie", "<d>/lundi.prg"}), 2);
+    EXPECT_EQ(erreurs, QStringLiteral("Port série introuvable : COM1\n"));
+    port.RefusOuverture.reset();
+    port.Remis.clear();
+    port.PerteAuOctet = 200;
+    EXPECT_EQ(Lance({"--envoie", "<d>/lundi.prg"}), 4);
+    EXPECT_EQ(port.Remis.size(), 200u);
+    EXPECT_EQ(erreurs, "** ECHEC DE LA TRANSMISSION ** " + port.ErreurPerte + '\n');
+}
