@@ -108,7 +108,14 @@ TEST_F(Controles, MenusEtRaccourcis) {
     Demarre();
     QStringList barre;
     for (QAction* a : F().menuBar()->actions()) barre << a->text();
-    EXPECT_EQ(barre, QStringList({"&Fichier", "&Configuration", "&Programmation", "&?"}));
+    EXPECT_EQ(barre,
+              QStringList({"&Fichier", "É&dition", "&Configuration", "&Programmation", "&?"}));
+    QStringList edition;
+    for (QAction* a : Controle<QMenu>("Edition")->actions())
+        edition << a->text() + (a->isEnabled() ? "" : " (grisé)") + " " +
+                       QKeySequence::listToString(a->shortcuts());
+    EXPECT_EQ(edition,
+              QStringList({"Annuler (grisé) Ctrl+Z", "Rétablir (grisé) Ctrl+Y; Ctrl+Shift+Z"}));
     QStringList fichier;
     for (QAction* a : Controle<QMenu>("Fichier")->actions()) fichier << a->text();
     EXPECT_EQ(fichier,

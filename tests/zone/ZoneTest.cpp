@@ -6,11 +6,15 @@
 #include "zone/Identifiant.h"
 #include "zone/Temperatures.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDebug>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QRegularExpression>
 
 namespace {
@@ -295,4 +299,103 @@ TEST_F(Zone, NouvelIdentifiant) {
     Clique("CmdID");
     EXPECT_EQ(Prog().IdentZone, (std::array<qint32, 3>{28, 65534, 65549}));
     EXPECT_EQ(Controle<QLineEdit>("TextID")->text(), " 28");
+}
+
+namespace {
+// Barres de la semaine : position, taille et visibilité, pour voir l'écran suivre l'historique.
+QStringList Barres(FenetrePrincipale& f) {
+    QStringList vues;
+    for (QFrame* b : f.findChildren<QFrame*>(QRegularExpression("^ShTemp\\(")))
+        vues << (b->isHidden() ? QStringLiteral("-") : QDebug::toString(TwipsDe(b)));
+    return vues;
+}
+} // namespace
+
+TEST_F(Zone, AnnulerEtRetablirChaqueEdition) {
+    QAction* annuler = Action("Annuler");
+    QAction* retablir = Action("Retablir");
+    const BoiteVue question{QStringLiteral("Voulez-vous changer l'Identificateur de la zone?"),
+                            Boutons::OuiNon, Icone::Critique, QStringLiteral("CONFIGURATION")};
+    const std::pair<const char*, std::function<void()>> cas[] = {
+        // Le neuvième segment coupé par la validation revient avec l'édition annulée.
+        {"Conf.", [&] { plateforme.AttendBoite(BoiteHuit, Bouton::Ok), Clique("CmdHigh"); }},
+        {"Eco/1H", [&] { Clique("Cmd1Hmoins"); }},
+        {"CLS", [&] { Clique("CmdCLS"); }},
+        {"Coller",
+         [&] { Regle("VScJour", 5), Clique("CmdCopy"), Regle("VScJour", 0), Clique("CmdPASTE"); }},
+        {"Clic droit", [&] { F().Semaine().Label2_MouseDown(0, 2); }},
+        {"Température Confort", [&] { Regle("VScroll3(0)", 160); }}, // éco et hors gel suivent
+        {"ID", [&] { plateforme.AttendBoite(question, Bouton::Oui), Clique("CmdID"); }},
+    };
+    for (const auto& [nom, edite] : cas) {
+        Prepare(Huit, 35);
+        const Programme avant = Prog();
+        const QStringList barresAvant = Barres(F());
+        plateforme.AttendAleatoire(0.5);
+        edite();
+        const Programme apres = Prog();
+        const QStringList barresApres = Barres(F());
+        ASSERT_NE(apres, avant) << nom;
+        EXPECT_EQ(annuler->text(), QStringLiteral("Annuler « %1 »").arg(QString::fromUtf8(nom)));
+        annuler->trigger();
+        EXPECT_EQ(Prog(), avant) << nom;
+        EXPECT_FALSE(Modifie()) << nom;
+        EXPECT_EQ(Barres(F()), barresAvant) << nom;
+        EXPECT_FALSE(annuler->isEnabled()) << nom;
+        EXPECT_EQ(retablir->text(), QStringLiteral("Rétablir « %1 »").arg(QString::fromUtf8(nom)));
+        retablir->trigger();
+        EXPECT_EQ(Prog(), apres) << nom;
+        EXPECT_TRUE(Modifie()) << nom;
+        EXPECT_EQ(Barres(F()), barresApres) << nom;
+        EXPECT_EQ(retablir->text(), "Rétablir");
+        EXPECT_FALSE(retablir->isEnabled()) << nom;
+    }
+}
+
+TEST_F(Zone, HistoriqueEnregistrementNouveauEtZones) {
+    QAction* annuler = Action("Annuler");
+    // Une barre tenue à la souris : tous ses pas ne font qu'une édition.
+    BarreDefilement* confort = Barre("VScroll3(0)");
+    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent relache(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(confort, &appui);
+    for (int v : {172, 174, 176}) confort->ChangeValeur(v);
+    QApplication::sendEvent(confort, &relache);
+    Regle("VScroll3(0)", 178); // relâchée : un autre pas
+    annuler->trigger();
+    EXPECT_EQ(Prog().TempZone[0][0], 176);
+    annuler->trigger();
+    EXPECT_EQ(Prog().TempZone[0][0], 169);
+    EXPECT_FALSE(annuler->isEnabled());
+
+    // Sauvé au milieu : y revenir rend le programme non modifié, en deçà il l'est.
+    Clique("CmdCLS");
+    Choisit("SauvegardeFichier");
+    Clique("Cmd1H");
+    annuler->trigger();
+    EXPECT_FALSE(Modifie());
+    annuler->trigger();
+    EXPECT_TRUE(Modifie());
+
+    // Un changement de zone n'est pas une édition ; annuler montre la zone changée.
+    Regle("VScrollZone", 2);
+    const QByteArray lundiZone2 = Jour();
+    Clique("CmdCLS");
+    Regle("VScrollZone", 0);
+    EXPECT_EQ(annuler->text(), "Annuler « CLS »");
+    annuler->trigger();
+    EXPECT_EQ(F().Zone().ZoneAffichee(), 2);
+    EXPECT_EQ(Prog().ProgJour[2][0], lundiZone2);
+
+    // "&Nouveau" vide l'historique, et aucun pas n'y est l'état enregistré.
+    plateforme.AttendBoite(QStringLiteral("Voulez-vous effacer les données en mémoire ?"),
+                           Bouton::Oui);
+    Choisit("Nouveau");
+    EXPECT_FALSE(annuler->isEnabled());
+    Clique("CmdCLS");
+    Clique("Cmd1H");
+    annuler->trigger();
+    EXPECT_TRUE(Modifie());
 }
