@@ -12,6 +12,7 @@ public:
     Bouton Message(const QString&, Boutons boutons, Icone, const QString&) override;
     QString DialogueOuvrir(const QString&, const QString& nom) override { return nom; }
     QString DialogueSauver(const QString&, const QString& nom) override { return nom; }
+    std::optional<CiblesCopie> DialogueCopieJour(int, int) override { return std::nullopt; }
     QDateTime Maintenant() override;
     double Aleatoire() override { return 0.5; }
     QString DossierProgramme() override { return dossier_.path(); }

@@ -1,4 +1,5 @@
 #include "plateforme/PlateformeQt.h"
+#include "plateforme/BoiteCopieJour.h"
 #include "plateforme/DossierDonnees.h"
 #include "plateforme/PortSerieQt.h"
 
@@ -172,6 +173,12 @@ QString PlateformeQt::DialogueSauver(const QString& dossier, const QString& nom)
         QFileDialog::getSaveFileName(parent_, QString(), QDir(dossier).filePath(nom), nom, nullptr,
                                      QFileDialog::DontConfirmOverwrite);
     return choisi.isEmpty() ? nom : choisi;
+}
+
+std::optional<CiblesCopie> PlateformeQt::DialogueCopieJour(int zone, int jour) {
+    BoiteCopieJour dialogue(zone, jour, parent_);
+    if (dialogue.exec() != QDialog::Accepted) return std::nullopt;
+    return dialogue.Cibles();
 }
 
 QDateTime PlateformeQt::Maintenant() {

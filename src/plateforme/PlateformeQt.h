@@ -15,6 +15,7 @@ public:
                    const QString& titre) override;
     QString DialogueOuvrir(const QString& dossier, const QString& nom) override;
     QString DialogueSauver(const QString& dossier, const QString& nom) override;
+    std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
     QDateTime Maintenant() override;
     double Aleatoire() override;
     QString DossierProgramme() override;

@@ -68,10 +68,13 @@ void FenetrePrincipale::ConstruitSemaine(const ControlesNommes& controles) {
 
 void FenetrePrincipale::ConstruitCommandes(const ControlesNommes& controles) {
     PanneauSemaine* s = semaine_;
-    LigneDuTempsCommandes ligne{
-        [s] { return s->Position(); }, [s](int position) { s->PlaceCurseur(position); },
-        [s] { s->ValideProgramme(); }, [s] { return s->SegmentsAffiches(); },
-        [s] { s->MontreSegments(); },  [s] { s->EffaceSegments(); }};
+    LigneDuTempsCommandes ligne{[s] { return s->Position(); },
+                                [s](int position) { s->PlaceCurseur(position); },
+                                [s] { s->ValideProgramme(); },
+                                [s] { return s->SegmentsAffiches(); },
+                                [s] { s->MontreSegments(); },
+                                [s] { s->EffaceSegments(); },
+                                [s, this] { s->MontreJour(doc_.Jour()); }};
     commandes_ = new PanneauCommandes(doc_, plateforme_, controles, std::move(ligne), this);
 }
 
@@ -137,6 +140,10 @@ void FenetrePrincipale::ConstruitLiaison(const ControlesNommes& controles, QMenu
 
 void FenetrePrincipale::ConstruitEdition(QMenu* menu) {
     historique_ = new Historique(doc_, menu, this);
+    menu->addSeparator();
+    CopieJourVers = AjouteAction(menu, "CopieJourVers", QStringLiteral("Copier le jour vers…"));
+    connect(CopieJourVers, &QAction::triggered, commandes_,
+            [c = commandes_] { c->CopieJourVers_Click(); });
     PanneauSemaine* s = semaine_;
     PanneauZone* z = zone_;
     // Le changement défait ou refait est montré : sa zone, ses températures, son jour.
@@ -151,7 +158,7 @@ void FenetrePrincipale::ConstruitEdition(QMenu* menu) {
 void FenetrePrincipale::ActiveCommandes(bool actives) {
     // "?" aussi : sa boîte modale retiendrait la pause en cours aussi longtemps qu'elle reste
     // ouverte.
-    for (QAction* action : {Quitter, Version}) Bascule(action, actives);
+    for (QAction* action : {Quitter, Version, CopieJourVers}) Bascule(action, actives);
     for (QGroupBox* cadre : cadresEdition_) Bascule(cadre, actives);
     fichiers_->Gele(!actives);
     liaison_->Gele(!actives);

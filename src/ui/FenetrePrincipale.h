@@ -69,6 +69,7 @@ private:
     Historique* historique_ = nullptr;
     QAction* Quitter = nullptr;
     QAction* Version = nullptr;
+    QAction* CopieJourVers = nullptr;
     QFrame* Frame1 = nullptr;
     std::array<QGroupBox*, 3> cadresEdition_{}; // Frame5, Frame4, Frame2
     bool fermetureAcceptee_ = false;

@@ -96,6 +96,26 @@ void PanneauCommandes::CmdPASTE_Click() {
     ValideEtMontre();
 }
 
+void PanneauCommandes::CopieJourVers_Click() {
+    const int zone = doc_.Zone(), jour = doc_.Jour();
+    const auto cibles = plateforme_.DialogueCopieJour(zone, jour);
+    if (!cibles) return;
+    const QByteArray source = doc_.JourEdite();
+    {
+        const auto edition = doc_.OuvreEdition(QStringLiteral("Copier le jour vers…"));
+        for (int z = 0; z < NbZones; ++z)
+            for (int d = 0; d < NbJours; ++d) {
+                if (!cibles->zones[z] || !cibles->jours[d]) continue;
+                doc_.ChoisitZone(z);
+                doc_.ChoisitJour(d);
+                doc_.RemplaceJour(source); // validé aussitôt : un neuvième segment est coupé
+            }
+        doc_.ChoisitZone(zone);
+        doc_.ChoisitJour(jour);
+    }
+    ligne_.RefaitSemaine();
+}
+
 void PanneauCommandes::Gele(bool gele) {
     for (QPushButton* bouton : {CmdCLS, CmdCopy, CmdPASTE}) bouton->setEnabled(!gele);
 }

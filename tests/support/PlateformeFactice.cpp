@@ -91,6 +91,16 @@ QString PlateformeFactice::DialogueSauver(const QString& dossier, const QString&
     return Dialogue(false, dossier, nom);
 }
 
+std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {
+    if (copies_.empty()) {
+        ADD_FAILURE() << "Dialogue de copie du jour imprévu";
+        return std::nullopt;
+    }
+    const auto cibles = copies_.front();
+    copies_.pop_front();
+    return cibles;
+}
+
 double PlateformeFactice::Aleatoire() {
     if (aleatoires_.empty()) {
         ADD_FAILURE() << "Tirage aléatoire imprévu";

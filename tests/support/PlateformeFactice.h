@@ -38,6 +38,8 @@ public:
     void AttendBoiteDebut(const QString& debut, Bouton reponse);
     void AttendDialogue(const QString& nomRendu);
     void AttendAleatoire(double valeur);
+    // Le prochain dialogue "Copier le jour vers…" rend ces cibles (rien : annulé).
+    void AttendCopieJour(std::optional<CiblesCopie> cibles) { copies_.push_back(cibles); }
     void ChangeMaintenant(const QDateTime& instant) { maintenant_ = instant; }
     void ChangeDossier(const QString& dossier) { dossier_ = dossier; }
     void ChangePort(std::unique_ptr<PortSerie> port);
@@ -58,6 +60,7 @@ public:
         return maintenant_;
     }
     double Aleatoire() override;
+    std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
     QString DossierProgramme() override { return dossier_; }
     PortSerie& Port() override { return *port_; }
     // Les vraies pauses de Qt, sauf minuterie changée ; PendantPause voit chacune d'elles.
@@ -81,6 +84,7 @@ private:
     std::deque<Attente> boitesAttendues_;
     std::deque<QString> dialogues_;
     std::deque<double> aleatoires_;
+    std::deque<std::optional<CiblesCopie>> copies_;
     std::unique_ptr<PortSerie> port_;
     std::unique_ptr<Minuterie> minuterie_;
     struct Espion : Minuterie {

@@ -115,7 +115,8 @@ TEST_F(Controles, MenusEtRaccourcis) {
         edition << a->text() + (a->isEnabled() ? "" : " (grisé)") + " " +
                        QKeySequence::listToString(a->shortcuts());
     EXPECT_EQ(edition,
-              QStringList({"Annuler (grisé) Ctrl+Z", "Rétablir (grisé) Ctrl+Y; Ctrl+Shift+Z"}));
+              QStringList({"Annuler (grisé) Ctrl+Z", "Rétablir (grisé) Ctrl+Y; Ctrl+Shift+Z", " ",
+                           "Copier le jour vers… "}));
     QStringList fichier;
     for (QAction* a : Controle<QMenu>("Fichier")->actions()) fichier << a->text();
     EXPECT_EQ(fichier,

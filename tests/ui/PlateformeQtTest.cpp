@@ -1,6 +1,7 @@
 // Les vraies boîtes de Qt : le bouton cliqué revient tel quel, Échap et la case de fermeture
 // ne répondent jamais à la place de l'utilisateur.
 #include "plateforme/PlateformeQt.h"
+#include "plateforme/BoiteCopieJour.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -66,4 +67,26 @@ TEST(PlateformeQt, EchapEtFermetureNeChoisissentRien) {
         EXPECT_EQ(static_cast<int>(rendu), static_cast<int>(c.attendu))
             << static_cast<int>(c.boutons) << " " << static_cast<int>(c.attendu);
     }
+}
+
+TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
+    // Mercredi de la zone 1 coché d'emblée ; chaque raccourci coche exactement ses jours.
+    BoiteCopieJour boite(1, 2);
+    const auto coches = [&boite] {
+        const CiblesCopie c = boite.Cibles();
+        QString vu;
+        for (bool j : c.jours) vu += j ? '1' : '0';
+        vu += '/';
+        for (bool z : c.zones) vu += z ? '1' : '0';
+        return vu;
+    };
+    EXPECT_EQ(coches(), "0010000/010");
+    for (const auto& [nom, attendu] :
+         {std::pair{"SamDim", "0000011/010"}, {"LunVen", "1111100/010"}, {"Tous", "1111111/010"}}) {
+        boite.findChild<QAbstractButton*>(QLatin1String(nom))->click();
+        EXPECT_EQ(coches(), attendu) << nom;
+    }
+    boite.findChild<QAbstractButton*>("Zone(2)")->click();
+    boite.findChild<QAbstractButton*>("Jour(0)")->click();
+    EXPECT_EQ(coches(), "0111111/011");
 }

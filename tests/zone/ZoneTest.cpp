@@ -399,3 +399,34 @@ TEST_F(Zone, HistoriqueEnregistrementNouveauEtZones) {
     annuler->trigger();
     EXPECT_TRUE(Modifie());
 }
+
+TEST_F(Zone, CopierLeJourVersPlusieursJoursEtZones) {
+    // Neuf segments posés sans validation : chaque jour cible est validé, le neuvième coupé.
+    QByteArray neuf = Huit;
+    neuf[100] = '1';
+    PoseJour(0, 0, neuf);
+    const Programme avant = Prog();
+    plateforme.AttendCopieJour(std::nullopt); // annulé : rien
+    Choisit("CopieJourVers");
+    EXPECT_EQ(Prog(), avant);
+    EXPECT_FALSE(Action("Annuler")->isEnabled());
+
+    CiblesCopie cibles;
+    cibles.jours = {true, true, false, true, false, false, true};
+    cibles.zones = {true, false, true};
+    plateforme.AttendCopieJour(cibles);
+    Choisit("CopieJourVers");
+    for (int z = 0; z < NbZones; ++z)
+        for (int d = 0; d < NbJours; ++d)
+            EXPECT_EQ(Prog().ProgJour[z][d],
+                      cibles.zones[z] && cibles.jours[d] ? Huit : avant.ProgJour[z][d])
+                << z << " " << d;
+    EXPECT_EQ(Doc().Zone(), 0);
+    EXPECT_EQ(Doc().Jour(), 0);
+    EXPECT_FALSE(Controle(NomIndexe("ShTemp", 3 * 8 + 7))->isHidden()) << "jeudi redessiné";
+    EXPECT_EQ(Action("Annuler")->text(), "Annuler « Copier le jour vers… »");
+    Choisit("Annuler"); // un seul pas pour toutes les cibles ; lundi, remontré, est recoupé
+    Programme attendu = avant;
+    attendu.ProgJour[0][0] = Huit;
+    EXPECT_EQ(Prog(), attendu);
+}
