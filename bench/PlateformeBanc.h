@@ -2,6 +2,7 @@
 // Plateforme des bancs : répond toujours le premier bouton, dossier temporaire, pas de port.
 #include "plateforme/Plateforme.h"
 
+#include <QPagedPaintDevice>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -13,6 +14,7 @@ public:
     QString DialogueOuvrir(const QString&, const QString& nom) override { return nom; }
     QString DialogueSauver(const QString&, const QString& nom) override { return nom; }
     std::optional<CiblesCopie> DialogueCopieJour(int, int) override { return std::nullopt; }
+    std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override { return nullptr; }
     QDateTime Maintenant() override;
     double Aleatoire() override { return 0.5; }
     QString DossierProgramme() override { return dossier_.path(); }

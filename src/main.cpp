@@ -1,4 +1,5 @@
 #include "commande/LigneCommande.h"
+#include "files/ImpressionSemaine.h"
 #include "plateforme/DossierDonnees.h"
 #include "plateforme/PlateformeQt.h"
 #include "plateforme/PortSerieQt.h"
@@ -7,19 +8,29 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <memory>
 
 namespace {
-// Sans fenêtre ni écran : Qt Core seulement, la même transmission que la fenêtre.
-int LigneCommande(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+// Sans fenêtre ni écran : Qt Core seulement, la même transmission que la fenêtre. Le PDF
+// demande en plus Qt Gui pour ses polices, sur une plateforme hors écran.
+int LigneCommande(int argc, char** argv, bool pdf) {
+    std::unique_ptr<QCoreApplication> application;
+    if (pdf) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     ChargeTraductions();
     const QString dossier = DossierDonneesApplication();
     PortSerieQt port([&dossier]() -> const QString& { return dossier; });
     MinuterieQt minuterie;
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);
-    OutilsCommande outils{port,    minuterie, [] { return QDateTime::currentDateTime(); },
-                          dossier, sortie,    erreurs};
+    OutilsCommande outils{port,      minuterie, [] { return QDateTime::currentDateTime(); },
+                          dossier,   sortie,    erreurs,
+                          ExportePdf};
     return ExecuteLigneCommande(QCoreApplication::arguments(), outils);
 }
 } // namespace
@@ -27,7 +38,7 @@ int LigneCommande(int argc, char** argv) {
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (DemandeLigneCommande(arguments)) return LigneCommande(argc, argv);
+    if (DemandeLigneCommande(arguments)) return LigneCommande(argc, argv, DemandePdf(arguments));
 
     QApplication application(argc, argv);
     ChargeTraductions();

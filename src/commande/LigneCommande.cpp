@@ -31,6 +31,8 @@ const QString TexteUsage = QStringLiteral(
     "                                    par le port de VK472.CFG ou celui donné\n"
     "                                    (sortie 0 ; 2 port fermé ; 3 fichier refusé ;\n"
     "                                    4 port perdu pendant l'envoi)\n"
+    "  --pdf fichier.prg sortie.pdf      la semaine imprimée, une page par zone\n"
+    "                                    (sortie 0 ou 1)\n"
     "Autres sorties : 64 pour une option inconnue ou un fichier manquant.\n");
 
 // Le programme tel que la fenêtre l'enverrait juste après l'avoir lu : jours courts complétés,
@@ -131,10 +133,29 @@ public:
         return CodeSortie::Reussi;
     }
 
+    int Pdf(const QString& chemin, const QString& sortie) {
+        const auto contenu = LitContenuFichierProgramme(chemin);
+        const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
+        if (lu.statut != StatutLecture::Lu) {
+            o_.erreurs << chemin << " : fichier non conforme, pas de PDF\n";
+            return CodeSortie::NonConforme;
+        }
+        if (!o_.ecritPdf(sortie, lu.programme, QFileInfo(chemin).fileName(), o_.maintenant())) {
+            o_.erreurs << sortie << " : écriture impossible\n";
+            return CodeSortie::NonConforme;
+        }
+        o_.sortie << sortie << " : " << NbZones << " pages\n";
+        return CodeSortie::Reussi;
+    }
+
 private:
     OutilsCommande& o_;
 };
 } // namespace
+
+bool DemandePdf(const QStringList& arguments) {
+    return arguments.mid(1).contains(QStringLiteral("--pdf"));
+}
 
 bool DemandeLigneCommande(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i)
@@ -166,29 +187,38 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
     const QCommandLineOption verifie(QStringLiteral("verifie"), QString(), QStringLiteral("f"));
     const QCommandLineOption envoie(QStringLiteral("envoie"), QString(), QStringLiteral("f"));
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("COMn"));
-    analyse.addOptions({aide, version, verifie, envoie, port});
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("f"));
+    analyse.addOptions({aide, version, verifie, envoie, port, pdf});
     Commande commande(outils);
 
     if (!analyse.parse(arguments)) {
-        if (!analyse.unknownOptionNames().isEmpty())
+        const QStringList inconnues = analyse.unknownOptionNames();
+        if (!inconnues.isEmpty())
             return commande.Refuse(
-                QStringLiteral("option inconnue « %1 »")
-                    .arg((analyse.unknownOptionNames().first().size() > 1 ? QStringLiteral("--")
-                                                                          : QStringLiteral("-")) +
-                         analyse.unknownOptionNames().first()));
+                QStringLiteral("option inconnue « %1%2 »")
+                    .arg(inconnues.first().size() > 1 ? QStringLiteral("--") : QStringLiteral("-"),
+                         inconnues.first()));
         // Seule autre erreur possible : une option à valeur en dernier.
         return commande.Refuse(
             QStringLiteral("il manque la valeur de « %1 »").arg(arguments.last()));
     }
-    const QList<QCommandLineOption> actions{aide, version, verifie, envoie};
+    // Une seule action ; la ligne de commande en gagnera d'autres sur ce modèle.
+    const QList<QCommandLineOption> actions{aide, version, verifie, envoie, pdf};
     int demandees = 0;
     for (const auto& action : actions) demandees += analyse.isSet(action) ? 1 : 0;
     if (demandees != 1)
         return commande.Refuse(
-            QStringLiteral("une seule de --aide, --version, --verifie, --envoie"));
-    if (!analyse.positionalArguments().isEmpty())
-        return commande.Refuse(
-            QStringLiteral("argument en trop « %1 »").arg(analyse.positionalArguments().first()));
+            QStringLiteral("une seule de --aide, --version, --verifie, --envoie, --pdf"));
+    // Seul --pdf prend un argument de plus : le PDF à écrire.
+    QStringList positionnels = analyse.positionalArguments();
+    QString sortiePdf;
+    if (analyse.isSet(pdf)) {
+        if (positionnels.isEmpty())
+            return commande.Refuse(QStringLiteral("il manque le PDF à écrire après --pdf"));
+        sortiePdf = positionnels.takeFirst();
+    }
+    if (!positionnels.isEmpty())
+        return commande.Refuse(QStringLiteral("argument en trop « %1 »").arg(positionnels.first()));
     if (analyse.isSet(port) && !analyse.isSet(envoie))
         return commande.Refuse(QStringLiteral("--port ne sert qu'avec --envoie"));
 
@@ -200,10 +230,14 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
         outils.sortie << TitreVersion << '\n';
         return CodeSortie::Reussi;
     }
-    const QString fichier = analyse.value(analyse.isSet(verifie) ? verifie : envoie);
+    const QCommandLineOption& action = analyse.isSet(verifie) ? verifie
+                                       : analyse.isSet(pdf)   ? pdf
+                                                              : envoie;
+    const QString fichier = analyse.value(action);
     if (!QFileInfo::exists(fichier))
         return commande.Refuse(QStringLiteral("fichier introuvable « %1 »").arg(fichier));
     if (analyse.isSet(verifie)) return commande.Verifie(fichier);
+    if (analyse.isSet(pdf)) return commande.Pdf(fichier, sortiePdf);
 
     std::optional<int> numero;
     if (analyse.isSet(port)) {

@@ -29,7 +29,14 @@ struct OutilsCommande {
     QString dossierProgramme; // VK472.CFG, liens COMn, journaux de la transmission
     QTextStream& sortie;
     QTextStream& erreurs;
+    // La semaine imprimée en PDF (Qt Gui, fourni par l'exécutable) : chemin de sortie,
+    // programme, nom du fichier montré dans le titre, date ; faux si rien n'est écrit.
+    std::function<bool(const QString&, const Programme&, const QString&, const QDateTime&)>
+        ecritPdf;
 };
+
+// Vrai quand la commande demande la semaine en PDF : il lui faut Qt Gui (polices).
+bool DemandePdf(const QStringList& arguments);
 
 // Vrai quand un argument est une option longue ("--...") : sans elle, la fenêtre s'ouvre comme
 // toujours (les options d'un seul tiret restent à Qt).

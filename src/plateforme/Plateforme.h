@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 
 // Aucun : boîte refermée par Échap ou par sa case de fermeture, sans choisir de bouton.
@@ -24,6 +25,8 @@ struct CiblesCopie {
     std::array<bool, NbZones> zones{};
 };
 
+class QPagedPaintDevice;
+
 class Plateforme {
 public:
     virtual ~Plateforme() = default;
@@ -34,6 +37,8 @@ public:
     virtual QString DialogueSauver(const QString& dossier, const QString& nom) = 0;
     // Jours et zones où copier le jour de cette zone ; rien quand le dialogue est annulé.
     virtual std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) = 0;
+    // L'imprimante choisie au dialogue d'impression ; rien quand il est annulé.
+    virtual std::unique_ptr<QPagedPaintDevice> DialogueImprimer() = 0;
     virtual QDateTime Maintenant() = 0;
     // Fraction dans [0, 1), nouvelle graine prise sur l'horloge.
     virtual double Aleatoire() = 0;

@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTranslator>
 #include <random>
 
@@ -179,6 +181,13 @@ std::optional<CiblesCopie> PlateformeQt::DialogueCopieJour(int zone, int jour) {
     BoiteCopieJour dialogue(zone, jour, parent_);
     if (dialogue.exec() != QDialog::Accepted) return std::nullopt;
     return dialogue.Cibles();
+}
+
+std::unique_ptr<QPagedPaintDevice> PlateformeQt::DialogueImprimer() {
+    auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialogue(imprimante.get(), parent_);
+    if (dialogue.exec() != QDialog::Accepted) return nullptr;
+    return imprimante;
 }
 
 QDateTime PlateformeQt::Maintenant() {

@@ -8,6 +8,7 @@
 #include "support/Impression.h"
 #include "support/PortFactice.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
@@ -19,8 +20,19 @@ protected:
         sortie.clear();
         erreurs.clear();
         QTextStream flux(&sortie), fluxErreurs(&erreurs);
-        OutilsCommande outils{port, minuterie,  [] { return MardiPremier; }, dossier.Chemin(),
-                              flux, fluxErreurs};
+        OutilsCommande outils{port,
+                              minuterie,
+                              [] { return MardiPremier; },
+                              dossier.Chemin(),
+                              flux,
+                              fluxErreurs,
+                              [this](const QString& pdf, const Programme& p, const QString& nom,
+                                     const QDateTime& date) {
+                                  pdfs << QFileInfo(pdf).fileName() + ' ' + nom + ' ' +
+                                              QString::number(p.IdentZone[0]) + ' ' +
+                                              date.toString(Qt::ISODate);
+                                  return true;
+                              }};
         for (QString& a : arguments) a.replace(QLatin1String("<d>"), dossier.Chemin());
         arguments.prepend(QStringLiteral("gestion-chauffage"));
         return ExecuteLigneCommande(arguments, outils);
@@ -41,6 +53,7 @@ protected:
     PortFactice port;
     MinuterieFactice minuterie;
     QString sortie, erreurs;
+    QStringList pdfs; // PDF demandés : sortie, fichier, identifiant de la zone 0, date
 };
 } // namespace
 
@@ -77,6 +90,9 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
         {{"--envoie", "<d>/lundi.prg", "--port", "COM5"}, 64, "", "gestion-chauffage : port", {}},
         {{"--envoie", "<d>/lundi.prg", "--port", "com4"}, 0, "Programmation par COM4", "", {4}},
         {{"--envoie", "<d>/lundi.prg"}, 0, "Programmation par COM3", "", {3}}, // VK472.CFG
+        {{"--pdf", "<d>/lundi.prg", "<d>/s.pdf"}, 0, "", "", {}},
+        {{"--pdf", "<d>/court.prg", "<d>/s.pdf"}, 1, "", "", {}},
+        {{"--pdf", "<d>/lundi.prg"}, 64, "", "gestion-chauffage : il manque le PDF", {}},
     };
     for (const Cas& c : cas) {
         port.Ouvertures.clear();
@@ -89,6 +105,7 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
         EXPECT_EQ(erreurs.contains(QLatin1String("\nUsage : ")), c.code == 64) << vu.toStdString();
         EXPECT_EQ(port.Ouvertures, c.ouvertures) << vu.toStdString();
     }
+    EXPECT_EQ(pdfs, QStringList{"s.pdf lundi.prg 4660 2026-12-01T14:05:09"});
     // Chaque problème avec sa ligne.
     Lance({"--verifie", "<d>/court.prg"});
     EXPECT_EQ(sortie, dossier.Fichier("court.prg") +

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
@@ -257,4 +259,62 @@ TEST_F(MenuFichier, ExportsImpossiblesAEcrire) {
     Pose([&](Programme& p) { p.IdentZone[0] = 5; });
     Choisit("SauvegardeFichier");
     EXPECT_EQ(Relu(Defaut()), Prog());
+}
+
+namespace {
+// Pages d'un PDF de Qt : un objet "/Type /Page" chacune.
+int PagesPdf(const QByteArray& pdf) {
+    return static_cast<int>(
+        QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+} // namespace
+
+TEST_F(MenuFichier, SemaineImprimeeEtEnPdf) {
+    Demarre();
+    plateforme.ChangeMaintenant(QDateTime(QDate(2026, 12, 1), QTime(14, 5, 9)));
+    plateforme.AttendDialogue("*.PDF"); // annulé
+    plateforme.AttendImpression(QString());
+    Choisit("ExporterPdf");
+    Choisit("Imprimer");
+    EXPECT_EQ(QDir(dossier.Chemin()).entryList({"*.pdf"}, QDir::Files), QStringList());
+
+    // Sans ".pdf", il est ajouté : le programme "semaine" du même dossier ne serait pas écrasé.
+    plateforme.AttendDialogue(dossier.Fichier("semaine"));
+    plateforme.AttendImpression(dossier.Fichier("imprime.pdf"));
+    Choisit("ExporterPdf");
+    Choisit("Imprimer");
+    const QByteArray pdf = dossier.Lit("semaine.pdf");
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(PagesPdf(pdf), 3);
+    EXPECT_EQ(PagesPdf(dossier.Lit("imprime.pdf")), 3);
+#ifdef GC_PDFTOTEXT
+    QProcess extraction;
+    extraction.start(QStringLiteral(GC_PDFTOTEXT), {dossier.Fichier("semaine.pdf"), "-"});
+    ASSERT_TRUE(extraction.waitForFinished(10000));
+    const QStringList pages = QString::fromUtf8(extraction.readAllStandardOutput()).split('\f');
+    ASSERT_GE(pages.size(), 3);
+    // Heures de confort du programme livré, du lundi au vendredi puis le week-end, comptées à la
+    // main dans data/data.prg.
+    // pdftotext rend une ligne par texte posé : heures, puis durée du jour.
+    const char* const attendus[3][6] = {
+        {"Zone 0 — Identifiant 4660 — Confort 20.5 °C, ECO 18.5 °C, Hors Gel 6 °C, EJP 8.5 °C",
+         "6H30-8H30 17H30-22H30\n", "Confort : 7 h 00\n", "7H30-23H00\n", "Confort : 15 h 30\n",
+         "Confort : 66 h 00 / semaine"},
+        {"Zone 1 — Identifiant 17219", "6H00-7H30 20H30-22H30\n", "Confort : 3 h 30\n",
+         "8H00-10H00 20H00-23H00\n", "Confort : 5 h 00\n", "Confort : 27 h 30 / semaine"},
+        {"Zone 2 — Identifiant 50311", "6H00-8H00 18H30-21H00\n", "Confort : 4 h 30\n",
+         "7H30-11H00 18H00-21H30\n", "Confort : 7 h 00\n", "Confort : 36 h 30 / semaine"},
+    };
+    for (int z = 0; z < 3; ++z) {
+        const QString& page = pages[z];
+        EXPECT_TRUE(
+            page.startsWith("GESTION CHAUFFAGE -VK472- V1.50 — data.prg — 01/12/2026 14:05"))
+            << page.left(80).toStdString();
+        for (int i : {0, 5}) EXPECT_TRUE(page.contains(QString::fromUtf8(attendus[z][i]))) << z;
+        // Cinq jours de semaine, puis samedi et dimanche.
+        for (int i = 1; i < 5; ++i)
+            EXPECT_EQ(page.count(QString::fromUtf8(attendus[z][i])), i < 3 ? 5 : 2)
+                << attendus[z][i];
+    }
+#endif
 }

@@ -1,5 +1,7 @@
 #include "support/PlateformeFactice.h"
+
 #include "plateforme/PortSerieQt.h"
+#include <QPdfWriter>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +101,17 @@ std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {
     const auto cibles = copies_.front();
     copies_.pop_front();
     return cibles;
+}
+
+std::unique_ptr<QPagedPaintDevice> PlateformeFactice::DialogueImprimer() {
+    if (impressions_.empty()) {
+        ADD_FAILURE() << "Dialogue d'impression imprévu";
+        return nullptr;
+    }
+    const QString pdf = impressions_.front();
+    impressions_.pop_front();
+    if (pdf.isEmpty()) return nullptr;
+    return std::make_unique<QPdfWriter>(pdf);
 }
 
 double PlateformeFactice::Aleatoire() {

@@ -40,6 +40,8 @@ public:
     void AttendAleatoire(double valeur);
     // Le prochain dialogue "Copier le jour vers…" rend ces cibles (rien : annulé).
     void AttendCopieJour(std::optional<CiblesCopie> cibles) { copies_.push_back(cibles); }
+    // Le prochain dialogue d'impression imprime dans ce PDF (vide : annulé).
+    void AttendImpression(const QString& pdf) { impressions_.push_back(pdf); }
     void ChangeMaintenant(const QDateTime& instant) { maintenant_ = instant; }
     void ChangeDossier(const QString& dossier) { dossier_ = dossier; }
     void ChangePort(std::unique_ptr<PortSerie> port);
@@ -61,6 +63,7 @@ public:
     }
     double Aleatoire() override;
     std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
+    std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override;
     QString DossierProgramme() override { return dossier_; }
     PortSerie& Port() override { return *port_; }
     // Les vraies pauses de Qt, sauf minuterie changée ; PendantPause voit chacune d'elles.
@@ -85,6 +88,7 @@ private:
     std::deque<QString> dialogues_;
     std::deque<double> aleatoires_;
     std::deque<std::optional<CiblesCopie>> copies_;
+    std::deque<QString> impressions_;
     std::unique_ptr<PortSerie> port_;
     std::unique_ptr<Minuterie> minuterie_;
     struct Espion : Minuterie {

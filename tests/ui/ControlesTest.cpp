@@ -119,8 +119,8 @@ TEST_F(Controles, MenusEtRaccourcis) {
                            "Copier le jour vers… "}));
     QStringList fichier;
     for (QAction* a : Controle<QMenu>("Fichier")->actions()) fichier << a->text();
-    EXPECT_EQ(fichier,
-              QStringList({"&Nouveau", "&Lecture", "&Sauvegarde", "Sauver comme ..", "&Quitter"}));
+    EXPECT_EQ(fichier, QStringList({"&Nouveau", "&Lecture", "&Sauvegarde", "Sauver comme ..", "",
+                                    "Imprimer…", "Exporter en PDF…", "&Quitter"}));
     QStringList programmation;
     for (QAction* a : Controle<QMenu>("Programmation")->actions()) programmation << a->text();
     EXPECT_EQ(programmation, QStringList({"Test Liaison Télécommande", "Programmation ",
