@@ -93,25 +93,23 @@ QString PlateformeFactice::DialogueSauver(const QString& dossier, const QString&
     return Dialogue(false, dossier, nom);
 }
 
+namespace {
+// La réponse annoncée au prochain dialogue ; un dialogue imprévu fait échouer le test.
+template <typename T> T Suivant(std::deque<T>& attendus, const char* dialogue) {
+    if (attendus.empty()) return ADD_FAILURE() << "Dialogue imprévu : " << dialogue, T{};
+    T suivant = std::move(attendus.front());
+    attendus.pop_front();
+    return suivant;
+}
+} // namespace
+
 std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {
-    if (copies_.empty()) {
-        ADD_FAILURE() << "Dialogue de copie du jour imprévu";
-        return std::nullopt;
-    }
-    const auto cibles = copies_.front();
-    copies_.pop_front();
-    return cibles;
+    return Suivant(copies_, "copie du jour");
 }
 
 std::unique_ptr<QPagedPaintDevice> PlateformeFactice::DialogueImprimer() {
-    if (impressions_.empty()) {
-        ADD_FAILURE() << "Dialogue d'impression imprévu";
-        return nullptr;
-    }
-    const QString pdf = impressions_.front();
-    impressions_.pop_front();
-    if (pdf.isEmpty()) return nullptr;
-    return std::make_unique<QPdfWriter>(pdf);
+    const QString pdf = Suivant(impressions_, "impression");
+    return pdf.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(pdf);
 }
 
 double PlateformeFactice::Aleatoire() {

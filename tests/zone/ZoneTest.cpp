@@ -312,8 +312,6 @@ QStringList Barres(FenetrePrincipale& f) {
 } // namespace
 
 TEST_F(Zone, AnnulerEtRetablirChaqueEdition) {
-    QAction* annuler = Action("Annuler");
-    QAction* retablir = Action("Retablir");
     const BoiteVue question{QStringLiteral("Voulez-vous changer l'Identificateur de la zone?"),
                             Boutons::OuiNon, Icone::Critique, QStringLiteral("CONFIGURATION")};
     const std::pair<const char*, std::function<void()>> cas[] = {
@@ -325,30 +323,32 @@ TEST_F(Zone, AnnulerEtRetablirChaqueEdition) {
          [&] { Regle("VScJour", 5), Clique("CmdCopy"), Regle("VScJour", 0), Clique("CmdPASTE"); }},
         {"Clic droit", [&] { F().Semaine().Label2_MouseDown(0, 2); }},
         {"Température Confort", [&] { Regle("VScroll3(0)", 160); }}, // éco et hors gel suivent
-        {"ID", [&] { plateforme.AttendBoite(question, Bouton::Oui), Clique("CmdID"); }},
+        {"ID",
+         [&] {
+             plateforme.AttendBoite(question, Bouton::Oui), plateforme.AttendAleatoire(0.5);
+             Clique("CmdID");
+         }},
+    };
+    // Programme, état modifié, barres de la semaine, libellés d'"Annuler" et de "Rétablir".
+    const auto etat = [this] {
+        return std::make_tuple(Prog(), Modifie(), Barres(F()), Action("Annuler")->text(),
+                               Action("Retablir")->text());
     };
     for (const auto& [nom, edite] : cas) {
         Prepare(Huit, 35);
-        const Programme avant = Prog();
-        const QStringList barresAvant = Barres(F());
-        plateforme.AttendAleatoire(0.5);
+        const auto avant = etat();
         edite();
-        const Programme apres = Prog();
-        const QStringList barresApres = Barres(F());
-        ASSERT_NE(apres, avant) << nom;
-        EXPECT_EQ(annuler->text(), QStringLiteral("Annuler « %1 »").arg(QString::fromUtf8(nom)));
-        annuler->trigger();
-        EXPECT_EQ(Prog(), avant) << nom;
-        EXPECT_FALSE(Modifie()) << nom;
-        EXPECT_EQ(Barres(F()), barresAvant) << nom;
-        EXPECT_FALSE(annuler->isEnabled()) << nom;
-        EXPECT_EQ(retablir->text(), QStringLiteral("Rétablir « %1 »").arg(QString::fromUtf8(nom)));
-        retablir->trigger();
-        EXPECT_EQ(Prog(), apres) << nom;
-        EXPECT_TRUE(Modifie()) << nom;
-        EXPECT_EQ(Barres(F()), barresApres) << nom;
-        EXPECT_EQ(retablir->text(), "Rétablir");
-        EXPECT_FALSE(retablir->isEnabled()) << nom;
+        const auto apres = etat();
+        const QString action = QStringLiteral(" « %1 »").arg(QString::fromUtf8(nom));
+        ASSERT_NE(std::get<0>(apres), std::get<0>(avant)) << nom;
+        EXPECT_EQ(std::get<3>(apres), "Annuler" + action);
+        Choisit("Annuler");
+        Choisit("Annuler"); // grisé : plus rien à défaire
+        EXPECT_EQ(etat(), std::make_tuple(std::get<0>(avant), false, std::get<2>(avant),
+                                          QStringLiteral("Annuler"), "Rétablir" + action))
+            << nom;
+        Choisit("Retablir");
+        EXPECT_EQ(etat(), apres) << nom;
     }
 }
 
@@ -356,12 +356,12 @@ TEST_F(Zone, HistoriqueEnregistrementNouveauEtZones) {
     QAction* annuler = Action("Annuler");
     // Une barre tenue à la souris : tous ses pas ne font qu'une édition.
     BarreDefilement* confort = Barre("VScroll3(0)");
-    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent relache(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent appui(QEvent::MouseButtonPress, {1, 1}, {1, 1}, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(confort, &appui);
     for (int v : {172, 174, 176}) confort->ChangeValeur(v);
+    QMouseEvent relache(QEvent::MouseButtonRelease, {1, 1}, {1, 1}, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(confort, &relache);
     Regle("VScroll3(0)", 178); // relâchée : un autre pas
     annuler->trigger();
