@@ -34,13 +34,15 @@ protected:
         arguments.prepend(QStringLiteral("gestion-chauffage"));
         return ExecuteLigneCommande(arguments, outils);
     }
-    // Zone 0 en confort le lundi de 6H00 à 8H00, identifiant 4660 : la trame écrite en clair.
-    static QByteArray FichierLundi(qint16 ecoZone2 = 165) {
+    // Zone 0 en confort le lundi de 6H00 à 8H00, identifiant 4660 : la trame écrite en clair ;
+    // au besoin, d'autres segments d'un créneau ce lundi à partir de 10H00.
+    static QByteArray FichierLundi(qint16 confortZone2 = 169, int segmentsEnPlus = 0) {
         Programme p;
         RemetParDefaut(p);
         p.IdentZone = {4660, 1, 2};
         p.ProgJour[0][0].replace(36, 12, QByteArray(12, '1'));
-        p.TempZone[2][1] = ecoZone2;
+        p.TempZone[2][0] = confortZone2;
+        for (int i = 0; i < segmentsEnPlus; ++i) p.ProgJour[0][0][60 + 2 * i] = '1';
         return EcrireFichierProgramme(p, TitreVersion);
     }
 
@@ -71,10 +73,10 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
         {{"--aide"}, 0, 0, "Usage : gestion-chauffage [option]\n"},
         {{"--verifie", "<d>/lundi.prg"}, 0, 0, "lundi.prg : conforme\n"},
         {{"--verifie", "<d>/court.prg"}, 1, 0, "ligne 3 : Zone 0 : jour « Mardi » manquant ou"},
-        {{"--verifie", "<d>/froid.prg"}, 1, 0, "ligne 4 : Zone 2 : température « ECO » hors"},
+        {{"--verifie", "<d>/froid.prg"}, 1, 0, "ligne 4 : Zone 2 : température « Confort » hors"},
         {{"--envoie", "<d>/court.prg"}, 3, 0, "court.prg : fichier non conforme, rien n'est"},
-        {{"--envoie", "<d>/froid.prg"}, 3, 0, "froid.prg : Zone 2 : température « ECO » hors"},
-        {{"--bof"}, 64, 0, "gestion-chauffage : option inconnue « --bof »\n\nUsage"},
+        {{"--envoie", "<d>/froid.prg"}, 3, 0, "froid.prg : Zone 2 : température « Confort » hors"},
+        {{"--zz"}, 64, 0, "gestion-chauffage : option inconnue « --zz »\n\nUsage"},
         {{"--verifie"}, 64, 0, "il manque la valeur de « --verifie »"},
         {{"--verifie", "<d>/absent.prg"}, 64, 0, "fichier introuvable"},
         {{"--version", "--aide"}, 64, 0, "une seule de"},
@@ -97,6 +99,9 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
         EXPECT_EQ(port.Ouvertures, c.port ? std::vector<int>{c.port} : std::vector<int>{}) << vu;
     }
     EXPECT_EQ(pdfs, QStringList{"s.pdf lundi.prg 4660 2026-12-01T14:05:09"});
+    // Une option longue demande la ligne de commande ; celles de Qt, d'un tiret, la fenêtre.
+    EXPECT_TRUE(DemandeLigneCommande({"g", "-platform", "xcb", "--aide"}));
+    EXPECT_FALSE(DemandeLigneCommande({"g", "-platform", "xcb"}));
 }
 
 TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
@@ -110,6 +115,17 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
               DonneeTest(QStringLiteral("journal-trace-lundi-6h-8h.Asc")));
     EXPECT_EQ(sortie.count(QLatin1Char('%')), 10);
     EXPECT_TRUE(sortie.endsWith(QLatin1String("** FIN DE TRANSMISSION **\n")));
+
+    // Le neuvième segment du lundi part coupé, comme la fenêtre le coupe en le montrant.
+    QByteArrayList octets;
+    for (int segments : {8, 7}) {
+        dossier.Ecrit("neuf.prg", FichierLundi(169, segments));
+        port.Remis.clear();
+        Lance({"--envoie", "<d>/neuf.prg"});
+        octets << port.Octets();
+    }
+    EXPECT_EQ(octets[0].toHex(' '), octets[1].toHex(' '));
+    EXPECT_NE(octets[0], trame.octets);
 
     // Port refusé, puis perdu au 200e octet.
     port.RefusOuverture = QStringLiteral("Port série introuvable : COM1");
