@@ -283,6 +283,11 @@ TEST_F(MenuFichier, SemaineImprimeeEtEnPdf) {
     plateforme.AttendImpression(dossier.Fichier("imprime.pdf"));
     Choisit("ExporterPdf");
     Choisit("Imprimer");
+    // Un dossier à la place du PDF : rien n'est écrit, et on le dit.
+    QDir(dossier.Chemin()).mkdir("dossier.pdf");
+    plateforme.AttendDialogue(dossier.Fichier("dossier.pdf"));
+    plateforme.AttendBoite("Impossible d'écrire " + dossier.Fichier("dossier.pdf"), Bouton::Ok);
+    Choisit("ExporterPdf");
     const QByteArray pdf = dossier.Lit("semaine.pdf");
     ASSERT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_EQ(PagesPdf(pdf), 3);

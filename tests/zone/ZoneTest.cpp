@@ -379,6 +379,13 @@ TEST_F(Zone, HistoriqueEnregistrementNouveauEtZones) {
     annuler->trigger();
     EXPECT_TRUE(Modifie());
 
+    // Annuler montre le jour défait, ici lundi vu depuis jeudi.
+    Clique("CmdCLS");
+    Regle("VScJour", 3);
+    annuler->trigger();
+    EXPECT_EQ(Doc().Jour(), 0);
+    EXPECT_EQ(Barre("VScJour")->Valeur(), 0);
+
     // Un changement de zone n'est pas une édition ; annuler montre la zone changée.
     Regle("VScrollZone", 2);
     const QByteArray lundiZone2 = Jour();
