@@ -2,6 +2,7 @@
 // Plateforme des bancs : répond toujours le premier bouton, dossier temporaire, pas de port.
 #include "plateforme/Plateforme.h"
 
+#include <QPagedPaintDevice>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -12,6 +13,8 @@ public:
     Bouton Message(const QString&, Boutons boutons, Icone, const QString&) override;
     QString DialogueOuvrir(const QString&, const QString& nom) override { return nom; }
     QString DialogueSauver(const QString&, const QString& nom) override { return nom; }
+    std::optional<CiblesCopie> DialogueCopieJour(int, int) override { return std::nullopt; }
+    std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override { return nullptr; }
     QDateTime Maintenant() override;
     double Aleatoire() override { return 0.5; }
     QString DossierProgramme() override { return dossier_.path(); }

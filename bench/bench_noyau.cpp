@@ -3,16 +3,19 @@
 #include "PlateformeBanc.h"
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
+#include "files/ImpressionSemaine.h"
 #include "link/TrameProgramme.h"
 #include "model/OctetsJour.h"
 #include "plateforme/BarreDefilement.h"
 #include "timeline/Segments.h"
 #include "ui/FenetrePrincipale.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -168,6 +171,31 @@ void ConfortPuisEco(benchmark::State& etat) {
     }
 }
 BENCHMARK(ConfortPuisEco)->Unit(benchmark::kMicrosecond);
+
+// La semaine imprimée du programme livré : trois pages écrites dans un PDF.
+void ExportPdf(benchmark::State& etat) {
+    const QTemporaryDir dossier;
+    const Programme programme = ProgrammeExemple();
+    const QDateTime date(QDate(2026, 12, 1), QTime(14, 5));
+    for (auto _ : etat)
+        ExportePdf(dossier.filePath(QStringLiteral("semaine.pdf")), programme,
+                   QStringLiteral("data.prg"), date);
+}
+BENCHMARK(ExportPdf)->Unit(benchmark::kMillisecond);
+
+// "CLS" puis "Annuler" : un jour entier remis, la semaine de la zone redessinée.
+void AnnulerJourEntier(benchmark::State& etat) {
+    FenetreBanc banc;
+    auto* efface = banc.fenetre->findChild<QPushButton*>("CmdCLS");
+    auto* annuler = banc.fenetre->findChild<QAction*>("Annuler");
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        efface->click();
+        etat.ResumeTiming();
+        annuler->trigger();
+    }
+}
+BENCHMARK(AnnulerJourEntier)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {

@@ -1,4 +1,10 @@
 #include "files/FichierProgramme.h"
+#include "model/Textes.h"
+#include "plateforme/FichierOrdinaire.h"
+
+#include <QFile>
+#include <QStringList>
+#include <array>
 
 #include <limits>
 #include <optional>
@@ -9,6 +15,9 @@ namespace {
 class LecteurListe {
 public:
     explicit LecteurListe(const QByteArray& texte) : t_(texte) {}
+
+    // Ligne du dernier champ commencé (ou de la fin du fichier quand il en manque un).
+    int Ligne() const { return static_cast<int>(t_.left(debut_).count('\n')) + 1; }
 
     std::optional<QByteArray> Texte() {
         if (!DebutChamp()) return std::nullopt;
@@ -49,6 +58,7 @@ private:
     // Faux à la fin du fichier : il manque des champs.
     bool DebutChamp() {
         while (p_ < t_.size() && EstBlanc(t_[p_])) ++p_;
+        debut_ = p_;
         return p_ < t_.size();
     }
 
@@ -66,6 +76,7 @@ private:
 
     const QByteArray& t_;
     qsizetype p_ = 0;
+    qsizetype debut_ = 0;
 };
 
 // Un jour plus long ne vient que d'un fichier abîmé. À cette borne, tout programme lu se
@@ -75,42 +86,76 @@ constexpr qsizetype LongueurMaxJourLu =
 
 } // namespace
 
+std::optional<QByteArray> LitContenuFichierProgramme(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return std::nullopt;
+    // Lecture bornée : le fichier peut grandir pendant qu'on le lit.
+    QByteArray contenu = fichier.read(TailleMaxFichierProgramme + 1);
+    if (contenu.size() > TailleMaxFichierProgramme || fichier.error() != QFile::NoError)
+        return std::nullopt;
+    return contenu;
+}
+
 ResultatLecture LireFichierProgramme(const QByteArray& contenu) {
     ResultatLecture resultat;
+    LecteurListe lecteur(contenu);
+    const auto refuse = [&](const QString& cause) {
+        resultat.ligne = lecteur.Ligne();
+        resultat.cause = cause;
+        return resultat;
+    };
     // Pas de refus des caractères de contrôle : après le 37e champ (fin de fichier DOS 0x1A,
     // zéros), rien n'est lu ; dans un jour, ils comptent en éco comme tout autre que "1" ;
     // dans un nombre, il n'est plus un nombre.
-    if (contenu.size() > TailleMaxFichierProgramme) return resultat;
-    LecteurListe lecteur(contenu);
-    const auto marque = lecteur.Texte();
-    if (!marque) return resultat;
-    if (!marque->contains("VK472")) {
-        resultat.statut = StatutLecture::Incompatible;
+    if (contenu.size() > TailleMaxFichierProgramme) {
+        resultat.cause =
+            QStringLiteral("fichier de plus de %1 octets").arg(TailleMaxFichierProgramme);
         return resultat;
     }
+    const auto marque = lecteur.Texte();
+    if (!marque) return refuse(QStringLiteral("fichier vide"));
+    if (!marque->contains("VK472")) {
+        resultat.statut = StatutLecture::Incompatible;
+        return refuse(QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION **"));
+    }
     Programme& p = resultat.programme;
+    auto& lignesZones = resultat.lignesZones;
     for (int z = 0; z < NbZones; ++z) {
         const auto ident =
             lecteur.Nombre(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
-        if (!ident) return resultat;
+        if (!ident)
+            return refuse(QStringLiteral("Zone %1 : identifiant manquant ou invalide.").arg(z));
+        lignesZones[z] = lecteur.Ligne();
         p.IdentZone[z] = static_cast<qint32>(*ident);
         for (int t = 0; t < NbTemperatures; ++t) {
             const auto temperature = lecteur.Nombre(std::numeric_limits<qint16>::min(),
                                                     std::numeric_limits<qint16>::max());
-            if (!temperature) return resultat;
+            if (!temperature)
+                return refuse(QStringLiteral("Zone %1 : température « %2 » manquante ou invalide.")
+                                  .arg(z)
+                                  .arg(NomTemperature(t)));
             p.TempZone[z][t] = static_cast<qint16>(*temperature);
         }
         for (int d = 0; d < NbJours; ++d) {
             const auto jour = lecteur.Texte();
             // Un guillemet dans un jour ne se réécrit pas : la sauvegarde décalerait les champs.
-            if (!jour || jour->contains('"') || jour->size() > LongueurMaxJourLu) return resultat;
+            if (!jour || jour->contains('"') || jour->size() > LongueurMaxJourLu)
+                return refuse(QStringLiteral("Zone %1 : jour « %2 » manquant ou invalide.")
+                                  .arg(z)
+                                  .arg(NomsDesJours()[d]));
             p.ProgJour[z][d] = *jour;
         }
     }
     // Les températures de la zone 0 sont chargées dans les barres, qui ne vont que de
     // 128 à 198 : hors de là, la lecture échoue.
-    for (const qint16 t : p.TempZone[0])
-        if (t < TemperatureMin || t > TemperatureMax) return resultat;
+    for (int t = 0; t < NbTemperatures; ++t) {
+        const qint16 valeur = p.TempZone[0][t];
+        if (valeur < TemperatureMin || valeur > TemperatureMax) {
+            resultat.ligne = lignesZones[0];
+            resultat.cause = TexteTemperatureHorsLimites({0, t, valeur});
+            return resultat;
+        }
+    }
     resultat.statut = StatutLecture::Lu;
     return resultat;
 }

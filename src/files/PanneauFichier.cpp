@@ -4,6 +4,7 @@
 #include "files/EcritureAtomique.h"
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
+#include "files/ImpressionSemaine.h"
 #include "model/Document.h"
 #include "model/Textes.h"
 #include "plateforme/Controles.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPagedPaintDevice>
 
 namespace {
 const QString FiltreOuvrir = QStringLiteral("*.prg");
@@ -35,17 +37,6 @@ QString CheminGarde(const QString& choisi) {
 #endif
 }
 
-// Rend le contenu, ou rien quand le fichier manque, ne se lit pas, est trop gros ou n'est pas
-// un fichier ordinaire (un tube bloquerait la fenêtre).
-std::optional<QByteArray> LitFichier(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return std::nullopt;
-    // Lecture bornée : le fichier peut grandir pendant qu'on le lit.
-    QByteArray contenu = fichier.read(TailleMaxFichierProgramme + 1);
-    if (contenu.size() > TailleMaxFichierProgramme || fichier.error() != QFile::NoError)
-        return std::nullopt;
-    return contenu;
-}
 } // namespace
 
 PanneauFichier::PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu,
@@ -54,15 +45,20 @@ PanneauFichier::PanneauFichier(Document& document, Plateforme& plateforme, QMenu
       Nouveau(AjouteAction(menu, "Nouveau", QStringLiteral("&Nouveau"))),
       LectureData(AjouteAction(menu, "LectureData", QStringLiteral("&Lecture"))),
       SauvegardeFichier(AjouteAction(menu, "SauvegardeFichier", QStringLiteral("&Sauvegarde"))),
-      SauverComme(AjouteAction(menu, "SauverComme", QStringLiteral("Sauver comme .."))) {
+      SauverComme(AjouteAction(menu, "SauverComme", QStringLiteral("Sauver comme .."))),
+      Imprimer((menu->addSeparator(), AjouteAction(menu, "Imprimer", QStringLiteral("Imprimer…")))),
+      ExporterPdf(AjouteAction(menu, "ExporterPdf", QStringLiteral("Exporter en PDF…"))) {
     connect(Nouveau, &QAction::triggered, this, [this] { EffaceData(); });
     connect(LectureData, &QAction::triggered, this, [this] { LectureData_Click(); });
     connect(SauvegardeFichier, &QAction::triggered, this, [this] { SauveFichier(); });
     connect(SauverComme, &QAction::triggered, this, [this] { SauverComme_Click(); });
+    connect(Imprimer, &QAction::triggered, this, [this] { Imprimer_Click(); });
+    connect(ExporterPdf, &QAction::triggered, this, [this] { ExporterPdf_Click(); });
 }
 
 void PanneauFichier::Gele(bool gele) {
-    for (QAction* action : {Nouveau, LectureData, SauvegardeFichier, SauverComme})
+    for (QAction* action :
+         {Nouveau, LectureData, SauvegardeFichier, SauverComme, Imprimer, ExporterPdf})
         Bascule(action, !gele);
 }
 
@@ -98,7 +94,7 @@ StatutLecture PanneauFichier::LitFichierCourant() {
                          QDir::separator() + QStringLiteral("data.prg");
 
     // Lu à part, pris seulement si tout est bon : un échec laisse le programme intact.
-    const auto contenu = LitFichier(cheminFichier_);
+    const auto contenu = LitContenuFichierProgramme(cheminFichier_);
     const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
     if (lu.statut != StatutLecture::Lu)
         cheminIllisible_ = cheminFichier_;
@@ -224,4 +220,33 @@ void PanneauFichier::EffaceData() {
     ecran_.AvantEffacement();
     doc_.Efface();
     ecran_.ApresEffacement();
+}
+
+namespace {
+// Le nom montré en titre des pages : celui du fichier courant, "data.prg" par défaut.
+QString NomFichierMontre(const QString& chemin) {
+    return chemin.isEmpty() ? QStringLiteral("data.prg") : QFileInfo(chemin).fileName();
+}
+} // namespace
+
+void PanneauFichier::Imprimer_Click() {
+    const auto imprimante = plateforme_.DialogueImprimer();
+    if (!imprimante) return;
+    if (!ImprimeSemaines(*imprimante, doc_.Prog(), NomFichierMontre(cheminFichier_),
+                         plateforme_.Maintenant()))
+        plateforme_.Message(QStringLiteral("** IMPRESSION IMPOSSIBLE **"), Boutons::Ok,
+                            Icone::Critique, TitreCourt);
+}
+
+void PanneauFichier::ExporterPdf_Click() {
+    const QString filtre = QStringLiteral("*.pdf");
+    QString choisi = plateforme_.DialogueSauver(plateforme_.DossierProgramme(), filtre);
+    if (choisi.compare(filtre, Qt::CaseInsensitive) == 0) return;
+    // Toujours un ".pdf" : un nom tapé sans lui ne remplace pas un programme du même nom.
+    if (!choisi.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        choisi += QLatin1String(".pdf");
+    if (!ExportePdf(choisi, doc_.Prog(), NomFichierMontre(cheminFichier_),
+                    plateforme_.Maintenant()))
+        plateforme_.Message(QStringLiteral("Impossible d'écrire ") + choisi, Boutons::Ok,
+                            Icone::Critique, TitreCourt);
 }

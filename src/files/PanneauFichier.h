@@ -24,7 +24,8 @@ struct EcranFichier {
 class PanneauFichier : public QObject {
     Q_OBJECT
 public:
-    // Ajoute ses quatre commandes au menu ; "&Quitter", qui le termine, reste à la fenêtre.
+    // Ajoute ses quatre commandes au menu, puis après un séparateur l'impression et le PDF ;
+    // "&Quitter", qui le termine, reste à la fenêtre.
     PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu, EcranFichier ecran,
                    QObject* parent);
 
@@ -36,6 +37,9 @@ public:
     void EffaceData();
     void LectureData_Click();
     void SauverComme_Click();
+    // La semaine imprimée : au dialogue d'impression, ou dans un PDF choisi au dialogue.
+    void Imprimer_Click();
+    void ExporterPdf_Click();
     // Titre : titre de l'application, 36 blancs, "Fichier:  ", fin du chemin.
     void AfficheTitreFichier();
     // "DataUc.FCB" (et "DataUc.xls" si demandé) dans le dossier du programme.
@@ -65,6 +69,8 @@ private:
     QAction* LectureData;
     QAction* SauvegardeFichier;
     QAction* SauverComme;
+    QAction* Imprimer;
+    QAction* ExporterPdf;
     QString cheminFichier_;         // vide : le fichier par défaut "data.prg"
     bool cheminMajuscules_ = false; // chemin choisi au dialogue : titre en majuscules
     QString cheminIllisible_;       // dernier fichier programme qui n'a pas pu être lu

@@ -1,6 +1,7 @@
 #include "model/Document.h"
 
 #include <QtGlobal>
+#include <utility>
 
 Document::Document(QObject* parent) : QObject(parent) {}
 
@@ -34,16 +35,56 @@ bool Document::EditeJour(const std::function<void(QByteArray&)>& edition) {
     return true;
 }
 
+Document::Edition::Edition(Document& document, const QString& nom) : document_(&document) {
+    if (document_->editions_++ > 0) return;
+    document_->nomEdition_ = nom;
+    document_->avantEdition_ = document_->prog_;
+}
+
+Document::Edition::~Edition() {
+    if (!document_ || --document_->editions_ > 0) return;
+    // Copie : un abonné peut ouvrir une autre édition pendant le signal.
+    const Programme avant = std::exchange(document_->avantEdition_, Programme());
+    if (avant != document_->prog_)
+        emit document_->Editee(document_->nomEdition_, avant, document_->prog_);
+}
+
+bool Document::Retablit(const Programme& depuis, const Programme& vers) {
+    if (Tenu()) return false;
+    for (int z = 0; z < NbZones; ++z) {
+        for (int d = 0; d < NbJours; ++d) {
+            if (depuis.ProgJour[z][d] == vers.ProgJour[z][d]) continue;
+            QByteArray& jour = prog_.ProgJour[z][d];
+            jour = vers.ProgJour[z][d];
+            QByteArray compte = jour;
+            nbSegments_[z][d] = static_cast<int>(::ValideJour(compte).size());
+            emit JourModifie(z, d);
+        }
+        for (int t = 0; t < NbTemperatures; ++t) {
+            if (depuis.TempZone[z][t] == vers.TempZone[z][t]) continue;
+            prog_.TempZone[z][t] = vers.TempZone[z][t];
+            emit TemperatureModifiee(z, t);
+        }
+        if (depuis.IdentZone[z] == vers.IdentZone[z]) continue;
+        prog_.IdentZone[z] = vers.IdentZone[z];
+        emit IdentifiantModifie(z);
+    }
+    return true;
+}
+
 bool Document::EcritCreneaux(int curseur, char valeur, int nombre) {
+    const Edition edition(*this, QStringLiteral("Créneaux"));
     return EditeJour([&](QByteArray& jour) { ::EcritCreneaux(jour, curseur, valeur, nombre); });
 }
 
 bool Document::RemplaceJour(const QByteArray& jour) {
+    const Edition edition(*this, QStringLiteral("Jour"));
     return EditeJour([&](QByteArray& edite) { edite = jour; });
 }
 
 bool Document::ChangeTemperature(int reglage, qint16 valeur) {
     if (Tenu() || reglage < 0 || reglage >= NbTemperatures) return false;
+    const Edition edition(*this, QStringLiteral("Température"));
     qint16& stockee = prog_.TempZone[zone_][reglage];
     if (stockee != valeur) {
         stockee = valeur;
@@ -55,6 +96,7 @@ bool Document::ChangeTemperature(int reglage, qint16 valeur) {
 
 bool Document::ChangeIdentifiant(qint32 identifiant) {
     if (Tenu()) return false;
+    const Edition edition(*this, QStringLiteral("Identifiant"));
     if (prog_.IdentZone[zone_] != identifiant) {
         prog_.IdentZone[zone_] = identifiant;
         MarqueModifie(true);

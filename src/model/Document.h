@@ -7,6 +7,7 @@
 #include "model/Programme.h"
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <vector>
 
@@ -50,6 +51,32 @@ public:
     bool Efface();
     // Après une sauvegarde réussie.
     void MarqueEnregistre();
+    // Pour l'historique : revenir à l'état enregistré rend le programme non modifié.
+    void ChangeModifie(bool modifie) { MarqueModifie(modifie); }
+
+    // Annuler ou rétablir : chaque jour, température ou identifiant qui diffère entre "depuis"
+    // et "vers" reprend sa valeur de "vers". Faux, sans rien changer, pendant une transmission.
+    bool Retablit(const Programme& depuis, const Programme& vers);
+
+    // Une édition nommée ("Conf./1H") : tout ce qui change le programme pendant qu'elle vit,
+    // coupe d'un neuvième segment comprise, ne fait qu'un pas de l'historique (Editee). Une
+    // édition ouverte dans une autre en fait partie ; chaque édition du document ouvre la
+    // sienne quand aucune ne l'est.
+    class Edition {
+    public:
+        Edition(Document& document, const QString& nom);
+        Edition(Edition&& autre) noexcept : document_(autre.document_) {
+            autre.document_ = nullptr;
+        }
+        Edition(const Edition&) = delete;
+        Edition& operator=(const Edition&) = delete;
+        Edition& operator=(Edition&&) = delete;
+        ~Edition();
+
+    private:
+        Document* document_;
+    };
+    [[nodiscard]] Edition OuvreEdition(const QString& nom) { return Edition(*this, nom); }
 
     // Tant qu'elle vit, le document refuse toute édition.
     class Prise {
@@ -74,6 +101,8 @@ signals:
     void IdentifiantModifie(int zone);
     void ProgrammeRemplace();
     void ModifieChange(bool modifie);
+    // Une édition a fini de changer le programme.
+    void Editee(const QString& nom, const Programme& avant, const Programme& apres);
 
 private:
     void MarqueModifie(bool modifie);
@@ -87,4 +116,7 @@ private:
     int jour_ = 0;
     bool modifie_ = false;
     int prises_ = 0;
+    int editions_ = 0;       // éditions ouvertes, imbriquées
+    QString nomEdition_;     // celui de la plus extérieure
+    Programme avantEdition_; // le programme quand elle s'est ouverte
 };

@@ -30,9 +30,13 @@ std::optional<TemperatureHorsLimites> ChercheTemperatureHorsLimites(const Progra
     return std::nullopt;
 }
 
-QString TexteTemperatureHorsLimites(const TemperatureHorsLimites& fautive) {
+QString NomTemperature(int reglage) {
     static const char* const Noms[NbTemperatures] = {"Confort", "ECO", "Hors Gel", "EJP"};
+    return QLatin1String(Noms[reglage]);
+}
+
+QString TexteTemperatureHorsLimites(const TemperatureHorsLimites& fautive) {
     return QStringLiteral("Zone %1 : température « %2 » hors limites (0 à 35 °C).")
         .arg(fautive.zone)
-        .arg(QLatin1String(Noms[fautive.reglage]));
+        .arg(NomTemperature(fautive.reglage));
 }

@@ -54,5 +54,8 @@ struct TemperatureHorsLimites {
 // La première, zone par zone puis réglage par réglage ; rien si toutes sont bonnes.
 std::optional<TemperatureHorsLimites> ChercheTemperatureHorsLimites(const Programme& programme);
 
+// "Confort", "ECO", "Hors Gel", "EJP" (réglage 0..3).
+QString NomTemperature(int reglage);
+
 // "Zone 1 : température « Hors Gel » hors limites (0 à 35 °C)."
 QString TexteTemperatureHorsLimites(const TemperatureHorsLimites& fautive);

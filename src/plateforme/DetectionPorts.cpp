@@ -117,12 +117,7 @@ void SurveillancePorts::Surveille() {
             veilleur_->addPath(dossier);
 }
 
-int AffichePorts(int argc, char** argv) {
-    const QCoreApplication application(argc, argv);
+QStringList LignesPortsDetectes(const QString& dossierProgramme) {
     const auto detectes = DetectePeripheriques();
-    QTextStream sortie(stdout);
-    for (const QString& ligne :
-         LignesPorts(detectes, CorrespondancePorts(DossierDonneesDuProgramme(), detectes)))
-        sortie << ligne << '\n';
-    return 0;
+    return LignesPorts(detectes, CorrespondancePorts(dossierProgramme, detectes));
 }

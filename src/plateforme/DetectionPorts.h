@@ -34,6 +34,5 @@ private:
     QFileSystemWatcher* veilleur_;
 };
 
-// "--ports" : les périphériques détectés puis COM1..COM4, une ligne chacun, sur la sortie
-// standard ; sans écran. Rend le code de sortie du programme.
-int AffichePorts(int argc, char** argv);
+// "--ports" : les périphériques détectés puis ce que désignent COM1..COM4, une ligne chacun.
+QStringList LignesPortsDetectes(const QString& dossierProgramme);

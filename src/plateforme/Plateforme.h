@@ -2,6 +2,7 @@
 // Les seules portes vers l'extérieur : boîtes de message, dialogues de fichier,
 // horloge, tirage aléatoire, dossier du programme, ports série.
 // La fenêtre ne parle au monde qu'à travers elles ; les tests en donnent une fausse.
+#include "model/Programme.h"
 #include "plateforme/CorrespondancePorts.h"
 #include "plateforme/Minuterie.h"
 #include "plateforme/PortSerie.h"
@@ -9,13 +10,24 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
 // Aucun : boîte refermée par Échap ou par sa case de fermeture, sans choisir de bouton.
 // Ce n'est jamais un "Non" : l'appelant ne perd ni ne change rien sur cette réponse.
 enum class Bouton { Ok, Annuler, Oui, Non, Abandonner, Recommencer, Ignorer, Aucun };
 enum class Boutons { Ok, OkAnnuler, OuiNon, AbandonnerRecommencerIgnorer };
 enum class Icone { Aucune, Critique, Exclamation };
+
+// Ce qui est coché dans le dialogue "Copier le jour vers…" : jours et zones cibles.
+struct CiblesCopie {
+    std::array<bool, NbJours> jours{};
+    std::array<bool, NbZones> zones{};
+};
+
+class QPagedPaintDevice;
 
 class Plateforme {
 public:
@@ -25,6 +37,10 @@ public:
     // Rendent le champ nom tel qu'il était quand le dialogue est annulé.
     virtual QString DialogueOuvrir(const QString& dossier, const QString& nom) = 0;
     virtual QString DialogueSauver(const QString& dossier, const QString& nom) = 0;
+    // Jours et zones où copier le jour de cette zone ; rien quand le dialogue est annulé.
+    virtual std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) = 0;
+    // L'imprimante choisie au dialogue d'impression ; rien quand il est annulé.
+    virtual std::unique_ptr<QPagedPaintDevice> DialogueImprimer() = 0;
     virtual QDateTime Maintenant() = 0;
     // Fraction dans [0, 1), nouvelle graine prise sur l'horloge.
     virtual double Aleatoire() = 0;

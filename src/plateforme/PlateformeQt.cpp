@@ -1,4 +1,5 @@
 #include "plateforme/PlateformeQt.h"
+#include "plateforme/BoiteCopieJour.h"
 #include "plateforme/DossierDonnees.h"
 #include "plateforme/PortSerieQt.h"
 
@@ -10,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTranslator>
 #include <random>
 
@@ -172,6 +175,19 @@ QString PlateformeQt::DialogueSauver(const QString& dossier, const QString& nom)
         QFileDialog::getSaveFileName(parent_, QString(), QDir(dossier).filePath(nom), nom, nullptr,
                                      QFileDialog::DontConfirmOverwrite);
     return choisi.isEmpty() ? nom : choisi;
+}
+
+std::optional<CiblesCopie> PlateformeQt::DialogueCopieJour(int zone, int jour) {
+    BoiteCopieJour dialogue(zone, jour, parent_);
+    if (dialogue.exec() != QDialog::Accepted) return std::nullopt;
+    return dialogue.Cibles();
+}
+
+std::unique_ptr<QPagedPaintDevice> PlateformeQt::DialogueImprimer() {
+    auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialogue(imprimante.get(), parent_);
+    if (dialogue.exec() != QDialog::Accepted) return nullptr;
+    return imprimante;
 }
 
 QDateTime PlateformeQt::Maintenant() {

@@ -16,6 +16,8 @@ public:
                    const QString& titre) override;
     QString DialogueOuvrir(const QString& dossier, const QString& nom) override;
     QString DialogueSauver(const QString& dossier, const QString& nom) override;
+    std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
+    std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override;
     QDateTime Maintenant() override;
     double Aleatoire() override;
     QString DossierProgramme() override;

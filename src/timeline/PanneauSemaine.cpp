@@ -214,6 +214,13 @@ void PanneauSemaine::AfficheEcran() {
     doc_.ChoisitJour(0);
 }
 
+void PanneauSemaine::MontreJour(int jour) {
+    for (int d = NbJours - 1; d >= 0; --d) ValideJour(d);
+    ChoisitJourAffiche(jour);
+    // Jour déjà affiché : la barre n'a rien relancé, le jour est refait ici.
+    VScJour_Change();
+}
+
 void PanneauSemaine::DeplaceCurseur() {
     const int c = HScroll1->Valeur();
     DeplaceTwips(Marqueur[0], GaucheCurseur(c), TwipsDe(Marqueur[0]).top());
@@ -320,6 +327,7 @@ void PanneauSemaine::Label2_MouseDown(int Index, int Button) {
     if (Button == 1) {
         AvanceCurseur();
     } else if (Button == 2) {
+        const auto edition = doc_.OuvreEdition(QStringLiteral("Clic droit"));
         // Peinture créneau par créneau : pas d'avertissement au neuvième segment, la
         // validation le coupe, et le texte des segments n'est pas refait.
         const int creneau = HScroll1->Valeur();

@@ -32,6 +32,8 @@ public:
     // Valide les sept jours de la zone, puis repasse à lundi sans bouger VScJour.
     void AfficheEcran();
     void DeplaceCurseur();
+    // Après une annulation : les sept jours de la zone redessinés, ce jour choisi et montré.
+    void MontreJour(int jour);
 
     // Curseur horaire (HScroll1) et jour affiché (VScJour), réglés comme par l'utilisateur.
     int Position() const;

@@ -4,6 +4,7 @@
 #include "plateforme/Controles.h"
 #include "plateforme/Twips.h"
 #include "timeline/PanneauSemaine.h"
+#include "ui/Historique.h"
 #include "ui/TableControles.h"
 #include "zone/PanneauCommandes.h"
 #include "zone/PanneauZone.h"
@@ -29,6 +30,7 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
         return m;
     };
     QMenu* fichier = menu("Fichier", QStringLiteral("&Fichier"));
+    QMenu* edition = menu("Edition", QStringLiteral("É&dition"));
     QMenu* configuration = menu("Configuration", QStringLiteral("&Configuration"));
     QMenu* programmation = menu("Programmation", QStringLiteral("&Programmation"));
     Version = menuBar()->addAction(QStringLiteral("&?"));
@@ -53,6 +55,7 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     ConstruitZone(controles);
     ConstruitFichiers(fichier);
     ConstruitLiaison(controles, configuration, programmation);
+    ConstruitEdition(edition);
     connect(Version, &QAction::triggered, this, [this] { Version_Click(); });
     connect(Quitter, &QAction::triggered, this, [this] { Quitter_Click(); });
 }
@@ -65,10 +68,13 @@ void FenetrePrincipale::ConstruitSemaine(const ControlesNommes& controles) {
 
 void FenetrePrincipale::ConstruitCommandes(const ControlesNommes& controles) {
     PanneauSemaine* s = semaine_;
-    LigneDuTempsCommandes ligne{
-        [s] { return s->Position(); }, [s](int position) { s->PlaceCurseur(position); },
-        [s] { s->ValideProgramme(); }, [s] { return s->SegmentsAffiches(); },
-        [s] { s->MontreSegments(); },  [s] { s->EffaceSegments(); }};
+    LigneDuTempsCommandes ligne{[s] { return s->Position(); },
+                                [s](int position) { s->PlaceCurseur(position); },
+                                [s] { s->ValideProgramme(); },
+                                [s] { return s->SegmentsAffiches(); },
+                                [s] { s->MontreSegments(); },
+                                [s] { s->EffaceSegments(); },
+                                [s, this] { s->MontreJour(doc_.Jour()); }};
     commandes_ = new PanneauCommandes(doc_, plateforme_, controles, std::move(ligne), this);
 }
 
@@ -132,14 +138,32 @@ void FenetrePrincipale::ConstruitLiaison(const ControlesNommes& controles, QMenu
         [this](bool gele) { ActiveCommandes(!gele); }, this);
 }
 
+void FenetrePrincipale::ConstruitEdition(QMenu* menu) {
+    historique_ = new Historique(doc_, menu, this);
+    menu->addSeparator();
+    CopieJourVers = AjouteAction(menu, "CopieJourVers", QStringLiteral("Copier le jour vers…"));
+    connect(CopieJourVers, &QAction::triggered, commandes_,
+            [c = commandes_] { c->CopieJourVers_Click(); });
+    PanneauSemaine* s = semaine_;
+    PanneauZone* z = zone_;
+    // Le changement défait ou refait est montré : sa zone, ses températures, son jour.
+    connect(historique_, &Historique::Retabli, this, [s, z, this](int zone, int jour) {
+        if (z->ZoneAffichee() != zone) z->ChoisitZoneAffichee(zone);
+        z->ChargeTemperatures();
+        z->MontreIdentifiant();
+        s->MontreJour(jour >= 0 ? jour : doc_.Jour());
+    });
+}
+
 void FenetrePrincipale::ActiveCommandes(bool actives) {
     // "?" aussi : sa boîte modale retiendrait la pause en cours aussi longtemps qu'elle reste
     // ouverte.
-    for (QAction* action : {Quitter, Version}) Bascule(action, actives);
+    for (QAction* action : {Quitter, Version, CopieJourVers}) Bascule(action, actives);
     for (QGroupBox* cadre : cadresEdition_) Bascule(cadre, actives);
     fichiers_->Gele(!actives);
     liaison_->Gele(!actives);
     commandes_->Gele(!actives);
+    historique_->Gele(!actives);
     // La case des segments valide le jour, ce qui peut couper un segment.
     semaine_->Gele(!actives);
 }

@@ -9,6 +9,7 @@
 #include <array>
 
 class ControlesNommes;
+class Historique;
 class PanneauCommandes;
 class PanneauFichier;
 class PanneauLiaison;
@@ -33,6 +34,7 @@ public:
     PanneauZone& Zone() { return *zone_; }
     PanneauFichier& Fichiers() { return *fichiers_; }
     PanneauLiaison& Liaison() { return *liaison_; }
+    Historique& Editions() { return *historique_; }
     Plateforme& Plate() { return plateforme_; }
 
     void Form_Load();
@@ -52,6 +54,7 @@ private:
     void ConstruitFichiers(QMenu* menu);
     void ConstruitLiaison(const ControlesNommes& controles, QMenu* configuration,
                           QMenu* programmation);
+    void ConstruitEdition(QMenu* menu);
     // Pendant une transmission, les commandes qui changeraient le programme, la zone, le
     // port ou le fichier sont refusées : chaque panneau gèle les siennes.
     void ActiveCommandes(bool actives);
@@ -63,8 +66,10 @@ private:
     PanneauZone* zone_ = nullptr;
     PanneauFichier* fichiers_ = nullptr;
     PanneauLiaison* liaison_ = nullptr;
+    Historique* historique_ = nullptr;
     QAction* Quitter = nullptr;
     QAction* Version = nullptr;
+    QAction* CopieJourVers = nullptr;
     QFrame* Frame1 = nullptr;
     std::array<QGroupBox*, 3> cadresEdition_{}; // Frame5, Frame4, Frame2
     bool fermetureAcceptee_ = false;

@@ -8,6 +8,7 @@
 #include <optional>
 
 struct PanneauCommandes::Commande {
+    const char* nom; // le libellé du bouton, qui nomme l'édition dans l'historique
     char valeur;
     int nombre; // caractères écrits, et pas d'avance du curseur
     std::optional<RegleHuitSegments> regle;
@@ -45,6 +46,8 @@ void PanneauCommandes::ValideEtMontre() {
 }
 
 void PanneauCommandes::Execute(const Commande& commande) {
+    // La coupe d'un neuvième segment par la validation fait partie de l'édition.
+    const auto edition = doc_.OuvreEdition(QString::fromUtf8(commande.nom));
     const int c = ligne_.Position();
     if (commande.regle &&
         DemandeConfirmation(doc_.JourEdite(), c, doc_.NbSegments(doc_.Jour()), *commande.regle) &&
@@ -58,22 +61,23 @@ void PanneauCommandes::Execute(const Commande& commande) {
 }
 
 void PanneauCommandes::CmdHigh_Click() {
-    Execute({'1', 1, RegleHuitSegments::Creneau});
+    Execute({"Conf.", '1', 1, RegleHuitSegments::Creneau});
 }
 
 void PanneauCommandes::CmdLow_Click() {
-    Execute({'0', 1, std::nullopt});
+    Execute({"Eco.", '0', 1, std::nullopt});
 }
 
 void PanneauCommandes::Cmd1H_Click() {
-    Execute({'1', 6, RegleHuitSegments::Heure});
+    Execute({"Conf./1H", '1', 6, RegleHuitSegments::Heure});
 }
 
 void PanneauCommandes::Cmd1Hmoins_Click() {
-    Execute({'0', 6, std::nullopt});
+    Execute({"Eco/1H", '0', 6, std::nullopt});
 }
 
 void PanneauCommandes::CmdCLS_Click() {
+    const auto edition = doc_.OuvreEdition(QStringLiteral("CLS"));
     doc_.RemplaceJour(JourVide());
     ligne_.ValideProgramme();
     ligne_.EffaceSegments();
@@ -86,9 +90,30 @@ void PanneauCommandes::CmdCopy_Click() {
 void PanneauCommandes::CmdPASTE_Click() {
     // Rien encore copié : le jour reste tel quel plutôt que de devenir une chaîne vide.
     if (BufferJour.isEmpty()) return;
+    const auto edition = doc_.OuvreEdition(QStringLiteral("Coller"));
     doc_.RemplaceJour(BufferJour);
     ligne_.PlaceCurseur(0);
     ValideEtMontre();
+}
+
+void PanneauCommandes::CopieJourVers_Click() {
+    const int zone = doc_.Zone(), jour = doc_.Jour();
+    const auto cibles = plateforme_.DialogueCopieJour(zone, jour);
+    if (!cibles) return;
+    const QByteArray source = doc_.JourEdite();
+    {
+        const auto edition = doc_.OuvreEdition(QStringLiteral("Copier le jour vers…"));
+        for (int z = 0; z < NbZones; ++z)
+            for (int d = 0; d < NbJours; ++d) {
+                if (!cibles->zones[z] || !cibles->jours[d]) continue;
+                doc_.ChoisitZone(z);
+                doc_.ChoisitJour(d);
+                doc_.RemplaceJour(source); // validé aussitôt : un neuvième segment est coupé
+            }
+        doc_.ChoisitZone(zone);
+        doc_.ChoisitJour(jour);
+    }
+    ligne_.RefaitSemaine();
 }
 
 void PanneauCommandes::Gele(bool gele) {

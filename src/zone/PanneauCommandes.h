@@ -19,6 +19,7 @@ struct LigneDuTempsCommandes {
     std::function<bool()> SegmentsAffiches;
     std::function<void()> MontreSegments;
     std::function<void()> EffaceSegments;
+    std::function<void()> RefaitSemaine; // les sept jours de la zone redessinés
 };
 
 class PanneauCommandes : public QObject {
@@ -34,6 +35,9 @@ public:
     void CmdCLS_Click();
     void CmdCopy_Click();
     void CmdPASTE_Click();
+    // "Copier le jour vers…" : le jour courant collé sur chaque jour et zone cochés, en une
+    // seule édition ; chaque jour cible est validé.
+    void CopieJourVers_Click();
     // Pendant une transmission, les boutons hors du cadre "Programme" sont grisés aussi.
     void Gele(bool gele);
 

@@ -6,8 +6,10 @@
 #include "zone/Identifiant.h"
 #include "zone/Temperatures.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
                          const ControlesNommes& controles, LigneDuTempsZone ligne, QObject* parent)
@@ -23,6 +25,7 @@ PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
         Text2[t] = controles.Prend<QLineEdit>(NomIndexe("Text2", t));
         Colore(Text2[t], QPalette::Base, fonds[t]);
         connect(VScroll3[t], &BarreDefilement::Change, this, [this, t] { VScroll3_Change(t); });
+        VScroll3[t]->installEventFilter(this);
     }
     connect(VScrollZone, &BarreDefilement::Change, this, [this] { VScrollZone_Change(); });
     connect(controles.Prend<QPushButton>("CmdID"), &QPushButton::clicked, this,
@@ -35,6 +38,7 @@ void PanneauZone::PlaceHauteursBarres() {
 }
 
 void PanneauZone::VScroll3_Change(int Index) {
+    const auto edition = doc_.OuvreEdition(QStringLiteral("Température ") + NomTemperature(Index));
     auto v = [this](int t) { return VScroll3[t]->Valeur(); };
     // Confort >= éco >= hors gel ; chaque réglage relance ce traitement, imbriqué.
     if (Index == 0 && v(0) < v(1)) VScroll3[1]->ChangeValeur(v(0));
@@ -95,9 +99,21 @@ void PanneauZone::CmdID_Click() {
                             Boutons::OuiNon, Icone::Critique,
                             QStringLiteral("CONFIGURATION")) != Bouton::Oui)
         return;
+    const auto edition = doc_.OuvreEdition(QStringLiteral("ID"));
     const int z = doc_.Zone();
     std::array<qint32, NbZones> identifiants = doc_.Prog().IdentZone;
     identifiants[z] = TireIdentifiant(plateforme_.Aleatoire());
     doc_.ChangeIdentifiant(ResoutCollision(identifiants, z));
     TextID->setText(NombreColonneSigne(doc_.Prog().IdentZone[z]));
+}
+
+bool PanneauZone::eventFilter(QObject* objet, QEvent* evenement) {
+    // Flèche tenue ou curseur tiré : tous les pas jusqu'au relâchement ne font qu'une édition.
+    const auto t = std::find(VScroll3.begin(), VScroll3.end(), objet) - VScroll3.begin();
+    if (t < NbTemperatures && evenement->type() == QEvent::MouseButtonPress)
+        appui_.emplace(doc_.OuvreEdition(QStringLiteral("Température ") +
+                                         NomTemperature(static_cast<int>(t))));
+    else if (evenement->type() == QEvent::MouseButtonRelease)
+        appui_.reset();
+    return QObject::eventFilter(objet, evenement);
 }

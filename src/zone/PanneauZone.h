@@ -1,12 +1,14 @@
 #pragma once
 // Températures de la zone, choix de la zone, identifiant radio.
+#include "model/Document.h"
+
 #include <QObject>
 #include <array>
 #include <functional>
+#include <optional>
 
 class BarreDefilement;
 class ControlesNommes;
-class Document;
 class Plateforme;
 class QLineEdit;
 
@@ -36,6 +38,9 @@ public:
     void ChoisitZoneAffichee(int zone);
     void MontreIdentifiant();
 
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
 private:
     void PlaceHauteursBarres();
 
@@ -47,4 +52,5 @@ private:
     BarreDefilement* VScrollZone;
     QLineEdit* TextZone;
     QLineEdit* TextID;
+    std::optional<Document::Edition> appui_; // barre de température tenue à la souris
 };

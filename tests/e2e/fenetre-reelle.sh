@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # La vraie fenêtre, pilotée comme par une personne : clavier sur les menus, clics aux
 # places dessinées, sous Xvfb. Démarrage avec l'exemple, une modification, la sauvegarde
-# comparée octet pour octet, puis une programmation reçue par la télécommande virtuelle.
+# comparée octet pour octet, une modification défaite par Ctrl+Z, puis une programmation
+# reçue par la télécommande virtuelle.
 # Usage : fenetre-reelle.sh DOSSIER_CONSTRUCTION
 set -euo pipefail
 CONSTRUCTION=$(cd "$1" && pwd)
@@ -52,16 +53,24 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$fenetre")"
 menus=$((HEIGHT - 681))
 # Frame1 est centré : ((L x 15 - 11805) / 2, max(120, (H x 15 - 9705) / 2 - 400)) twips.
-clic_twips() { # clic au milieu d'un contrôle dont on donne la place absolue dans Frame1 (twips)
-  local x=$1 y=$2
+pixels() { # place absolue dans Frame1 (twips) -> "x y" en pixels de la fenêtre
   local fx fy
   fx=$(((WIDTH * 15 - 11805) / 2))
   fy=$(((HEIGHT * 15 - 9705) / 2 - 400)); [ "$fy" -lt 120 ] && fy=120
-  xdotool mousemove --window "$fenetre" $(((fx + x) / 15)) $((menus + (fy + y) / 15)) click 1
+  echo $(((fx + $1) / 15)) $((menus + (fy + $2) / 15))
+}
+clic_twips() { # clic au milieu d'un contrôle dont on donne la place absolue dans Frame1 (twips)
+  # shellcheck disable=SC2046
+  xdotool mousemove --window "$fenetre" $(pixels "$1" "$2") click 1
+}
+couleur_twips() { # couleur vue à cette place
+  local x y
+  read -r x y <<<"$(pixels "$1" "$2")"
+  import -window "$fenetre" -crop "1x1+$x+$y" txt:- | tail -1 | awk '{print $3}'
 }
 # "Conf./1H" : Frame3 (360, 6840) + Frame5 (1080, 600) + bouton (840, 480, 855 x 375).
-clic_twips $((360 + 1080 + 840 + 427)) $((6840 + 600 + 480 + 187))
-sleep 0.3
+conf1h() { clic_twips $((360 + 1080 + 840 + 427)) $((6840 + 600 + 480 + 187)); sleep 0.3; }
+conf1h
 
 # Sauvegarde au clavier : Alt+F puis S.
 xdotool key --window "$fenetre" alt+f
@@ -71,6 +80,17 @@ sleep 0.5
 sed '2s/,"000000/,"111111/' "$SOURCES/data/data.prg" >"$TRAVAIL/attendu.prg"
 cmp "$TRAVAIL/data.prg" "$TRAVAIL/attendu.prg" || echec "le fichier sauvegardé diffère"
 [ -s "$TRAVAIL/DataUc.FCB" ] && [ -s "$TRAVAIL/DataUc.xls" ] || echec "exports absents"
+
+# "Conf./1H" encore (1H00 à 2H00), puis Ctrl+Z : la barre de lundi à 1H30 (rangée FrameTemp(0)
+# en (1410, 705), créneau 9, bande éco à 460 twips de haut) passe au vert puis revient.
+avant=$(couleur_twips $((1410 + 90 + 66 * 9 + 33)) $((705 + 460)))
+conf1h
+pendant=$(couleur_twips $((1410 + 90 + 66 * 9 + 33)) $((705 + 460)))
+xdotool key --window "$fenetre" ctrl+z
+sleep 0.3
+apres=$(couleur_twips $((1410 + 90 + 66 * 9 + 33)) $((705 + 460)))
+[ "$pendant" != "$avant" ] && [ "$apres" = "$avant" ] ||
+  echec "Ctrl+Z : lundi à 1H30 [$avant] puis [$pendant] puis [$apres]"
 
 # Programmation : Alt+P, deuxième article, puis les deux consignes et le message de fin.
 xdotool key --window "$fenetre" alt+p

@@ -1,5 +1,8 @@
 #include "support/PlateformeFactice.h"
 
+#include <QFileInfo>
+#include <QPdfWriter>
+
 namespace {
 const char* const NomsBoutons[] = {"Ok",         "Annuler",     "Oui",     "Non",
                                    "Abandonner", "Recommencer", "Ignorer", "Aucun"};
@@ -16,11 +19,32 @@ Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone i
 }
 
 QString PlateformeFactice::Dialogue(bool ouvrir, const QString& dossier, const QString& nom) {
-    Dialogues.push_back({ouvrir, dossier, nom});
+    Dialogues.push_back(
+        {ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"), dossier, nom});
     if (Noms.empty()) return nom;
     const QString rendu = Noms.front();
     Noms.pop_front();
     return rendu;
+}
+
+namespace {
+template <typename T> T Suivant(std::deque<T>& file) {
+    if (file.empty()) return T{};
+    T suivant = std::move(file.front());
+    file.pop_front();
+    return suivant;
+}
+} // namespace
+
+std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {
+    Dialogues.push_back({QStringLiteral("copie du jour"), QString(), QString()});
+    return Suivant(Copies);
+}
+
+std::unique_ptr<QPagedPaintDevice> PlateformeFactice::DialogueImprimer() {
+    const QString pdf = Suivant(Impressions);
+    Dialogues.push_back({QStringLiteral("impression"), QString(), QFileInfo(pdf).fileName()});
+    return pdf.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(pdf);
 }
 
 double PlateformeFactice::Aleatoire() {

@@ -18,7 +18,7 @@ struct BoiteVue {
 };
 
 struct DialogueVu {
-    bool ouvrir; // faux : dialogue d'enregistrement
+    QString genre; // ouvrir, sauver, copie du jour, impression
     QString dossier;
     QString nom;
 };
@@ -35,6 +35,9 @@ public:
     QString DialogueSauver(const QString& dossier, const QString& nom) override {
         return Dialogue(false, dossier, nom);
     }
+    // Copie et impression : la prochaine réponse de Copies / Impressions (à défaut : annulé).
+    std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
+    std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override;
     QDateTime Maintenant() override {
         ++LecturesHorloge;
         return {QDate(2026, 12, 1), QTime(14, 5, 9)};
@@ -49,6 +52,8 @@ public:
     std::deque<Bouton> Reponses;
     std::deque<QString> Noms;
     std::deque<double> Tirages;
+    std::deque<std::optional<CiblesCopie>> Copies;
+    std::deque<QString> Impressions; // PDF où « imprimer »
     std::vector<BoiteVue> Boites;
     std::vector<DialogueVu> Dialogues;
     int LecturesHorloge = 0;

@@ -155,9 +155,7 @@ QString Scenario::Joue(const QString& texte) {
 void Scenario::NoteBoites() {
     for (; dialoguesVus_ < plateforme.Dialogues.size(); ++dialoguesVus_) {
         const DialogueVu& d = plateforme.Dialogues[dialoguesVus_];
-        Note(QStringLiteral("dialogue %1 %2 « %3 »")
-                 .arg(d.ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"),
-                      Clair(d.dossier), d.nom));
+        Note(QStringLiteral("dialogue %1 %2 « %3 »").arg(d.genre, Clair(d.dossier), d.nom));
     }
     for (; boitesVues_ < plateforme.Boites.size(); ++boitesVues_) {
         const BoiteVue& b = plateforme.Boites[boitesVues_];
@@ -220,6 +218,25 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
                                             c.value(4) == QLatin1String("usb"),
                                             c.value(4) == QLatin1String("sans-uart")});
         plateforme.ChangementPorts();
+    } else if (verbe == QLatin1String("tiens") || verbe == QLatin1String("lache")) {
+        // Barre tenue à la souris : les valeurs réglées entre les deux ne font qu'une édition.
+        auto* barre = fenetre->findChild<QWidget*>(nom);
+        const bool tient = verbe == QLatin1String("tiens");
+        QMouseEvent evenement(tient ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
+                              QPointF(1, 1), barre->mapToGlobal(QPointF(1, 1)), Qt::LeftButton,
+                              tient ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(barre, &evenement);
+    } else if (verbe == QLatin1String("copie")) {
+        // "copie JOURS ZONES" en 0/1 (lundi d'abord) ; "copie annule".
+        std::optional<CiblesCopie> cibles;
+        if (nom != QLatin1String("annule")) {
+            cibles.emplace();
+            for (int d = 0; d < NbJours; ++d) cibles->jours[d] = nom.at(d) == '1';
+            for (int z = 0; z < NbZones; ++z) cibles->zones[z] = mots.value(2).at(z) == '1';
+        }
+        plateforme.Copies.push_back(cibles);
+    } else if (verbe == QLatin1String("imprime")) {
+        plateforme.Impressions.push_back(dossier.Fichier(nom));
     } else if (verbe == QLatin1String("debranche")) {
         plateforme.Peripheriques.clear();
         plateforme.ChangementPorts();
@@ -506,12 +523,14 @@ void Scenario::ControlesVus(const QString& seul) {
         if (!w->toolTip().isEmpty()) s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
         Note(s + Apparence(w));
     }
-    if (!seul.isEmpty() && seul != QLatin1String("commandes")) return;
-    QStringList menus;
-    for (const QAction* a : fenetre->menuBar()->actions()) menus << a->text();
-    Note(QStringLiteral("barre de menus : ") + menus.join(QStringLiteral(" | ")));
+    const bool toutes = seul.isEmpty() || seul == QLatin1String("commandes");
+    if (toutes) {
+        QStringList menus;
+        for (const QAction* a : fenetre->menuBar()->actions()) menus << a->text();
+        Note(QStringLiteral("barre de menus : ") + menus.join(QStringLiteral(" | ")));
+    }
     for (const QAction* a : fenetre->findChildren<QAction*>()) {
-        if (a->objectName().isEmpty()) continue;
+        if (a->objectName().isEmpty() || (!toutes && a->objectName() != seul)) continue;
         Note(QStringLiteral("commande %1 « %2 »%3%4%5%6%7")
                  .arg(a->objectName(), Clair(a->text()))
                  .arg(a->isChecked() ? QStringLiteral(" cochée") : QString())

@@ -15,6 +15,9 @@
 //   tube NOM | lien NOM CIBLE   tube nommé (une ouverture qui y bloquerait est signalée), lien
 //   branche CHEMIN|NOM STABLE|DESCRIPTION|SÉRIE|usb ou sans-uart   périphérique branché
 //                        ("<dossier>/…" : dans le dossier du programme) ; debranche : tous retirés
+//   tiens NOM | lache NOM   bouton de la souris appuyé, relâché sur une barre
+//   copie JOURS ZONES | copie annule   réponse du prochain "Copier le jour vers…" (0/1, lundi
+//                        puis zone 0 d'abord) ; imprime NOM : la prochaine impression, en PDF
 //   pendant-pause ACTION  jouée à la prochaine pause d'un envoi (plusieurs : dans l'ordre)
 //   boite REPONSE        réponse à la prochaine boîte (Ok, Annuler, Oui, Non, Abandonner,
 //                        Recommencer, Ignorer, Aucun = Échap)

@@ -2,10 +2,12 @@
 // ne répondent jamais à la place de l'utilisateur.
 #include "plateforme/PlateformeQt.h"
 #include "model/Textes.h"
+#include "plateforme/BoiteCopieJour.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
@@ -90,4 +92,22 @@ TEST(BoiteDeVersion, TitreVideJamaisRemplace) {
         EXPECT_EQ(nom.toStdString(), titre.toStdString());
         EXPECT_EQ(valeur.toStdString(), TitreVersion.toStdString());
     }
+}
+
+TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
+    // Mercredi de la zone 1 coché d'emblée ; chaque raccourci coche exactement ses jours.
+    BoiteCopieJour boite(1, 2);
+    const auto coches = [&boite] {
+        QString vu;
+        for (QCheckBox* c : boite.findChildren<QCheckBox*>()) vu += c->isChecked() ? '1' : '0';
+        return vu;
+    };
+    EXPECT_EQ(coches(), "0010000010");
+    for (const char* nom : {"SamDim", "LunVen", "Tous", "Zone(2)", "Jour(0)"})
+        boite.findChild<QAbstractButton*>(QLatin1String(nom))->click();
+    EXPECT_EQ(coches(), "0111111011");
+    boite.findChild<QAbstractButton*>("LunVen")->click();
+    EXPECT_EQ(coches(), "1111100011");
+    boite.findChild<QAbstractButton*>("SamDim")->click();
+    EXPECT_EQ(coches(), "0000011011");
 }

@@ -1,0 +1,52 @@
+#pragma once
+// La ligne de commande : vérifier un fichier programme, charger la télécommande, sans fenêtre
+// ni écran, pour les scripts et les chargements programmés (l'horloge de la télécommande
+// remise à l'heure chaque nuit).
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Minuterie;
+class PortSerie;
+class QTextStream;
+struct Programme;
+
+// Codes de sortie, pour les scripts.
+namespace CodeSortie {
+constexpr int Reussi = 0;
+constexpr int NonConforme = 1;   // --verifie : au moins un problème
+constexpr int PortFerme = 2;     // le port ne s'ouvre pas
+constexpr int FichierRefuse = 3; // non conforme ou température hors 0..35 °C : rien ne part
+constexpr int PortPerdu = 4;     // le port a lâché pendant l'envoi
+constexpr int Usage = 64;        // option inconnue, fichier manquant
+} // namespace CodeSortie
+
+struct OutilsCommande {
+    PortSerie& port;
+    Minuterie& minuterie;
+    std::function<QDateTime()> maintenant;
+    QString dossierProgramme; // VK472.CFG, liens COMn, journaux de la transmission
+    QTextStream& sortie;
+    QTextStream& erreurs;
+    // La semaine imprimée en PDF (Qt Gui, fourni par l'exécutable) : chemin de sortie,
+    // programme, nom du fichier montré dans le titre, date ; faux si rien n'est écrit.
+    std::function<bool(const QString&, const Programme&, const QString&, const QDateTime&)>
+        ecritPdf;
+    // Les périphériques détectés puis COM1 à COM4, une ligne chacun.
+    std::function<QStringList()> lignesPorts;
+};
+
+// Vrai quand la commande demande la semaine en PDF : il lui faut Qt Gui (polices).
+bool DemandePdf(const QStringList& arguments);
+
+// Vrai quand un argument est une option longue ("--...") : sans elle, la fenêtre s'ouvre comme
+// toujours (les options d'un seul tiret restent à Qt).
+bool DemandeLigneCommande(const QStringList& arguments);
+
+// "arguments" commence par le nom du programme. Rend le code de sortie.
+int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils);
+
+// Ce que l'on vérifie d'un fichier programme : rien s'il est conforme, sinon chaque problème
+// avec sa ligne ("ligne 3 : Zone 1 : température « ECO » hors limites (0 à 35 °C).").
+QStringList ProblemesFichierProgramme(const QByteArray& contenu);
