@@ -65,6 +65,7 @@ protected:
 TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     dossier.Ecrit("lundi.prg", FichierLundi());
     dossier.Ecrit("froid.prg", FichierLundi(120));
+    dossier.Ecrit("zero.prg", FichierLundi(128)); // 0 °C : encore dans les limites
     dossier.Ecrit("court.prg", "VK472\r\n 1 169,165,140,145,\"01\"\r\n");
     dossier.Ecrit("VK472.CFG", " 2 \r\n");
     // Code de sortie, port ouvert (0 : aucun), texte de la sortie ou des erreurs (l'usage suit
@@ -79,6 +80,7 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
         {{"--aide"}, 0, 0, "Usage : gestion-chauffage [option]\n"},
         {{"--verifie", "<d>/lundi.prg"}, 0, 0, "lundi.prg : conforme\n"},
         {{"--verifie", "<d>/court.prg"}, 1, 0, "ligne 3 : Zone 0 : jour « Mardi » manquant ou"},
+        {{"--verifie", "<d>/zero.prg"}, 0, 0, "zero.prg : conforme\n"},
         {{"--verifie", "<d>/froid.prg"}, 1, 0, "ligne 4 : Zone 2 : température « Confort » hors"},
         {{"--envoie", "<d>/court.prg"}, 3, 0, "court.prg : fichier non conforme, rien n'est"},
         {{"--envoie", "<d>/froid.prg"}, 3, 0, "froid.prg : Zone 2 : température « Confort » hors"},
