@@ -50,6 +50,16 @@ int BoutonSouris(Qt::MouseButton bouton) {
     }
 }
 
+// Au-delà, en pixels, un appui devient un trait : en deçà, c'est l'appui de toujours.
+constexpr int SeuilTrait = 4;
+
+int CompteSegments(const QByteArray& jour) {
+    int segments = 0;
+    for (int s = 0; s < NbCreneaux && s < jour.size(); ++s)
+        if (jour[s] == '1' && (s == 0 || jour[s - 1] != '1')) ++segments;
+    return segments;
+}
+
 // Les barres posent sur une même ligne, à 600 twips du haut de la rangée.
 constexpr int BaseBarres = 600;
 
@@ -358,8 +368,93 @@ void PanneauSemaine::Marqueur_Click(int Index) {
     HScroll1->ChangeValeur(Index == 25 ? 0 : 6 * Index);
 }
 
+bool PanneauSemaine::SourisTrait(QEvent::Type type, int bouton, QPoint point) {
+    if (type == QEvent::MouseButtonPress) {
+        if (trait_.jour >= 0) FinitTrait();
+        trait_.jour = doc_.Jour();
+        trait_.bouton = bouton;
+        trait_.appui = point;
+        trait_.debut = HScroll1->Valeur();
+        return true;
+    }
+    if (trait_.jour < 0) return false;
+    if (type == QEvent::MouseMove) {
+        if (!trait_.edition && (point - trait_.appui).manhattanLength() <= SeuilTrait) return true;
+        if (!trait_.edition) {
+            trait_.edition.emplace(doc_, trait_.bouton == 1 ? QStringLiteral("Tracé confort")
+                                                            : QStringLiteral("Tracé éco"));
+            for (int d = 0; d < NbJours; ++d)
+                trait_.avant[d] = doc_.Prog().ProgJour[doc_.Zone()][d];
+            trait_.premier = trait_.dernier = trait_.jour;
+        }
+        PeintTrait(point);
+        return true;
+    }
+    if (type == QEvent::MouseButtonRelease && bouton == trait_.bouton) FinitTrait();
+    return true;
+}
+
+void PanneauSemaine::PeintTrait(QPoint point) {
+    QFrame* rangee = FrameTemp[trait_.jour];
+    const int y = rangee->mapTo(rangee->parentWidget(), point).y();
+    // La rangée dont le milieu est le plus proche du pointeur.
+    int vise = 0;
+    for (int d = 1; d < NbJours; ++d)
+        if (qAbs(FrameTemp[d]->geometry().center().y() - y) <
+            qAbs(FrameTemp[vise]->geometry().center().y() - y))
+            vise = d;
+    const int fin = PositionSouris(point.x() * TwipsParPixel);
+    const int debut = qMin(trait_.debut, fin), nombre = qAbs(fin - trait_.debut);
+    trait_.depuis = debut;
+    trait_.nombre = nombre;
+    const int premier = qMin(trait_.jour, vise), dernier = qMax(trait_.jour, vise);
+    const int anciens[2] = {trait_.premier, trait_.dernier};
+    trait_.premier = premier;
+    trait_.dernier = dernier;
+    for (int d = qMin(premier, anciens[0]); d <= qMax(dernier, anciens[1]); ++d) {
+        QByteArray jour = trait_.avant[d];
+        if (d >= premier && d <= dernier && nombre > 0)
+            ::EcritCreneaux(jour, debut, trait_.bouton == 1 ? '1' : '0', nombre);
+        doc_.ChoisitJour(d);
+        doc_.RemplaceJour(jour);
+    }
+    doc_.ChoisitJour(trait_.jour);
+    for (int d = 0; d < NbJours; ++d) ValideJour(d);
+}
+
+void PanneauSemaine::FinitTrait() {
+    if (trait_.edition) {
+        bool neuvieme = false;
+        for (int d = trait_.premier; d <= trait_.dernier && trait_.bouton == 1; ++d) {
+            // Compté sur le trait sans coupe : la validation a déjà pu couper le neuvième.
+            QByteArray jour = trait_.avant[d];
+            ::EcritCreneaux(jour, trait_.depuis, '1', trait_.nombre);
+            neuvieme = neuvieme || CompteSegments(jour) > NbSegmentsMax;
+        }
+        // Une seule question pour tout le trait ; Annuler le reprend en entier.
+        if (neuvieme && ConfirmeHuitSegments && !ConfirmeHuitSegments()) {
+            for (int d = trait_.premier; d <= trait_.dernier; ++d) {
+                doc_.ChoisitJour(d);
+                doc_.RemplaceJour(trait_.avant[d]);
+            }
+            doc_.ChoisitJour(trait_.jour);
+            for (int d = 0; d < NbJours; ++d) ValideJour(d);
+        }
+        trait_.edition.reset();
+        if (ChkVisuHoraire->isChecked()) VisuDataProgramme();
+    }
+    trait_.jour = -1;
+}
+
 bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
     const auto type = evenement->type();
+    if (type == QEvent::MouseMove) {
+        for (QFrame* rangee : FrameTemp)
+            if (objet == rangee)
+                return SourisTrait(type, 0,
+                                   static_cast<QMouseEvent*>(evenement)->position().toPoint());
+        return false;
+    }
     // Le second appui d'un double clic compte comme un appui : des clics droits rapides sur
     // le nom du jour courant peignent chacun leur créneau.
     const bool appui = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
@@ -371,8 +466,12 @@ bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
     for (int d = 0; d < NbJours; ++d) {
         if (objet == FrameTemp[d] && appui) {
             FrameTemp_MouseDown(d, bouton, souris->position().x() * TwipsParPixel);
+            // Gauche : un trait de confort peut partir d'ici ; droit : d'éco.
+            if (bouton == 1 || bouton == 2)
+                SourisTrait(QEvent::MouseButtonPress, bouton, souris->position().toPoint());
             return true;
         }
+        if (objet == FrameTemp[d]) return SourisTrait(type, bouton, souris->position().toPoint());
         if (objet == Label2[d] && appui) {
             if (type == QEvent::MouseButtonDblClick)
                 Label2_DblClick(d, bouton);

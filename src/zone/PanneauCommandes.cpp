@@ -51,13 +51,17 @@ void PanneauCommandes::Execute(const Commande& commande) {
     const int c = ligne_.Position();
     if (commande.regle &&
         DemandeConfirmation(doc_.JourEdite(), c, doc_.NbSegments(doc_.Jour()), *commande.regle) &&
-        plateforme_.Message(TexteHuitSegments, Boutons::OkAnnuler, Icone::Critique, QString()) !=
-            Bouton::Ok)
+        !ConfirmeHuitSegments())
         return;
     doc_.EcritCreneaux(c, commande.valeur, commande.nombre);
     // Le curseur suit par sa barre, qui le redessine quand sa valeur change.
     ligne_.PlaceCurseur(CurseurApres(c, commande.nombre, NbCreneaux));
     ValideEtMontre();
+}
+
+bool PanneauCommandes::ConfirmeHuitSegments() {
+    return plateforme_.Message(TexteHuitSegments, Boutons::OkAnnuler, Icone::Critique, QString()) ==
+           Bouton::Ok;
 }
 
 void PanneauCommandes::CmdHigh_Click() {

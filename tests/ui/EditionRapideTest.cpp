@@ -1,0 +1,169 @@
+// Éditer vite : les touches du graphique, la peinture à la souris, les horaires tapés.
+#include "plateforme/Twips.h"
+#include "support/FenetreTest.h"
+#include "ui/Historique.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <vector>
+
+namespace {
+const QString TexteHuitSegments = QStringLiteral("** Attention nombre de segment >8 **\r\n\r\n"
+                                                 " Confirmez la suppression du dernier SEGMENT !");
+// Huit segments d'un créneau : 0, 10, 20, ... 70.
+QByteArray HuitSegments() {
+    return JourAvec({{0, 1}, {10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}});
+}
+} // namespace
+
+class EditionRapide : public FenetreTest {
+protected:
+    QWidget* Graphique() { return Controle("Frame1"); }
+    void Tape(const QString& touches) {
+        // "d" droite, "g" gauche, "h" haut, "b" bas, "c" "e" ; majuscule : avec Maj.
+        for (const QChar t : touches) {
+            static const QHash<QChar, int> codes{{'d', Qt::Key_Right}, {'g', Qt::Key_Left},
+                                                 {'h', Qt::Key_Up},    {'b', Qt::Key_Down},
+                                                 {'c', Qt::Key_C},     {'e', Qt::Key_E}};
+            const auto maj = t.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+            QKeyEvent appui(QEvent::KeyPress, codes.value(t.toLower()), maj, t);
+            QApplication::sendEvent(Graphique(), &appui);
+        }
+    }
+};
+
+TEST_F(EditionRapide, ToucheDuGraphique) {
+    struct Cas {
+        const char* touches;
+        int curseur, jour;
+        QByteArray lundi; // nul : inchangé
+    };
+    const Cas cas[] = {
+        {"d", 1, 0, {}},
+        {"D", 6, 0, {}},
+        {"DDDdg", 18, 0, {}},
+        {"gG", 0, 0, {}},
+        {"bbbh", 0, 2, {}},
+        {"h", 0, 0, {}},
+        {"bbbbbbbbb", 0, 6, {}},
+        {"c", 1, 0, JourAvec({{0, 1}})},
+        {"Cgge", 5, 0, JourAvec({{0, 4}, {5, 6}})},
+        {"CGE", 6, 0, JourAvec({})},
+        {"dcdc", 4, 0, JourAvec({{1, 2}, {3, 4}})},
+    };
+    Demarre();
+    EXPECT_EQ(F().focusWidget(), Graphique()) << "au démarrage";
+    for (const Cas& c : cas) {
+        PoseJour(0, 0, JourAvec({}));
+        Regle("VScJour", 0);
+        Regle("HScroll1", 0);
+        Tape(QString::fromLatin1(c.touches));
+        EXPECT_EQ(Barre("HScroll1")->Valeur(), c.curseur) << c.touches;
+        EXPECT_EQ(Doc().Jour(), c.jour) << c.touches;
+        EXPECT_EQ(Prog().ProgJour[0][0], c.lundi.isNull() ? JourAvec({}) : c.lundi) << c.touches;
+    }
+}
+
+TEST_F(EditionRapide, MajCDemandeAuNeuviemeSegment) {
+    Demarre();
+    for (const Bouton reponse : {Bouton::Annuler, Bouton::Ok}) {
+        PoseJour(0, 0, HuitSegments());
+        F().Semaine().ValideProgramme();
+        Regle("HScroll1", 2);
+        plateforme.AttendBoite(TexteHuitSegments, reponse);
+        Tape(QStringLiteral("C"));
+        // Le dernier segment du jour cède la place.
+        const QByteArray attendu =
+            JourAvec({{0, 1}, {2, 8}, {10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}});
+        EXPECT_EQ(Prog().ProgJour[0][0], reponse == Bouton::Ok ? attendu : HuitSegments());
+        EXPECT_EQ(Barre("HScroll1")->Valeur(), reponse == Bouton::Ok ? 8 : 2);
+    }
+}
+
+namespace {
+// Pixel d'une rangée où un appui pose le curseur sur cette borne.
+int Pixel(int borne) {
+    return qRound((9555 - (144 - borne) * 65.42) / TwipsParPixel);
+}
+} // namespace
+
+class Trait : public EditionRapide {
+protected:
+    void Souris(QEvent::Type type, QWidget* rangee, QPoint point, Qt::MouseButton bouton) {
+        QMouseEvent evenement(type, point, rangee->mapToGlobal(point),
+                              type == QEvent::MouseMove ? Qt::NoButton : bouton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : bouton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(rangee, &evenement);
+    }
+    // Appui dans une rangée, glissé jusqu'à une autre, relâché.
+    void Tire(int de, int depuis, int a, int jusqua, Qt::MouseButton bouton, int decale = 0) {
+        QWidget* rangee = Controle(NomIndexe("FrameTemp", de));
+        const QPoint appui(Pixel(depuis), 20);
+        const int dy = Controle(NomIndexe("FrameTemp", a))->y() - rangee->y();
+        Souris(QEvent::MouseButtonPress, rangee, appui, bouton);
+        Souris(QEvent::MouseMove, rangee, QPoint(Pixel(jusqua) + decale, 20 + dy), bouton);
+        Souris(QEvent::MouseButtonRelease, rangee, QPoint(Pixel(jusqua) + decale, 20 + dy), bouton);
+    }
+    void PoseSemaine(const QByteArray& jour) {
+        Pose([&](Programme& p) {
+            for (int d = 0; d < NbJours; ++d) p.ProgJour[0][d] = jour;
+        });
+        F().Semaine().MontreJour(0);
+        F().Editions().Pile().clear();
+    }
+};
+
+TEST_F(Trait, PeintLesRangeesTraversees) {
+    struct Cas {
+        const char* nom;
+        QByteArray semaine;
+        int de, depuis, a, jusqua;
+        Qt::MouseButton bouton;
+        int decale;       // pixels ajoutés au pointeur
+        QByteArray peint; // jours de..a ; nul : rien ne change
+    };
+    const QByteArray vide = JourAvec({}), matin = JourAvec({{30, 60}});
+    const Cas cas[] = {
+        {"une rangée", vide, 0, 39, 0, 51, Qt::LeftButton, 0, JourAvec({{39, 51}})},
+        {"lundi à vendredi", vide, 0, 39, 4, 51, Qt::LeftButton, 0, JourAvec({{39, 51}})},
+        {"à rebours, en remontant", vide, 4, 51, 2, 39, Qt::LeftButton, 0, JourAvec({{39, 51}})},
+        {"bouton droit", matin, 3, 51, 1, 39, Qt::RightButton, 0, JourAvec({{30, 39}, {51, 60}})},
+        {"appui sans glisser", matin, 5, 40, 5, 40, Qt::RightButton, 3, {}},
+        {"appui sans glisser, gauche", vide, 2, 40, 2, 40, Qt::LeftButton, -3, {}},
+    };
+    Demarre();
+    for (const Cas& c : cas) {
+        PoseSemaine(c.semaine);
+        const Programme avant = Prog();
+        Tire(c.de, c.depuis, c.a, c.jusqua, c.bouton, c.decale);
+        // L'appui fait ce qu'il a toujours fait : jour de la rangée, curseur sous l'appui.
+        EXPECT_EQ(Doc().Jour(), c.de) << c.nom;
+        EXPECT_EQ(Barre("HScroll1")->Valeur(), c.depuis) << c.nom;
+        for (int d = 0; d < NbJours; ++d) {
+            const bool peint = !c.peint.isNull() && d >= qMin(c.de, c.a) && d <= qMax(c.de, c.a);
+            EXPECT_EQ(Prog().ProgJour[0][d], peint ? c.peint : c.semaine)
+                << c.nom << ", jour " << d;
+        }
+        // Un trait, un seul pas : Ctrl+Z le reprend en entier.
+        EXPECT_EQ(F().Editions().Pile().count(), c.peint.isNull() ? 0 : 1) << c.nom;
+        F().Editions().Pile().undo();
+        EXPECT_TRUE(Prog() == avant) << c.nom;
+    }
+}
+
+TEST_F(Trait, NeuviemeSegmentDemandeUneFois) {
+    Demarre();
+    for (const Bouton reponse : {Bouton::Annuler, Bouton::Ok}) {
+        PoseSemaine(HuitSegments());
+        plateforme.AttendBoite(TexteHuitSegments, reponse);
+        Tire(0, 2, 2, 8, Qt::LeftButton);
+        const QByteArray coupe =
+            JourAvec({{0, 1}, {2, 8}, {10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}});
+        for (int d = 0; d < NbJours; ++d)
+            EXPECT_EQ(Prog().ProgJour[0][d],
+                      reponse == Bouton::Ok && d <= 2 ? coupe : HuitSegments())
+                << d;
+        EXPECT_EQ(F().Editions().Pile().count(), reponse == Bouton::Ok ? 1 : 0);
+    }
+}
