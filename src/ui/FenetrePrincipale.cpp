@@ -159,6 +159,11 @@ void FenetrePrincipale::ConstruitEdition(QMenu* menu) {
     CopieJourVers = AjouteAction(menu, "CopieJourVers", QStringLiteral("Copier le jour vers…"));
     connect(CopieJourVers, &QAction::triggered, commandes_,
             [c = commandes_] { c->CopieJourVers_Click(); });
+    HorairesSemaine =
+        AjouteAction(menu, "HorairesSemaine", QStringLiteral("Horaires de la semaine…"));
+    HorairesSemaine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(HorairesSemaine, &QAction::triggered, commandes_,
+            [c = commandes_] { c->HorairesSemaine_Click(); });
     PanneauSemaine* s = semaine_;
     PanneauZone* z = zone_;
     // Le changement défait ou refait est montré : sa zone, ses températures, son jour.
@@ -174,7 +179,8 @@ void FenetrePrincipale::ActiveCommandes(bool actives) {
     actives_ = actives;
     // "?" aussi : sa boîte modale retiendrait la pause en cours aussi longtemps qu'elle reste
     // ouverte.
-    for (QAction* action : {Quitter, Version, CopieJourVers}) Bascule(action, actives);
+    for (QAction* action : {Quitter, Version, CopieJourVers, HorairesSemaine})
+        Bascule(action, actives);
     for (QGroupBox* cadre : cadresEdition_) Bascule(cadre, actives);
     fichiers_->Gele(!actives);
     liaison_->Gele(!actives);

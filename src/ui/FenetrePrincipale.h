@@ -73,6 +73,7 @@ private:
     QAction* Quitter = nullptr;
     QAction* Version = nullptr;
     QAction* CopieJourVers = nullptr;
+    QAction* HorairesSemaine = nullptr;
     QFrame* Frame1 = nullptr;
     std::array<QGroupBox*, 3> cadresEdition_{}; // Frame5, Frame4, Frame2
     bool fermetureAcceptee_ = false;

@@ -1,5 +1,6 @@
 #include "zone/PanneauCommandes.h"
 #include "model/Document.h"
+#include "model/Horaires.h"
 #include "plateforme/Controles.h"
 #include "plateforme/Plateforme.h"
 #include "zone/CommandesJour.h"
@@ -115,6 +116,27 @@ void PanneauCommandes::CopieJourVers_Click() {
                 doc_.RemplaceJour(source); // validé aussitôt : un neuvième segment est coupé
             }
         doc_.ChoisitZone(zone);
+        doc_.ChoisitJour(jour);
+    }
+    ligne_.RefaitSemaine();
+}
+
+void PanneauCommandes::HorairesSemaine_Click() {
+    const int jour = doc_.Jour();
+    LignesSemaine lignes;
+    for (int d = 0; d < NbJours; ++d)
+        lignes[d] = TexteHoraires(doc_.Prog().ProgJour[doc_.Zone()][d]);
+    const auto tapees = plateforme_.DialogueHoraires(lignes);
+    if (!tapees) return;
+    {
+        const auto edition = doc_.OuvreEdition(QStringLiteral("Horaires de la semaine"));
+        for (int d = 0; d < NbJours; ++d) {
+            // Une ligne laissée telle quelle ne touche pas son jour.
+            const LigneHoraires lue = LitHoraires((*tapees)[d]);
+            if ((*tapees)[d] == lignes[d] || lue.jour.isNull()) continue;
+            doc_.ChoisitJour(d);
+            doc_.RemplaceJour(lue.jour);
+        }
         doc_.ChoisitJour(jour);
     }
     ligne_.RefaitSemaine();

@@ -107,6 +107,11 @@ std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {
     return Suivant(copies_, "copie du jour");
 }
 
+std::optional<LignesSemaine> PlateformeFactice::DialogueHoraires(const LignesSemaine& lignes) {
+    LignesMontrees = lignes;
+    return Suivant(horaires_, "horaires de la semaine");
+}
+
 std::unique_ptr<QPagedPaintDevice> PlateformeFactice::DialogueImprimer() {
     const QString pdf = Suivant(impressions_, "impression");
     return pdf.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(pdf);

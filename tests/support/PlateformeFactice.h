@@ -40,6 +40,10 @@ public:
     void AttendAleatoire(double valeur);
     // Le prochain dialogue "Copier le jour vers…" rend ces cibles (rien : annulé).
     void AttendCopieJour(std::optional<CiblesCopie> cibles) { copies_.push_back(cibles); }
+    // Le prochain dialogue "Horaires de la semaine…" rend ces lignes (rien : annulé) ;
+    // LignesMontrees garde celles qu'il a reçues.
+    void AttendHoraires(std::optional<LignesSemaine> lignes) { horaires_.push_back(lignes); }
+    LignesSemaine LignesMontrees;
     // Le prochain dialogue d'impression imprime dans ce PDF (vide : annulé).
     void AttendImpression(const QString& pdf) { impressions_.push_back(pdf); }
     void ChangeMaintenant(const QDateTime& instant) { maintenant_ = instant; }
@@ -63,6 +67,7 @@ public:
     }
     double Aleatoire() override;
     std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
+    std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) override;
     std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override;
     QString DossierProgramme() override { return dossier_; }
     PortSerie& Port() override { return *port_; }
@@ -89,6 +94,7 @@ private:
     std::deque<double> aleatoires_;
     std::deque<std::optional<CiblesCopie>> copies_;
     std::deque<QString> impressions_;
+    std::deque<std::optional<LignesSemaine>> horaires_;
     std::unique_ptr<PortSerie> port_;
     std::unique_ptr<Minuterie> minuterie_;
     struct Espion : Minuterie {

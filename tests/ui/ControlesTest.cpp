@@ -116,11 +116,13 @@ TEST_F(Controles, MenusEtRaccourcis) {
                        QKeySequence::listToString(a->shortcuts());
     EXPECT_EQ(edition,
               QStringList({"Annuler (grisé) Ctrl+Z", "Rétablir (grisé) Ctrl+Y; Ctrl+Shift+Z", " ",
-                           "Copier le jour vers… "}));
+                           "Copier le jour vers… ", "Horaires de la semaine… Ctrl+H"}));
     QStringList fichier;
-    for (QAction* a : Controle<QMenu>("Fichier")->actions()) fichier << a->text();
-    EXPECT_EQ(fichier, QStringList({"&Nouveau", "&Lecture", "&Sauvegarde", "Sauver comme ..", "",
-                                    "Imprimer…", "Exporter en PDF…", "&Quitter"}));
+    for (QAction* a : Controle<QMenu>("Fichier")->actions())
+        fichier << a->text() + " " + a->shortcut().toString();
+    EXPECT_EQ(fichier, QStringList({"&Nouveau Ctrl+N", "&Lecture Ctrl+O", "&Sauvegarde Ctrl+S",
+                                    "Sauver comme .. Ctrl+Shift+S", " ", "Imprimer… ",
+                                    "Exporter en PDF… ", "&Quitter Ctrl+Q"}));
     QStringList programmation;
     for (QAction* a : Controle<QMenu>("Programmation")->actions()) programmation << a->text();
     EXPECT_EQ(programmation, QStringList({"Test Liaison Télécommande", "Programmation ",

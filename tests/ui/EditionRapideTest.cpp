@@ -1,4 +1,5 @@
 // Éditer vite : les touches du graphique, la peinture à la souris, les horaires tapés.
+#include "model/Horaires.h"
 #include "plateforme/Twips.h"
 #include "support/FenetreTest.h"
 #include "ui/Historique.h"
@@ -166,4 +167,30 @@ TEST_F(Trait, NeuviemeSegmentDemandeUneFois) {
                 << d;
         EXPECT_EQ(F().Editions().Pile().count(), reponse == Bouton::Ok ? 1 : 0);
     }
+}
+
+TEST_F(EditionRapide, HorairesDeLaSemaine) {
+    Demarre();
+    Regle("VScrollZone", 1);
+    Regle("VScJour", 3);
+    const Programme avant = Prog();
+    plateforme.AttendHoraires(std::nullopt);
+    Choisit(QStringLiteral("HorairesSemaine"));
+    EXPECT_TRUE(Prog() == avant) << "Annuler ne change rien";
+    EXPECT_EQ(plateforme.LignesMontrees[0], TexteHoraires(avant.ProgJour[1][0]));
+
+    LignesSemaine tapees = plateforme.LignesMontrees;
+    tapees[0] = QStringLiteral("6h30-8h30 17:30-22:30");
+    tapees[6] = QString();
+    plateforme.AttendHoraires(tapees);
+    Choisit(QStringLiteral("HorairesSemaine"));
+    for (int d = 0; d < NbJours; ++d)
+        EXPECT_EQ(Prog().ProgJour[1][d], d == 0   ? JourAvec({{39, 51}, {105, 135}})
+                                         : d == 6 ? JourAvec({})
+                                                  : avant.ProgJour[1][d])
+            << d;
+    EXPECT_EQ(Doc().Jour(), 3);
+    EXPECT_EQ(F().Editions().Pile().count(), 1);
+    F().Editions().Pile().undo();
+    EXPECT_TRUE(Prog() == avant);
 }
