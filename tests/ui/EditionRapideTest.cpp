@@ -3,6 +3,9 @@
 #include "plateforme/Twips.h"
 #include "support/FenetreTest.h"
 #include "ui/Historique.h"
+#include "zone/Temperatures.h"
+
+#include <QLineEdit>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -193,4 +196,56 @@ TEST_F(EditionRapide, HorairesDeLaSemaine) {
     EXPECT_EQ(F().Editions().Pile().count(), 1);
     F().Editions().Pile().undo();
     EXPECT_TRUE(Prog() == avant);
+}
+
+TEST_F(EditionRapide, TemperatureTapee) {
+    struct Cas {
+        int reglage;
+        const char* tape;
+        int touche;                   // Entrée ou Échap
+        std::array<int, 3> attendues; // confort, éco, hors gel ; l'exemple : 169, 165, 140
+        const char* refus;
+    };
+    const Cas cas[] = {
+        {0, "21", Qt::Key_Return, {170, 165, 140}, nullptr},
+        {0, "17", Qt::Key_Return, {162, 162, 140}, nullptr},
+        {0, "5", Qt::Key_Return, {138, 138, 138}, nullptr},
+        {1, "20,5", Qt::Key_Return, {169, 169, 140}, nullptr},
+        {1, "22", Qt::Key_Return, {169, 169, 140}, nullptr},
+        {2, "19.5°C", Qt::Key_Return, {169, 165, 165}, nullptr},
+        {0, "25", Qt::Key_Escape, {169, 165, 140}, nullptr},
+        {0, "36", Qt::Key_Return, {169, 165, 140}, "« 36 » : la température va de 0 à 35 °C."},
+        {1, "-0.5", Qt::Key_Return, {169, 165, 140}, "« -0.5 » : la température va de 0 à 35 °C."},
+        {0,
+         "20.3",
+         Qt::Key_Return,
+         {169, 165, 140},
+         "« 20.3 » : la température se règle par demi-degré."},
+        {2, "chaud", Qt::Key_Return, {169, 165, 140}, "« chaud » n'est pas une température."},
+    };
+    Demarre();
+    const Programme exemple = Prog();
+    for (const Cas& c : cas) {
+        Pose([&](Programme& p) { p = exemple; });
+        F().Zone().ChargeTemperatures();
+        auto* texte = Controle<QLineEdit>(NomIndexe("Text2", c.reglage));
+        QMouseEvent double_(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(texte, &double_);
+        EXPECT_FALSE(texte->isReadOnly()) << c.tape;
+        texte->setText(QString::fromUtf8(c.tape));
+        if (c.refus)
+            plateforme.AttendBoite(
+                {QString::fromUtf8(c.refus), Boutons::Ok, Icone::Exclamation, TitreCourt},
+                Bouton::Ok);
+        QKeyEvent touche(QEvent::KeyPress, c.touche, Qt::NoModifier);
+        QApplication::sendEvent(texte, &touche);
+        for (int t = 0; t < 3; ++t) {
+            EXPECT_EQ(Prog().TempZone[0][t], c.attendues[t]) << c.tape << ", réglage " << t;
+            EXPECT_EQ(Controle<QLineEdit>(NomIndexe("Text2", t))->text(),
+                      TexteTemperature(c.attendues[t]))
+                << c.tape;
+        }
+        EXPECT_TRUE(texte->isReadOnly()) << c.tape;
+    }
 }
