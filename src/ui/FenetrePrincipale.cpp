@@ -134,6 +134,7 @@ void FenetrePrincipale::ConstruitFichiers(QMenu* menu) {
                            s->VisuDataProgramme();
                        }};
     fichiers_ = new PanneauFichier(doc_, plateforme_, menu, std::move(ecran), this);
+    fichiers_->AjouteRecents(menu);
     Quitter = AjouteAction(menu, "Quitter", QStringLiteral("&Quitter"));
     const std::pair<const char*, QKeySequence> raccourcis[] = {
         {"Nouveau", QKeySequence(Qt::CTRL | Qt::Key_N)},

@@ -34,7 +34,7 @@ pids+=($!)
 for _ in $(seq 50); do [ -e "$TRAVAIL/COM1" ] && break; sleep 0.1; done
 [ -e "$TRAVAIL/COM1" ] || echec "la télécommande virtuelle n'a pas créé COM1"
 
-"$TRAVAIL/gestion-chauffage" >"$TRAVAIL/programme.txt" 2>&1 &
+XDG_CONFIG_HOME="$TRAVAIL/reglages" "$TRAVAIL/gestion-chauffage" >"$TRAVAIL/programme.txt" 2>&1 &
 pids+=($!)
 fenetre=""
 for _ in $(seq 100); do

@@ -122,7 +122,7 @@ TEST_F(Controles, MenusEtRaccourcis) {
         fichier << a->text() + " " + a->shortcut().toString();
     EXPECT_EQ(fichier, QStringList({"&Nouveau Ctrl+N", "&Lecture Ctrl+O", "&Sauvegarde Ctrl+S",
                                     "Sauver comme .. Ctrl+Shift+S", " ", "Imprimer… ",
-                                    "Exporter en PDF… ", "&Quitter Ctrl+Q"}));
+                                    "Exporter en PDF… ", "Fichiers récents ", "&Quitter Ctrl+Q"}));
     QStringList programmation;
     for (QAction* a : Controle<QMenu>("Programmation")->actions()) programmation << a->text();
     EXPECT_EQ(programmation, QStringList({"Test Liaison Télécommande", "Programmation ",

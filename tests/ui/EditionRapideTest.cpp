@@ -5,7 +5,10 @@
 #include "ui/Historique.h"
 #include "zone/Temperatures.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -248,4 +251,39 @@ TEST_F(EditionRapide, TemperatureTapee) {
         }
         EXPECT_TRUE(texte->isReadOnly()) << c.tape;
     }
+}
+
+TEST_F(EditionRapide, FichiersRecents) {
+    QSettings(QStringLiteral("gestion-chauffage"), QStringLiteral("gestion-chauffage")).clear();
+    QByteArray autre = ProgrammeExemple();
+    autre.replace(",\"000000", ",\"111111"); // lundi de la zone 0 : confort de 0H00 à 1H00
+    for (int i = 0; i < 6; ++i)
+        dossier.Ecrit(QStringLiteral("f%1.prg").arg(i), i == 1 ? autre : ProgrammeExemple());
+    Demarre();
+    const auto recents = [&] {
+        QStringList noms;
+        for (QAction* a : Controle<QMenu>("FichiersRecents")->actions())
+            noms << a->text().section(QLatin1Char('/'), -1);
+        return noms;
+    };
+    EXPECT_FALSE(Controle<QMenu>("FichiersRecents")->isEnabled()) << "liste vide";
+    for (int i = 0; i < 6; ++i) {
+        plateforme.AttendDialogue(dossier.Fichier(QStringLiteral("f%1.prg").arg(i)));
+        Choisit(QStringLiteral("LectureData"));
+    }
+    EXPECT_EQ(recents(), QStringList({"f5.prg", "f4.prg", "f3.prg", "f2.prg", "f1.prg"}));
+    Choisit(QStringLiteral("Recent(4)"));
+    EXPECT_EQ(Prog().ProgJour[0][0].left(7), "1111110");
+    EXPECT_EQ(F().Fichiers().CheminFichier(), dossier.Fichier("f1.prg"));
+    EXPECT_EQ(recents(), QStringList({"f1.prg", "f5.prg", "f4.prg", "f3.prg", "f2.prg"}));
+
+    QFile::remove(dossier.Fichier("f3.prg"));
+    plateforme.AttendBoite(
+        {QStringLiteral("Le fichier %1 n'existe plus : il est retiré des fichiers récents.")
+             .arg(dossier.Fichier("f3.prg")),
+         Boutons::Ok, Icone::Exclamation, TitreCourt},
+        Bouton::Ok);
+    Choisit(QStringLiteral("Recent(3)"));
+    EXPECT_EQ(recents(), QStringList({"f1.prg", "f5.prg", "f4.prg", "f2.prg"}));
+    EXPECT_EQ(F().Fichiers().CheminFichier(), dossier.Fichier("f1.prg"));
 }
