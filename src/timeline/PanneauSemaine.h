@@ -77,7 +77,7 @@ private:
     void ColoreJours();
     void AvanceCurseur();
     // Peinture d'un trait : de la borne de l'appui à celle du pointeur, sur chaque rangée
-    // traversée ; "point" dans le repère de la rangée de l'appui.
+    // traversée ; "point" dans le repère du graphique.
     bool SourisTrait(QEvent::Type type, int bouton, QPoint point);
     void PeintTrait(QPoint point);
     void FinitTrait();
@@ -106,6 +106,7 @@ private:
         int debut = 0;                // borne sous l'appui
         int premier = 0, dernier = 0; // rangées peintes
         int depuis = 0, nombre = 0;   // créneaux peints
+        bool depuisLigne = false;     // parti d'une ligne d'heure
         std::array<QByteArray, 7> avant;
         std::optional<Document::Edition> edition; // ouverte : le trait peint
     } trait_;

@@ -103,14 +103,19 @@ protected:
                               Qt::NoModifier);
         QApplication::sendEvent(rangee, &evenement);
     }
-    // Appui dans une rangée, glissé jusqu'à une autre, relâché.
-    void Tire(int de, int depuis, int a, int jusqua, Qt::MouseButton bouton, int decale = 0) {
+    // Appui dans une rangée (ou sur la ligne de l'heure "ligne", à sa hauteur), glissé
+    // jusqu'à une autre, relâché.
+    void Tire(int de, int depuis, int a, int jusqua, Qt::MouseButton bouton, int decale = 0,
+              int ligne = -1) {
         QWidget* rangee = Controle(NomIndexe("FrameTemp", de));
-        const QPoint appui(Pixel(depuis), 20);
+        QWidget* cible = ligne < 0 ? rangee : Controle(NomIndexe("Marqueur", ligne));
+        const QPoint origine = cible->mapFrom(rangee->parentWidget(), rangee->pos());
+        const QPoint appui(ligne < 0 ? origine.x() + Pixel(depuis) : 1, origine.y() + 20);
         const int dy = Controle(NomIndexe("FrameTemp", a))->y() - rangee->y();
-        Souris(QEvent::MouseButtonPress, rangee, appui, bouton);
-        Souris(QEvent::MouseMove, rangee, QPoint(Pixel(jusqua) + decale, 20 + dy), bouton);
-        Souris(QEvent::MouseButtonRelease, rangee, QPoint(Pixel(jusqua) + decale, 20 + dy), bouton);
+        const QPoint fin = origine + QPoint(Pixel(jusqua) + decale, 20 + dy);
+        Souris(QEvent::MouseButtonPress, cible, appui, bouton);
+        Souris(QEvent::MouseMove, cible, fin, bouton);
+        Souris(QEvent::MouseButtonRelease, cible, fin, bouton);
     }
     void PoseSemaine(const QByteArray& jour) {
         Pose([&](Programme& p) {
@@ -129,6 +134,7 @@ TEST_F(Trait, PeintLesRangeesTraversees) {
         Qt::MouseButton bouton;
         int decale;       // pixels ajoutés au pointeur
         QByteArray peint; // jours de..a ; nul : rien ne change
+        int ligne = -1;   // appui sur cette ligne d'heure plutôt que dans la rangée
     };
     const QByteArray vide = JourAvec({}), matin = JourAvec({{30, 60}});
     const Cas cas[] = {
@@ -138,12 +144,13 @@ TEST_F(Trait, PeintLesRangeesTraversees) {
         {"bouton droit", matin, 3, 51, 1, 39, Qt::RightButton, 0, JourAvec({{30, 39}, {51, 60}})},
         {"appui sans glisser", matin, 5, 40, 5, 40, Qt::RightButton, 3, {}},
         {"appui sans glisser, gauche", vide, 2, 40, 2, 40, Qt::LeftButton, -3, {}},
+        {"depuis la ligne de 8H", vide, 5, 48, 6, 138, Qt::LeftButton, 0, JourAvec({{48, 138}}), 8},
     };
     Demarre();
     for (const Cas& c : cas) {
         PoseSemaine(c.semaine);
         const Programme avant = Prog();
-        Tire(c.de, c.depuis, c.a, c.jusqua, c.bouton, c.decale);
+        Tire(c.de, c.depuis, c.a, c.jusqua, c.bouton, c.decale, c.ligne);
         // L'appui fait ce qu'il a toujours fait : jour de la rangée, curseur sous l'appui.
         EXPECT_EQ(Doc().Jour(), c.de) << c.nom;
         EXPECT_EQ(Barre("HScroll1")->Valeur(), c.depuis) << c.nom;
