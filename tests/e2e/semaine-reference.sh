@@ -69,11 +69,16 @@ trait() { # jour et borne de départ, jour et borne d'arrivée
 h() { echo $(($1 * 6 + ${2:-0} / 10)); } # heure -> borne
 
 touche ctrl+n # « &Nouveau »
+boite=""
 for _ in $(seq 50); do # sa question, dans une boîte au titre court
-  xdotool search --onlyvisible --name "^GESTION CHAUFFAGE$" >/dev/null 2>&1 && break
+  boite=$(xdotool search --onlyvisible --name "^GESTION CHAUFFAGE$" 2>/dev/null | head -1 || true)
+  [ -n "$boite" ] && break
   sleep 0.1
 done
-touche Return # « Oui » : tout effacer
+[ -n "$boite" ] || echec "« &Nouveau » n'a rien demandé"
+xdotool windowfocus --sync "$boite"
+xdotool key Return # « Oui » : tout effacer
+geste
 trait 0 "$(h 6 30)" 4 "$(h 8 30)"
 trait 0 "$(h 17 30)" 4 "$(h 22 30)"
 trait 5 "$(h 8)" 6 "$(h 23)"
