@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPagedPaintDevice>
+#include <QSettings>
 
 namespace {
 const QString FiltreOuvrir = QStringLiteral("*.prg");
@@ -57,6 +58,8 @@ PanneauFichier::PanneauFichier(Document& document, Plateforme& plateforme, QMenu
 }
 
 void PanneauFichier::Gele(bool gele) {
+    gele_ = gele;
+    if (recents_) recents_->setEnabled(!gele && !recents_->isEmpty());
     for (QAction* action :
          {Nouveau, LectureData, SauvegardeFichier, SauverComme, Imprimer, ExporterPdf})
         Bascule(action, !gele);
@@ -121,21 +124,78 @@ void PanneauFichier::LectureData_Click() {
             if (EstAnnule(choisi)) return std::nullopt;
             if (!choisi.toUpper().contains(QLatin1String(".PRG"))) continue;
 
-            const QString cheminAvant = cheminFichier_;
-            const bool majusculesAvant = cheminMajuscules_;
-            cheminFichier_ = CheminGarde(choisi);
-            cheminMajuscules_ = true;
-            const StatutLecture issue = LitFichierCourant();
-            if (issue != StatutLecture::Lu) {
-                // Fichier refusé ou illisible : il ne devient pas celui que "Sauvegarde"
-                // écraserait.
-                cheminFichier_ = cheminAvant;
-                cheminMajuscules_ = majusculesAvant;
-            }
-            return issue;
+            return LitChoisi(choisi);
         }
     });
     if (lu) ecran_.ApresMenuLecture();
+}
+
+StatutLecture PanneauFichier::LitChoisi(const QString& choisi) {
+    const QString cheminAvant = cheminFichier_;
+    const bool majusculesAvant = cheminMajuscules_;
+    cheminFichier_ = CheminGarde(choisi);
+    cheminMajuscules_ = true;
+    const StatutLecture issue = LitFichierCourant();
+    if (issue != StatutLecture::Lu) {
+        // Fichier refusé ou illisible : il ne devient pas celui que "Sauvegarde"
+        // écraserait.
+        cheminFichier_ = cheminAvant;
+        cheminMajuscules_ = majusculesAvant;
+    } else {
+        RetientRecent(choisi, true);
+    }
+    return issue;
+}
+
+void PanneauFichier::LectureRecente(const QString& chemin) {
+    if (!QFileInfo(chemin).isFile()) {
+        plateforme_.Message(QStringLiteral("Le fichier %1 n'existe plus : il est retiré des "
+                                           "fichiers récents.")
+                                .arg(chemin),
+                            Boutons::Ok, Icone::Exclamation, TitreCourt);
+        RetientRecent(chemin, false);
+        return;
+    }
+    if (LitAvecReprise([&]() -> std::optional<StatutLecture> { return LitChoisi(chemin); }))
+        ecran_.ApresMenuLecture();
+}
+
+namespace {
+const QString NomReglages = QStringLiteral("gestion-chauffage");
+const QString CleRecents = QStringLiteral("FichiersRecents");
+constexpr int NbRecents = 5;
+} // namespace
+
+void PanneauFichier::RetientRecent(const QString& chemin, bool garde) {
+    QSettings reglages(NomReglages, NomReglages);
+    QStringList recents = reglages.value(CleRecents).toStringList();
+    const QString absolu = QFileInfo(chemin).absoluteFilePath();
+    recents.removeAll(absolu);
+    if (garde) recents.prepend(absolu);
+    while (recents.size() > NbRecents) recents.removeLast();
+    reglages.setValue(CleRecents, recents);
+    MontreRecents();
+}
+
+void PanneauFichier::AjouteRecents(QMenu* menu) {
+    recents_ = menu->addMenu(QStringLiteral("Fichiers récents"));
+    recents_->setObjectName(QStringLiteral("FichiersRecents"));
+    MontreRecents();
+}
+
+void PanneauFichier::MontreRecents() {
+    if (!recents_) return;
+    recents_->clear();
+    const QSettings reglages(NomReglages, NomReglages);
+    const QStringList recents = reglages.value(CleRecents).toStringList();
+    for (int i = 0; i < recents.size(); ++i) {
+        QAction* action = recents_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(recents[i])));
+        action->setObjectName(QStringLiteral("Recent(%1)").arg(i));
+        connect(action, &QAction::triggered, this,
+                [this, chemin = recents[i]] { LectureRecente(chemin); });
+    }
+    recents_->setEnabled(!recents.isEmpty() && !gele_);
 }
 
 bool PanneauFichier::TemperaturesSauvables() {
@@ -162,6 +222,7 @@ bool PanneauFichier::EcritProgramme(const QString& chemin, bool remplacementAcce
                             QStringLiteral("** SAUVEGARDE IMPOSSIBLE **")))
         return false;
     if (chemin == cheminIllisible_) cheminIllisible_.clear();
+    RetientRecent(chemin, true);
     return true;
 }
 

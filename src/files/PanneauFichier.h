@@ -48,6 +48,12 @@ public:
     void ChangeCheminFichier(const QString& chemin) { cheminFichier_ = chemin; }
     // Pendant une transmission, ses commandes sont grisées.
     void Gele(bool gele);
+    // "Fichiers récents" : les cinq derniers fichiers programme lus ou écrits, gardés d'une
+    // session à l'autre ; la fenêtre le place dans son menu.
+    void AjouteRecents(QMenu* menu);
+    // Lu comme par "&Lecture" une fois le fichier choisi ; un fichier disparu est dit et
+    // retiré de la liste.
+    void LectureRecente(const QString& chemin);
 
 private:
     // Lit jusqu'à une issue : "Fichier non conforme" propose de recommencer, d'effacer tout
@@ -62,6 +68,11 @@ private:
     // de l'utilisateur (déjà donné si "remplacementAccepte").
     bool EcritProgramme(const QString& chemin, bool remplacementAccepte);
 
+    // Lecture d'un fichier choisi : le chemin ne devient le courant que s'il est lu.
+    StatutLecture LitChoisi(const QString& choisi);
+    void RetientRecent(const QString& chemin, bool garde);
+    void MontreRecents();
+
     Document& doc_;
     Plateforme& plateforme_;
     EcranFichier ecran_;
@@ -71,6 +82,8 @@ private:
     QAction* SauverComme;
     QAction* Imprimer;
     QAction* ExporterPdf;
+    QMenu* recents_ = nullptr;
+    bool gele_ = false;
     QString cheminFichier_;         // vide : le fichier par défaut "data.prg"
     bool cheminMajuscules_ = false; // chemin choisi au dialogue : titre en majuscules
     QString cheminIllisible_;       // dernier fichier programme qui n'a pas pu être lu

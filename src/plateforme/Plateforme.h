@@ -27,6 +27,9 @@ struct CiblesCopie {
     std::array<bool, NbZones> zones{};
 };
 
+// Une ligne de texte par jour, du lundi au dimanche.
+using LignesSemaine = std::array<QString, NbJours>;
+
 class QPagedPaintDevice;
 
 class Plateforme {
@@ -39,6 +42,9 @@ public:
     virtual QString DialogueSauver(const QString& dossier, const QString& nom) = 0;
     // Jours et zones où copier le jour de cette zone ; rien quand le dialogue est annulé.
     virtual std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) = 0;
+    // "Horaires de la semaine…" : les lignes telles que l'utilisateur les valide (toutes
+    // justes) ; rien quand il annule.
+    virtual std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) = 0;
     // L'imprimante choisie au dialogue d'impression ; rien quand il est annulé.
     virtual std::unique_ptr<QPagedPaintDevice> DialogueImprimer() = 0;
     virtual QDateTime Maintenant() = 0;

@@ -1,5 +1,6 @@
 #include "plateforme/PlateformeQt.h"
 #include "plateforme/BoiteCopieJour.h"
+#include "plateforme/BoiteHoraires.h"
 #include "plateforme/DossierDonnees.h"
 #include "plateforme/PortSerieQt.h"
 
@@ -181,6 +182,12 @@ std::optional<CiblesCopie> PlateformeQt::DialogueCopieJour(int zone, int jour) {
     BoiteCopieJour dialogue(zone, jour, parent_);
     if (dialogue.exec() != QDialog::Accepted) return std::nullopt;
     return dialogue.Cibles();
+}
+
+std::optional<LignesSemaine> PlateformeQt::DialogueHoraires(const LignesSemaine& lignes) {
+    BoiteHoraires dialogue(lignes, parent_);
+    if (dialogue.exec() != QDialog::Accepted) return std::nullopt;
+    return dialogue.Lignes();
 }
 
 std::unique_ptr<QPagedPaintDevice> PlateformeQt::DialogueImprimer() {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace {
 // Rangées de la semaine, noms des jours et étiquettes d'heures, placés à la main.
@@ -48,6 +49,16 @@ int BoutonSouris(Qt::MouseButton bouton) {
     default:
         return 0;
     }
+}
+
+// Au-delà, en pixels, un appui devient un trait : en deçà, c'est l'appui de toujours.
+constexpr int SeuilTrait = 4;
+
+int CompteSegments(const QByteArray& jour) {
+    int segments = 0;
+    for (int s = 0; s < NbCreneaux && s < jour.size(); ++s)
+        if (jour[s] == '1' && (s == 0 || jour[s - 1] != '1')) ++segments;
+    return segments;
 }
 
 // Les barres posent sur une même ligne, à 600 twips du haut de la rangée.
@@ -358,21 +369,117 @@ void PanneauSemaine::Marqueur_Click(int Index) {
     HScroll1->ChangeValeur(Index == 25 ? 0 : 6 * Index);
 }
 
+bool PanneauSemaine::SourisTrait(QEvent::Type type, int bouton, QPoint point) {
+    if (type == QEvent::MouseButtonPress) {
+        if (trait_.jour >= 0) FinitTrait();
+        trait_.jour = doc_.Jour();
+        trait_.bouton = bouton;
+        trait_.appui = point;
+        trait_.debut = HScroll1->Valeur();
+        trait_.depuisLigne = false;
+        return true;
+    }
+    if (trait_.jour < 0) return false;
+    const bool relache = type == QEvent::MouseButtonRelease && bouton == trait_.bouton;
+    // Le relâchement compte aussi comme dernier point : un trait finit sous le pointeur.
+    if ((type == QEvent::MouseMove || relache) &&
+        (trait_.edition || (point - trait_.appui).manhattanLength() > SeuilTrait)) {
+        if (!trait_.edition) {
+            // Parti d'une ligne d'heure : le jour et le curseur comme par un appui sur la rangée.
+            if (trait_.depuisLigne) {
+                VScJour->ChangeValeur(trait_.jour);
+                HScroll1->ChangeValeur(trait_.debut);
+            }
+            trait_.edition.emplace(doc_, trait_.bouton == 1 ? QStringLiteral("Tracé confort")
+                                                            : QStringLiteral("Tracé éco"));
+            for (int d = 0; d < NbJours; ++d)
+                trait_.avant[d] = doc_.Prog().ProgJour[doc_.Zone()][d];
+            trait_.premier = trait_.dernier = trait_.jour;
+        }
+        PeintTrait(point);
+    }
+    if (relache) FinitTrait();
+    return true;
+}
+
+void PanneauSemaine::PeintTrait(QPoint point) {
+    const int y = point.y();
+    // La rangée dont le milieu est le plus proche du pointeur.
+    int vise = 0;
+    for (int d = 1; d < NbJours; ++d)
+        if (qAbs(FrameTemp[d]->geometry().center().y() - y) <
+            qAbs(FrameTemp[vise]->geometry().center().y() - y))
+            vise = d;
+    const int fin = PositionSouris((point.x() - FrameTemp[trait_.jour]->x()) * TwipsParPixel);
+    const int debut = qMin(trait_.debut, fin), nombre = qAbs(fin - trait_.debut);
+    trait_.depuis = debut;
+    trait_.nombre = nombre;
+    const int premier = qMin(trait_.jour, vise), dernier = qMax(trait_.jour, vise);
+    const int anciens[2] = {trait_.premier, trait_.dernier};
+    trait_.premier = premier;
+    trait_.dernier = dernier;
+    for (int d = qMin(premier, anciens[0]); d <= qMax(dernier, anciens[1]); ++d) {
+        QByteArray jour = trait_.avant[d];
+        if (d >= premier && d <= dernier && nombre > 0)
+            ::EcritCreneaux(jour, debut, trait_.bouton == 1 ? '1' : '0', nombre);
+        doc_.ChoisitJour(d);
+        doc_.RemplaceJour(jour);
+    }
+    doc_.ChoisitJour(trait_.jour);
+    for (int d = 0; d < NbJours; ++d) ValideJour(d);
+}
+
+void PanneauSemaine::FinitTrait() {
+    if (trait_.edition) {
+        bool neuvieme = false;
+        for (int d = trait_.premier; d <= trait_.dernier && trait_.bouton == 1; ++d) {
+            // Compté sur le trait sans coupe : la validation a déjà pu couper le neuvième.
+            QByteArray jour = trait_.avant[d];
+            ::EcritCreneaux(jour, trait_.depuis, '1', trait_.nombre);
+            neuvieme = neuvieme || CompteSegments(jour) > NbSegmentsMax;
+        }
+        // Une seule question pour tout le trait ; Annuler le reprend en entier.
+        if (neuvieme && ConfirmeHuitSegments && !ConfirmeHuitSegments()) {
+            for (int d = trait_.premier; d <= trait_.dernier; ++d) {
+                doc_.ChoisitJour(d);
+                doc_.RemplaceJour(trait_.avant[d]);
+            }
+            doc_.ChoisitJour(trait_.jour);
+            for (int d = 0; d < NbJours; ++d) ValideJour(d);
+        }
+        trait_.edition.reset();
+        if (ChkVisuHoraire->isChecked()) VisuDataProgramme();
+    }
+    trait_.jour = -1;
+}
+
 bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
     const auto type = evenement->type();
-    // Le second appui d'un double clic compte comme un appui : des clics droits rapides sur
-    // le nom du jour courant peignent chacun leur créneau.
     const bool appui = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
-    if (!appui && type != QEvent::MouseButtonRelease) return false;
+    if (!appui && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove) return false;
+    auto* souris = static_cast<QMouseEvent*>(evenement);
+    // Les traits se suivent dans le repère du graphique, d'une rangée ou d'une ligne d'heure.
+    auto* widget = static_cast<QWidget*>(objet);
+    const QPoint point = widget->mapTo(widget->parentWidget(), souris->position().toPoint());
+    if (type == QEvent::MouseMove) {
+        const bool suivi =
+            std::find(FrameTemp.begin(), FrameTemp.end(), objet) != FrameTemp.end() ||
+            std::find(Marqueur.begin(), Marqueur.end(), objet) != Marqueur.end();
+        return suivi && SourisTrait(type, 0, point);
+    }
     // Pendant une transmission, la souris n'édite rien.
     if (gele_) return true;
-    auto* souris = static_cast<QMouseEvent*>(evenement);
     const int bouton = BoutonSouris(souris->button());
+    // Le second appui d'un double clic compte comme un appui : des clics droits rapides sur
+    // le nom du jour courant peignent chacun leur créneau.
     for (int d = 0; d < NbJours; ++d) {
         if (objet == FrameTemp[d] && appui) {
             FrameTemp_MouseDown(d, bouton, souris->position().x() * TwipsParPixel);
+            // Gauche : un trait de confort peut partir d'ici ; droit : d'éco.
+            if (bouton == 1 || bouton == 2) SourisTrait(QEvent::MouseButtonPress, bouton, point);
             return true;
         }
+        if (objet == FrameTemp[d]) return SourisTrait(type, bouton, point);
         if (objet == Label2[d] && appui) {
             if (type == QEvent::MouseButtonDblClick)
                 Label2_DblClick(d, bouton);
@@ -382,12 +489,28 @@ bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
         }
     }
     for (int i = 0; i < 26; ++i) {
-        if (objet != Marqueur[i] || souris->button() != Qt::LeftButton) continue;
-        // Un clic : appui puis relâchement sur la ligne.
-        if (type == QEvent::MouseButtonRelease &&
-            Marqueur[i]->rect().contains(souris->position().toPoint()))
+        if (objet != Marqueur[i] || (bouton != 1 && bouton != 2)) continue;
+        if (appui) {
+            // Sur une rangée, un trait peut partir de la ligne, à son heure.
+            if (trait_.jour >= 0) FinitTrait();
+            for (int d = 0; d < NbJours; ++d) {
+                const QRect r = FrameTemp[d]->geometry();
+                if (point.y() < r.top() || point.y() > r.bottom()) continue;
+                SourisTrait(QEvent::MouseButtonPress, bouton, point);
+                trait_.jour = d;
+                trait_.debut = i == 25 ? 0 : i == 0 ? HScroll1->Valeur() : 6 * i;
+                trait_.depuisLigne = true;
+            }
+            return bouton == 1;
+        }
+        const bool trace =
+            trait_.edition.has_value() ||
+            (trait_.jour >= 0 && (point - trait_.appui).manhattanLength() > SeuilTrait);
+        SourisTrait(type, bouton, point);
+        // Un clic : appui puis relâchement sur la ligne, sans trait.
+        if (bouton == 1 && !trace && Marqueur[i]->rect().contains(souris->position().toPoint()))
             Marqueur_Click(i);
-        return true;
+        return bouton == 1;
     }
     return false;
 }

@@ -2,13 +2,18 @@
 // La ligne du temps : le graphique de la semaine (rangées, barres, lignes d'heures, curseur),
 // le curseur horaire, le choix du jour, le texte des segments. Il lit et valide les jours du
 // document ; la souris y édite le jour courant.
+#include "model/Document.h"
+
 #include <QColor>
+#include <QEvent>
 #include <QObject>
+#include <QPoint>
 #include <array>
+#include <functional>
+#include <optional>
 
 class BarreDefilement;
 class ControlesNommes;
-class Document;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -60,6 +65,9 @@ public:
     void Label2_DblClick(int Index, int Button);
     void Marqueur_Click(int Index);
 
+    // Trait tiré à la souris : la question des huit segments, vrai pour OK.
+    std::function<bool()> ConfirmeHuitSegments;
+
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
@@ -68,6 +76,11 @@ private:
     void ValideJour(int jour);
     void ColoreJours();
     void AvanceCurseur();
+    // Peinture d'un trait : de la borne de l'appui à celle du pointeur, sur chaque rangée
+    // traversée ; "point" dans le repère du graphique.
+    bool SourisTrait(QEvent::Type type, int bouton, QPoint point);
+    void PeintTrait(QPoint point);
+    void FinitTrait();
 
     Document& doc_;
     BarreDefilement* HScroll1;
@@ -86,4 +99,15 @@ private:
     QColor fond_ = QColor::fromRgb(0);
     int jourChoisiParAppui_ = -1; // nom de jour dont le dernier appui a choisi le jour
     bool gele_ = false;
+    struct Trait {
+        int jour = -1; // rangée de l'appui ; -1 : pas de trait
+        int bouton = 0;
+        QPoint appui;
+        int debut = 0;                // borne sous l'appui
+        int premier = 0, dernier = 0; // rangées peintes
+        int depuis = 0, nombre = 0;   // créneaux peints
+        bool depuisLigne = false;     // parti d'une ligne d'heure
+        std::array<QByteArray, 7> avant;
+        std::optional<Document::Edition> edition; // ouverte : le trait peint
+    } trait_;
 };

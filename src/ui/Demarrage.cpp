@@ -6,10 +6,12 @@
 #include "ui/FenetrePrincipale.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 
 void FenetrePrincipale::Demarre() {
     Form_Load();
     Form_Initialize();
+    Frame1->setFocus();
 }
 
 void FenetrePrincipale::Form_Load() {

@@ -3,6 +3,7 @@
 #include "link/PanneauLiaison.h"
 #include "plateforme/Controles.h"
 #include "plateforme/Twips.h"
+#include "timeline/Curseur.h"
 #include "timeline/PanneauSemaine.h"
 #include "ui/Historique.h"
 #include "ui/TableControles.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -50,6 +52,9 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     // Seule zone de saisie : les autres ne font qu'afficher.
     controles.Prend<QLineEdit>("Text3")->setReadOnly(false);
 
+    // Le graphique prend les touches au clic, et les a dès le démarrage.
+    Frame1->setFocusPolicy(Qt::StrongFocus);
+    Frame1->installEventFilter(this);
     ConstruitSemaine(controles);
     ConstruitCommandes(controles);
     ConstruitZone(controles);
@@ -76,6 +81,7 @@ void FenetrePrincipale::ConstruitCommandes(const ControlesNommes& controles) {
                                 [s] { s->EffaceSegments(); },
                                 [s, this] { s->MontreJour(doc_.Jour()); }};
     commandes_ = new PanneauCommandes(doc_, plateforme_, controles, std::move(ligne), this);
+    s->ConfirmeHuitSegments = [c = commandes_] { return c->ConfirmeHuitSegments(); };
 }
 
 void FenetrePrincipale::ConstruitZone(const ControlesNommes& controles) {
@@ -128,7 +134,17 @@ void FenetrePrincipale::ConstruitFichiers(QMenu* menu) {
                            s->VisuDataProgramme();
                        }};
     fichiers_ = new PanneauFichier(doc_, plateforme_, menu, std::move(ecran), this);
+    fichiers_->AjouteRecents(menu);
     Quitter = AjouteAction(menu, "Quitter", QStringLiteral("&Quitter"));
+    const std::pair<const char*, QKeySequence> raccourcis[] = {
+        {"Nouveau", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"LectureData", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"SauvegardeFichier", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"SauverComme", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    };
+    for (const auto& [nom, touches] : raccourcis)
+        menu->findChild<QAction*>(QLatin1String(nom))->setShortcut(touches);
 }
 
 void FenetrePrincipale::ConstruitLiaison(const ControlesNommes& controles, QMenu* configuration,
@@ -144,6 +160,11 @@ void FenetrePrincipale::ConstruitEdition(QMenu* menu) {
     CopieJourVers = AjouteAction(menu, "CopieJourVers", QStringLiteral("Copier le jour vers…"));
     connect(CopieJourVers, &QAction::triggered, commandes_,
             [c = commandes_] { c->CopieJourVers_Click(); });
+    HorairesSemaine =
+        AjouteAction(menu, "HorairesSemaine", QStringLiteral("Horaires de la semaine…"));
+    HorairesSemaine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(HorairesSemaine, &QAction::triggered, commandes_,
+            [c = commandes_] { c->HorairesSemaine_Click(); });
     PanneauSemaine* s = semaine_;
     PanneauZone* z = zone_;
     // Le changement défait ou refait est montré : sa zone, ses températures, son jour.
@@ -156,9 +177,11 @@ void FenetrePrincipale::ConstruitEdition(QMenu* menu) {
 }
 
 void FenetrePrincipale::ActiveCommandes(bool actives) {
+    actives_ = actives;
     // "?" aussi : sa boîte modale retiendrait la pause en cours aussi longtemps qu'elle reste
     // ouverte.
-    for (QAction* action : {Quitter, Version, CopieJourVers}) Bascule(action, actives);
+    for (QAction* action : {Quitter, Version, CopieJourVers, HorairesSemaine})
+        Bascule(action, actives);
     for (QGroupBox* cadre : cadresEdition_) Bascule(cadre, actives);
     fichiers_->Gele(!actives);
     liaison_->Gele(!actives);
@@ -166,4 +189,41 @@ void FenetrePrincipale::ActiveCommandes(bool actives) {
     historique_->Gele(!actives);
     // La case des segments valide le jour, ce qui peut couper un segment.
     semaine_->Gele(!actives);
+}
+
+bool FenetrePrincipale::Touche(int touche, bool majuscule) {
+    const int position = semaine_->Position();
+    const int pas = majuscule ? 6 : 1; // Maj : une heure
+    switch (touche) {
+    case Qt::Key_Left:
+        semaine_->PlaceCurseur(qMax(0, position - pas));
+        return true;
+    case Qt::Key_Right:
+        semaine_->PlaceCurseur(qMin(PositionMax, position + pas));
+        return true;
+    case Qt::Key_Up:
+        semaine_->ChoisitJourAffiche(qMax(0, doc_.Jour() - 1));
+        return true;
+    case Qt::Key_Down:
+        semaine_->ChoisitJourAffiche(qMin(NbJours - 1, doc_.Jour() + 1));
+        return true;
+    case Qt::Key_C:
+        majuscule ? commandes_->Cmd1H_Click() : commandes_->CmdHigh_Click();
+        return true;
+    case Qt::Key_E:
+        majuscule ? commandes_->Cmd1Hmoins_Click() : commandes_->CmdLow_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet != Frame1 || evenement->type() != QEvent::KeyPress) return false;
+    const auto* touche = static_cast<QKeyEvent*>(evenement);
+    const Qt::KeyboardModifiers autres =
+        touche->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    // Ctrl, Alt : ce sont les raccourcis des menus. Pendant un envoi, rien ne bouge.
+    if (autres != Qt::NoModifier || !actives_) return false;
+    return Touche(touche->key(), touche->modifiers() & Qt::ShiftModifier);
 }

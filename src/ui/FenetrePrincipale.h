@@ -45,6 +45,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
+    // Les touches du graphique de la semaine : curseur, jour, confort et éco.
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
 
 private:
@@ -58,6 +60,7 @@ private:
     // Pendant une transmission, les commandes qui changeraient le programme, la zone, le
     // port ou le fichier sont refusées : chaque panneau gèle les siennes.
     void ActiveCommandes(bool actives);
+    bool Touche(int touche, bool majuscule);
 
     Plateforme& plateforme_;
     Document doc_;
@@ -70,7 +73,9 @@ private:
     QAction* Quitter = nullptr;
     QAction* Version = nullptr;
     QAction* CopieJourVers = nullptr;
+    QAction* HorairesSemaine = nullptr;
     QFrame* Frame1 = nullptr;
     std::array<QGroupBox*, 3> cadresEdition_{}; // Frame5, Frame4, Frame2
     bool fermetureAcceptee_ = false;
+    bool actives_ = true; // faux pendant une transmission
 };

@@ -1,5 +1,6 @@
 #include "zone/PanneauCommandes.h"
 #include "model/Document.h"
+#include "model/Horaires.h"
 #include "plateforme/Controles.h"
 #include "plateforme/Plateforme.h"
 #include "zone/CommandesJour.h"
@@ -51,13 +52,17 @@ void PanneauCommandes::Execute(const Commande& commande) {
     const int c = ligne_.Position();
     if (commande.regle &&
         DemandeConfirmation(doc_.JourEdite(), c, doc_.NbSegments(doc_.Jour()), *commande.regle) &&
-        plateforme_.Message(TexteHuitSegments, Boutons::OkAnnuler, Icone::Critique, QString()) !=
-            Bouton::Ok)
+        !ConfirmeHuitSegments())
         return;
     doc_.EcritCreneaux(c, commande.valeur, commande.nombre);
     // Le curseur suit par sa barre, qui le redessine quand sa valeur change.
     ligne_.PlaceCurseur(CurseurApres(c, commande.nombre, NbCreneaux));
     ValideEtMontre();
+}
+
+bool PanneauCommandes::ConfirmeHuitSegments() {
+    return plateforme_.Message(TexteHuitSegments, Boutons::OkAnnuler, Icone::Critique, QString()) ==
+           Bouton::Ok;
 }
 
 void PanneauCommandes::CmdHigh_Click() {
@@ -111,6 +116,27 @@ void PanneauCommandes::CopieJourVers_Click() {
                 doc_.RemplaceJour(source); // validé aussitôt : un neuvième segment est coupé
             }
         doc_.ChoisitZone(zone);
+        doc_.ChoisitJour(jour);
+    }
+    ligne_.RefaitSemaine();
+}
+
+void PanneauCommandes::HorairesSemaine_Click() {
+    const int jour = doc_.Jour();
+    LignesSemaine lignes;
+    for (int d = 0; d < NbJours; ++d)
+        lignes[d] = TexteHoraires(doc_.Prog().ProgJour[doc_.Zone()][d]);
+    const auto tapees = plateforme_.DialogueHoraires(lignes);
+    if (!tapees) return;
+    {
+        const auto edition = doc_.OuvreEdition(QStringLiteral("Horaires de la semaine"));
+        for (int d = 0; d < NbJours; ++d) {
+            // Une ligne laissée telle quelle ne touche pas son jour.
+            const LigneHoraires lue = LitHoraires((*tapees)[d]);
+            if ((*tapees)[d] == lignes[d] || lue.jour.isNull()) continue;
+            doc_.ChoisitJour(d);
+            doc_.RemplaceJour(lue.jour);
+        }
         doc_.ChoisitJour(jour);
     }
     ligne_.RefaitSemaine();

@@ -38,6 +38,11 @@ public:
     // "Copier le jour vers…" : le jour courant collé sur chaque jour et zone cochés, en une
     // seule édition ; chaque jour cible est validé.
     void CopieJourVers_Click();
+    // "Horaires de la semaine…" : les sept jours de la zone tapés en clair ; chaque ligne
+    // changée remplace son jour, le tout en une seule édition.
+    void HorairesSemaine_Click();
+    // La question des huit segments de "Conf." ; vrai pour OK.
+    bool ConfirmeHuitSegments();
     // Pendant une transmission, les boutons hors du cadre "Programme" sont grisés aussi.
     void Gele(bool gele);
 

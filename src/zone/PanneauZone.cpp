@@ -1,5 +1,6 @@
 #include "zone/PanneauZone.h"
 #include "model/Document.h"
+#include "model/Textes.h"
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Controles.h"
 #include "plateforme/Plateforme.h"
@@ -7,6 +8,7 @@
 #include "zone/Temperatures.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -26,6 +28,8 @@ PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
         Colore(Text2[t], QPalette::Base, fonds[t]);
         connect(VScroll3[t], &BarreDefilement::Change, this, [this, t] { VScroll3_Change(t); });
         VScroll3[t]->installEventFilter(this);
+        Text2[t]->installEventFilter(this);
+        connect(Text2[t], &QLineEdit::returnPressed, this, [this, t] { Text2_Valide(t); });
     }
     connect(VScrollZone, &BarreDefilement::Change, this, [this] { VScrollZone_Change(); });
     connect(controles.Prend<QPushButton>("CmdID"), &QPushButton::clicked, this,
@@ -107,7 +111,46 @@ void PanneauZone::CmdID_Click() {
     TextID->setText(NombreColonneSigne(doc_.Prog().IdentZone[z]));
 }
 
+void PanneauZone::Text2_DblClick(int Index) {
+    QLineEdit* texte = Text2[Index];
+    texte->setReadOnly(false);
+    texte->setText(
+        NombreColonneSigne((VScroll3[Index]->Valeur() - TemperatureMin) / 2.0).trimmed());
+    texte->selectAll();
+    texte->setFocus();
+}
+
+void PanneauZone::Text2_Abandonne(int Index) {
+    Text2[Index]->setReadOnly(true);
+    Text2[Index]->setText(TexteTemperature(VScroll3[Index]->Valeur()));
+}
+
+void PanneauZone::Text2_Valide(int Index) {
+    if (Text2[Index]->isReadOnly()) return;
+    const TemperatureLue lue = LitTemperature(Text2[Index]->text());
+    Text2_Abandonne(Index);
+    if (lue.valeur < 0) {
+        plateforme_.Message(lue.raison, Boutons::Ok, Icone::Exclamation, TitreCourt);
+        return;
+    }
+    // Comme la barre réglée à la main : règles d'ordre, barres, texte, enregistrement.
+    VScroll3[Index]->ChangeValeur(lue.valeur);
+}
+
 bool PanneauZone::eventFilter(QObject* objet, QEvent* evenement) {
+    const auto c = std::find(Text2.begin(), Text2.end(), objet) - Text2.begin();
+    if (c < NbTemperatures) {
+        const int i = static_cast<int>(c);
+        if (evenement->type() == QEvent::MouseButtonDblClick) {
+            Text2_DblClick(i);
+            return true;
+        }
+        const bool echap = evenement->type() == QEvent::KeyPress &&
+                           static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_Escape;
+        if (!Text2[i]->isReadOnly() && (echap || evenement->type() == QEvent::FocusOut))
+            Text2_Abandonne(i);
+        return echap;
+    }
     // Flèche tenue ou curseur tiré : tous les pas jusqu'au relâchement ne font qu'une édition.
     const auto t = std::find(VScroll3.begin(), VScroll3.end(), objet) - VScroll3.begin();
     if (t < NbTemperatures && evenement->type() == QEvent::MouseButtonPress)

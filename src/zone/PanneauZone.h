@@ -37,6 +37,11 @@ public:
     int ZoneAffichee() const;
     void ChoisitZoneAffichee(int zone);
     void MontreIdentifiant();
+    // Température tapée après un double clic sur sa case : Entrée la règle comme la barre
+    // (mêmes règles d'ordre), Échap ou un refus rend la case telle qu'elle était.
+    void Text2_DblClick(int Index);
+    void Text2_Valide(int Index);
+    void Text2_Abandonne(int Index);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;

@@ -22,3 +22,18 @@ QString TexteTemperature(int valeur) {
 int HauteurBarre(int valeur) {
     return std::max(72, 8 * (valeur - TemperatureMin));
 }
+
+TemperatureLue LitTemperature(const QString& texte) {
+    QString nombre = texte.trimmed();
+    if (nombre.endsWith(QStringLiteral("°C"))) nombre.chop(2);
+    nombre = nombre.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    bool lu = false;
+    const double degres = nombre.toDouble(&lu);
+    if (!lu || !std::isfinite(degres))
+        return {-1, QStringLiteral("« %1 » n'est pas une température.").arg(texte)};
+    if (degres < 0 || degres > 35)
+        return {-1, QStringLiteral("« %1 » : la température va de 0 à 35 °C.").arg(texte)};
+    if (std::fmod(degres * 2, 1.0) != 0)
+        return {-1, QStringLiteral("« %1 » : la température se règle par demi-degré.").arg(texte)};
+    return {TemperatureMin + static_cast<int>(degres * 2), {}};
+}

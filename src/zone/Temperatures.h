@@ -12,3 +12,11 @@ QString TexteTemperature(int valeur);
 
 // Hauteur en twips d'une barre pour la valeur codée : 8 twips par demi-degré, 72 au moins.
 int HauteurBarre(int valeur);
+
+// Une température tapée ("21", "20,5", "20.5", "20.5°C") : sa valeur codée, ou la raison
+// du refus (hors de 0 à 35 °C, hors des demi-degrés, pas un nombre).
+struct TemperatureLue {
+    int valeur = -1; // -1 : refusée
+    QString raison;
+};
+TemperatureLue LitTemperature(const QString& texte);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # La vraie fenêtre, pilotée comme par une personne : clavier sur les menus, clics aux
 # places dessinées, sous Xvfb. Démarrage avec l'exemple, une modification, la sauvegarde
-# comparée octet pour octet, une modification défaite par Ctrl+Z, puis une programmation
-# reçue par la télécommande virtuelle.
+# comparée octet pour octet, une modification défaite par Ctrl+Z, une programmation
+# reçue par la télécommande virtuelle, puis la semaine de référence peinte à la souris.
 # Usage : fenetre-reelle.sh DOSSIER_CONSTRUCTION
 set -euo pipefail
 CONSTRUCTION=$(cd "$1" && pwd)
@@ -34,7 +34,7 @@ pids+=($!)
 for _ in $(seq 50); do [ -e "$TRAVAIL/COM1" ] && break; sleep 0.1; done
 [ -e "$TRAVAIL/COM1" ] || echec "la télécommande virtuelle n'a pas créé COM1"
 
-"$TRAVAIL/gestion-chauffage" >"$TRAVAIL/programme.txt" 2>&1 &
+XDG_CONFIG_HOME="$TRAVAIL/reglages" "$TRAVAIL/gestion-chauffage" >"$TRAVAIL/programme.txt" 2>&1 &
 pids+=($!)
 fenetre=""
 for _ in $(seq 100); do
@@ -124,3 +124,56 @@ nom=$(xprop -id "$boite" _NET_WM_NAME)
 [ "$nom" = "_NET_WM_NAME(UTF8_STRING) = " ] || echec "la boîte « ? » porte un titre : [$nom]"
 [ -z "$(xdotool getwindowname "$boite")" ] || echec "la boîte « ? » a un nom"
 xdotool key Return
+
+# La semaine de référence de deux zones, peinte en aussi peu de gestes que possible (une
+# touche, un clic ou un trait : appui, glisser, relâcher) depuis « &Nouveau », sauvée par
+# Ctrl+S et comparée octet pour octet au programme attendu :
+#   zone 0 : lundi à vendredi 6H30-8H30 et 17H30-22H30, samedi et dimanche 8H00-23H00 ;
+#   zone 1 : lundi à vendredi 6H00-8H00 et 18H00-23H00, samedi et dimanche 9H00-22H00.
+HAUTS_RANGEES=(705 1515 2370 3180 4035 4860 5700)
+borne() { # "x y" de la borne (0..144) au milieu de la rangée du jour ; +7 : demi-pixel
+  local x
+  x=$(awk -v b="$2" 'BEGIN { printf "%d", 1410 + 9555 - (144 - b) * 65.42 + 7 }')
+  pixels "$x" $((HAUTS_RANGEES[$1] + 345))
+}
+gestes=0
+geste() { gestes=$((gestes + 1)); sleep "${PAUSE:-0.5}"; }
+trait() { # jour et borne de départ, jour et borne d'arrivée
+  local x1 y1 x2 y2
+  read -r x1 y1 x2 y2 <<<"$(borne "$1" "$2") $(borne "$3" "$4")"
+  xdotool mousemove --window "$fenetre" "$x1" "$y1" mousedown 1
+  xdotool mousemove --window "$fenetre" $(((x1 + x2) / 2)) $(((y1 + y2) / 2))
+  xdotool mousemove --window "$fenetre" "$x2" "$y2" mouseup 1
+  geste
+}
+h() { echo $(($1 * 6 + ${2:-0} / 10)); } # heure -> borne
+
+xdotool windowfocus --sync "$fenetre"
+xdotool key --window "$fenetre" ctrl+n # « &Nouveau »
+geste
+boite=""
+for _ in $(seq 50); do # sa question, dans une boîte au titre court
+  boite=$(xdotool search --onlyvisible --name "^GESTION CHAUFFAGE$" 2>/dev/null | head -1) && break
+  sleep 0.1
+done
+xdotool windowfocus --sync "$boite"
+xdotool key Return # « Oui » : tout effacer
+geste
+trait 0 "$(h 6 30)" 4 "$(h 8 30)"
+trait 0 "$(h 17 30)" 4 "$(h 22 30)"
+trait 5 "$(h 8)" 6 "$(h 23)"
+clic_twips $((360 + 1080 + 2655 + 142)) $((6840 + 600 + 1230 + 60)) # zone 1 : flèche du haut
+geste
+trait 0 "$(h 6)" 4 "$(h 8)"
+trait 0 "$(h 18)" 4 "$(h 23)"
+trait 5 "$(h 9)" 6 "$(h 22)"
+xdotool key --window "$fenetre" ctrl+s # « &Sauvegarde »
+geste
+attendu="$SOURCES/tests/donnees/semaine-reference.prg"
+for _ in $(seq 30); do cmp -s "$TRAVAIL/data.prg" "$attendu" && break; sleep 0.1; done
+echo "Semaine de référence : $gestes gestes"
+cmp "$TRAVAIL/data.prg" "$attendu" || {
+  cp "$TRAVAIL/data.prg" "$CONSTRUCTION/e2e-semaine-reference.prg"
+  echec "semaine de référence : fichier différent (gardé dans e2e-semaine-reference.prg)"
+}
+[ "$gestes" -le 20 ] || echec "$gestes gestes, plus de 20"

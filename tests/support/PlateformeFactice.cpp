@@ -41,6 +41,12 @@ std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {
     return Suivant(Copies);
 }
 
+std::optional<LignesSemaine> PlateformeFactice::DialogueHoraires(const LignesSemaine& lignes) {
+    LignesMontrees = lignes;
+    Dialogues.push_back({QStringLiteral("horaires de la semaine"), QString(), QString()});
+    return Suivant(Horaires);
+}
+
 std::unique_ptr<QPagedPaintDevice> PlateformeFactice::DialogueImprimer() {
     const QString pdf = Suivant(Impressions);
     Dialogues.push_back({QStringLiteral("impression"), QString(), QFileInfo(pdf).fileName()});

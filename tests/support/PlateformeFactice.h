@@ -37,6 +37,8 @@ public:
     }
     // Copie et impression : la prochaine réponse de Copies / Impressions (à défaut : annulé).
     std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
+    // Horaires : LignesMontrees garde les lignes reçues, Horaires donne la réponse.
+    std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) override;
     std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override;
     QDateTime Maintenant() override {
         ++LecturesHorloge;
@@ -54,6 +56,8 @@ public:
     std::deque<double> Tirages;
     std::deque<std::optional<CiblesCopie>> Copies;
     std::deque<QString> Impressions; // PDF où « imprimer »
+    std::deque<std::optional<LignesSemaine>> Horaires;
+    LignesSemaine LignesMontrees;
     std::vector<BoiteVue> Boites;
     std::vector<DialogueVu> Dialogues;
     int LecturesHorloge = 0;

@@ -1,0 +1,17 @@
+#pragma once
+// Les heures de confort d'un jour écrites en clair, une ligne par jour :
+// "6H30-8H30 17H30-22H30". Code pur, pour la boîte des horaires de la semaine.
+#include <QByteArray>
+#include <QString>
+
+// Les segments du jour, séparés d'un blanc ; vide pour un jour sans confort.
+QString TexteHoraires(const QByteArray& jour);
+
+// Une ligne tapée : le jour qu'elle décrit (148 caractères, queue "0"), ou la raison
+// pour laquelle elle est refusée (jour nul). Heures "6h30", "06:30", "6.30", "6H", "24H00",
+// sur les dix minutes ; périodes sans chevauchement, huit au plus.
+struct LigneHoraires {
+    QByteArray jour;
+    QString raison;
+};
+LigneHoraires LitHoraires(const QString& ligne);
