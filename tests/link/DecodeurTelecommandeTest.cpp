@@ -80,6 +80,8 @@ TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {
          [](Envoi& e) { e.octets[468] = 0xCC; }},
         {"horloge : minute 0x3B n'est pas en décimal codé binaire",
          [](Envoi& e) { e.octets[404] = 0x3B; }},
+        {"horloge : minute 0xA0 n'est pas en décimal codé binaire",
+         [](Envoi& e) { e.octets[404] = 0xA0; }},
         {"horloge : jour de semaine 2 pour le 01/12/2026, attendu 3 (1 = dimanche)",
          [](Envoi& e) { e.octets[406] = 2; }},
         {"horloge : heure 24 hors plage", [](Envoi& e) { e.octets[405] = 0x24; }},

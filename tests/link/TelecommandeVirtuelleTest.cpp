@@ -62,17 +62,24 @@ TEST(TelecommandeVirtuelle, ProgrammeExempleJugeBonAuBoutDUnPseudoTerminal) {
 }
 
 TEST(TelecommandeVirtuelle, AideEtErreursEnFrancais) {
-    const auto lance = [](const QString& argument) {
+    const auto lance = [](const QStringList& arguments) {
         QProcess outil;
-        outil.start(Outil, {argument});
-        EXPECT_TRUE(outil.waitForFinished(5000)) << argument.toStdString();
+        outil.start(Outil, arguments);
+        EXPECT_TRUE(outil.waitForFinished(5000)) << arguments.join(' ').toStdString();
         return QString::fromUtf8(outil.readAllStandardOutput() + outil.readAllStandardError());
     };
-    const QString aide = lance(QStringLiteral("--help"));
+    const QString aide = lance({QStringLiteral("--help")});
     EXPECT_TRUE(aide.contains(QLatin1String("Utilisation :")) &&
                 aide.contains(QLatin1String("-h, --help           Affiche cette aide.")) &&
                 !aide.contains(QLatin1String("Usage:")) &&
                 !aide.contains(QLatin1String("Displays")))
         << aide.toStdString();
-    EXPECT_TRUE(lance(QStringLiteral("--zut")).contains(QLatin1String("Option inconnue")));
+    EXPECT_TRUE(lance({QStringLiteral("--zut")}).contains(QLatin1String("Option inconnue")));
+    // Un COM1 qui mène à un vrai périphérique (ici un fichier) n'est jamais remplacé.
+    DossierTest dossier;
+    dossier.Ecrit("ttyUSB0", {});
+    ASSERT_TRUE(QFile::link(dossier.Fichier("ttyUSB0"), dossier.Fichier("COM1")));
+    EXPECT_TRUE(lance({"--dossier", dossier.Chemin(), "--port", "1", "--une-fois"})
+                    .contains(QStringLiteral("existe déjà")));
+    EXPECT_EQ(QFileInfo(dossier.Fichier("COM1")).symLinkTarget(), dossier.Fichier("ttyUSB0"));
 }
