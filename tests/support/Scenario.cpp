@@ -15,12 +15,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QSettings>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -117,8 +119,11 @@ QString Texte(const QWidget* w) {
 }
 } // namespace
 
-// Un chemin de longueur fixe : le titre n'en montre que la fin.
-Scenario::Scenario() : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()) {}
+// Un chemin de longueur fixe : le titre n'en montre que la fin. Les fichiers récents d'un
+// scénario précédent ne s'y montrent pas.
+Scenario::Scenario() : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()) {
+    QSettings(QStringLiteral("gestion-chauffage"), QStringLiteral("gestion-chauffage")).clear();
+}
 Scenario::~Scenario() = default;
 
 QString Scenario::Clair(QString texte) const {
@@ -189,8 +194,10 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         fenetre->Demarre();
     } else if (verbe == QLatin1String("ecrit")) {
         QString t = brut.section(' ', 2);
-        dossier.Ecrit(nom, t == QLatin1String("@exemple")
-                               ? ProgrammeExemple()
+        // "@exemple DE A" : l'exemple livré, DE remplacé par A.
+        dossier.Ecrit(nom, mots.value(2) == QLatin1String("@exemple")
+                               ? ProgrammeExemple().replace(mots.value(3).toLatin1(),
+                                                            mots.value(4).toLatin1())
                                : t.replace(QLatin1String("\\r"), QLatin1String("\r"))
                                      .replace(QLatin1String("\\n"), QLatin1String("\n"))
                                      .toLatin1());
@@ -301,6 +308,49 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
                                   Qt::NoModifier);
             QApplication::sendEvent(cible, &evenement);
         }
+    } else if (verbe == QLatin1String("trait")) {
+        // Appui en X1 Y1, glissé jusqu'à X2 Y2 (repérés sur le contrôle), relâché.
+        auto* cible = fenetre->findChild<QWidget*>(nom);
+        const Qt::MouseButton bouton =
+            mots.value(2) == QLatin1String("droit") ? Qt::RightButton : Qt::LeftButton;
+        for (const auto type :
+             {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
+            const int i = type == QEvent::MouseButtonPress ? 3 : 5;
+            const QPointF p(entier(i), entier(i + 1));
+            QMouseEvent evenement(
+                type, p, cible->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : bouton,
+                type == QEvent::MouseButtonRelease ? Qt::NoButton : bouton, Qt::NoModifier);
+            QApplication::sendEvent(cible, &evenement);
+        }
+    } else if (verbe == QLatin1String("touche")) {
+        // "Maj+Droite", "Ctrl+C", "Entree", "Echap" : chacune appuyée sur le contrôle.
+        const std::pair<const char*, int> noms[] = {
+            {"Droite", Qt::Key_Right}, {"Gauche", Qt::Key_Left},   {"Haut", Qt::Key_Up},
+            {"Bas", Qt::Key_Down},     {"Entree", Qt::Key_Return}, {"Echap", Qt::Key_Escape}};
+        for (const QString& t : mots.mid(2)) {
+            const QString cle = t.section('+', -1);
+            int code = cle.size() == 1 ? cle.at(0).toUpper().unicode() : 0;
+            for (const auto& [mot, c] : noms)
+                if (cle == QLatin1String(mot)) code = c;
+            QKeyEvent appui(QEvent::KeyPress, code,
+                            t.startsWith(QLatin1String("Maj+")) ? Qt::ShiftModifier
+                                                                : Qt::NoModifier,
+                            cle.size() == 1 ? cle : QString());
+            QApplication::sendEvent(fenetre->findChild<QWidget*>(nom), &appui);
+        }
+    } else if (verbe == QLatin1String("tape")) {
+        auto* champ = fenetre->findChild<QLineEdit*>(nom);
+        if (champ->isReadOnly()) return Note(QStringLiteral("lecture seule"));
+        champ->setText(brut.section(' ', 2));
+    } else if (verbe == QLatin1String("horaires")) {
+        // "horaires annule" ou les sept lignes validées, séparées par "|".
+        std::optional<LignesSemaine> lignes;
+        if (nom != QLatin1String("annule")) {
+            lignes.emplace();
+            const QStringList l = brut.section(' ', 1).split('|');
+            for (int d = 0; d < NbJours; ++d) (*lignes)[d] = l.value(d);
+        }
+        plateforme.Horaires.push_back(lignes);
     } else if (verbe == QLatin1String("jour")) {
         pose([&](::Programme& p) { p.ProgJour[entier(1)][entier(2)] = JourEcrit(mots.value(3)); });
     } else if (verbe == QLatin1String("temperatures")) {
@@ -351,6 +401,12 @@ void Scenario::Montre(const QStringList& mots) {
         Note(QStringLiteral("heure lue %1 fois").arg(plateforme.LecturesHorloge));
     } else if (quoi == QLatin1String("titre")) {
         Note(QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle())));
+    } else if (quoi == QLatin1String("horaires")) {
+        Note(QStringLiteral("horaires montrés : ") +
+             QStringList(plateforme.LignesMontrees.begin(), plateforme.LignesMontrees.end())
+                 .join(QStringLiteral(" | ")));
+    } else if (quoi == QLatin1String("focus")) {
+        Note(QStringLiteral("focus ") + fenetre->focusWidget()->objectName());
     } else if (quoi == QLatin1String("programme")) {
         ProgrammeVu();
     } else if (quoi == QLatin1String("controles")) {
@@ -517,7 +573,7 @@ void Scenario::ControlesVus(const QString& seul) {
             s += QStringLiteral(" %1..%2 = %3").arg(p->minimum()).arg(p->maximum()).arg(p->value());
         if (const auto* m = qobject_cast<const QMenu*>(w)) {
             QStringList textes;
-            for (const QAction* a : m->actions()) textes << a->text();
+            for (const QAction* a : m->actions()) textes << Clair(a->text());
             s += QStringLiteral(" : ") + textes.join(QStringLiteral(" | "));
         }
         if (!w->toolTip().isEmpty()) s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
