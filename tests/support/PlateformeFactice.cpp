@@ -3,10 +3,8 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 
-namespace {
-const char* const NomsBoutons[] = {"Ok",         "Annuler",     "Oui",     "Non",
-                                   "Abandonner", "Recommencer", "Ignorer", "Aucun"};
-} // namespace
+const char* const NomsBoutons[NbBoutons] = {"Ok",         "Annuler",     "Oui",     "Non",
+                                            "Abandonner", "Recommencer", "Ignorer", "Aucun"};
 
 Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone icone,
                                   const QString& titre) {

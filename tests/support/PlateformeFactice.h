@@ -9,6 +9,10 @@
 #include <functional>
 #include <vector>
 
+// Les noms des réponses, dans l'ordre de Bouton (Aucun : Échap).
+constexpr int NbBoutons = 8;
+extern const char* const NomsBoutons[NbBoutons];
+
 struct BoiteVue {
     QString texte;
     Boutons boutons;

@@ -15,24 +15,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QSettings>
 #include <functional>
 
 #include <gtest/gtest.h>
 
 namespace {
-const char* const NomsBoutons[] = {"Ok",         "Annuler",     "Oui",     "Non",
-                                   "Abandonner", "Recommencer", "Ignorer", "Aucun"};
 const char* const NomsBoites[] = {"Ok", "OkAnnuler", "OuiNon", "AbandonnerRecommencerIgnorer"};
 const char* const NomsIcones[] = {"sans icône", "critique", "exclamation"};
 
 Bouton BoutonNomme(const QString& nom) {
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < NbBoutons; ++i)
         if (nom == QLatin1String(NomsBoutons[i])) return static_cast<Bouton>(i);
     ADD_FAILURE() << "réponse inconnue " << nom.toStdString();
     return Bouton::Aucun;
@@ -107,6 +107,20 @@ QString Apparence(const QWidget* w) {
     return s;
 }
 
+// Un événement de souris sur le contrôle : le bouton est tenu de l'appui au relâché.
+void Souris(QWidget* cible, QEvent::Type type, const QPointF& point, Qt::MouseButton bouton) {
+    QMouseEvent evenement(
+        type, point, cible->mapToGlobal(point), type == QEvent::MouseMove ? Qt::NoButton : bouton,
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : bouton, Qt::NoModifier);
+    QApplication::sendEvent(cible, &evenement);
+}
+
+Qt::MouseButton BoutonSouris(const QString& nom) {
+    return nom == QLatin1String("droit")    ? Qt::RightButton
+           : nom == QLatin1String("milieu") ? Qt::MiddleButton
+                                            : Qt::LeftButton;
+}
+
 QString Texte(const QWidget* w) {
     if (const auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
     if (const auto* l = qobject_cast<const QLabel*>(w)) return l->text();
@@ -117,8 +131,11 @@ QString Texte(const QWidget* w) {
 }
 } // namespace
 
-// Un chemin de longueur fixe : le titre n'en montre que la fin.
-Scenario::Scenario() : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()) {}
+// Un chemin de longueur fixe : le titre n'en montre que la fin. Les fichiers récents d'un
+// scénario précédent ne s'y montrent pas.
+Scenario::Scenario() : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()) {
+    QSettings(QStringLiteral("gestion-chauffage"), QStringLiteral("gestion-chauffage")).clear();
+}
 Scenario::~Scenario() = default;
 
 QString Scenario::Clair(QString texte) const {
@@ -170,6 +187,11 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
     const QString verbe = mots.value(0), nom = mots.value(1);
     const auto entier = [&](int i) { return mots.value(i).toInt(); };
     const auto doc = [this]() -> Document& { return fenetre->Doc(); };
+    const auto controle = [&] { return fenetre->findChild<QWidget*>(nom); };
+    // "<dossier>/…" : un chemin dans le dossier du programme.
+    const auto chemin = [this](QString texte) {
+        return texte.replace(QLatin1String("<dossier>"), dossier.Chemin());
+    };
     // Change le programme comme un fichier relu : zone et jour restent, rien de modifié.
     const auto pose = [&](const std::function<void(::Programme&)>& change) {
         ::Programme p = doc().Prog();
@@ -189,8 +211,10 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         fenetre->Demarre();
     } else if (verbe == QLatin1String("ecrit")) {
         QString t = brut.section(' ', 2);
-        dossier.Ecrit(nom, t == QLatin1String("@exemple")
-                               ? ProgrammeExemple()
+        // "@exemple DE A" : l'exemple livré, DE remplacé par A.
+        dossier.Ecrit(nom, mots.value(2) == QLatin1String("@exemple")
+                               ? ProgrammeExemple().replace(mots.value(3).toLatin1(),
+                                                            mots.value(4).toLatin1())
                                : t.replace(QLatin1String("\\r"), QLatin1String("\r"))
                                      .replace(QLatin1String("\\n"), QLatin1String("\n"))
                                      .toLatin1());
@@ -207,25 +231,20 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         EXPECT_TRUE(CreeTube(dossier.Fichier(nom)));
         tubes_.push_back(std::make_unique<GardeTubes>(QStringList{dossier.Fichier(nom)}));
     } else if (verbe == QLatin1String("lien")) {
-        EXPECT_TRUE(QFile::link(
-            QString(mots.value(2)).replace(QLatin1String("<dossier>"), dossier.Chemin()),
-            dossier.Fichier(nom)));
+        EXPECT_TRUE(QFile::link(chemin(mots.value(2)), dossier.Fichier(nom)));
     } else if (verbe == QLatin1String("branche")) {
-        // Champs séparés par "|" ; un chemin "<dossier>/…" est pris dans le dossier du programme.
-        QStringList c = brut.section(' ', 1).split('|');
-        for (QString& champ : c) champ.replace(QLatin1String("<dossier>"), dossier.Chemin());
+        // Champs séparés par "|".
+        const QStringList c = chemin(brut.section(' ', 1)).split('|');
         plateforme.Peripheriques.push_back({c.value(0), c.value(1), c.value(2), c.value(3),
                                             c.value(4) == QLatin1String("usb"),
                                             c.value(4) == QLatin1String("sans-uart")});
         plateforme.ChangementPorts();
     } else if (verbe == QLatin1String("tiens") || verbe == QLatin1String("lache")) {
         // Barre tenue à la souris : les valeurs réglées entre les deux ne font qu'une édition.
-        auto* barre = fenetre->findChild<QWidget*>(nom);
-        const bool tient = verbe == QLatin1String("tiens");
-        QMouseEvent evenement(tient ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
-                              QPointF(1, 1), barre->mapToGlobal(QPointF(1, 1)), Qt::LeftButton,
-                              tient ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(barre, &evenement);
+        Souris(controle(),
+               verbe == QLatin1String("tiens") ? QEvent::MouseButtonPress
+                                               : QEvent::MouseButtonRelease,
+               QPointF(1, 1), Qt::LeftButton);
     } else if (verbe == QLatin1String("copie")) {
         // "copie JOURS ZONES" en 0/1 (lundi d'abord) ; "copie annule".
         std::optional<CiblesCopie> cibles;
@@ -286,21 +305,48 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
                 fleche = true;
             }
         if (!fleche) barre->ChangeValeur(v.toInt());
-    } else if (verbe == QLatin1String("souris")) {
-        auto* cible = fenetre->findChild<QWidget*>(nom);
-        const Qt::MouseButton bouton = mots.value(2) == QLatin1String("droit")    ? Qt::RightButton
-                                       : mots.value(2) == QLatin1String("milieu") ? Qt::MiddleButton
-                                                                                  : Qt::LeftButton;
+    } else if (verbe == QLatin1String("souris") || verbe == QLatin1String("trait")) {
+        // Appui en X Y, relâché (double : deux fois) ; un trait glisse d'abord jusqu'à X2 Y2.
+        const bool trait = verbe == QLatin1String("trait");
         std::vector<QEvent::Type> types{QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+        if (trait) types.insert(types.begin() + 1, QEvent::MouseMove);
         if (mots.value(5) == QLatin1String("double"))
             types.insert(types.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
-        const QPointF point(mots.value(3).toDouble(), mots.value(4).toDouble());
         for (const QEvent::Type type : types) {
-            QMouseEvent evenement(type, point, cible->mapToGlobal(point), bouton,
-                                  type == QEvent::MouseButtonRelease ? Qt::NoButton : bouton,
-                                  Qt::NoModifier);
-            QApplication::sendEvent(cible, &evenement);
+            const int i = trait && type != QEvent::MouseButtonPress ? 5 : 3;
+            Souris(controle(), type,
+                   QPointF(mots.value(i).toDouble(), mots.value(i + 1).toDouble()),
+                   BoutonSouris(mots.value(2)));
         }
+    } else if (verbe == QLatin1String("touche")) {
+        // "Maj+Droite", "C", "Entree" : chacune appuyée sur le contrôle.
+        const std::pair<const char*, int> noms[] = {
+            {"Droite", Qt::Key_Right}, {"Gauche", Qt::Key_Left},   {"Haut", Qt::Key_Up},
+            {"Bas", Qt::Key_Down},     {"Entree", Qt::Key_Return}, {"Echap", Qt::Key_Escape}};
+        for (const QString& t : mots.mid(2)) {
+            const QString cle = t.section('+', -1);
+            int code = cle.size() == 1 ? cle.at(0).toUpper().unicode() : 0;
+            for (const auto& [mot, c] : noms)
+                if (cle == QLatin1String(mot)) code = c;
+            QKeyEvent appui(QEvent::KeyPress, code,
+                            t.startsWith(QLatin1String("Maj+")) ? Qt::ShiftModifier
+                                                                : Qt::NoModifier,
+                            cle.size() == 1 ? cle : QString());
+            QApplication::sendEvent(controle(), &appui);
+        }
+    } else if (verbe == QLatin1String("tape")) {
+        auto* champ = fenetre->findChild<QLineEdit*>(nom);
+        if (champ->isReadOnly()) return Note(QStringLiteral("lecture seule"));
+        champ->setText(brut.section(' ', 2));
+    } else if (verbe == QLatin1String("horaires")) {
+        // "horaires annule" ou les sept lignes validées, séparées par "|".
+        std::optional<LignesSemaine> lignes;
+        if (nom != QLatin1String("annule")) {
+            lignes.emplace();
+            const QStringList l = brut.section(' ', 1).split('|');
+            for (int d = 0; d < NbJours; ++d) (*lignes)[d] = l.value(d);
+        }
+        plateforme.Horaires.push_back(lignes);
     } else if (verbe == QLatin1String("jour")) {
         pose([&](::Programme& p) { p.ProgJour[entier(1)][entier(2)] = JourEcrit(mots.value(3)); });
     } else if (verbe == QLatin1String("temperatures")) {
@@ -351,6 +397,12 @@ void Scenario::Montre(const QStringList& mots) {
         Note(QStringLiteral("heure lue %1 fois").arg(plateforme.LecturesHorloge));
     } else if (quoi == QLatin1String("titre")) {
         Note(QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle())));
+    } else if (quoi == QLatin1String("horaires")) {
+        Note(QStringLiteral("horaires montrés : ") +
+             QStringList(plateforme.LignesMontrees.begin(), plateforme.LignesMontrees.end())
+                 .join(QStringLiteral(" | ")));
+    } else if (quoi == QLatin1String("focus")) {
+        Note(QStringLiteral("focus ") + fenetre->focusWidget()->objectName());
     } else if (quoi == QLatin1String("programme")) {
         ProgrammeVu();
     } else if (quoi == QLatin1String("controles")) {
@@ -517,7 +569,7 @@ void Scenario::ControlesVus(const QString& seul) {
             s += QStringLiteral(" %1..%2 = %3").arg(p->minimum()).arg(p->maximum()).arg(p->value());
         if (const auto* m = qobject_cast<const QMenu*>(w)) {
             QStringList textes;
-            for (const QAction* a : m->actions()) textes << a->text();
+            for (const QAction* a : m->actions()) textes << Clair(a->text());
             s += QStringLiteral(" : ") + textes.join(QStringLiteral(" | "));
         }
         if (!w->toolTip().isEmpty()) s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());

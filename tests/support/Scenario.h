@@ -10,7 +10,8 @@
 // Actions (noms de contrôles et de commandes de menu : leur objectName) :
 //   demarre [-|tel]      nouvelle fenêtre, démarrée sur data.prg = l'exemple livré
 //                        ("-" : sans data.prg ; "tel" : le dossier tel quel)
-//   ecrit NOM TEXTE      fichier du dossier du programme (\r, \n ; "@exemple" : l'exemple livré)
+//   ecrit NOM TEXTE      fichier du dossier du programme (\r, \n ; "@exemple [DE A]" : l'exemple
+//                        livré, DE remplacé par A)
 //   dossier NOM | efface NOM   crée un dossier, retire un fichier du dossier du programme
 //   tube NOM | lien NOM CIBLE   tube nommé (une ouverture qui y bloquerait est signalée), lien
 //   branche CHEMIN|NOM STABLE|DESCRIPTION|SÉRIE|usb ou sans-uart   périphérique branché
@@ -26,6 +27,11 @@
 //   clic NOM | menu NOM  bouton ou case cliqué, commande de menu choisie
 //   barre NOM V          barre réglée à V, ou flèche/page : haut, bas, page-haut, page-bas
 //   souris NOM BOUTON X Y [double]   appui et relâché (gauche, droit, milieu) en pixels
+//   trait NOM BOUTON X1 Y1 X2 Y2   appui, glissé, relâché (gauche ou droit), en pixels du contrôle
+//   touche NOM T…        touches appuyées sur le contrôle : lettre, Droite, Gauche, Haut, Bas,
+//                        Entree, Echap, précédée de "Maj+" éventuel
+//   tape NOM TEXTE       texte mis dans le champ, s'il n'est pas en lecture seule
+//   horaires annule | horaires L1|…|L7   réponse du prochain "Horaires de la semaine…"
 //   jour Z D JOUR        pose un jour comme un fichier relu : "vide", "a-b,c-d" (créneaux en
 //                        confort) suivi de "+QUEUE" éventuel, ou la chaîne elle-même
 //   temperatures Z A B C D | identifiants A B C   posés comme un fichier relu,
@@ -38,6 +44,7 @@
 //                        (compté depuis le dernier "montre port", qui oublie ce qu'il a montré)
 //   taille L H           fenêtre redimensionnée
 //   quitte               fermeture demandée
+//   montre horaires (lignes du dernier dialogue d'horaires) | focus (contrôle qui a le focus)
 //   montre etat | jour (zone et jour édités et montrés seulement) | programme | controles | fichier
 //   NOM | NOM (un contrôle)
 #include "support/Dossier.h"
