@@ -230,7 +230,8 @@ void PlateformeQt::SurveillePorts(std::function<void()> change) {
 void ChargeTraductions() {
     const QString dossier = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* module : {"qtbase_fr", "qtserialport_fr"}) {
-        auto* traduction = new QTranslator(qApp);
+        // Sous QCoreApplication aussi (ligne de commande) : pas de qApp, qui suppose une fenêtre.
+        auto* traduction = new QTranslator(QCoreApplication::instance());
         if (traduction->load(QLatin1String(module), dossier))
             QCoreApplication::installTranslator(traduction);
         else

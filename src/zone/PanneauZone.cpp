@@ -140,6 +140,8 @@ void PanneauZone::Text2_Valide(int Index) {
 bool PanneauZone::eventFilter(QObject* objet, QEvent* evenement) {
     const auto c = std::find(Text2.begin(), Text2.end(), objet) - Text2.begin();
     if (c < NbTemperatures) {
+        // Pendant sa destruction, la case n'est plus qu'un QWidget : plus rien à y lire.
+        if (!qobject_cast<QLineEdit*>(objet)) return false;
         const int i = static_cast<int>(c);
         if (evenement->type() == QEvent::MouseButtonDblClick) {
             Text2_DblClick(i);
