@@ -14,6 +14,9 @@ public:
     QString DialogueOuvrir(const QString&, const QString& nom) override { return nom; }
     QString DialogueSauver(const QString&, const QString& nom) override { return nom; }
     std::optional<CiblesCopie> DialogueCopieJour(int, int) override { return std::nullopt; }
+    std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine&) override {
+        return std::nullopt;
+    }
     std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override { return nullptr; }
     QDateTime Maintenant() override;
     double Aleatoire() override { return 0.5; }
