@@ -2,11 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <chrono>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 DossierTest::DossierTest(const QString& modele)
     : dossier_(modele.isEmpty() ? QTemporaryDir() : QTemporaryDir(modele)) {
@@ -53,31 +50,6 @@ TrameEcrite LitTrameEcrite(const QString& nom) {
             trame.octets += QByteArray::fromHex(ligne);
     }
     return trame;
-}
-
-GardeTubes::GardeTubes(QStringList tubes, int delaiMs)
-    : tubes_(std::move(tubes)),
-      // Un écrivain libéré écrirait dans un tube sans lecteur : pas de SIGPIPE pour autant.
-      ancienSigpipe_(std::signal(SIGPIPE, SIG_IGN)), veilleur_([this, delaiMs] {
-          std::unique_lock<std::mutex> attente(verrou_);
-          if (fin_.wait_for(attente, std::chrono::milliseconds(delaiMs), [this] { return fini_; }))
-              return;
-          debloque_ = true;
-          while (!fin_.wait_for(attente, std::chrono::milliseconds(50), [this] { return fini_; }))
-              for (const QString& tube : tubes_) {
-                  const int d = ::open(QFile::encodeName(tube).constData(), O_RDWR | O_NONBLOCK);
-                  if (d >= 0) ::close(d);
-              }
-      }) {}
-
-GardeTubes::~GardeTubes() {
-    {
-        const std::lock_guard<std::mutex> garde(verrou_);
-        fini_ = true;
-    }
-    fin_.notify_all();
-    veilleur_.join();
-    std::signal(SIGPIPE, ancienSigpipe_);
 }
 
 bool CreeTube(const QString& chemin) {

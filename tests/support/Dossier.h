@@ -6,11 +6,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <atomic>
-#include <condition_variable>
-#include <csignal>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 class DossierTest {
@@ -40,24 +35,5 @@ struct TrameEcrite {
     std::vector<int> pauses;
 };
 TrameEcrite LitTrameEcrite(const QString& nom);
-// Garde-fou des tests de tubes nommés : une commande encore bloquée dans l'ouverture d'un de
-// ces tubes au bout du délai est libérée (l'autre bout est ouvert puis refermé, en boucle),
-// et ADebloque() le dit : le test échoue au lieu de pendre.
-class GardeTubes {
-public:
-    explicit GardeTubes(QStringList tubes, int delaiMs = 5000);
-    ~GardeTubes();
-    bool ADebloque() const { return debloque_; }
-
-private:
-    QStringList tubes_;
-    std::mutex verrou_;
-    std::condition_variable fin_;
-    bool fini_ = false;
-    std::atomic<bool> debloque_{false};
-    void (*ancienSigpipe_)(int);
-    std::thread veilleur_;
-};
-
 // Crée un tube nommé ; faux en cas d'échec.
 bool CreeTube(const QString& chemin);

@@ -1,7 +1,7 @@
 #pragma once
 // Plateforme des tests : chaque boîte et chaque dialogue est noté avec la réponse donnée, prise
 // dans des files remplies d'avance (à défaut : Aucun, le nom proposé) ; l'heure est fixe ; port
-// et minuterie factices, PendantPause voit chaque pause avant qu'elle passe.
+// et minuterie factices.
 #include "plateforme/Plateforme.h"
 #include "support/PortFactice.h"
 
@@ -51,7 +51,7 @@ public:
     double Aleatoire() override;
     QString DossierProgramme() override { return dossier_; }
     PortSerie& Port() override { return port; }
-    Minuterie& Temps() override { return espion_; }
+    Minuterie& Temps() override { return minuterie; }
     std::vector<PeripheriqueSerie> PeripheriquesSeries() override { return Peripheriques; }
     void SurveillePorts(std::function<void()> c) override { ChangementPorts = std::move(c); }
 
@@ -68,7 +68,6 @@ public:
     HorlogeFactice horloge;
     PortFactice port{horloge};
     MinuterieFactice minuterie{horloge};
-    std::function<void()> PendantPause;
     // Les périphériques « branchés » ; ChangementPorts() fait comme un branchement.
     std::vector<PeripheriqueSerie> Peripheriques;
     std::function<void()> ChangementPorts;
@@ -77,12 +76,4 @@ private:
     QString Dialogue(bool ouvrir, const QString& dossier, const QString& nom);
 
     QString dossier_;
-    struct Espion : Minuterie {
-        explicit Espion(PlateformeFactice& p) : plateforme(p) {}
-        void Pause(int ms) override {
-            if (plateforme.PendantPause) plateforme.PendantPause();
-            plateforme.minuterie.Pause(ms);
-        }
-        PlateformeFactice& plateforme;
-    } espion_{*this};
 };

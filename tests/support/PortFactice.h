@@ -6,6 +6,7 @@
 #include "plateforme/PortSerie.h"
 
 #include <QtGlobal>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,10 +18,12 @@ class MinuterieFactice : public Minuterie {
 public:
     explicit MinuterieFactice(HorlogeFactice& horloge) : horloge_(horloge) {}
     void Pause(int ms) override {
+        if (AvantPause) AvantPause();
         Pauses.push_back(ms);
         horloge_.ms += ms;
     }
     std::vector<int> Pauses;
+    std::function<void()> AvantPause; // voit chaque pause avant qu'elle passe
 
 private:
     HorlogeFactice& horloge_;

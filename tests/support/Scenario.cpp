@@ -7,22 +7,7 @@
 #include "ui/FenetrePrincipale.h"
 #include "zone/PanneauZone.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMouseEvent>
-#include <QProgressBar>
-#include <QSettings>
+#include <QtWidgets>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -32,10 +17,9 @@ const char* const NomsBoites[] = {"Ok", "OkAnnuler", "OuiNon", "AbandonnerRecomm
 const char* const NomsIcones[] = {"sans icône", "critique", "exclamation"};
 
 Bouton BoutonNomme(const QString& nom) {
-    for (int i = 0; i < NbBoutons; ++i)
-        if (nom == QLatin1String(NomsBoutons[i])) return static_cast<Bouton>(i);
-    ADD_FAILURE() << "réponse inconnue " << nom.toStdString();
-    return Bouton::Aucun;
+    const auto i = std::find(std::begin(NomsBoutons), std::end(NomsBoutons), nom.toStdString());
+    EXPECT_NE(i, std::end(NomsBoutons)) << "réponse inconnue " << nom.toStdString();
+    return static_cast<Bouton>(i - std::begin(NomsBoutons));
 }
 
 // "a-b,c-d+QUEUE" : créneaux [a, b) en confort ; "vide" ; sinon la chaîne telle quelle.
@@ -163,8 +147,6 @@ QString Scenario::Joue(const QString& texte) {
     }
     if (!plateforme.Reponses.empty() || !plateforme.Noms.empty() || !plateforme.Tirages.empty())
         sortie_ << QStringLiteral("  !! réponses, noms ou tirages jamais servis");
-    for (const auto& garde : tubes_)
-        if (garde->ADebloque()) sortie_ << QStringLiteral("  !! une ouverture de tube a bloqué");
     return sortie_.join('\n') + '\n';
 }
 
@@ -228,8 +210,8 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         }
         if (nom == QLatin1String("perte")) plateforme.port.PerteAuOctet = entier(2);
     } else if (verbe == QLatin1String("tube")) {
+        // Une ouverture qui y bloquerait fait échouer le test au bout du délai de ctest.
         EXPECT_TRUE(CreeTube(dossier.Fichier(nom)));
-        tubes_.push_back(std::make_unique<GardeTubes>(QStringList{dossier.Fichier(nom)}));
     } else if (verbe == QLatin1String("lien")) {
         EXPECT_TRUE(QFile::link(chemin(mots.value(2)), dossier.Fichier(nom)));
     } else if (verbe == QLatin1String("branche")) {
@@ -261,7 +243,7 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         plateforme.ChangementPorts();
     } else if (verbe == QLatin1String("pendant-pause")) {
         pendantPause_ << brut.section(' ', 1);
-        plateforme.PendantPause = [this] {
+        plateforme.minuterie.AvantPause = [this] {
             NoteBoites();
             const QStringList actions = pendantPause_;
             pendantPause_.clear();
@@ -505,22 +487,14 @@ void Scenario::Port() {
              .arg(plateforme.port.Remis.size())
              .arg(pauses.join(' ')));
     // Les octets par instant de remise, en hexadécimal, 32 par ligne.
-    for (size_t i = 0; i < plateforme.port.Remis.size();) {
-        size_t j = i;
-        while (j < plateforme.port.Remis.size() &&
-               plateforme.port.Remis[j].instant == plateforme.port.Remis[i].instant)
-            ++j;
-        Note(QStringLiteral("à %1 ms, octets %2 à %3 :")
-                 .arg(plateforme.port.Remis[i].instant)
-                 .arg(i)
-                 .arg(j - 1));
-        for (size_t k = i; k < j; k += 32) {
-            QByteArray ligne;
-            for (size_t m = k; m < std::min(j, k + 32); ++m)
-                ligne += static_cast<char>(plateforme.port.Remis[m].octet);
-            Note(QStringLiteral("  ") + QString::fromLatin1(ligne.toHex(' ')));
-        }
-        i = j;
+    const std::vector<OctetRemis>& remis = plateforme.port.Remis;
+    for (size_t i = 0, j = 0; i < remis.size(); i = j) {
+        QByteArray octets;
+        while (j < remis.size() && remis[j].instant == remis[i].instant)
+            octets += static_cast<char>(remis[j++].octet);
+        Note(QStringLiteral("à %1 ms, octets %2 à %3 :").arg(remis[i].instant).arg(i).arg(j - 1));
+        for (qsizetype k = 0; k < octets.size(); k += 32)
+            Note(QStringLiteral("  ") + QString::fromLatin1(octets.mid(k, 32).toHex(' ')));
     }
     plateforme.port.Remis.clear();
     plateforme.port.Ouvertures.clear();

@@ -13,7 +13,7 @@
 //   ecrit NOM TEXTE      fichier du dossier du programme (\r, \n ; "@exemple [DE A]" : l'exemple
 //                        livré, DE remplacé par A)
 //   dossier NOM | efface NOM   crée un dossier, retire un fichier du dossier du programme
-//   tube NOM | lien NOM CIBLE   tube nommé (une ouverture qui y bloquerait est signalée), lien
+//   tube NOM | lien NOM CIBLE   tube nommé, lien symbolique
 //   branche CHEMIN|NOM STABLE|DESCRIPTION|SÉRIE|usb ou sans-uart   périphérique branché
 //                        ("<dossier>/…" : dans le dossier du programme) ; debranche : tous retirés
 //   tiens NOM | lache NOM   bouton de la souris appuyé, relâché sur une barre
@@ -78,7 +78,6 @@ private:
     QString Clair(QString texte) const;
 
     QStringList sortie_;
-    std::vector<std::unique_ptr<GardeTubes>> tubes_;
     QStringList pendantPause_;
     size_t boitesVues_ = 0;
     size_t dialoguesVus_ = 0;
