@@ -6,33 +6,31 @@
 const char* const NomsBoutons[NbBoutons] = {"Ok",         "Annuler",     "Oui",     "Non",
                                             "Abandonner", "Recommencer", "Ignorer", "Aucun"};
 
+namespace {
+// La prochaine réponse prévue, à défaut celle qui ne change rien.
+template <typename T> T Suivant(std::deque<T>& file, T defaut = T{}) {
+    if (file.empty()) return defaut;
+    T suivant = std::move(file.front());
+    file.pop_front();
+    return suivant;
+}
+} // namespace
+
 Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone icone,
                                   const QString& titre) {
-    Boites.push_back({texte, boutons, icone, titre, QStringLiteral("imprévue")});
-    if (Reponses.empty()) return Bouton::Aucun; // la réponse qui ne change rien
-    const Bouton reponse = Reponses.front();
-    Reponses.pop_front();
-    Boites.back().reponse = QLatin1String(NomsBoutons[static_cast<int>(reponse)]);
+    const bool prevue = !Reponses.empty();
+    const Bouton reponse = Suivant(Reponses, Bouton::Aucun);
+    Boites.push_back({texte, boutons, icone, titre,
+                      prevue ? QLatin1String(NomsBoutons[static_cast<int>(reponse)])
+                             : QStringLiteral("imprévue")});
     return reponse;
 }
 
 QString PlateformeFactice::Dialogue(bool ouvrir, const QString& dossier, const QString& nom) {
     Dialogues.push_back(
         {ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"), dossier, nom});
-    if (Noms.empty()) return nom;
-    const QString rendu = Noms.front();
-    Noms.pop_front();
-    return rendu;
+    return Suivant(Noms, nom);
 }
-
-namespace {
-template <typename T> T Suivant(std::deque<T>& file) {
-    if (file.empty()) return T{};
-    T suivant = std::move(file.front());
-    file.pop_front();
-    return suivant;
-}
-} // namespace
 
 std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {
     Dialogues.push_back({QStringLiteral("copie du jour"), QString(), QString()});
@@ -52,8 +50,5 @@ std::unique_ptr<QPagedPaintDevice> PlateformeFactice::DialogueImprimer() {
 }
 
 double PlateformeFactice::Aleatoire() {
-    if (Tirages.empty()) return 0.5;
-    const double v = Tirages.front();
-    Tirages.pop_front();
-    return v;
+    return Suivant(Tirages, 0.5);
 }

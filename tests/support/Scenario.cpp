@@ -37,11 +37,9 @@ QByteArray JourEcrit(const QString& texte) {
 // Le jour en suites de caractères égaux : "0×39 1×12 0×97".
 QString Suites(const QByteArray& jour) {
     QStringList suites;
-    for (qsizetype i = 0; i < jour.size();) {
-        qsizetype j = i;
+    for (qsizetype i = 0, j = 0; i < jour.size(); i = j) {
         while (j < jour.size() && jour[j] == jour[i]) ++j;
         suites << QStringLiteral("%1×%2").arg(QLatin1Char(jour[i])).arg(j - i);
-        i = j;
     }
     return suites.isEmpty() ? QStringLiteral("(vide)") : suites.join(' ');
 }
@@ -58,18 +56,13 @@ QString Octets(const QByteArray& octets) {
     return s;
 }
 
+// Twips de la table des contrôles (s'il y en a) puis pixels entre crochets.
 QString Twips(const QWidget* w) {
-    const QRectF t = TwipsDe(w);
-    const QRect p = w->geometry();
-    const QString pixels =
-        QStringLiteral("[%1,%2 %3x%4]").arg(p.x()).arg(p.y()).arg(p.width()).arg(p.height());
-    if (t.isNull()) return pixels;
-    return QStringLiteral("%1,%2 %3x%4 %5")
-        .arg(t.left())
-        .arg(t.top())
-        .arg(t.width())
-        .arg(t.height())
-        .arg(pixels);
+    const auto texte = [](const QRectF& r) {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    const QString pixels = QLatin1Char('[') + texte(w->geometry()) + QLatin1Char(']');
+    return TwipsDe(w).isNull() ? pixels : texte(TwipsDe(w)) + QLatin1Char(' ') + pixels;
 }
 
 // Couleurs et police qui diffèrent de celles du parent.
