@@ -10,6 +10,7 @@
 
 namespace {
 const QString Ok = QStringLiteral("2 BEEP -> PROG. OK");
+const QString Defaut = QStringLiteral("6 Beep -> DEFAUT DIALOGUE : ");
 
 struct Envoi {
     QByteArray octets;
@@ -61,15 +62,18 @@ TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
     // Tout ce que la télécommande affiche de l'exemple, relu à la main contre la trame.
     EXPECT_EQ(Ecoute(d, Exemple()).join('\n') + '\n',
               QString::fromUtf8(DonneeTest(QStringLiteral("telecommande-lundi-6h-8h.txt"))));
-    // Jugée dès le silence de fin, pas après ; un samedi (7) nommé, 35 °C admis.
-    Envoi samedi = Exemple();
+    // Jugée dès le silence de fin, pas après ; un samedi (7) nommé, 35 °C admis, un confort dès
+    // 0H00 (trame de l'émetteur, la trame écrite en clair ayant été relue plus haut).
     Programme p;
     RemetParDefaut(p);
     p.TempZone[2][3] = 198;
-    samedi.octets = samedi.octets.left(403) +
+    p.ProgJour[0][0].replace(0, 6, "111111");
+    Envoi samedi = Exemple();
+    samedi.octets = OctetsTrame(TrameZones(p)) +
                     OctetsTrame(BlocReglages(p, 4660, QDateTime(QDate(2026, 12, 5), QTime(8, 0))));
     const QStringList lignes = Ecoute(d, samedi, DecodeurTelecommande::SilenceFinMs);
     EXPECT_TRUE(lignes.contains(QStringLiteral("Date et heure : Samedi 05/12/2026 08:00:00")));
+    EXPECT_TRUE(lignes.contains(QStringLiteral("  Lundi    : 0H00-1H00")));
     EXPECT_EQ(lignes.last(), Ok) << lignes.join('\n').toStdString();
 }
 
@@ -84,13 +88,11 @@ TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {
         Abime(envoi, ligne.section(QLatin1String(" | "), 0, 0).split(' '));
         DecodeurTelecommande d;
         const QStringList lignes = Ecoute(d, envoi);
-        const QString attendu = raison == QLatin1String("OK")
-                                    ? Ok
-                                    : QStringLiteral("6 Beep -> DEFAUT DIALOGUE : ") + raison;
+        const QString attendu = raison == QLatin1String("OK") ? Ok : Defaut + raison;
         // Le verdict (les bips) est la dernière ligne.
         EXPECT_EQ(lignes.last(), attendu) << lignes.join('\n').toStdString();
         // Puis la télécommande repart de zéro.
         EXPECT_EQ(Ecoute(d, Exemple()).last(), Ok) << ligne.toStdString();
     }
-    EXPECT_EQ(cas, 19);
+    EXPECT_EQ(cas, 21);
 }

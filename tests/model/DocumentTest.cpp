@@ -31,8 +31,7 @@ TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
             EXPECT_EQ(d.Prog(), p) << nom << " : refusé pendant une transmission";
         }
         EXPECT_TRUE(edite(d)) << nom;
-        EXPECT_TRUE(d.Modifie()) << nom;
-        ASSERT_EQ(modifie, 1) << nom;
+        ASSERT_EQ(modifie, 1) << nom; // et donc modifié
         d.MarqueEnregistre();
         edite(d);
         // Effacer compte toujours comme une édition, même un programme déjà vide.
