@@ -533,7 +533,11 @@ void Scenario::ControlesVus(const QString& seul) {
                      .arg(b->singleStep())
                      .arg(b->pageStep());
         if (const auto* p = qobject_cast<const QProgressBar*>(w))
-            s += QStringLiteral(" %1..%2 = %3").arg(p->minimum()).arg(p->maximum()).arg(p->value());
+            s += QStringLiteral(" %1..%2 = %3%4")
+                     .arg(p->minimum())
+                     .arg(p->maximum())
+                     .arg(p->value())
+                     .arg(p->isTextVisible() ? QStringLiteral(" en %") : QString());
         if (const auto* m = qobject_cast<const QMenu*>(w)) {
             QStringList textes;
             for (const QAction* a : m->actions()) textes << Clair(a->text());
