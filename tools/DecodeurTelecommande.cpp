@@ -235,9 +235,8 @@ QStringList DecodeurTelecommande::Juge() {
                    .arg(LongueurTrame));
     QStringList lignes{QStringLiteral("  longueur : %1 octets").arg(n)};
     if (n >= LongueurTrame) lignes << DecodeTrame(trame_.left(LongueurTrame));
-    derniereBonne_ = defaut_.isEmpty();
-    lignes << (derniereBonne_ ? QStringLiteral("2 BEEP -> PROG. OK")
-                              : QStringLiteral("6 Beep -> DEFAUT DIALOGUE : ") + defaut_);
+    lignes << (defaut_.isEmpty() ? QStringLiteral("2 BEEP -> PROG. OK")
+                                 : QStringLiteral("6 Beep -> DEFAUT DIALOGUE : ") + defaut_);
     ++reponses_;
     enTrame_ = false;
     trame_.clear();

@@ -26,7 +26,6 @@ public:
 
     // Réponses données (bips) : tests de liaison et trames jugées.
     int Reponses() const { return reponses_; }
-    bool DerniereTrameBonne() const { return derniereBonne_; }
 
 private:
     QStringList Controle(int rang);
@@ -38,7 +37,6 @@ private:
     qint64 dernier_ = 0;
     QString defaut_; // première anomalie de la trame en cours
     int reponses_ = 0;
-    bool derniereBonne_ = false;
 };
 
 // Le contenu d'une trame complète, en clair : semaine de chaque zone en segments horaires,
