@@ -1,8 +1,7 @@
 // Ligne du temps : validation du jour et texte des segments aux cas limites (queue, neuvième
-// segment), curseur ; la vraie fenêtre est jouée par le scénario "semaine".
+// segment) ; la vraie fenêtre, curseur compris, est jouée par le scénario "semaine".
 #include "support/Impression.h"
 #include "support/Jours.h"
-#include "timeline/Curseur.h"
 #include "timeline/Segments.h"
 
 #include <gtest/gtest.h>
@@ -58,14 +57,4 @@ TEST(ValideJour, BarresCoupeEtTexte) {
     }
     // Un jour pas encore validé liste neuf segments, pas dix.
     EXPECT_EQ(TexteSegments(Courts(10)).count('('), 9);
-}
-
-TEST(Curseur, PositionSourisEtHeure) {
-    // Échelle 65.42 : dérive d'un créneau sur la journée ; une demie va au voisin pair.
-    const std::pair<double, int> souris[] = {{-3000, 0},  {156, 0},      {189, 1},
-                                             {9528, 144}, {1e9, 144},    {559.75, 6},
-                                             {559.8, 7},  {2195.25, 32}, {3830.75, 56}};
-    for (const auto& [x, position] : souris) EXPECT_EQ(PositionSouris(x), position) << x;
-    for (const auto& [position, texte] : {std::pair{1, " 0H10"}, {72, " 12H00"}, {144, " 24H00"}})
-        EXPECT_EQ(TexteHeureCurseur(position), texte) << position;
 }

@@ -1,12 +1,9 @@
-// Zone : règles pures aux cas limites (avertissement des huit segments, écriture, textes,
-// identifiant) ; la vraie fenêtre est jouée par le scénario "zone".
+// Zone : l'avertissement des huit segments et l'écriture aux cas limites ; la vraie fenêtre
+// (textes des températures, identifiants, collisions) est jouée par le scénario "zone".
 #include "support/Impression.h"
 #include "support/Jours.h"
 #include "zone/CommandesJour.h"
-#include "zone/Identifiant.h"
-#include "zone/Temperatures.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
 
 TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
@@ -45,27 +42,4 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
     // Le curseur n'avance que s'il reste dans la barre.
     for (const auto& [curseur, avance, apres] : {std::tuple{138, 6, 144}, {139, 6, 139}})
         EXPECT_EQ(CurseurApres(curseur, avance, 144), apres) << curseur << " + " << avance;
-}
-
-TEST(Identifiant, TexteTirageEtCollisions) {
-    // Le point reste en français ; le signe a sa colonne.
-    const QLocale avant;
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    EXPECT_EQ(TexteTemperature(127).toStdString(), "-.5°C");
-    EXPECT_EQ(NombreColonneSigne(65550).toStdString(), " 65550");
-    QLocale::setDefault(avant);
-    for (const auto& [r, id] :
-         {std::pair{0.5, 32767}, {0.99999999, 65534}, {1.0, 65534}, {-0.1, 0}})
-        EXPECT_EQ(TireIdentifiant(r), id) << r;
-    // 100 = zone 1 puis 115 = zone 2 ; la zone 2 revient à la zone 1 après la zone 0 ; deux
-    // autres zones égales entre elles ne gênent pas. Seuls les 16 bits bas comptent : 70000
-    // part comme 4464, -3 comme 65533 ; relevé, l'identifiant repasse par 0 après 65535.
-    const std::pair<std::array<qint32, 3>, std::pair<int, qint32>> cas[] = {
-        {{200, 200, 300}, {0, 215}}, {{100, 100, 115}, {0, 130}},
-        {{515, 500, 500}, {2, 530}}, {{65534, 65534, 65549}, {1, 28}},
-        {{7, 9, 9}, {0, 7}},         {{4464, 70000, 9}, {0, 4479}},
-        {{65533, 9, -3}, {0, 12}},   {{70000, 1, 2}, {0, 70000}}};
-    for (const auto& [ids, attendu] : cas)
-        EXPECT_EQ(ResoutCollision(ids, attendu.first), attendu.second)
-            << ids[0] << " " << ids[1] << " " << ids[2];
 }
