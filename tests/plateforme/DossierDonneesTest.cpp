@@ -1,6 +1,7 @@
 // Le dossier des données : à côté d'une construction inscriptible, sinon le dossier
 // personnel ("~"), garni des exemples qui y manquent sans écraser ceux de l'utilisateur.
 #include "plateforme/DossierDonnees.h"
+#include "support/Impression.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,11 +45,8 @@ TEST(DossierDonnees, ChoixEtCopieDesExemples) {
             ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
             if (nom.startsWith(QLatin1String("usr/share"))) f.setPermissions(QFile::ReadOwner);
         }
-        const bool oui = inscriptible;
-        EXPECT_EQ(
-            DossierDonnees(chemin("usr/bin"), chemin("~"), [oui](const QString&) { return oui; })
-                .toStdString(),
-            chemin(attendu).toStdString());
+        const auto ecrit = [oui = inscriptible](const QString&) { return oui; };
+        EXPECT_EQ(DossierDonnees(chemin("usr/bin"), chemin("~"), ecrit), chemin(attendu));
         for (const auto& [nom, contenu] : apres) {
             QFile f(chemin(nom));
             const std::string quoi = (attendu + " : " + nom).toStdString();
