@@ -1,6 +1,7 @@
 // Le dossier des données : à côté d'une construction inscriptible, sinon le dossier
 // personnel ("~"), garni des exemples qui y manquent sans écraser ceux de l'utilisateur.
 #include "plateforme/DossierDonnees.h"
+#include "support/Impression.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,59 +14,45 @@ TEST(DossierDonnees, ChoixEtCopieDesExemples) {
     // Exemples installés, en lecture seule, à côté de usr/bin (l'exécutable).
     const Fichiers installe{{"usr/share/gestion-chauffage/data.prg", "exemple"},
                             {"usr/share/gestion-chauffage/VK472.CFG", " 0 \r\n"}};
-    const auto avec = [](Fichiers f, const QString& nom, const QByteArray& contenu) {
-        f[nom] = contenu;
-        return f;
-    };
-    struct Cas {
-        Fichiers avant;
-        bool inscriptible;
-        QString attendu;
-        Fichiers apres;
-    };
-    const Cas cas[] = {
+    Fichiers mien = installe, sansDossierPersonnel = installe;
+    mien["~/data.prg"] = "mien";
+    sansDossierPersonnel["home"] = "un fichier";
+    const std::tuple<Fichiers, bool, QString, Fichiers> cas[] = {
         {{}, true, "usr/bin", {{"~", ""}}},
         // Root peut écrire dans /usr/bin : installé, on n'y va pas.
         {installe,
          true,
          "~",
          {{"~/data.prg", "exemple"}, {"~/VK472.CFG", " 0 \r\n"}, {"usr/bin/data.prg", ""}}},
-        {avec(installe, "~/data.prg", "mien"),
-         false,
-         "~",
-         {{"~/data.prg", "mien"}, {"~/VK472.CFG", " 0 \r\n"}}},
+        {mien, false, "~", {{"~/data.prg", "mien"}, {"~/VK472.CFG", " 0 \r\n"}}},
         {{{"usr/bin/data.prg", "local"}},
          false,
          "~",
          {{"~/data.prg", "local"}, {"~/VK472.CFG", ""}}},
         // Dossier personnel impossible à créer : l'exemple est lu en place.
-        {avec(installe, "home", "un fichier"), false, "usr/share/gestion-chauffage", {}},
+        {sansDossierPersonnel, false, "usr/share/gestion-chauffage", {}},
     };
-    for (const Cas& c : cas) {
+    for (const auto& [avant, inscriptible, attendu, apres] : cas) {
         QTemporaryDir temporaire;
         const QDir racine(temporaire.path());
         const auto chemin = [&racine](QString nom) {
             return racine.filePath(nom.replace(QLatin1Char('~'), QLatin1String("home/gc")));
         };
         ASSERT_TRUE(racine.mkpath(QStringLiteral("usr/bin")));
-        for (const auto& [nom, contenu] : c.avant) {
+        for (const auto& [nom, contenu] : avant) {
             QDir().mkpath(QFileInfo(chemin(nom)).path());
             QFile f(chemin(nom));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
             if (nom.startsWith(QLatin1String("usr/share"))) f.setPermissions(QFile::ReadOwner);
         }
-        const QString choisi = DossierDonnees(chemin("usr/bin"), chemin("~"),
-                                              [&c](const QString&) { return c.inscriptible; });
-        EXPECT_EQ(choisi.toStdString(), chemin(c.attendu).toStdString());
-        for (const auto& [nom, contenu] : c.apres) {
+        const auto ecrit = [oui = inscriptible](const QString&) { return oui; };
+        EXPECT_EQ(DossierDonnees(chemin("usr/bin"), chemin("~"), ecrit), chemin(attendu));
+        for (const auto& [nom, contenu] : apres) {
             QFile f(chemin(nom));
-            const std::string quoi = (c.attendu + " : " + nom).toStdString();
-            if (contenu.isEmpty()) {
-                EXPECT_FALSE(f.exists()) << quoi;
-                continue;
-            }
-            EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << quoi;
-            EXPECT_EQ(f.readAll(), contenu) << quoi;
+            const std::string quoi = (attendu + " : " + nom).toStdString();
+            EXPECT_EQ(f.exists(), !contenu.isEmpty()) << quoi;
+            if (contenu.isEmpty()) continue;
+            EXPECT_TRUE(f.open(QIODevice::ReadOnly) && f.readAll() == contenu) << quoi;
             // Un exemple en lecture seule devient modifiable une fois copié.
             EXPECT_TRUE(f.permissions() & QFile::WriteOwner) << quoi;
         }
