@@ -44,7 +44,8 @@ public:
         while (p_ < t_.size() && !EstBlanc(t_[p_]) && t_[p_] != ',' && !FinLigne(t_[p_])) ++p_;
         const QByteArray champ = t_.mid(debut, p_ - debut);
         SauteSeparateur();
-        if (champ.isEmpty() || champ.size() > 12) return std::nullopt;
+        // toLongLong s'arrête au premier zéro : "46\0" + "60" se lirait 46.
+        if (champ.isEmpty() || champ.size() > 12 || champ.contains('\0')) return std::nullopt;
         bool ok = false;
         const qint64 valeur = champ.toLongLong(&ok, 10);
         if (!ok || valeur < min || valeur > max) return std::nullopt;
@@ -106,7 +107,7 @@ ResultatLecture LireFichierProgramme(const QByteArray& contenu) {
     };
     // Pas de refus des caractères de contrôle : après le 37e champ (fin de fichier DOS 0x1A,
     // zéros), rien n'est lu ; dans un jour, ils comptent en éco comme tout autre que "1" ;
-    // dans un nombre, il n'est plus un nombre.
+    // dans un nombre (un zéro compris), il n'est plus un nombre.
     if (contenu.size() > TailleMaxFichierProgramme) {
         resultat.cause =
             QStringLiteral("fichier de plus de %1 octets").arg(TailleMaxFichierProgramme);

@@ -8,7 +8,8 @@ std::optional<int> LireConfiguration(const QByteArray& contenu) {
            contenu[p] != '\n' && contenu[p] != '\t')
         ++p;
     const QByteArray champ = contenu.mid(debut, p - debut);
-    if (champ.isEmpty() || champ.size() > 6) return std::nullopt;
+    // toInt s'arrête au premier zéro : "2\0x" se lirait 2.
+    if (champ.isEmpty() || champ.size() > 6 || champ.contains('\0')) return std::nullopt;
     bool ok = false;
     const int index = champ.toInt(&ok);
     if (!ok || index < 0 || index > 3) return std::nullopt;

@@ -192,6 +192,7 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
                                                             mots.value(4).toLatin1())
                                : t.replace(QLatin1String("\\r"), QLatin1String("\r"))
                                      .replace(QLatin1String("\\n"), QLatin1String("\n"))
+                                     .replace(QLatin1String("\\0"), QString(QChar(0)))
                                      .toLatin1());
     } else if (verbe == QLatin1String("efface")) {
         EXPECT_TRUE(QFile::remove(dossier.Fichier(nom)) || QDir(dossier.Chemin()).rmdir(nom));
