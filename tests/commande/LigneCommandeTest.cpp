@@ -62,11 +62,9 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     dossier.Ecrit("zero.prg", FichierLundi(128)); // 0 °C : encore dans les limites
     dossier.Ecrit("court.prg", "VK472\r\n 1 169,165,140,145,\"01\"\r\n");
     dossier.Ecrit("VK472.CFG", " 2 \r\n");
-    int cas = 0;
-    for (const QString& ligne :
-         QString::fromUtf8(DonneeTest(QStringLiteral("ligne-commande.txt"))).split('\n')) {
-        if (ligne.isEmpty() || ligne.startsWith('#')) continue;
-        ++cas;
+    const QStringList cas = CasDeTable(QStringLiteral("ligne-commande.txt"));
+    ASSERT_EQ(cas.size(), 21);
+    for (const QString& ligne : cas) {
         const QStringList c = ligne.split(QLatin1String(" | "));
         const std::string vu = c[0].toStdString();
         port.Ouvertures.clear();
@@ -78,7 +76,6 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
         // Le port ouvert une fois, ou pas du tout.
         EXPECT_EQ(port.Ouvertures, std::vector<int>(c[2] == "0" ? 0 : 1, c[2].toInt())) << vu;
     }
-    EXPECT_EQ(cas, 21);
     EXPECT_EQ(pdfs, QStringList{"s.pdf lundi.prg 4660 2026-12-01T14:05:09"});
     // Une option longue demande la ligne de commande ; celles de Qt, d'un tiret, la fenêtre.
     EXPECT_TRUE(DemandeLigneCommande({"g", "-platform", "xcb", "--aide"}));

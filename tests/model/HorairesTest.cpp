@@ -7,11 +7,9 @@
 #include <gtest/gtest.h>
 
 TEST(Horaires, LignesAccepteesEtRefusees) {
-    int cas = 0;
-    for (const QString& ligne :
-         QString::fromUtf8(DonneeTest(QStringLiteral("horaires.txt"))).split('\n')) {
-        if (ligne.isEmpty() || ligne.startsWith('#')) continue;
-        ++cas;
+    const QStringList cas = CasDeTable(QStringLiteral("horaires.txt"));
+    ASSERT_EQ(cas.size(), 14);
+    for (const QString& ligne : cas) {
         const QString tapee = ligne.section(QLatin1String("=>"), 0, 0).trimmed();
         const QString attendu = ligne.section(QLatin1String("=>"), 1).trimmed();
         const QString raison = attendu.section(QStringLiteral("refusée : "), 1);
@@ -28,7 +26,6 @@ TEST(Horaires, LignesAccepteesEtRefusees) {
         EXPECT_EQ(lue.jour, jour) << tapee.toStdString();
         EXPECT_EQ(lue.raison, raison) << tapee.toStdString();
     }
-    EXPECT_EQ(cas, 14);
     // Les jours montrés dans la boîte (les lignes ordinaires sont vues dans editionrapide.txt).
     EXPECT_EQ(TexteHoraires(JourAvec({{0, 144}})), QStringLiteral("0H00-24H00"));
 }

@@ -40,6 +40,12 @@ QByteArray DonneeTest(const QString& nom) {
     return f.readAll();
 }
 
+QStringList CasDeTable(const QString& nom) {
+    QStringList cas = QString::fromUtf8(DonneeTest(nom)).split('\n', Qt::SkipEmptyParts);
+    cas.removeIf([](const QString& ligne) { return ligne.startsWith('#'); });
+    return cas;
+}
+
 TrameEcrite LitTrameEcrite(const QString& nom) {
     TrameEcrite trame;
     for (const QByteArray& ligne : DonneeTest(nom).split('\n')) {

@@ -27,6 +27,8 @@ QByteArray ProgrammeExemple();
 
 // Un fichier de tests/donnees, tel quel.
 QByteArray DonneeTest(const QString& nom);
+// Les cas d'une table de tests/donnees : ses lignes sans les vides ni les "#".
+QStringList CasDeTable(const QString& nom);
 
 // Octets écrits en hexadécimal dans tests/donnees (lignes "#" : commentaires), et le rang du
 // dernier octet de chaque bloc suivi d'une ligne "pause".

@@ -10,8 +10,8 @@
 // Actions (noms de contrôles et de commandes de menu : leur objectName) :
 //   demarre [-|tel]      nouvelle fenêtre, démarrée sur data.prg = l'exemple livré
 //                        ("-" : sans data.prg ; "tel" : le dossier tel quel)
-//   ecrit NOM TEXTE      fichier du dossier du programme (\r, \n, \0 ; "@exemple [DE A]" : l'exemple
-//                        livré, DE remplacé par A)
+//   ecrit NOM TEXTE      fichier du dossier du programme (\r, \n, \0 ; "@exemple [DE A]" :
+//                        l'exemple livré, DE remplacé par A)
 //   dossier NOM | efface NOM   crée un dossier, retire un fichier du dossier du programme
 //   tube NOM | lien NOM CIBLE   tube nommé, lien symbolique
 //   branche CHEMIN|NOM STABLE|DESCRIPTION|SÉRIE|usb ou sans-uart   périphérique branché
