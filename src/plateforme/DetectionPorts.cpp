@@ -23,12 +23,13 @@ constexpr QDir::Filters Entrees = QDir::AllEntries | QDir::System | QDir::NoDotA
 
 // Ce que /sys dit du port : USB ou non, et, pour un port de la plateforme, si une UART
 // répond derrière (type 0 : rien n'a été trouvé à l'adresse du port).
-void Complete(PeripheriqueSerie& p, const QString& nom, const QHash<QString, QString>& stables) {
+void Complete(PeripheriqueSerie& p, const QString& dossierTty, const QString& nom,
+              const QHash<QString, QString>& stables) {
     p.nomStable = stables.value(p.chemin);
-    p.usb = QFileInfo(DossierTty + nom + QStringLiteral("/device"))
+    p.usb = QFileInfo(dossierTty + nom + QStringLiteral("/device"))
                 .canonicalFilePath()
                 .contains(QLatin1String("/usb"));
-    QFile type(DossierTty + nom + QStringLiteral("/type"));
+    QFile type(dossierTty + nom + QStringLiteral("/type"));
     if (!p.usb && type.open(QIODevice::ReadOnly)) p.sansUart = type.readAll().trimmed() == "0";
     if (!p.usb && p.description.isEmpty())
         p.description = p.sansUart ? QStringLiteral("port série intégré, sans UART")
@@ -37,6 +38,10 @@ void Complete(PeripheriqueSerie& p, const QString& nom, const QHash<QString, QSt
 } // namespace
 
 std::vector<PeripheriqueSerie> DetectePeripheriques() {
+    return DetectePeripheriquesDans(DossierTty);
+}
+
+std::vector<PeripheriqueSerie> DetectePeripheriquesDans(const QString& dossierTty) {
     QHash<QString, QString> stables;
     for (const QFileInfo& f : QDir(DossierParId).entryInfoList(Entrees, QDir::Name))
         stables.insert(f.canonicalFilePath(), f.absoluteFilePath());
@@ -47,17 +52,17 @@ std::vector<PeripheriqueSerie> DetectePeripheriques() {
         p.chemin = info.systemLocation();
         p.description = (info.manufacturer() + QLatin1Char(' ') + info.description()).trimmed();
         p.numeroSerie = info.serialNumber();
-        Complete(p, info.portName(), stables);
+        Complete(p, dossierTty, info.portName(), stables);
         vus.insert(p.chemin);
         detectes.push_back(p);
     }
     // Interrogé par udev, Qt tait les ports de la plateforme : /sys les a tous, UART ou non.
-    for (const QFileInfo& f : QDir(DossierTty).entryInfoList(Entrees, QDir::Name)) {
+    for (const QFileInfo& f : QDir(dossierTty).entryInfoList(Entrees, QDir::Name)) {
         PeripheriqueSerie p;
         p.chemin = QStringLiteral("/dev/") + f.fileName();
         if (vus.contains(p.chemin) || !QFileInfo::exists(f.filePath() + QStringLiteral("/type")))
             continue;
-        Complete(p, f.fileName(), stables);
+        Complete(p, dossierTty, f.fileName(), stables);
         detectes.push_back(p);
     }
     return detectes;

@@ -9,6 +9,8 @@
 class QFileSystemWatcher;
 
 std::vector<PeripheriqueSerie> DetectePeripheriques();
+// Le même, /sys/class/tty/ lu dans un autre dossier (terminé par "/").
+std::vector<PeripheriqueSerie> DetectePeripheriquesDans(const QString& dossierTty);
 
 // Les entrées COM1..COM4 du dossier (lien, ou tout autre fichier de ce nom).
 std::array<std::optional<LienCom>, NbPortsCom> LiensCom(const QString& dossierProgramme);
