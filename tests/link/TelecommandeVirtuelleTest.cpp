@@ -69,6 +69,9 @@ TEST(TelecommandeVirtuelle, AideEtErreursEnFrancais) {
     const QString aide = lance({QStringLiteral("--help")});
     EXPECT_TRUE(aide.contains(QLatin1String("-h, --help           Affiche cette aide.")))
         << aide.toStdString();
+    // COM1 à COM99 : 99 passe au dossier (absent ici), 100 est refusé.
+    EXPECT_TRUE(lance({"--dossier", "/absent", "--port", "99"}).contains("dossier absent"));
+    EXPECT_TRUE(lance({"--dossier", "/absent", "--port", "100"}).contains("port invalide"));
     // Un COM1 qui mène à un vrai périphérique (ici un fichier) n'est jamais remplacé.
     DossierTest dossier;
     dossier.Ecrit("ttyUSB0", {});

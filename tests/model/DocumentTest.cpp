@@ -39,6 +39,21 @@ TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
     }
 }
 
+TEST(Document, UnJourHorsDeLaSemaineNeValideRien) {
+    // Les cases de réserve derrière dimanche ont neuf segments : les valider les couperait.
+    Programme p;
+    RemetParDefaut(p);
+    for (QByteArray* reserve : {&p.ProgJour[0][NbJours], &p.ProgJour[1][NbJours]}) {
+        *reserve = QByteArray(LongueurJour, '0');
+        for (int s = 0; s < 18; s += 2) (*reserve)[s] = '1';
+    }
+    Document d;
+    d.Charge(p);
+    d.ChoisitZone(1);
+    for (const int jour : {-1, NbJours}) EXPECT_TRUE(d.ValideJour(jour).empty()) << jour;
+    EXPECT_EQ(d.Prog(), p);
+}
+
 TEST(Programme, TemperatureHorsLimites) {
     // 0 et 35 °C admis, un demi-degré de moins ou de plus refusé, jusqu'au dernier réglage lu
     // (les messages se voient dans les scénarios et à la ligne de commande).
