@@ -210,6 +210,8 @@ bool PanneauFichier::TemperaturesSauvables() {
 }
 
 bool PanneauFichier::EcritProgramme(const QString& chemin, bool remplacementAccepte) {
+    // Une édition encore ouverte est écrite finie, et "modifié" ne la perd pas de vue.
+    doc_.FermeEditionLongue();
     // Un fichier abîmé reste peut-être réparable : il n'est pas écrasé en silence.
     if (!remplacementAccepte && chemin == cheminIllisible_ && QFileInfo(chemin).isFile() &&
         plateforme_.Message(QStringLiteral("Le fichier %1 n'a pas pu être lu. "

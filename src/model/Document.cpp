@@ -6,11 +6,38 @@
 Document::Document(QObject* parent) : QObject(parent) {}
 
 void Document::ChoisitZone(int zone) {
-    zone_ = qBound(0, zone, NbZones - 1);
+    zone = qBound(0, zone, NbZones - 1);
+    if (zone != zone_) FermeEditionEtrangere();
+    zone_ = zone;
 }
 
 void Document::ChoisitJour(int jour) {
-    jour_ = qBound(0, jour, NbJours - 1);
+    jour = qBound(0, jour, NbJours - 1);
+    if (jour != jour_) FermeEditionEtrangere();
+    jour_ = jour;
+}
+
+void Document::OuvreEditionLongue(const QString& nom, const QObject* proprietaire,
+                                  std::function<void()> fermeture) {
+    FermeEditionLongue();
+    EditionLongue longue{std::nullopt, proprietaire, std::move(fermeture)};
+    if (!nom.isEmpty()) longue.edition.emplace(*this, nom);
+    longue_.emplace(std::move(longue));
+}
+
+void Document::FermeEditionLongue() {
+    if (!longue_) return;
+    // Détachée d'abord : ce que la fermeture change s'ajoute au pas encore ouvert, sans
+    // rouvrir de fermeture.
+    EditionLongue longue = std::move(*longue_);
+    longue_.reset();
+    if (longue.fermeture) longue.fermeture();
+}
+
+void Document::Poursuit(const std::function<void()>& suite) {
+    ++poursuite_;
+    suite();
+    --poursuite_;
 }
 
 void Document::MarqueModifie(bool modifie) {
@@ -19,23 +46,25 @@ void Document::MarqueModifie(bool modifie) {
     emit ModifieChange(modifie_);
 }
 
-bool Document::JourChange(const QByteArray& avant, int jour, bool edition) {
-    if (prog_.ProgJour[zone_][jour] == avant) return false;
+bool Document::JourChange(const QByteArray& avant, int zone, int jour, bool edition) {
+    if (prog_.ProgJour[zone][jour] == avant) return false;
     if (edition) MarqueModifie(true);
-    emit JourModifie(zone_, jour);
+    emit JourModifie(zone, jour);
     return true;
 }
 
-bool Document::EditeJour(const std::function<void(QByteArray&)>& edition) {
-    if (Tenu()) return false;
-    const QByteArray avant = Edite();
-    edition(Edite());
-    nbSegments_[zone_][jour_] = static_cast<int>(::ValideJour(Edite()).size());
-    JourChange(avant, jour_, true);
+bool Document::EditeJour(int zone, int jour, const std::function<void(QByteArray&)>& edition) {
+    if (Tenu() || zone < 0 || zone >= NbZones || jour < 0 || jour >= NbJours) return false;
+    QByteArray& edite = prog_.ProgJour[zone][jour];
+    const QByteArray avant = edite;
+    edition(edite);
+    nbSegments_[zone][jour] = static_cast<int>(::ValideJour(edite).size());
+    JourChange(avant, zone, jour, true);
     return true;
 }
 
 Document::Edition::Edition(Document& document, const QString& nom) : document_(&document) {
+    document_->FermeEditionEtrangere();
     if (document_->editions_++ > 0) return;
     document_->nomEdition_ = nom;
     document_->avantEdition_ = document_->prog_;
@@ -50,6 +79,7 @@ Document::Edition::~Edition() {
 }
 
 bool Document::Retablit(const Programme& depuis, const Programme& vers) {
+    FermeEditionEtrangere();
     if (Tenu()) return false;
     for (int z = 0; z < NbZones; ++z) {
         for (int d = 0; d < NbJours; ++d) {
@@ -74,12 +104,17 @@ bool Document::Retablit(const Programme& depuis, const Programme& vers) {
 
 bool Document::EcritCreneaux(int curseur, char valeur, int nombre) {
     const Edition edition(*this, QStringLiteral("Créneaux"));
-    return EditeJour([&](QByteArray& jour) { ::EcritCreneaux(jour, curseur, valeur, nombre); });
+    return EditeJour(zone_, jour_,
+                     [&](QByteArray& jour) { ::EcritCreneaux(jour, curseur, valeur, nombre); });
 }
 
 bool Document::RemplaceJour(const QByteArray& jour) {
+    return RemplaceJour(zone_, jour_, jour);
+}
+
+bool Document::RemplaceJour(int zone, int jour, const QByteArray& contenu) {
     const Edition edition(*this, QStringLiteral("Jour"));
-    return EditeJour([&](QByteArray& edite) { edite = jour; });
+    return EditeJour(zone, jour, [&](QByteArray& edite) { edite = contenu; });
 }
 
 bool Document::ChangeTemperature(int reglage, qint16 valeur) {
@@ -111,7 +146,7 @@ std::vector<BarreSegment> Document::ValideJour(int jour) {
     const QByteArray avant = chaine;
     std::vector<BarreSegment> barres = ::ValideJour(chaine);
     nbSegments_[zone_][jour] = static_cast<int>(barres.size());
-    JourChange(avant, jour, false);
+    JourChange(avant, zone_, jour, false);
     return barres;
 }
 
@@ -135,6 +170,7 @@ bool Document::CompleteJours() {
 }
 
 bool Document::Charge(const Programme& lu) {
+    FermeEditionLongue();
     if (Tenu()) return false;
     prog_ = lu;
     zone_ = 0;
@@ -144,6 +180,7 @@ bool Document::Charge(const Programme& lu) {
 }
 
 bool Document::Efface() {
+    FermeEditionLongue();
     if (Tenu()) return false;
     RemetParDefaut(prog_);
     for (auto& zone : nbSegments_) zone.fill(0);

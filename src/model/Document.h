@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class Document : public QObject {
@@ -34,6 +35,8 @@ public:
     // s'il diffère une fois son neuvième segment coupé.
     bool EcritCreneaux(int curseur, char valeur, int nombre);
     bool RemplaceJour(const QByteArray& jour);
+    // Le même, sur un jour nommé : une copie ou un trait n'a pas à changer la sélection.
+    bool RemplaceJour(int zone, int jour, const QByteArray& contenu);
     bool ChangeTemperature(int reglage, qint16 valeur);
     bool ChangeIdentifiant(qint32 identifiant);
     // Coupe le neuvième segment d'un jour de la zone courante et compte ses segments ;
@@ -78,6 +81,21 @@ public:
     };
     [[nodiscard]] Edition OuvreEdition(const QString& nom) { return Edition(*this, nom); }
 
+    // Une édition qui dure d'un événement à l'autre (trait à la souris, flèche tenue, valeur
+    // tapée), tenue par "proprietaire". Toute autre commande la ferme avant d'agir : une autre
+    // édition, un autre jour ou une autre zone, une lecture, une transmission, et la fenêtre
+    // pour toute autre entrée. "fermeture" finit d'abord ce que le propriétaire avait en cours ;
+    // tout ce qui a changé ne fait alors qu'un pas ("nom" vide : elle ne change rien d'elle-même).
+    void OuvreEditionLongue(const QString& nom, const QObject* proprietaire,
+                            std::function<void()> fermeture);
+    void FermeEditionLongue();
+    bool EditionLongueOuverte() const { return longue_.has_value(); }
+    const QObject* ProprietaireEditionLongue() const {
+        return longue_ ? longue_->proprietaire : nullptr;
+    }
+    // Le propriétaire poursuit son édition longue : ce qu'il change ici en fait partie.
+    void Poursuit(const std::function<void()>& suite);
+
     // Tant qu'elle vit, le document refuse toute édition.
     class Prise {
     public:
@@ -93,7 +111,10 @@ public:
     private:
         Document* document_;
     };
-    [[nodiscard]] Prise Tiens() { return Prise(*this); }
+    [[nodiscard]] Prise Tiens() {
+        FermeEditionLongue();
+        return Prise(*this);
+    }
 
 signals:
     void JourModifie(int zone, int jour);
@@ -106,9 +127,12 @@ signals:
 
 private:
     void MarqueModifie(bool modifie);
-    QByteArray& Edite() { return prog_.ProgJour[zone_][jour_]; }
-    bool JourChange(const QByteArray& avant, int jour, bool edition);
-    bool EditeJour(const std::function<void(QByteArray&)>& edition);
+    bool JourChange(const QByteArray& avant, int zone, int jour, bool edition);
+    bool EditeJour(int zone, int jour, const std::function<void(QByteArray&)>& edition);
+    // Une commande arrive : l'édition longue d'un autre se ferme d'abord.
+    void FermeEditionEtrangere() {
+        if (longue_ && poursuite_ == 0) FermeEditionLongue();
+    }
 
     Programme prog_;
     std::array<std::array<int, NbJours>, NbZones> nbSegments_{};
@@ -119,4 +143,11 @@ private:
     int editions_ = 0;       // éditions ouvertes, imbriquées
     QString nomEdition_;     // celui de la plus extérieure
     Programme avantEdition_; // le programme quand elle s'est ouverte
+    struct EditionLongue {
+        std::optional<Edition> edition;
+        const QObject* proprietaire = nullptr;
+        std::function<void()> fermeture;
+    };
+    std::optional<EditionLongue> longue_;
+    int poursuite_ = 0; // le propriétaire de l'édition longue agit
 };

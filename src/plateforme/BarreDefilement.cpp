@@ -9,6 +9,8 @@ BarreDefilement::BarreDefilement(Qt::Orientation orientation, int min, int max, 
     ChangeValeur(0);
     setSingleStep(1);
     setPageStep(1);
+    // Pas de menu de Qt au clic droit : la barre ne fait que ce que le programme lui donne.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     connect(this, &QScrollBar::valueChanged, this, [this] { emit Change(); });
 }
 
@@ -25,4 +27,8 @@ void BarreDefilement::ChangeValeur(int valeur) {
 void BarreDefilement::ChangePas(int petit, int grand) {
     setSingleStep(petit);
     setPageStep(grand);
+}
+
+void BarreDefilement::ArreteRepetition() {
+    setRepeatAction(SliderNoAction);
 }

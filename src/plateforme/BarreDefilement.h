@@ -16,6 +16,8 @@ public:
     // Hors bornes : ramenée dans [Min, Max] comme le ferait la barre elle-même.
     void ChangeValeur(int valeur);
     void ChangePas(int petit, int grand);
+    // La flèche tenue cesse de répéter son pas.
+    void ArreteRepetition();
 
 signals:
     void Change();

@@ -371,7 +371,7 @@ void PanneauSemaine::Marqueur_Click(int Index) {
 
 bool PanneauSemaine::SourisTrait(QEvent::Type type, int bouton, QPoint point) {
     if (type == QEvent::MouseButtonPress) {
-        if (trait_.jour >= 0) FinitTrait();
+        LacheTrait();
         trait_.jour = doc_.Jour();
         trait_.bouton = bouton;
         trait_.appui = point;
@@ -383,22 +383,25 @@ bool PanneauSemaine::SourisTrait(QEvent::Type type, int bouton, QPoint point) {
     const bool relache = type == QEvent::MouseButtonRelease && bouton == trait_.bouton;
     // Le relâchement compte aussi comme dernier point : un trait finit sous le pointeur.
     if ((type == QEvent::MouseMove || relache) &&
-        (trait_.edition || (point - trait_.appui).manhattanLength() > SeuilTrait)) {
-        if (!trait_.edition) {
+        (trait_.peint || (point - trait_.appui).manhattanLength() > SeuilTrait)) {
+        if (!trait_.peint) {
             // Parti d'une ligne d'heure : le jour et le curseur comme par un appui sur la rangée.
             if (trait_.depuisLigne) {
                 VScJour->ChangeValeur(trait_.jour);
                 HScroll1->ChangeValeur(trait_.debut);
             }
-            trait_.edition.emplace(doc_, trait_.bouton == 1 ? QStringLiteral("Tracé confort")
-                                                            : QStringLiteral("Tracé éco"));
+            trait_.zone = doc_.Zone();
             for (int d = 0; d < NbJours; ++d)
-                trait_.avant[d] = doc_.Prog().ProgJour[doc_.Zone()][d];
+                trait_.avant[d] = doc_.Prog().ProgJour[trait_.zone][d];
             trait_.premier = trait_.dernier = trait_.jour;
+            doc_.OuvreEditionLongue(trait_.bouton == 1 ? QStringLiteral("Tracé confort")
+                                                       : QStringLiteral("Tracé éco"),
+                                    trait_.cible, [this] { FinitTrait(); });
+            trait_.peint = true;
         }
-        PeintTrait(point);
+        doc_.Poursuit([&] { PeintTrait(point); });
     }
-    if (relache) FinitTrait();
+    if (relache) LacheTrait();
     return true;
 }
 
@@ -422,35 +425,33 @@ void PanneauSemaine::PeintTrait(QPoint point) {
         QByteArray jour = trait_.avant[d];
         if (d >= premier && d <= dernier && nombre > 0)
             ::EcritCreneaux(jour, debut, trait_.bouton == 1 ? '1' : '0', nombre);
-        doc_.ChoisitJour(d);
-        doc_.RemplaceJour(jour);
+        doc_.RemplaceJour(trait_.zone, d, jour);
     }
-    doc_.ChoisitJour(trait_.jour);
     for (int d = 0; d < NbJours; ++d) ValideJour(d);
 }
 
-void PanneauSemaine::FinitTrait() {
-    if (trait_.edition) {
-        bool neuvieme = false;
-        for (int d = trait_.premier; d <= trait_.dernier && trait_.bouton == 1; ++d) {
-            // Compté sur le trait sans coupe : la validation a déjà pu couper le neuvième.
-            QByteArray jour = trait_.avant[d];
-            ::EcritCreneaux(jour, trait_.depuis, '1', trait_.nombre);
-            neuvieme = neuvieme || CompteSegments(jour) > NbSegmentsMax;
-        }
-        // Une seule question pour tout le trait ; Annuler le reprend en entier.
-        if (neuvieme && ConfirmeHuitSegments && !ConfirmeHuitSegments()) {
-            for (int d = trait_.premier; d <= trait_.dernier; ++d) {
-                doc_.ChoisitJour(d);
-                doc_.RemplaceJour(trait_.avant[d]);
-            }
-            doc_.ChoisitJour(trait_.jour);
-            for (int d = 0; d < NbJours; ++d) ValideJour(d);
-        }
-        trait_.edition.reset();
-        if (ChkVisuHoraire->isChecked()) VisuDataProgramme();
-    }
+void PanneauSemaine::LacheTrait() {
+    if (trait_.peint) doc_.FermeEditionLongue();
     trait_.jour = -1;
+}
+
+void PanneauSemaine::FinitTrait() {
+    trait_.peint = false;
+    trait_.jour = -1;
+    bool neuvieme = false;
+    for (int d = trait_.premier; d <= trait_.dernier && trait_.bouton == 1; ++d) {
+        // Compté sur le trait sans coupe : la validation a déjà pu couper le neuvième.
+        QByteArray jour = trait_.avant[d];
+        ::EcritCreneaux(jour, trait_.depuis, '1', trait_.nombre);
+        neuvieme = neuvieme || CompteSegments(jour) > NbSegmentsMax;
+    }
+    // Une seule question pour tout le trait ; Annuler le reprend en entier.
+    if (neuvieme && ConfirmeHuitSegments && !ConfirmeHuitSegments()) {
+        for (int d = trait_.premier; d <= trait_.dernier; ++d)
+            doc_.RemplaceJour(trait_.zone, d, trait_.avant[d]);
+        for (int d = 0; d < NbJours; ++d) ValideJour(d);
+    }
+    if (ChkVisuHoraire->isChecked()) VisuDataProgramme();
 }
 
 bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
@@ -476,7 +477,10 @@ bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
         if (objet == FrameTemp[d] && appui) {
             FrameTemp_MouseDown(d, bouton, souris->position().x() * TwipsParPixel);
             // Gauche : un trait de confort peut partir d'ici ; droit : d'éco.
-            if (bouton == 1 || bouton == 2) SourisTrait(QEvent::MouseButtonPress, bouton, point);
+            if (bouton == 1 || bouton == 2) {
+                SourisTrait(QEvent::MouseButtonPress, bouton, point);
+                trait_.cible = objet;
+            }
             return true;
         }
         if (objet == FrameTemp[d]) return SourisTrait(type, bouton, point);
@@ -492,20 +496,20 @@ bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
         if (objet != Marqueur[i] || (bouton != 1 && bouton != 2)) continue;
         if (appui) {
             // Sur une rangée, un trait peut partir de la ligne, à son heure.
-            if (trait_.jour >= 0) FinitTrait();
+            LacheTrait();
             for (int d = 0; d < NbJours; ++d) {
                 const QRect r = FrameTemp[d]->geometry();
                 if (point.y() < r.top() || point.y() > r.bottom()) continue;
                 SourisTrait(QEvent::MouseButtonPress, bouton, point);
+                trait_.cible = objet;
                 trait_.jour = d;
                 trait_.debut = i == 25 ? 0 : i == 0 ? HScroll1->Valeur() : 6 * i;
                 trait_.depuisLigne = true;
             }
             return bouton == 1;
         }
-        const bool trace =
-            trait_.edition.has_value() ||
-            (trait_.jour >= 0 && (point - trait_.appui).manhattanLength() > SeuilTrait);
+        const bool trace = trait_.peint || (trait_.jour >= 0 &&
+                                            (point - trait_.appui).manhattanLength() > SeuilTrait);
         SourisTrait(type, bouton, point);
         // Un clic : appui puis relâchement sur la ligne, sans trait.
         if (bouton == 1 && !trace && Marqueur[i]->rect().contains(souris->position().toPoint()))

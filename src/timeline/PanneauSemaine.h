@@ -10,7 +10,6 @@
 #include <QPoint>
 #include <array>
 #include <functional>
-#include <optional>
 
 class BarreDefilement;
 class ControlesNommes;
@@ -80,7 +79,9 @@ private:
     // traversée ; "point" dans le repère du graphique.
     bool SourisTrait(QEvent::Type type, int bouton, QPoint point);
     void PeintTrait(QPoint point);
+    // Fin du trait : au relâché, ou quand une autre commande ferme son édition.
     void FinitTrait();
+    void LacheTrait();
 
     Document& doc_;
     BarreDefilement* HScroll1;
@@ -101,6 +102,7 @@ private:
     bool gele_ = false;
     struct Trait {
         int jour = -1; // rangée de l'appui ; -1 : pas de trait
+        int zone = 0;
         int bouton = 0;
         QPoint appui;
         int debut = 0;                // borne sous l'appui
@@ -108,6 +110,7 @@ private:
         int depuis = 0, nombre = 0;   // créneaux peints
         bool depuisLigne = false;     // parti d'une ligne d'heure
         std::array<QByteArray, 7> avant;
-        std::optional<Document::Edition> edition; // ouverte : le trait peint
+        bool peint = false;             // son édition longue est ouverte
+        const QObject* cible = nullptr; // le contrôle appuyé, qui reçoit la suite du geste
     } trait_;
 };

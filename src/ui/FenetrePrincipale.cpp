@@ -11,6 +11,7 @@
 #include "zone/PanneauZone.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -63,6 +64,13 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     ConstruitEdition(edition);
     connect(Version, &QAction::triggered, this, [this] { Version_Click(); });
     connect(Quitter, &QAction::triggered, this, [this] { Quitter_Click(); });
+    // Les menus de Qt (barres, zones de texte) défont, collent ou défilent hors du programme :
+    // un clic droit ne fait que ce que le programme définit.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    for (QWidget* controle : findChildren<QWidget*>())
+        controle->setContextMenuPolicy(Qt::PreventContextMenu);
+    // Toute autre entrée ferme d'abord l'édition longue : une commande n'agit jamais au milieu.
+    qApp->installEventFilter(this);
 }
 
 FenetrePrincipale::~FenetrePrincipale() = default;
@@ -218,7 +226,54 @@ bool FenetrePrincipale::Touche(int touche, bool majuscule) {
     }
 }
 
+bool FenetrePrincipale::EntreeEtrangere(QObject* objet, QEvent* evenement) const {
+    const QObject* proprietaire = doc_.ProprietaireEditionLongue();
+    const auto dans = [proprietaire](const QObject* objet) {
+        for (const QObject* o = objet; o; o = o->parent())
+            if (o == proprietaire) return true;
+        return false;
+    };
+    switch (evenement->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride: {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        switch (touche->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+            return false; // une touche seule ne commande rien
+        default:
+            break;
+        }
+        // Seule une valeur tapée prend des touches, celles qui vont à son champ (une touche
+        // qu'il laisse remonte à ses parents) ; les raccourcis des menus restent des commandes.
+        const auto* widget = qobject_cast<const QWidget*>(objet);
+        if (!qobject_cast<const QLineEdit*>(proprietaire) || !widget ||
+            !dans(widget->window()->focusWidget()))
+            return true;
+        const QKeySequence sequence(touche->keyCombination());
+        for (const QAction* action : findChildren<QAction*>())
+            if (action->shortcuts().contains(sequence)) return true;
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+        return !dans(objet);
+    case QEvent::WindowDeactivate:
+    case QEvent::ApplicationDeactivate:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
+    if (doc_.EditionLongueOuverte() && EntreeEtrangere(objet, evenement)) doc_.FermeEditionLongue();
     if (objet != Frame1 || evenement->type() != QEvent::KeyPress) return false;
     const auto* touche = static_cast<QKeyEvent*>(evenement);
     const Qt::KeyboardModifiers autres =

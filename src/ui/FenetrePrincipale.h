@@ -61,6 +61,9 @@ private:
     // port ou le fichier sont refusées : chaque panneau gèle les siennes.
     void ActiveCommandes(bool actives);
     bool Touche(int touche, bool majuscule);
+    // Une entrée qui n'est pas la suite de l'édition longue ouverte (trait, flèche tenue,
+    // valeur tapée) : une touche, un raccourci, un clic ailleurs, la molette, la fenêtre quittée.
+    bool EntreeEtrangere(QObject* objet, QEvent* evenement) const;
 
     Plateforme& plateforme_;
     Document doc_;

@@ -32,8 +32,16 @@ Historique::Historique(Document& document, QMenu* menu, QObject* parent)
     Annuler->setShortcut(QKeySequence::Undo);
     Retablir->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(Annuler, &QAction::triggered, &pile_, &QUndoStack::undo);
-    connect(Retablir, &QAction::triggered, &pile_, &QUndoStack::redo);
+    // Une édition encore ouverte devient d'abord son pas : défaire au milieu d'elle, c'est
+    // la défaire, et rien ne s'empile pendant que la pile défait.
+    connect(Annuler, &QAction::triggered, this, [this] {
+        doc_.FermeEditionLongue();
+        pile_.undo();
+    });
+    connect(Retablir, &QAction::triggered, this, [this] {
+        doc_.FermeEditionLongue();
+        pile_.redo();
+    });
     connect(&pile_, &QUndoStack::indexChanged, this, [this] { MetAJourCommandes(); });
 
     connect(&doc_, &Document::Editee, this,

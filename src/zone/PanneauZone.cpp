@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
 
@@ -42,6 +43,13 @@ void PanneauZone::PlaceHauteursBarres() {
 }
 
 void PanneauZone::VScroll3_Change(int Index) {
+    // Pas à pas d'une barre tenue : le même pas que l'appui.
+    if (appui_ >= 0 && doc_.ProprietaireEditionLongue() == VScroll3[appui_])
+        return doc_.Poursuit([this, Index] { ReglageTemperature(Index); });
+    ReglageTemperature(Index);
+}
+
+void PanneauZone::ReglageTemperature(int Index) {
     const auto edition = doc_.OuvreEdition(QStringLiteral("Température ") + NomTemperature(Index));
     auto v = [this](int t) { return VScroll3[t]->Valeur(); };
     // Confort >= éco >= hors gel ; chaque réglage relance ce traitement, imbriqué.
@@ -113,6 +121,8 @@ void PanneauZone::CmdID_Click() {
 
 void PanneauZone::Text2_DblClick(int Index) {
     QLineEdit* texte = Text2[Index];
+    // La saisie ne change rien avant Entrée : toute autre commande l'abandonne.
+    doc_.OuvreEditionLongue(QString(), texte, [this, Index] { Text2_Abandonne(Index); });
     texte->setReadOnly(false);
     texte->setText(
         NombreColonneSigne((VScroll3[Index]->Valeur() - TemperatureMin) / 2.0).trimmed());
@@ -128,7 +138,10 @@ void PanneauZone::Text2_Abandonne(int Index) {
 void PanneauZone::Text2_Valide(int Index) {
     if (Text2[Index]->isReadOnly()) return;
     const TemperatureLue lue = LitTemperature(Text2[Index]->text());
-    Text2_Abandonne(Index);
+    if (doc_.ProprietaireEditionLongue() == Text2[Index])
+        doc_.FermeEditionLongue();
+    else
+        Text2_Abandonne(Index);
     if (lue.valeur < 0) {
         plateforme_.Message(lue.raison, Boutons::Ok, Icone::Exclamation, TitreCourt);
         return;
@@ -149,16 +162,38 @@ bool PanneauZone::eventFilter(QObject* objet, QEvent* evenement) {
         }
         const bool echap = evenement->type() == QEvent::KeyPress &&
                            static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_Escape;
-        if (!Text2[i]->isReadOnly() && (echap || evenement->type() == QEvent::FocusOut))
-            Text2_Abandonne(i);
+        if (!Text2[i]->isReadOnly() && (echap || evenement->type() == QEvent::FocusOut)) {
+            if (doc_.ProprietaireEditionLongue() == Text2[i])
+                doc_.FermeEditionLongue();
+            else
+                Text2_Abandonne(i);
+        }
         return echap;
     }
-    // Flèche tenue ou curseur tiré : tous les pas jusqu'au relâchement ne font qu'une édition.
+    // Flèche tenue ou curseur tiré (bouton gauche, ou celui du milieu qui y saute) : tous les
+    // pas jusqu'au relâchement ne font qu'une édition.
     const auto t = std::find(VScroll3.begin(), VScroll3.end(), objet) - VScroll3.begin();
-    if (t < NbTemperatures && evenement->type() == QEvent::MouseButtonPress)
-        appui_.emplace(doc_.OuvreEdition(QStringLiteral("Température ") +
-                                         NomTemperature(static_cast<int>(t))));
-    else if (evenement->type() == QEvent::MouseButtonRelease)
-        appui_.reset();
-    return QObject::eventFilter(objet, evenement);
+    const auto type = evenement->type();
+    if (t >= NbTemperatures ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease))
+        return false;
+    const int bouton = static_cast<QMouseEvent*>(evenement)->button();
+    if (type == QEvent::MouseButtonPress &&
+        (bouton == Qt::LeftButton || bouton == Qt::MiddleButton) && VScroll3[t]->isEnabled()) {
+        const int index = static_cast<int>(t);
+        doc_.OuvreEditionLongue(QStringLiteral("Température ") + NomTemperature(index), VScroll3[t],
+                                [this, index] { LacheBarre(index); });
+        appui_ = index;
+        boutonAppui_ = bouton;
+    } else if (type == QEvent::MouseButtonRelease && bouton == boutonAppui_ && appui_ == t &&
+               doc_.ProprietaireEditionLongue() == VScroll3[t]) {
+        doc_.FermeEditionLongue();
+    }
+    return false;
+}
+
+void PanneauZone::LacheBarre(int Index) {
+    // Fermée par une autre commande, la barre ne continue pas de défiler seule.
+    VScroll3[Index]->ArreteRepetition();
+    appui_ = -1;
 }

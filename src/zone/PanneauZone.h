@@ -5,7 +5,6 @@
 #include <QObject>
 #include <array>
 #include <functional>
-#include <optional>
 
 class BarreDefilement;
 class ControlesNommes;
@@ -48,6 +47,9 @@ protected:
 
 private:
     void PlaceHauteursBarres();
+    // Règles d'ordre, barres, texte, enregistrement d'un réglage.
+    void ReglageTemperature(int Index);
+    void LacheBarre(int Index);
 
     Document& doc_;
     Plateforme& plateforme_;
@@ -57,5 +59,6 @@ private:
     BarreDefilement* VScrollZone;
     QLineEdit* TextZone;
     QLineEdit* TextID;
-    std::optional<Document::Edition> appui_; // barre de température tenue à la souris
+    int appui_ = -1;      // barre de température tenue à la souris
+    int boutonAppui_ = 0; // le bouton qui la tient
 };

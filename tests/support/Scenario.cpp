@@ -215,12 +215,40 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
                                             c.value(4) == QLatin1String("usb"),
                                             c.value(4) == QLatin1String("sans-uart")});
         plateforme.ChangementPorts();
-    } else if (verbe == QLatin1String("tiens") || verbe == QLatin1String("lache")) {
-        // Barre tenue à la souris : les valeurs réglées entre les deux ne font qu'une édition.
+    } else if (verbe == QLatin1String("tiens") || verbe == QLatin1String("lache") ||
+               verbe == QLatin1String("glisse")) {
+        // Bouton tenu (gauche en 1 1 par défaut), glissé, relâché, en pixels du contrôle.
+        const bool glisse = verbe == QLatin1String("glisse");
+        if (!glisse && mots.size() > 2) tenu_ = BoutonSouris(mots.value(2));
+        const int x = glisse ? 2 : 3;
+        const QPointF point(mots.value(x, QStringLiteral("1")).toDouble(),
+                            mots.value(x + 1, QStringLiteral("1")).toDouble());
         Souris(controle(),
-               verbe == QLatin1String("tiens") ? QEvent::MouseButtonPress
-                                               : QEvent::MouseButtonRelease,
-               QPointF(1, 1), Qt::LeftButton);
+               glisse                            ? QEvent::MouseMove
+               : verbe == QLatin1String("tiens") ? QEvent::MouseButtonPress
+                                                 : QEvent::MouseButtonRelease,
+               point, tenu_);
+    } else if (verbe == QLatin1String("raccourci")) {
+        // Au clavier comme un utilisateur : la fenêtre active, les raccourcis des menus
+        // passent avant le contrôle qui a le focus ; un menu ouvert par Alt+lettre se referme.
+        fenetre->show();
+        fenetre->activateWindow();
+        for (int i = 0; i < 100 && !fenetre->isActiveWindow(); ++i) QApplication::processEvents();
+        const QKeyCombination touches = QKeySequence::fromString(nom)[0];
+        QWidget* cible = fenetre->focusWidget() ? fenetre->focusWidget() : fenetre.get();
+        QKeyEvent appui(QEvent::KeyPress, touches.key(), touches.keyboardModifiers());
+        QApplication::sendEvent(cible, &appui);
+        while (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+    } else if (verbe == QLatin1String("molette")) {
+        const QPointF point(2, 2);
+        QWheelEvent roue(point, controle()->mapToGlobal(point), QPoint(),
+                         QPoint(0, mots.value(2) == QLatin1String("bas") ? -120 : 120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(controle(), &roue);
+    } else if (verbe == QLatin1String("desactive")) {
+        // Une autre fenêtre prend la main.
+        QEvent desactivation(QEvent::WindowDeactivate);
+        QApplication::sendEvent(fenetre.get(), &desactivation);
     } else if (verbe == QLatin1String("copie")) {
         // "copie JOURS ZONES" en 0/1 (lundi d'abord) ; "copie annule".
         std::optional<CiblesCopie> cibles;

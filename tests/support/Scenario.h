@@ -16,7 +16,10 @@
 //   tube NOM | lien NOM CIBLE   tube nommé, lien symbolique
 //   branche CHEMIN|NOM STABLE|DESCRIPTION|SÉRIE|usb ou sans-uart   périphérique branché
 //                        ("<dossier>/…" : dans le dossier du programme) ; debranche : tous retirés
-//   tiens NOM | lache NOM   bouton de la souris appuyé, relâché sur une barre
+//   tiens NOM [BOUTON X Y] | glisse NOM X Y | lache NOM [BOUTON X Y]   bouton de la souris
+//                        appuyé, glissé, relâché (gauche en 1 1 par défaut)
+//   raccourci TOUCHES    "Ctrl+Z", "Alt+F"... au clavier, fenêtre active ; molette NOM haut|bas ;
+//                        desactive : une autre fenêtre prend la main
 //   copie JOURS ZONES | copie annule   réponse du prochain "Copier le jour vers…" (0/1, lundi
 //                        puis zone 0 d'abord) ; imprime NOM : la prochaine impression, en PDF
 //   pendant-pause ACTION  jouée à la prochaine pause d'un envoi (plusieurs : dans l'ordre)
@@ -81,6 +84,7 @@ private:
     QStringList pendantPause_;
     size_t boitesVues_ = 0;
     size_t dialoguesVus_ = 0;
+    Qt::MouseButton tenu_ = Qt::LeftButton;
 };
 
 // Compare le fichier de tests/donnees/scenarios à sa transcription (ou le réécrit).
