@@ -102,27 +102,20 @@ void PanneauCommandes::CmdPASTE_Click() {
 }
 
 void PanneauCommandes::CopieJourVers_Click() {
-    const int zone = doc_.Zone(), jour = doc_.Jour();
-    const auto cibles = plateforme_.DialogueCopieJour(zone, jour);
+    const auto cibles = plateforme_.DialogueCopieJour(doc_.Zone(), doc_.Jour());
     if (!cibles) return;
     const QByteArray source = doc_.JourEdite();
     {
         const auto edition = doc_.OuvreEdition(QStringLiteral("Copier le jour vers…"));
         for (int z = 0; z < NbZones; ++z)
-            for (int d = 0; d < NbJours; ++d) {
-                if (!cibles->zones[z] || !cibles->jours[d]) continue;
-                doc_.ChoisitZone(z);
-                doc_.ChoisitJour(d);
-                doc_.RemplaceJour(source); // validé aussitôt : un neuvième segment est coupé
-            }
-        doc_.ChoisitZone(zone);
-        doc_.ChoisitJour(jour);
+            for (int d = 0; d < NbJours; ++d)
+                // Validé aussitôt : un neuvième segment est coupé.
+                if (cibles->zones[z] && cibles->jours[d]) doc_.RemplaceJour(z, d, source);
     }
     ligne_.RefaitSemaine();
 }
 
 void PanneauCommandes::HorairesSemaine_Click() {
-    const int jour = doc_.Jour();
     LignesSemaine lignes;
     for (int d = 0; d < NbJours; ++d)
         lignes[d] = TexteHoraires(doc_.Prog().ProgJour[doc_.Zone()][d]);
@@ -133,11 +126,9 @@ void PanneauCommandes::HorairesSemaine_Click() {
         for (int d = 0; d < NbJours; ++d) {
             // Une ligne laissée telle quelle ne touche pas son jour.
             const LigneHoraires lue = LitHoraires((*tapees)[d]);
-            if ((*tapees)[d] == lignes[d] || lue.jour.isNull()) continue;
-            doc_.ChoisitJour(d);
-            doc_.RemplaceJour(lue.jour);
+            if ((*tapees)[d] != lignes[d] && !lue.jour.isNull())
+                doc_.RemplaceJour(doc_.Zone(), d, lue.jour);
         }
-        doc_.ChoisitJour(jour);
     }
     ligne_.RefaitSemaine();
 }
