@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -428,6 +429,22 @@ void PanneauSemaine::PeintTrait(QPoint point) {
         doc_.RemplaceJour(trait_.zone, d, jour);
     }
     for (int d = 0; d < NbJours; ++d) ValideJour(d);
+    MontrePeriodeTrait(point);
+}
+
+void PanneauSemaine::MontrePeriodeTrait(QPoint point) {
+    // Ce que le trait écrira, près du pointeur : un trait qui finit d'un créneau trop loin se
+    // voit avant d'être lâché.
+    const QStringList noms = NomsDesJours();
+    const QString jours =
+        trait_.premier == trait_.dernier
+            ? noms.value(trait_.premier)
+            : noms.value(trait_.premier) + QStringLiteral(" à ") + noms.value(trait_.dernier);
+    const QString periode = QStringLiteral("%1 %2 → %3")
+                                .arg(jours, TexteHeureCurseur(trait_.depuis).trimmed(),
+                                     TexteHeureCurseur(trait_.depuis + trait_.nombre).trimmed());
+    QWidget* graphique = FrameTemp[0]->parentWidget();
+    QToolTip::showText(graphique->mapToGlobal(point), periode, graphique);
 }
 
 void PanneauSemaine::LacheTrait() {
@@ -436,6 +453,7 @@ void PanneauSemaine::LacheTrait() {
 }
 
 void PanneauSemaine::FinitTrait() {
+    QToolTip::hideText();
     trait_.peint = false;
     trait_.jour = -1;
     bool neuvieme = false;

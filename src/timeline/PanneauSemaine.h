@@ -79,6 +79,7 @@ private:
     // traversée ; "point" dans le repère du graphique.
     bool SourisTrait(QEvent::Type type, int bouton, QPoint point);
     void PeintTrait(QPoint point);
+    void MontrePeriodeTrait(QPoint point);
     // Fin du trait : au relâché, ou quand une autre commande ferme son édition.
     void FinitTrait();
     void LacheTrait();

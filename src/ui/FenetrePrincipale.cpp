@@ -249,10 +249,10 @@ bool FenetrePrincipale::EntreeEtrangere(QObject* objet, QEvent* evenement) const
         }
         // Seule une valeur tapée prend des touches, celles qui vont à son champ (une touche
         // qu'il laisse remonte à ses parents) ; les raccourcis des menus restent des commandes.
-        const auto* widget = qobject_cast<const QWidget*>(objet);
-        if (!qobject_cast<const QLineEdit*>(proprietaire) || !widget ||
-            !dans(widget->window()->focusWidget()))
-            return true;
+        // Elles passent par la fenêtre puis par le contrôle qui a le focus.
+        const QWidget* focus =
+            QApplication::focusWidget() ? QApplication::focusWidget() : this->focusWidget();
+        if (!qobject_cast<const QLineEdit*>(proprietaire) || !dans(focus)) return true;
         const QKeySequence sequence(touche->keyCombination());
         for (const QAction* action : findChildren<QAction*>())
             if (action->shortcuts().contains(sequence)) return true;

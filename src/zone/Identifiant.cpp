@@ -30,3 +30,18 @@ qint32 ResoutCollision(const std::array<qint32, 3>& identifiants, int zone) {
     }
     return id;
 }
+
+IdentifiantLu LitIdentifiant(const QString& texte, const std::array<qint32, 3>& identifiants,
+                             int zone) {
+    bool lu = false;
+    const qlonglong nombre = texte.trimmed().toLongLong(&lu);
+    if (!lu) return {-1, QStringLiteral("« %1 » n'est pas un identifiant.").arg(texte)};
+    if (nombre < 0 || nombre > 65535)
+        return {-1, QStringLiteral("« %1 » : l'identifiant va de 0 à 65535.").arg(texte)};
+    for (int z = 0; z < static_cast<int>(identifiants.size()); ++z)
+        if (z != zone && SurLesOndes(identifiants[z]) == nombre)
+            return {
+                -1,
+                QStringLiteral("« %1 » : la zone %2 a déjà cet identifiant.").arg(texte).arg(z)};
+    return {static_cast<qint32>(nombre), {}};
+}

@@ -1,5 +1,6 @@
 #pragma once
 // Identifiant radio d'une zone : tirage et règle des collisions.
+#include <QString>
 #include <QtGlobal>
 #include <array>
 
@@ -12,3 +13,12 @@ qint32 TireIdentifiant(double r);
 // si elles partagent déjà un identifiant ; un identifiant au-delà de 65535 lu d'un fichier
 // y reste tel quel.
 qint32 ResoutCollision(const std::array<qint32, 3>& identifiants, int zone);
+
+struct IdentifiantLu {
+    qint32 valeur; // -1 : refusé, pour la raison dite
+    QString raison;
+};
+// Identifiant tapé pour "zone" : un entier de 0 à 65535 (les 16 bits envoyés), différent de
+// celui des deux autres zones sur ces 16 bits.
+IdentifiantLu LitIdentifiant(const QString& texte, const std::array<qint32, 3>& identifiants,
+                             int zone);

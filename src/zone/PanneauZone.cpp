@@ -30,8 +30,10 @@ PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
         connect(VScroll3[t], &BarreDefilement::Change, this, [this, t] { VScroll3_Change(t); });
         VScroll3[t]->installEventFilter(this);
         Text2[t]->installEventFilter(this);
-        connect(Text2[t], &QLineEdit::returnPressed, this, [this, t] { Text2_Valide(t); });
+        connect(Text2[t], &QLineEdit::returnPressed, this, [this, t] { Champ_Valide(t); });
     }
+    TextID->installEventFilter(this);
+    connect(TextID, &QLineEdit::returnPressed, this, [this] { Champ_Valide(ChampIdentifiant); });
     connect(VScrollZone, &BarreDefilement::Change, this, [this] { VScrollZone_Change(); });
     connect(controles.Prend<QPushButton>("CmdID"), &QPushButton::clicked, this,
             [this] { CmdID_Click(); });
@@ -119,29 +121,51 @@ void PanneauZone::CmdID_Click() {
     TextID->setText(NombreColonneSigne(doc_.Prog().IdentZone[z]));
 }
 
-void PanneauZone::Text2_DblClick(int Index) {
-    QLineEdit* texte = Text2[Index];
+QLineEdit* PanneauZone::Champ(int Index) const {
+    return Index < NbTemperatures ? Text2[Index] : TextID;
+}
+
+void PanneauZone::Champ_DblClick(int Index) {
+    QLineEdit* texte = Champ(Index);
     // La saisie ne change rien avant Entrée : toute autre commande l'abandonne.
-    doc_.OuvreEditionLongue(QString(), texte, [this, Index] { Text2_Abandonne(Index); });
+    doc_.OuvreEditionLongue(QString(), texte, [this, Index] { Champ_Abandonne(Index); });
     texte->setReadOnly(false);
     texte->setText(
-        NombreColonneSigne((VScroll3[Index]->Valeur() - TemperatureMin) / 2.0).trimmed());
+        Index == ChampIdentifiant
+            ? QString::number(doc_.Prog().IdentZone[doc_.Zone()])
+            : NombreColonneSigne((VScroll3[Index]->Valeur() - TemperatureMin) / 2.0).trimmed());
     texte->selectAll();
     texte->setFocus();
 }
 
-void PanneauZone::Text2_Abandonne(int Index) {
-    Text2[Index]->setReadOnly(true);
-    Text2[Index]->setText(TexteTemperature(VScroll3[Index]->Valeur()));
+void PanneauZone::Champ_Abandonne(int Index) {
+    Champ(Index)->setReadOnly(true);
+    if (Index == ChampIdentifiant)
+        MontreIdentifiant();
+    else
+        Text2[Index]->setText(TexteTemperature(VScroll3[Index]->Valeur()));
 }
 
-void PanneauZone::Text2_Valide(int Index) {
-    if (Text2[Index]->isReadOnly()) return;
-    const TemperatureLue lue = LitTemperature(Text2[Index]->text());
-    if (doc_.ProprietaireEditionLongue() == Text2[Index])
+void PanneauZone::Champ_Valide(int Index) {
+    QLineEdit* texte = Champ(Index);
+    if (texte->isReadOnly()) return;
+    const QString tape = texte->text();
+    if (doc_.ProprietaireEditionLongue() == texte)
         doc_.FermeEditionLongue();
     else
-        Text2_Abandonne(Index);
+        Champ_Abandonne(Index);
+    if (Index == ChampIdentifiant) {
+        // Un foyer qui réinstalle garde l'identifiant que ses radiateurs ont appris.
+        const IdentifiantLu lu = LitIdentifiant(tape, doc_.Prog().IdentZone, doc_.Zone());
+        if (lu.valeur < 0) {
+            plateforme_.Message(lu.raison, Boutons::Ok, Icone::Exclamation, TitreCourt);
+            return;
+        }
+        const auto edition = doc_.OuvreEdition(QStringLiteral("ID"));
+        doc_.ChangeIdentifiant(lu.valeur);
+        return MontreIdentifiant();
+    }
+    const TemperatureLue lue = LitTemperature(tape);
     if (lue.valeur < 0) {
         plateforme_.Message(lue.raison, Boutons::Ok, Icone::Exclamation, TitreCourt);
         return;
@@ -151,22 +175,21 @@ void PanneauZone::Text2_Valide(int Index) {
 }
 
 bool PanneauZone::eventFilter(QObject* objet, QEvent* evenement) {
-    const auto c = std::find(Text2.begin(), Text2.end(), objet) - Text2.begin();
-    if (c < NbTemperatures) {
+    for (int i = 0; i <= ChampIdentifiant; ++i) {
+        if (objet != Champ(i)) continue;
         // Pendant sa destruction, la case n'est plus qu'un QWidget : plus rien à y lire.
         if (!qobject_cast<QLineEdit*>(objet)) return false;
-        const int i = static_cast<int>(c);
         if (evenement->type() == QEvent::MouseButtonDblClick) {
-            Text2_DblClick(i);
+            Champ_DblClick(i);
             return true;
         }
         const bool echap = evenement->type() == QEvent::KeyPress &&
                            static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_Escape;
-        if (!Text2[i]->isReadOnly() && (echap || evenement->type() == QEvent::FocusOut)) {
-            if (doc_.ProprietaireEditionLongue() == Text2[i])
+        if (!Champ(i)->isReadOnly() && (echap || evenement->type() == QEvent::FocusOut)) {
+            if (doc_.ProprietaireEditionLongue() == Champ(i))
                 doc_.FermeEditionLongue();
             else
-                Text2_Abandonne(i);
+                Champ_Abandonne(i);
         }
         return echap;
     }

@@ -36,16 +36,19 @@ public:
     int ZoneAffichee() const;
     void ChoisitZoneAffichee(int zone);
     void MontreIdentifiant();
-    // Température tapée après un double clic sur sa case : Entrée la règle comme la barre
-    // (mêmes règles d'ordre), Échap ou un refus rend la case telle qu'elle était.
-    void Text2_DblClick(int Index);
-    void Text2_Valide(int Index);
-    void Text2_Abandonne(int Index);
+    // Valeur tapée après un double clic sur sa case : une température (0 à 3) ou
+    // l'identifiant (ChampIdentifiant). Entrée la règle comme la barre ou le bouton (mêmes
+    // règles), Échap, un refus ou toute autre commande rend la case telle qu'elle était.
+    static constexpr int ChampIdentifiant = NbTemperatures;
+    void Champ_DblClick(int Index);
+    void Champ_Valide(int Index);
+    void Champ_Abandonne(int Index);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    QLineEdit* Champ(int Index) const;
     void PlaceHauteursBarres();
     // Règles d'ordre, barres, texte, enregistrement d'un réglage.
     void ReglageTemperature(int Index);

@@ -167,9 +167,27 @@ geste
 trait 0 "$(h 6)" 4 "$(h 8)"
 trait 0 "$(h 18)" 4 "$(h 23)"
 trait 5 "$(h 9)" 6 "$(h 22)"
+# Hors du compte des gestes : la confort de la zone 1 tapée (double clic sur Text2(0), « 21 »,
+# Entrée), puis un trait défait par Ctrl+Z au milieu et mené quand même à son bout, qui ne
+# peint plus rien. Au clavier réel, les touches passent par la fenêtre avant le champ.
+# shellcheck disable=SC2046
+xdotool mousemove --window "$fenetre" $(pixels 6900 7927) click --repeat 2 --delay 80 1
+sleep 0.3
+xdotool keyup Alt_L Control_L Shift_L
+xdotool type --window "$fenetre" 21
+xdotool key --window "$fenetre" Return
+read -r x1 y1 x2 y2 <<<"$(borne 2 "$(h 1)") $(borne 3 "$(h 4)")"
+xdotool mousemove --window "$fenetre" "$x1" "$y1" mousedown 1
+xdotool mousemove --window "$fenetre" $(((x1 + x2) / 2)) $(((y1 + y2) / 2))
+sleep 0.3
+xdotool key --window "$fenetre" ctrl+z
+sleep 0.3
+xdotool mousemove --window "$fenetre" "$x2" "$y2" mouseup 1
+sleep 0.3
 xdotool key --window "$fenetre" ctrl+s # « &Sauvegarde »
 geste
-attendu="$SOURCES/tests/donnees/semaine-reference.prg"
+sed '3s/^ 17219 169,/ 17219 170,/' "$SOURCES/tests/donnees/semaine-reference.prg" >"$TRAVAIL/reference.prg"
+attendu="$TRAVAIL/reference.prg"
 for _ in $(seq 30); do cmp -s "$TRAVAIL/data.prg" "$attendu" && break; sleep 0.1; done
 echo "Semaine de référence : $gestes gestes"
 cmp "$TRAVAIL/data.prg" "$attendu" || {

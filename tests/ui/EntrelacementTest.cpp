@@ -27,6 +27,7 @@ const Geste Gestes[] = {
      "glisse FrameTemp(0) 500 130;lache FrameTemp(0) gauche 500 130"},
     {"fleche", "tiens VScroll3(0) gauche 5 3", "lache VScroll3(0) gauche 5 3"},
     {"saisie", "souris Text2(0) gauche 5 5 double;tape Text2(0) 25", "touche Text2(0) Entree"},
+    {"identifiant", "souris TextID gauche 5 5 double;tape TextID 1234", "touche TextID Entree"},
 };
 
 struct Cas {
@@ -70,7 +71,9 @@ std::vector<std::tuple<Geste, Cas>> Table() {
     std::vector<std::tuple<Geste, Cas>> table;
     for (const Geste& geste : Gestes)
         for (const Cas& cas : Commandes)
-            if (!cas.touche || geste.nom != std::string("saisie")) table.emplace_back(geste, cas);
+            if (!cas.touche || std::string(geste.nom) == "trait" ||
+                std::string(geste.nom) == "fleche")
+                table.emplace_back(geste, cas);
     return table;
 }
 

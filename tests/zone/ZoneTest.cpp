@@ -3,6 +3,7 @@
 #include "support/Impression.h"
 #include "support/Jours.h"
 #include "zone/CommandesJour.h"
+#include "zone/Identifiant.h"
 
 #include <gtest/gtest.h>
 
@@ -42,4 +43,19 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
     // Le curseur n'avance que s'il reste dans la barre.
     for (const auto& [curseur, avance, apres] : {std::tuple{138, 6, 144}, {139, 6, 139}})
         EXPECT_EQ(CurseurApres(curseur, avance, 144), apres) << curseur << " + " << avance;
+}
+
+TEST(Identifiant, TapeSurSeizeBitsEtSansCollision) {
+    // Zone 1 : 70000 part comme 4464 (ses 16 bits bas) ; un fichier peut le garder tel quel.
+    const std::array<qint32, 3> identifiants{4660, 70000, 3};
+    const std::pair<const char*, qint32> cas[] = {
+        {"1234", 1234}, {" 65535 ", 65535}, {"0", 0}, {"4660", 4660}, {"65536", -1},
+        {"-1", -1},     {"12a", -1},        {"", -1}, {"4464", -1},   {"3", -1}};
+    for (const auto& [texte, attendu] : cas)
+        EXPECT_EQ(LitIdentifiant(QString::fromLatin1(texte), identifiants, 0).valeur, attendu)
+            << texte;
+    EXPECT_EQ(LitIdentifiant(QStringLiteral("4464"), identifiants, 0).raison,
+              QStringLiteral("« 4464 » : la zone 1 a déjà cet identifiant."));
+    EXPECT_EQ(LitIdentifiant(QStringLiteral("70000"), identifiants, 1).raison,
+              QStringLiteral("« 70000 » : l'identifiant va de 0 à 65535."));
 }

@@ -1,0 +1,46 @@
+// Ce que l'utilisateur voit pendant un geste et ce qu'il peut taper : la période d'un trait
+// près du pointeur, l'identifiant gardé d'une installation précédente.
+#include "support/Scenario.h"
+#include "ui/FenetrePrincipale.h"
+#include "zone/PanneauZone.h"
+
+#include <QToolTip>
+#include <gtest/gtest.h>
+
+// La bulle dit exactement les jours et les heures que le trait écrit.
+TEST(Gestes, LaBulleDuTraitDitCeQuIlEcrit) {
+    Scenario s;
+    s.Joue(QStringLiteral("> demarre\n> jour 0 0 vide\n> jour 0 1 vide\n> valide\n"
+                          "> tiens FrameTemp(0) gauche 10 20\n> glisse FrameTemp(0) 300 75\n"));
+    const Programme& p = s.fenetre->Doc().Prog();
+    const int debut = static_cast<int>(p.ProgJour[0][0].indexOf('1'));
+    const int fin = static_cast<int>(p.ProgJour[0][0].lastIndexOf('1', NbCreneaux - 1)) + 1;
+    ASSERT_GT(fin, debut);
+    EXPECT_EQ(p.ProgJour[0][1].left(NbCreneaux), p.ProgJour[0][0].left(NbCreneaux));
+    const auto heure = [](int c) {
+        return QStringLiteral("%1H%2").arg(c / 6).arg(c % 6 * 10, 2, 10, QLatin1Char('0'));
+    };
+    EXPECT_EQ(QToolTip::text(),
+              QStringLiteral("Lundi à Mardi %1 → %2").arg(heure(debut), heure(fin)));
+    s.Joue(QStringLiteral("> lache FrameTemp(0) gauche 300 75\n"));
+    EXPECT_FALSE(QToolTip::isVisible());
+}
+
+// Tapé après un double clic, sous les règles du bouton : 16 bits, pas celui d'une autre zone.
+TEST(Gestes, IdentifiantTape) {
+    Scenario s;
+    const QString transcription = s.Joue(QStringLiteral(
+        "> demarre\n> souris TextID gauche 5 5 double\n> tape TextID 1234\n> touche TextID Entree\n"
+        "> montre TextID\n> boite Ok\n> souris TextID gauche 5 5 double\n> tape TextID 65536\n"
+        "> touche TextID Entree\n> souris TextID gauche 5 5 double\n> tape TextID 99\n"
+        "> touche TextID Echap\n> montre TextID\n"));
+    EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 1234) << transcription.toStdString();
+    EXPECT_TRUE(s.fenetre->Doc().Modifie());
+    EXPECT_TRUE(
+        transcription.contains(QStringLiteral("« 65536 » : l'identifiant va de 0 à 65535.")))
+        << transcription.toStdString();
+    EXPECT_EQ(transcription.count(QStringLiteral("« 1234 »")), 2) << transcription.toStdString();
+    s.Joue(QStringLiteral("> raccourci Ctrl+Z\n"));
+    EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 4660);
+    EXPECT_FALSE(s.fenetre->Doc().Modifie());
+}
