@@ -30,7 +30,8 @@ const QString TexteUsage = QStringLiteral(
     "                                    charge la télécommande comme « Programmation »,\n"
     "                                    par le port de VK472.CFG ou celui donné\n"
     "                                    (sortie 0 ; 2 port fermé ; 3 fichier refusé ;\n"
-    "                                    4 port perdu pendant l'envoi)\n"
+    "                                    4 port perdu pendant l'envoi ; 5 envoyé, journal\n"
+    "                                    non écrit)\n"
     "  --pdf fichier.prg sortie.pdf      la semaine imprimée, une page par zone\n"
     "                                    (sortie 0 ou 1)\n"
     "  --ports                           les ports série détectés et ce que désignent\n"
@@ -127,12 +128,15 @@ public:
         });
         // Fermer attend que la ligne ait tout pris : sinon la fin de la trame serait perdue.
         o_.port.Ferme();
-        if (!envoye) {
+        if (!envoye)
             o_.erreurs << "** ECHEC DE LA TRANSMISSION ** " << transmission.Cause() << '\n';
-            return CodeSortie::PortPerdu;
-        }
-        o_.sortie << "** FIN DE TRANSMISSION **\n";
-        return CodeSortie::Reussi;
+        else
+            o_.sortie << "** FIN DE TRANSMISSION **\n";
+        const auto echec = transmission.EchecJournaux();
+        if (echec) o_.erreurs << echec->chemin << " : journal non écrit. " << echec->cause << '\n';
+        return !envoye ? CodeSortie::PortPerdu
+               : echec ? CodeSortie::JournalPerdu
+                       : CodeSortie::Reussi;
     }
 
     int Pdf(const QString& chemin, const QString& sortie) {
@@ -142,8 +146,13 @@ public:
             o_.erreurs << chemin << " : fichier non conforme, pas de PDF\n";
             return CodeSortie::NonConforme;
         }
-        if (!o_.ecritPdf(sortie, lu.programme, QFileInfo(chemin).fileName(), o_.maintenant())) {
-            o_.erreurs << sortie << " : écriture impossible\n";
+        // Ni un programme (même celui qu'on vient de lire), ni un tube ou un périphérique.
+        QString cause = RefusCiblePdf(sortie);
+        if (cause.isEmpty())
+            cause =
+                o_.ecritPdf(sortie, lu.programme, QFileInfo(chemin).fileName(), o_.maintenant());
+        if (!cause.isEmpty()) {
+            o_.erreurs << sortie << " : écriture impossible. " << cause << '\n';
             return CodeSortie::NonConforme;
         }
         o_.sortie << sortie << " : " << NbZones << " pages\n";

@@ -19,6 +19,7 @@ constexpr int NonConforme = 1;   // --verifie : au moins un problème
 constexpr int PortFerme = 2;     // le port ne s'ouvre pas
 constexpr int FichierRefuse = 3; // non conforme ou température hors 0..35 °C : rien ne part
 constexpr int PortPerdu = 4;     // le port a lâché pendant l'envoi
+constexpr int JournalPerdu = 5;  // tout est parti, mais un journal n'a pas pu être écrit
 constexpr int Usage = 64;        // option inconnue, fichier manquant
 } // namespace CodeSortie
 
@@ -30,8 +31,9 @@ struct OutilsCommande {
     QTextStream& sortie;
     QTextStream& erreurs;
     // La semaine imprimée en PDF (Qt Gui, fourni par l'exécutable) : chemin de sortie,
-    // programme, nom du fichier montré dans le titre, date ; faux si rien n'est écrit.
-    std::function<bool(const QString&, const Programme&, const QString&, const QDateTime&)>
+    // programme, nom du fichier montré dans le titre, date ; rend la cause d'un échec (vide :
+    // écrit).
+    std::function<QString(const QString&, const Programme&, const QString&, const QDateTime&)>
         ecritPdf;
     // Les périphériques détectés puis COM1 à COM4, une ligne chacun.
     std::function<QStringList()> lignesPorts;

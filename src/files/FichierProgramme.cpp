@@ -3,6 +3,7 @@
 #include "plateforme/FichierOrdinaire.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <array>
 
@@ -85,7 +86,30 @@ private:
 constexpr qsizetype LongueurMaxJourLu =
     (TailleMaxFichierProgramme - 4096) / (qsizetype{NbZones} * NbJours) - 3;
 
+constexpr char MarqueProgramme[] = "VK472";
+
+bool NomDeProgramme(const QString& chemin) {
+    return chemin.endsWith(QLatin1String(".PRG"), Qt::CaseInsensitive);
+}
+
 } // namespace
+
+QString RefusCiblePdf(const QString& chemin) {
+    QString programme = QStringLiteral("C'est un fichier programme : le PDF ne le remplace pas.");
+    const QFileInfo cible(chemin);
+    if (NomDeProgramme(cible.fileName()) || NomDeProgramme(cible.canonicalFilePath()))
+        return programme;
+    if (!cible.exists()) return QString();
+    if (!cible.isFile())
+        return cible.isDir() ? QStringLiteral("C'est un dossier.")
+                             : QStringLiteral("Ce n'est pas un fichier ordinaire.");
+    // Le premier champ, comme à la lecture : c'est lui qui porte la marque.
+    QFile fichier(chemin);
+    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return QString();
+    const QByteArray debut = fichier.read(4096);
+    const auto marque = LecteurListe(debut).Texte();
+    return marque && marque->contains(MarqueProgramme) ? programme : QString();
+}
 
 std::optional<QByteArray> LitContenuFichierProgramme(const QString& chemin) {
     QFile fichier(chemin);
@@ -115,7 +139,7 @@ ResultatLecture LireFichierProgramme(const QByteArray& contenu) {
     }
     const auto marque = lecteur.Texte();
     if (!marque) return refuse(QStringLiteral("fichier vide"));
-    if (!marque->contains("VK472")) {
+    if (!marque->contains(MarqueProgramme)) {
         resultat.statut = StatutLecture::Incompatible;
         return refuse(QStringLiteral("** FICHIER INCOMPATIBLE AVEC L'APPLICATION **"));
     }

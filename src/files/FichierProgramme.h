@@ -27,6 +27,10 @@ constexpr qint64 TailleMaxFichierProgramme = qint64{1024} * 1024;
 // pas un fichier ordinaire (un tube bloquerait la fenêtre).
 std::optional<QByteArray> LitContenuFichierProgramme(const QString& chemin);
 
+// Pourquoi le PDF ne doit pas être écrit à "chemin" (vide : il peut l'être) : un fichier
+// programme (nom en ".PRG" ou marque en tête), un dossier, un tube ou un périphérique.
+QString RefusCiblePdf(const QString& chemin);
+
 // Le programme lu n'est pris que si tout est bon ; sinon rien n'en sort.
 ResultatLecture LireFichierProgramme(const QByteArray& contenu);
 

@@ -1,12 +1,13 @@
 #include "files/ImpressionSemaine.h"
 #include "model/Jour.h"
 #include "model/Textes.h"
+#include "plateforme/EcritureAtomique.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 // Unités de dessin : le dixième de millimètre, sur la zone imprimable (277 x 190 mm).
@@ -131,16 +132,19 @@ bool ImprimeSemaines(QPagedPaintDevice& appareil, const Programme& programme,
     return peintre.end();
 }
 
-bool ExportePdf(const QString& chemin, const Programme& programme, const QString& fichier,
-                const QDateTime& date) {
-    QSaveFile sortie(chemin);
-    if (!sortie.open(QIODevice::WriteOnly)) return false;
+QString ExportePdf(const QString& chemin, const Programme& programme, const QString& fichier,
+                   const QDateTime& date) {
+    // Peint en mémoire, écrit ensuite d'un coup par la seule porte d'écriture du programme.
+    QByteArray octets;
     {
-        QPdfWriter pdf(&sortie);
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&tampon);
         pdf.setResolution(300);
         pdf.setCreator(TitreVersion);
         pdf.setTitle(QStringLiteral("Programme de chauffage — ") + fichier);
-        if (!ImprimeSemaines(pdf, programme, fichier, date)) return false;
+        if (!ImprimeSemaines(pdf, programme, fichier, date))
+            return QStringLiteral("Le PDF n'a pas pu être dessiné.");
     }
-    return sortie.commit();
+    return EcritFichierAtomique(chemin, octets);
 }

@@ -21,6 +21,7 @@ QString TexteDuree(int minutes);
 bool ImprimeSemaines(QPagedPaintDevice& appareil, const Programme& programme,
                      const QString& fichier, const QDateTime& date);
 
-// Écrit le PDF d'un coup : un échec laisse l'ancien fichier tel quel.
-bool ExportePdf(const QString& chemin, const Programme& programme, const QString& fichier,
-                const QDateTime& date);
+// Écrit le PDF d'un coup : un échec laisse l'ancien fichier tel quel. Rend la cause de
+// l'échec, vide si le PDF est écrit.
+QString ExportePdf(const QString& chemin, const Programme& programme, const QString& fichier,
+                   const QDateTime& date);

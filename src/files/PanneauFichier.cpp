@@ -1,13 +1,13 @@
 // Lecture et sauvegarde du fichier programme, effacement de tout le programme,
 // fichiers annexes.
 #include "files/PanneauFichier.h"
-#include "files/EcritureAtomique.h"
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
 #include "files/ImpressionSemaine.h"
 #include "model/Document.h"
 #include "model/Textes.h"
 #include "plateforme/Controles.h"
+#include "plateforme/EcritureAtomique.h"
 #include "plateforme/FichierOrdinaire.h"
 #include "plateforme/Plateforme.h"
 
@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QPagedPaintDevice>
 #include <QSettings>
+#include <QStandardPaths>
+#include <memory>
 
 namespace {
 const QString FiltreOuvrir = QStringLiteral("*.prg");
@@ -161,19 +163,37 @@ void PanneauFichier::LectureRecente(const QString& chemin) {
 }
 
 namespace {
-const QString NomReglages = QStringLiteral("gestion-chauffage");
 const QString CleRecents = QStringLiteral("FichiersRecents");
 constexpr int NbRecents = 5;
+
+// Les réglages là où QSettings("gestion-chauffage", "gestion-chauffage") les met, mais
+// seulement si c'est un fichier (ou rien encore) : QSettings lit dès sa construction, et un
+// tube l'y bloquerait pour toujours ; un dossier ou un périphérique n'est pas à lui.
+std::unique_ptr<QSettings> Reglages() {
+    const QString chemin = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                           QStringLiteral("/gestion-chauffage/gestion-chauffage.conf");
+    const QFileInfo infos(chemin);
+    if (infos.exists() && !infos.isFile()) return nullptr;
+    return std::make_unique<QSettings>(chemin, QSettings::IniFormat);
+}
 } // namespace
 
 void PanneauFichier::RetientRecent(const QString& chemin, bool garde) {
-    QSettings reglages(NomReglages, NomReglages);
-    QStringList recents = reglages.value(CleRecents).toStringList();
+    const auto reglages = Reglages();
+    if (!reglages) return;
+    QStringList recents = reglages->value(CleRecents).toStringList();
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
     recents.removeAll(absolu);
     if (garde) recents.prepend(absolu);
     while (recents.size() > NbRecents) recents.removeLast();
-    reglages.setValue(CleRecents, recents);
+    reglages->setValue(CleRecents, recents);
+    reglages->sync();
+    // QSettings écrit son fichier lui-même, par QSaveFile : son statut dit l'échec, et un
+    // fichier resté vide trahit la dernière vidange perdue de Qt 6.4 (disque plein).
+    if (reglages->status() != QSettings::NoError || QFileInfo(reglages->fileName()).size() == 0)
+        MontreEchecEcriture(plateforme_, QStringLiteral("** ECRITURE IMPOSSIBLE **"),
+                            QDir::toNativeSeparators(reglages->fileName()),
+                            QStringLiteral("Les fichiers récents n'ont pas pu y être retenus."));
     MontreRecents();
 }
 
@@ -186,8 +206,9 @@ void PanneauFichier::AjouteRecents(QMenu* menu) {
 void PanneauFichier::MontreRecents() {
     if (!recents_) return;
     recents_->clear();
-    const QSettings reglages(NomReglages, NomReglages);
-    const QStringList recents = reglages.value(CleRecents).toStringList();
+    const auto reglages = Reglages();
+    const QStringList recents =
+        reglages ? reglages->value(CleRecents).toStringList() : QStringList();
     for (int i = 0; i < recents.size(); ++i) {
         QAction* action = recents_->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(recents[i])));
@@ -308,8 +329,20 @@ void PanneauFichier::ExporterPdf_Click() {
     // Toujours un ".pdf" : un nom tapé sans lui ne remplace pas un programme du même nom.
     if (!choisi.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         choisi += QLatin1String(".pdf");
-    if (!ExportePdf(choisi, doc_.Prog(), NomFichierMontre(cheminFichier_),
-                    plateforme_.Maintenant()))
-        plateforme_.Message(QStringLiteral("Impossible d'écrire ") + choisi, Boutons::Ok,
-                            Icone::Critique, TitreCourt);
+    const QString entete = QStringLiteral("** ECRITURE IMPOSSIBLE **");
+    // Ni un programme nommé .pdf, ni un tube ou un périphérique : refusés avant toute question.
+    if (const QString refus = RefusCiblePdf(choisi); !refus.isEmpty()) {
+        MontreEchecEcriture(plateforme_, entete, choisi, refus);
+        return;
+    }
+    // Le dialogue ne demande rien (DontConfirmOverwrite) : la question n'est posée qu'ici.
+    if (QFileInfo(choisi).isFile() &&
+        plateforme_.Message(QStringLiteral("Le fichier %1 existe déjà. "
+                                           "Voulez-vous le remplacer ?")
+                                .arg(QFileInfo(choisi).fileName()),
+                            Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
+        return;
+    const QString cause =
+        ExportePdf(choisi, doc_.Prog(), NomFichierMontre(cheminFichier_), plateforme_.Maintenant());
+    if (!cause.isEmpty()) MontreEchecEcriture(plateforme_, entete, choisi, cause);
 }

@@ -9,6 +9,7 @@
 #include "model/Textes.h"
 #include "plateforme/Controles.h"
 #include "plateforme/DetectionPorts.h"
+#include "plateforme/EcritureAtomique.h"
 #include "plateforme/FichierOrdinaire.h"
 #include "plateforme/Plateforme.h"
 
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -143,12 +143,10 @@ void PanneauLiaison::COM_Click(int Index) {
         return;
     }
     numeroPort_ = Index + 1;
-    // Écrit d'un coup ou pas du tout ; un échec est sans suite : le port sert quand même.
-    QSaveFile fichier(CheminConfiguration(plateforme_));
-    if (fichier.open(QIODevice::WriteOnly)) {
-        fichier.write(EcrireConfiguration(Index));
-        fichier.commit();
-    }
+    // Écrit d'un coup ou pas du tout. Le port sert quand même, mais l'utilisateur apprend que
+    // le prochain démarrage ne le reprendra pas.
+    EcritFichierEntier(plateforme_, CheminConfiguration(plateforme_), EcrireConfiguration(Index),
+                       QStringLiteral("** ECRITURE IMPOSSIBLE **"));
 }
 
 void PanneauLiaison::Peripherique_Click(const PeripheriqueSerie& peripherique) {
@@ -263,6 +261,9 @@ void PanneauLiaison::EnvoieProgramme(const Programme& programme) {
             plateforme_.Message(QStringLiteral("** ECHEC DE LA TRANSMISSION **\r\n\r\n") +
                                     transmission.Cause(),
                                 Boutons::Ok, Icone::Critique, TitreProgrammation);
+        if (const auto echec = transmission.EchecJournaux())
+            MontreEchecEcriture(plateforme_, QStringLiteral("** ECRITURE IMPOSSIBLE **"),
+                                echec->chemin, echec->cause);
     });
     const qint32 identifiant = programme.IdentZone[doc_.Zone()];
     transmission.Envoie(TrameZones(programme), [&] {

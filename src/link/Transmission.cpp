@@ -1,45 +1,46 @@
 #include "link/Transmission.h"
 #include "link/JournauxTransmission.h"
-#include "plateforme/FichierOrdinaire.h"
 #include "plateforme/Minuterie.h"
 #include "plateforme/PortSerie.h"
 
 #include <QDir>
-#include <QFile>
+#include <optional>
+#include <utility>
 
 namespace {
-// Les deux journaux, ouverts s'ils peuvent l'être : un journal manquant n'arrête rien.
+// Les deux journaux, tenus en mémoire pendant l'envoi puis écrits chacun d'un coup : un
+// disque plein ne laisse pas un journal tronqué passer pour celui de l'envoi, et les anciens
+// restent tant que les nouveaux ne sont pas écrits.
 class Journaux {
 public:
-    explicit Journaux(const QString& dossier)
-        : brut_(QDir(dossier).filePath(QLatin1String(NomJournalBrut))),
-          trace_(QDir(dossier).filePath(QLatin1String(NomJournalTrace))) {
-        // Un tube attendrait son lecteur, port ouvert et fenêtre figée : refusé d'emblée.
-        OuvreFichierOrdinaire(brut_, QIODevice::WriteOnly | QIODevice::Truncate);
-        OuvreFichierOrdinaire(trace_, QIODevice::WriteOnly | QIODevice::Truncate);
-    }
     void Note(const ElementTrame& e) {
-        Ecrit(brut_, JournalBrut(e), brutFinLigne_);
-        Ecrit(trace_, JournalTrace(e), traceFinLigne_);
+        brut_ += JournalBrut(e);
+        trace_ += JournalTrace(e);
     }
     // La ligne d'échec commence une ligne à elle.
     void NoteEchec(int rang, const QString& cause) {
         const QByteArray ligne = LigneEchec(rang, cause);
-        Ecrit(brut_, (brutFinLigne_ ? QByteArray() : QByteArray("\r\n")) + ligne, brutFinLigne_);
-        Ecrit(trace_, (traceFinLigne_ ? QByteArray() : QByteArray("\r\n")) + ligne, traceFinLigne_);
+        for (QByteArray* journal : {&brut_, &trace_}) {
+            if (!journal->isEmpty() && !journal->endsWith("\r\n")) *journal += "\r\n";
+            *journal += ligne;
+        }
+    }
+    // Un journal manquant n'arrête rien : le premier échec est rendu pour être dit.
+    std::optional<EchecEcriture> Ecrit(const QString& dossier) const {
+        std::optional<EchecEcriture> echec;
+        for (const auto& [nom, octets] :
+             {std::pair{NomJournalBrut, &brut_}, std::pair{NomJournalTrace, &trace_}}) {
+            const QString chemin =
+                QDir::toNativeSeparators(QDir(dossier).filePath(QLatin1String(nom)));
+            const QString cause = EcritFichierAtomique(chemin, *octets);
+            if (!cause.isEmpty() && !echec) echec = EchecEcriture{chemin, cause};
+        }
+        return echec;
     }
 
 private:
-    static void Ecrit(QFile& journal, const QByteArray& octets, bool& finLigne) {
-        if (octets.isEmpty()) return;
-        if (journal.isOpen()) journal.write(octets);
-        finLigne = octets.endsWith("\r\n");
-    }
-
-    QFile brut_;
-    QFile trace_;
-    bool brutFinLigne_ = true;
-    bool traceFinLigne_ = true;
+    QByteArray brut_;
+    QByteArray trace_;
 };
 } // namespace
 
@@ -49,10 +50,10 @@ Transmission::Transmission(PortSerie& port, Minuterie& minuterie, QString dossie
 
 bool Transmission::Envoie(const Trame& zones, const std::function<Trame()>& reglages) {
     cause_.clear();
+    echecJournaux_.reset();
     bool envoye = false;
     {
-        // Journaux fermés avant la fin annoncée : qui la reçoit les trouve complets.
-        Journaux journaux(dossier_);
+        Journaux journaux;
         int remis = 0; // octets pris par le port
         const auto envoie = [&](const Trame& elements) {
             for (const ElementTrame& e : elements) {
@@ -71,6 +72,8 @@ bool Transmission::Envoie(const Trame& zones, const std::function<Trame()>& regl
             cause_ = port_.Erreur();
             journaux.NoteEchec(remis + 1, cause_);
         }
+        // Journaux écrits avant la fin annoncée : qui la reçoit les trouve complets.
+        echecJournaux_ = journaux.Ecrit(dossier_);
     }
     emit Fin(envoye);
     return envoye;

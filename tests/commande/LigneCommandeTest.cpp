@@ -7,6 +7,7 @@
 #include "support/Impression.h"
 #include "support/PortFactice.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -24,7 +25,8 @@ protected:
             pdfs << QStringList{QFileInfo(f).fileName(), nom, QString::number(p.IdentZone[0]),
                                 d.toString(Qt::ISODate)}
                         .join(' ');
-            return true;
+            return f.endsWith(QLatin1String("plein.pdf")) ? QStringLiteral("Disque plein.")
+                                                          : QString();
         };
         const auto ports = [] { return QStringList{"COM1 : aucun périphérique"}; };
         OutilsCommande outils{
@@ -62,8 +64,10 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     dossier.Ecrit("zero.prg", FichierLundi(128)); // 0 °C : encore dans les limites
     dossier.Ecrit("court.prg", "VK472\r\n 1 169,165,140,145,\"01\"\r\n");
     dossier.Ecrit("VK472.CFG", " 2 \r\n");
+    dossier.Ecrit("prog.pdf", FichierLundi());
+    ASSERT_TRUE(CreeTube(dossier.Fichier("tube.pdf")));
     const QStringList cas = CasDeTable(QStringLiteral("ligne-commande.txt"));
-    ASSERT_EQ(cas.size(), 21);
+    ASSERT_EQ(cas.size(), 28);
     for (const QString& ligne : cas) {
         const QStringList c = ligne.split(QLatin1String(" | "));
         const std::string vu = c[0].toStdString();
@@ -76,7 +80,10 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
         // Le port ouvert une fois, ou pas du tout.
         EXPECT_EQ(port.Ouvertures, std::vector<int>(c[2] == "0" ? 0 : 1, c[2].toInt())) << vu;
     }
-    EXPECT_EQ(pdfs, QStringList{"s.pdf lundi.prg 4660 2026-12-01T14:05:09"});
+    // Les cibles refusées ne sont jamais passées à l'écriture ; les fichiers sont intacts.
+    EXPECT_EQ(pdfs, QStringList({"s.pdf lundi.prg 4660 2026-12-01T14:05:09",
+                                 "plein.pdf lundi.prg 4660 2026-12-01T14:05:09"}));
+    EXPECT_EQ(dossier.Lit("lundi.prg"), FichierLundi());
     // Une option longue demande la ligne de commande ; celles de Qt, d'un tiret, la fenêtre.
     EXPECT_TRUE(DemandeLigneCommande({"g", "-platform", "xcb", "--aide"}));
     EXPECT_FALSE(DemandeLigneCommande({"g", "-platform", "xcb"}));
@@ -112,4 +119,15 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     EXPECT_EQ(Lance({"--envoie", "<d>/lundi.prg"}), 4);
     EXPECT_EQ(port.Remis.size(), 200u);
     EXPECT_EQ(erreurs, "** ECHEC DE LA TRANSMISSION ** " + port.ErreurPerte + '\n');
+
+    // Tout est parti, mais un journal ne peut pas être écrit : ce n'est pas un succès.
+    port.PerteAuOctet.reset();
+    for (const char* journal : {"TESTTRANS.ASC", "TESTTRANSF.Asc"})
+        ASSERT_TRUE(QFile::remove(dossier.Fichier(journal)));
+    ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("TESTTRANS.ASC"));
+    EXPECT_EQ(Lance({"--envoie", "<d>/lundi.prg"}), 5);
+    EXPECT_TRUE(sortie.endsWith(QLatin1String("** FIN DE TRANSMISSION **\n")));
+    EXPECT_EQ(erreurs,
+              dossier.Fichier("TESTTRANS.ASC") + " : journal non écrit. C'est un dossier.\n");
+    EXPECT_TRUE(dossier.Lit("TESTTRANSF.Asc").contains("CHKSUM")) << "l'autre journal est écrit";
 }

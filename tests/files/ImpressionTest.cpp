@@ -8,20 +8,43 @@
 
 TEST(Impression, SemaineImprimeeEtEnPdf) {
     // Annulés, rien ; sans ".pdf", il est ajouté (le programme "semaine" ne serait pas écrasé) ;
-    // un dossier à la place du PDF : rien n'est écrit, et on le dit.
+    // un PDF existant n'est remplacé qu'après un Oui ; un dossier, un tube, un programme nommé
+    // .pdf ne sont jamais remplacés, et on le dit.
     Scenario s;
-    const QString vu = s.Joue(QStringLiteral("> demarre\n> dialogue *.PDF\n> menu ExporterPdf\n"
-                                             "> menu Imprimer\n> dialogue semaine\n"
-                                             "> menu ExporterPdf\n> imprime imprime.pdf\n"
-                                             "> menu Imprimer\n> dossier dossier.pdf\n"
-                                             "> dialogue dossier.pdf\n> boite Ok\n"
-                                             "> menu ExporterPdf\n"));
-    EXPECT_TRUE(vu.contains("« Impossible d'écrire <dossier>/dossier.pdf » -> Ok"))
-        << vu.toStdString();
+    const QString vu = s.Joue(QStringLiteral(
+        "> demarre\n> dialogue *.PDF\n> menu ExporterPdf\n> menu Imprimer\n"
+        "> dialogue semaine\n> menu ExporterPdf\n> imprime imprime.pdf\n> menu Imprimer\n"
+        "> ecrit vieux.pdf ancien\n> dialogue vieux.pdf\n> boite Non\n> menu ExporterPdf\n"
+        "> ecrit remplace.pdf ancien\n> dialogue remplace.pdf\n> boite Oui\n> menu ExporterPdf\n"
+        "> dossier dossier.pdf\n> dialogue dossier.pdf\n> boite Ok\n> menu ExporterPdf\n"
+        "> tube tube.pdf\n> dialogue tube.pdf\n> boite Ok\n> menu ExporterPdf\n"
+        "> ecrit prog.pdf \"GESTION CHAUFFAGE -VK472- V1.50\"\\r\\n 1\n> dialogue prog.pdf\n"
+        "> boite Ok\n> menu ExporterPdf\n"));
+    const auto boite = [](const QString& texte, const QString& reponse) {
+        return QStringLiteral("boîte « GESTION CHAUFFAGE » %1 : « %2 » -> %3\n")
+            .arg(reponse == "Ok" ? "critique Ok" : "exclamation OuiNon", texte, reponse);
+    };
+    const auto refus = [&](const QString& nom, const QString& cause) {
+        return boite("** ECRITURE IMPOSSIBLE **\\r\\n\\r\\n<dossier>/" + nom + "\\r\\n" + cause,
+                     "Ok");
+    };
+    const auto question = [&](const QString& nom, const QString& reponse) {
+        return boite("Le fichier " + nom + " existe déjà. Voulez-vous le remplacer ?", reponse);
+    };
+    for (const QString& attendue :
+         {question("vieux.pdf", "Non"), question("remplace.pdf", "Oui"),
+          refus("dossier.pdf", "C'est un dossier."),
+          refus("tube.pdf", "Ce n'est pas un fichier ordinaire."),
+          refus("prog.pdf", "C'est un fichier programme : le PDF ne le remplace pas.")})
+        EXPECT_TRUE(vu.contains(attendue)) << attendue.toStdString() << "\n" << vu.toStdString();
+    EXPECT_EQ(vu.count(QStringLiteral("boîte")), 5) << vu.toStdString();
+    EXPECT_EQ(s.dossier.Lit("vieux.pdf"), "ancien");
+    EXPECT_TRUE(s.dossier.Lit("prog.pdf").startsWith("\"GESTION"));
+    // Le tube reste un tube : il n'est pas parmi les fichiers.
     EXPECT_EQ(QDir(s.dossier.Chemin()).entryList({"*.pdf"}, QDir::Files),
-              QStringList({"imprime.pdf", "semaine.pdf"}));
+              QStringList({"imprime.pdf", "prog.pdf", "remplace.pdf", "semaine.pdf", "vieux.pdf"}));
     // Un objet "/Type /Page" par page d'un PDF de Qt.
-    for (const char* nom : {"imprime.pdf", "semaine.pdf"})
+    for (const char* nom : {"imprime.pdf", "remplace.pdf", "semaine.pdf"})
         EXPECT_EQ(
             QString::fromLatin1(s.dossier.Lit(nom)).count(QRegularExpression("/Type\\s*/Page\\b")),
             3)

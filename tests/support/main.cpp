@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -9,8 +9,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Les réglages (fichiers récents) dans un dossier à part, jamais chez l'utilisateur.
     const QTemporaryDir reglages;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, reglages.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(reglages.path()));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
