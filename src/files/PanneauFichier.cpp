@@ -116,7 +116,20 @@ StatutLecture PanneauFichier::LitFichierCourant() {
     return StatutLecture::Lu;
 }
 
+bool PanneauFichier::ProposeSauvegarde() {
+    if (!doc_.Modifie()) return true;
+    const Bouton reponse =
+        plateforme_.Message(QStringLiteral("Voulez-vous sauvegarder ?"), Boutons::OuiNon,
+                            Icone::Exclamation, QStringLiteral("INFO"));
+    // Boîte fermée sans réponse, ou sauvegarde ratée : rien n'est perdu. Seul un vrai "Non"
+    // jette les changements.
+    if (reponse == Bouton::Non) return true;
+    return reponse == Bouton::Oui && SauveFichier();
+}
+
 void PanneauFichier::LectureData_Click() {
+    // Avant le dialogue : c'est la première chose que l'utilisateur attend.
+    if (!ProposeSauvegarde()) return;
     const bool lu = LitAvecReprise([this]() -> std::optional<StatutLecture> {
         for (;;) {
             const QString choisi =
@@ -156,8 +169,15 @@ void PanneauFichier::LectureRecente(const QString& chemin) {
         RetientRecent(chemin, false);
         return;
     }
-    if (LitAvecReprise([&]() -> std::optional<StatutLecture> { return LitChoisi(chemin); }))
-        ecran_.ApresMenuLecture();
+    OuvreFichier(chemin);
+}
+
+bool PanneauFichier::OuvreFichier(const QString& chemin) {
+    if (!ProposeSauvegarde() ||
+        !LitAvecReprise([&]() -> std::optional<StatutLecture> { return LitChoisi(chemin); }))
+        return false;
+    ecran_.ApresMenuLecture();
+    return true;
 }
 
 namespace {

@@ -32,6 +32,12 @@ public:
     // Lecture du fichier courant ("data.prg" par défaut) au démarrage. Faux si l'utilisateur
     // abandonne devant un fichier non conforme.
     bool LectureDemarrage();
+    // Avant de remplacer un programme modifié : "Voulez-vous sauvegarder ?". Vrai si l'on peut
+    // continuer : rien à perdre, "Non", ou "Oui" et la sauvegarde a réussi.
+    bool ProposeSauvegarde();
+    // Ouvre un fichier programme comme "&Lecture" une fois le fichier choisi, après avoir
+    // proposé de sauvegarder. Faux si l'utilisateur renonce en route.
+    bool OuvreFichier(const QString& chemin);
     // Vrai si le fichier programme est écrit.
     bool SauveFichier();
     void EffaceData();
@@ -45,7 +51,6 @@ public:
     // "DataUc.FCB" (et "DataUc.xls" si demandé) dans le dossier du programme.
     bool EcritExports(bool avecXls);
     QString CheminFichier() const { return cheminFichier_; }
-    void ChangeCheminFichier(const QString& chemin) { cheminFichier_ = chemin; }
     // Pendant une transmission, ses commandes sont grisées.
     void Gele(bool gele);
     // "Fichiers récents" : les cinq derniers fichiers programme lus ou écrits, gardés d'une

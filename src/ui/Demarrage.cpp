@@ -52,16 +52,10 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
         evenement->ignore();
         return;
     }
-    if (!fermetureAcceptee_ && doc_.Modifie()) {
-        const Bouton reponse =
-            Plate().Message(QStringLiteral("Voulez-vous sauvegarder ?"), Boutons::OuiNon,
-                            Icone::Exclamation, QStringLiteral("INFO"));
-        // Boîte fermée sans réponse, ou sauvegarde ratée : la fenêtre reste ouverte pour ne
-        // rien perdre. Seul un vrai "Non" jette les changements.
-        if (reponse == Bouton::Aucun || (reponse != Bouton::Non && !fichiers_->SauveFichier())) {
-            evenement->ignore();
-            return;
-        }
+    // Boîte fermée sans réponse, ou sauvegarde ratée : la fenêtre reste ouverte.
+    if (!fermetureAcceptee_ && !fichiers_->ProposeSauvegarde()) {
+        evenement->ignore();
+        return;
     }
     fermetureAcceptee_ = true;
     if (Plate().Port().EstOuvert()) Plate().Port().Ferme();
