@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     PlateformeQt plateforme;
     FenetrePrincipale fenetre(plateforme);
     plateforme.ChangeParent(&fenetre);
-    fenetre.Demarre();
+    if (!fenetre.Demarre()) return 0;
     MesureDemarrage::Installe(fenetre); // bench/demarrage.sh seulement
     fenetre.show();
     return application.exec();

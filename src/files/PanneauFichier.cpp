@@ -4,6 +4,7 @@
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
 #include "files/ImpressionSemaine.h"
+#include "files/VerrouFichier.h"
 #include "model/Document.h"
 #include "model/Textes.h"
 #include "plateforme/Controles.h"
@@ -12,6 +13,7 @@
 #include "plateforme/Plateforme.h"
 
 #include <QAction>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,6 +42,18 @@ QString CheminGarde(const QString& choisi) {
 #endif
 }
 
+QByteArray Empreinte(const QByteArray& octets) {
+    return QCryptographicHash::hash(octets, QCryptographicHash::Sha256);
+}
+
+// Vide quand il n'y a pas de fichier ordinaire (un tube bloquerait la lecture).
+QByteArray EmpreinteFichier(const QString& chemin) {
+    if (!QFileInfo(chemin).isFile()) return {};
+    const auto contenu = LitContenuFichierProgramme(chemin);
+    // Trop gros ou illisible : ce n'est plus ce que nous avons lu ou écrit.
+    return contenu ? Empreinte(*contenu) : QByteArrayLiteral("?");
+}
+
 } // namespace
 
 PanneauFichier::PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu,
@@ -59,6 +73,8 @@ PanneauFichier::PanneauFichier(Document& document, Plateforme& plateforme, QMenu
     connect(ExporterPdf, &QAction::triggered, this, [this] { ExporterPdf_Click(); });
 }
 
+PanneauFichier::~PanneauFichier() = default;
+
 void PanneauFichier::Gele(bool gele) {
     gele_ = gele;
     if (recents_) recents_->setEnabled(!gele && !recents_->isEmpty());
@@ -71,7 +87,12 @@ void PanneauFichier::AfficheTitreFichier() {
     // Un chemin choisi au dialogue est montré en majuscules, comme le programme l'a toujours
     // fait ; on l'ouvre et l'écrit tel quel (système de fichiers sensible à la casse).
     const QString montre = cheminMajuscules_ ? cheminFichier_.toUpper() : cheminFichier_;
-    ecran_.Titre(TitreAvecFichier(TitreVersion, montre));
+    ecran_.Titre(TitreAvecFichier(TitreVersion, montre) +
+                 (LectureSeule() ? QStringLiteral(" (lecture seule)") : QString()));
+}
+
+bool PanneauFichier::LectureSeule() const {
+    return verrou_ && verrou_->TenuAilleurs();
 }
 
 bool PanneauFichier::LitAvecReprise(const std::function<std::optional<StatutLecture>()>& lit) {
@@ -89,18 +110,23 @@ bool PanneauFichier::LitAvecReprise(const std::function<std::optional<StatutLect
     }
 }
 
+bool PanneauFichier::PrendFichierDemarrage() {
+    cheminFichier_ = QDir::toNativeSeparators(plateforme_.DossierProgramme()) + QDir::separator() +
+                     QStringLiteral("data.prg");
+    verrou_ = VerrouPourOuvrir(cheminFichier_);
+    return verrou_ != nullptr;
+}
+
 bool PanneauFichier::LectureDemarrage() {
     return LitAvecReprise([this] { return LitFichierCourant(); });
 }
 
 StatutLecture PanneauFichier::LitFichierCourant() {
-    if (cheminFichier_.isEmpty())
-        cheminFichier_ = QDir::toNativeSeparators(plateforme_.DossierProgramme()) +
-                         QDir::separator() + QStringLiteral("data.prg");
-
     // Lu à part, pris seulement si tout est bon : un échec laisse le programme intact.
     const auto contenu = LitContenuFichierProgramme(cheminFichier_);
     const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
+    // Ce qui a été lu, pour savoir à la sauvegarde si quelqu'un l'a changé depuis.
+    empreinte_ = contenu ? Empreinte(*contenu) : QByteArray();
     if (lu.statut != StatutLecture::Lu)
         cheminIllisible_ = cheminFichier_;
     else if (cheminIllisible_ == cheminFichier_)
@@ -118,7 +144,20 @@ StatutLecture PanneauFichier::LitFichierCourant() {
     return StatutLecture::Lu;
 }
 
+bool PanneauFichier::ProposeSauvegarde() {
+    if (!doc_.Modifie()) return true;
+    const Bouton reponse =
+        plateforme_.Message(QStringLiteral("Voulez-vous sauvegarder ?"), Boutons::OuiNon,
+                            Icone::Exclamation, QStringLiteral("INFO"));
+    // Boîte fermée sans réponse, ou sauvegarde ratée : rien n'est perdu. Seul un vrai "Non"
+    // jette les changements.
+    if (reponse == Bouton::Non) return true;
+    return reponse == Bouton::Oui && SauveFichier();
+}
+
 void PanneauFichier::LectureData_Click() {
+    // Avant le dialogue : c'est la première chose que l'utilisateur attend.
+    if (!ProposeSauvegarde()) return;
     const bool lu = LitAvecReprise([this]() -> std::optional<StatutLecture> {
         for (;;) {
             const QString choisi =
@@ -132,17 +171,35 @@ void PanneauFichier::LectureData_Click() {
     if (lu) ecran_.ApresMenuLecture();
 }
 
-StatutLecture PanneauFichier::LitChoisi(const QString& choisi) {
+std::unique_ptr<VerrouFichier> PanneauFichier::VerrouPourOuvrir(const QString& chemin) {
+    if (verrou_ && verrou_->Concerne(chemin)) return std::move(verrou_);
+    auto verrou = std::make_unique<VerrouFichier>(chemin);
+    if (verrou->TenuAilleurs() &&
+        plateforme_.Message(QStringLiteral("Le fichier %1 est déjà ouvert dans une autre fenêtre "
+                                           "du programme. Voulez-vous l'ouvrir en lecture seule ?")
+                                .arg(QFileInfo(chemin).fileName()),
+                            Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
+        return nullptr;
+    return verrou;
+}
+
+std::optional<StatutLecture> PanneauFichier::LitChoisi(const QString& choisi) {
+    auto verrou = VerrouPourOuvrir(choisi);
+    if (!verrou) return std::nullopt;
     const QString cheminAvant = cheminFichier_;
     const bool majusculesAvant = cheminMajuscules_;
+    const QByteArray empreinteAvant = empreinte_;
     cheminFichier_ = CheminGarde(choisi);
     cheminMajuscules_ = true;
+    std::swap(verrou, verrou_);
     const StatutLecture issue = LitFichierCourant();
     if (issue != StatutLecture::Lu) {
         // Fichier refusé ou illisible : il ne devient pas celui que "Sauvegarde"
-        // écraserait.
+        // écraserait, et l'ancien reste verrouillé.
         cheminFichier_ = cheminAvant;
         cheminMajuscules_ = majusculesAvant;
+        empreinte_ = empreinteAvant;
+        std::swap(verrou, verrou_);
     } else {
         RetientRecent(choisi, true);
     }
@@ -158,8 +215,13 @@ void PanneauFichier::LectureRecente(const QString& chemin) {
         RetientRecent(chemin, false);
         return;
     }
-    if (LitAvecReprise([&]() -> std::optional<StatutLecture> { return LitChoisi(chemin); }))
-        ecran_.ApresMenuLecture();
+    OuvreFichier(chemin);
+}
+
+bool PanneauFichier::OuvreFichier(const QString& chemin) {
+    if (!ProposeSauvegarde() || !LitAvecReprise([&] { return LitChoisi(chemin); })) return false;
+    ecran_.ApresMenuLecture();
+    return true;
 }
 
 namespace {
@@ -230,28 +292,62 @@ bool PanneauFichier::TemperaturesSauvables() {
     return false;
 }
 
+bool PanneauFichier::RemplacementAccepte(const QString& chemin) {
+    const auto demande = [&](const QString& texte) {
+        return plateforme_.Message(texte.arg(QFileInfo(chemin).fileName()), Boutons::OuiNon,
+                                   Icone::Exclamation, TitreCourt) == Bouton::Oui;
+    };
+    // Un fichier abîmé reste peut-être réparable : il n'est pas écrasé en silence.
+    if (chemin == cheminIllisible_)
+        return !QFileInfo(chemin).isFile() ||
+               demande(QStringLiteral("Le fichier %1 n'a pas pu être lu. "
+                                      "Voulez-vous le remplacer ?"));
+    // Changé depuis sa lecture ou notre dernière écriture (un autre programme, une fenêtre
+    // d'une autre machine) : la dernière sauvegarde ne l'emporte pas sans qu'on le sache.
+    // Disparu depuis, il n'y a rien à perdre.
+    const QByteArray surDisque = EmpreinteFichier(chemin);
+    if (chemin != cheminFichier_ || surDisque.isEmpty() || surDisque == empreinte_) return true;
+    return demande(QStringLiteral("Le fichier %1 a été modifié par un autre programme depuis sa "
+                                  "lecture. Voulez-vous le remplacer ?"));
+}
+
 bool PanneauFichier::EcritProgramme(const QString& chemin, bool remplacementAccepte) {
     // Une édition encore ouverte est écrite finie, et "modifié" ne la perd pas de vue.
     doc_.FermeEditionLongue();
-    // Un fichier abîmé reste peut-être réparable : il n'est pas écrasé en silence.
-    if (!remplacementAccepte && chemin == cheminIllisible_ && QFileInfo(chemin).isFile() &&
-        plateforme_.Message(QStringLiteral("Le fichier %1 n'a pas pu être lu. "
-                                           "Voulez-vous le remplacer ?")
-                                .arg(QFileInfo(chemin).fileName()),
-                            Boutons::OuiNon, Icone::Exclamation, TitreCourt) != Bouton::Oui)
-        return false;
+    if (!remplacementAccepte && !RemplacementAccepte(chemin)) return false;
     // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel.
-    if (!EcritFichierEntier(plateforme_, chemin, EcrireFichierProgramme(doc_.Prog(), TitreVersion),
+    const QByteArray octets = EcrireFichierProgramme(doc_.Prog(), TitreVersion);
+    if (!EcritFichierEntier(plateforme_, chemin, octets,
                             QStringLiteral("** SAUVEGARDE IMPOSSIBLE **")))
         return false;
+    // Les deux appelants en font aussitôt le fichier courant.
+    empreinte_ = Empreinte(octets);
     if (chemin == cheminIllisible_) cheminIllisible_.clear();
     RetientRecent(chemin, true);
     return true;
 }
 
+bool PanneauFichier::ReprendVerrou() {
+    if (!LectureSeule()) return true;
+    if (!verrou_->Reprend()) return false;
+    AfficheTitreFichier();
+    return true;
+}
+
+bool PanneauFichier::SauvegardePermise() {
+    if (ReprendVerrou()) return true;
+    plateforme_.Message(QStringLiteral("Le fichier %1 est ouvert en lecture seule : une autre "
+                                       "fenêtre du programme le tient. Pour garder vos "
+                                       "changements, utilisez « Sauver comme .. ».")
+                            .arg(QFileInfo(cheminFichier_).fileName()),
+                        Boutons::Ok, Icone::Exclamation, TitreCourt);
+    return false;
+}
+
 bool PanneauFichier::SauveFichier() {
     // En cas d'échec, le titre reste aussi tel quel.
-    if (!TemperaturesSauvables() || !EcritProgramme(cheminFichier_, false)) return false;
+    if (!SauvegardePermise() || !TemperaturesSauvables() || !EcritProgramme(cheminFichier_, false))
+        return false;
     AfficheTitreFichier();
     doc_.MarqueEnregistre();
     EcritExports(true);
@@ -267,6 +363,16 @@ void PanneauFichier::SauverComme_Click() {
     // toute autre extension reste telle quelle.
     QString chemin = CheminGarde(choisi);
     if (!QFileInfo(chemin).fileName().contains(QLatin1Char('.'))) chemin += QStringLiteral(".PRG");
+    // Un fichier qu'une autre fenêtre tient n'est pas écrasé sous ses pieds.
+    std::unique_ptr<VerrouFichier> verrou;
+    if (!verrou_ || !verrou_->Concerne(chemin)) verrou = std::make_unique<VerrouFichier>(chemin);
+    if (verrou ? verrou->TenuAilleurs() : !ReprendVerrou()) {
+        plateforme_.Message(QStringLiteral("Le fichier %1 est ouvert dans une autre fenêtre du "
+                                           "programme. Choisissez un autre nom.")
+                                .arg(QFileInfo(chemin).fileName()),
+                            Boutons::Ok, Icone::Exclamation, TitreCourt);
+        return;
+    }
     // Un fichier existant n'est remplacé qu'après accord (Échap : non). Un dossier ou un tube
     // n'est pas un fichier à remplacer : l'écriture le refuse avec sa boîte.
     const bool remplace = QFileInfo(chemin).isFile();
@@ -278,6 +384,7 @@ void PanneauFichier::SauverComme_Click() {
         return;
     // Le fichier courant ne change qu'une fois le nouveau fichier écrit.
     if (!EcritProgramme(chemin, remplace)) return;
+    if (verrou) verrou_ = std::move(verrou);
     cheminFichier_ = chemin;
     cheminMajuscules_ = true;
     AfficheTitreFichier();

@@ -1,15 +1,18 @@
 #pragma once
 // Le panneau du menu "&Fichier" : nouveau, lecture, sauvegarde, sauver comme, avec le fichier
 // courant, son titre et les fichiers annexes. La fenêtre lui donne de quoi refaire l'écran.
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class Document;
 class Plateforme;
 class QAction;
 class QMenu;
+class VerrouFichier;
 enum class StatutLecture;
 
 // Ce que le menu demande à la fenêtre et aux autres panneaux.
@@ -28,10 +31,20 @@ public:
     // "&Quitter", qui le termine, reste à la fenêtre.
     PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu, EcranFichier ecran,
                    QObject* parent);
+    ~PanneauFichier() override;
 
-    // Lecture du fichier courant ("data.prg" par défaut) au démarrage. Faux si l'utilisateur
-    // abandonne devant un fichier non conforme.
+    // "data.prg" devient le fichier courant, verrouillé. Si une autre fenêtre le tient, il
+    // s'ouvre en lecture seule ; faux si l'utilisateur n'en veut pas.
+    bool PrendFichierDemarrage();
+    // Lecture du fichier courant au démarrage. Faux si l'utilisateur abandonne devant un
+    // fichier non conforme.
     bool LectureDemarrage();
+    // Avant de remplacer un programme modifié : "Voulez-vous sauvegarder ?". Vrai si l'on peut
+    // continuer : rien à perdre, "Non", ou "Oui" et la sauvegarde a réussi.
+    bool ProposeSauvegarde();
+    // Ouvre un fichier programme comme "&Lecture" une fois le fichier choisi, après avoir
+    // proposé de sauvegarder. Faux si l'utilisateur renonce en route.
+    bool OuvreFichier(const QString& chemin);
     // Vrai si le fichier programme est écrit.
     bool SauveFichier();
     void EffaceData();
@@ -45,7 +58,8 @@ public:
     // "DataUc.FCB" (et "DataUc.xls" si demandé) dans le dossier du programme.
     bool EcritExports(bool avecXls);
     QString CheminFichier() const { return cheminFichier_; }
-    void ChangeCheminFichier(const QString& chemin) { cheminFichier_ = chemin; }
+    // Le fichier courant est tenu par une autre fenêtre : "&Sauvegarde" le refuse.
+    bool LectureSeule() const;
     // Pendant une transmission, ses commandes sont grisées.
     void Gele(bool gele);
     // "Fichiers récents" : les cinq derniers fichiers programme lus ou écrits, gardés d'une
@@ -64,12 +78,24 @@ private:
     StatutLecture LitFichierCourant();
     // Faux, avec une boîte, si une température ne se relirait pas.
     bool TemperaturesSauvables();
-    // Écrit le programme ; un fichier qui n'a pas pu être lu n'est remplacé qu'avec l'accord
-    // de l'utilisateur (déjà donné si "remplacementAccepte").
+    // Un fichier qui n'a pas pu être lu, ou qui a changé sur le disque depuis, n'est remplacé
+    // qu'avec l'accord de l'utilisateur.
+    bool RemplacementAccepte(const QString& chemin);
+    // Écrit le programme, qui devient le contenu connu du fichier courant ; l'accord de
+    // remplacer est demandé s'il n'est pas déjà donné ("remplacementAccepte").
     bool EcritProgramme(const QString& chemin, bool remplacementAccepte);
+    // Lecture seule : vrai si l'autre fenêtre a lâché le fichier depuis, qui redevient le nôtre.
+    bool ReprendVerrou();
+    // Lecture seule que l'autre fenêtre tient toujours : "&Sauvegarde" est refusée, avec une
+    // boîte qui mène à "Sauver comme ..".
+    bool SauvegardePermise();
 
-    // Lecture d'un fichier choisi : le chemin ne devient le courant que s'il est lu.
-    StatutLecture LitChoisi(const QString& choisi);
+    // Le verrou du fichier "chemin" (celui qu'on tient déjà s'il s'agit du fichier courant).
+    // Tenu par une autre fenêtre : on propose la lecture seule ; rien si l'utilisateur refuse.
+    std::unique_ptr<VerrouFichier> VerrouPourOuvrir(const QString& chemin);
+    // Lecture d'un fichier choisi : le chemin ne devient le courant que s'il est lu. Rien si
+    // l'utilisateur renonce.
+    std::optional<StatutLecture> LitChoisi(const QString& choisi);
     void RetientRecent(const QString& chemin, bool garde);
     void MontreRecents();
 
@@ -84,7 +110,9 @@ private:
     QAction* ExporterPdf;
     QMenu* recents_ = nullptr;
     bool gele_ = false;
-    QString cheminFichier_;         // vide : le fichier par défaut "data.prg"
-    bool cheminMajuscules_ = false; // chemin choisi au dialogue : titre en majuscules
-    QString cheminIllisible_;       // dernier fichier programme qui n'a pas pu être lu
+    QString cheminFichier_;                 // "data.prg" du dossier dès le démarrage
+    bool cheminMajuscules_ = false;         // chemin choisi au dialogue : titre en majuscules
+    QString cheminIllisible_;               // dernier fichier programme qui n'a pas pu être lu
+    std::unique_ptr<VerrouFichier> verrou_; // celui du fichier courant
+    QByteArray empreinte_; // des octets lus ou écrits en dernier ; vide : pas de fichier
 };

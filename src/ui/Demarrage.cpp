@@ -8,10 +8,11 @@
 #include <QCloseEvent>
 #include <QFrame>
 
-void FenetrePrincipale::Demarre() {
+bool FenetrePrincipale::Demarre() {
     Form_Load();
-    Form_Initialize();
+    if (!Form_Initialize()) return false;
     Frame1->setFocus();
+    return true;
 }
 
 void FenetrePrincipale::Form_Load() {
@@ -19,23 +20,27 @@ void FenetrePrincipale::Form_Load() {
     semaine_->NommeJours();
 }
 
-void FenetrePrincipale::Form_Initialize() {
+bool FenetrePrincipale::Form_Initialize() {
     // Fond des noms de jours : la bordure d'une fenêtre inactive, sans transparence.
     semaine_->ColoreFond(
         QColor::fromRgb(palette().color(QPalette::Inactive, QPalette::Window).rgb() & 0xFFFFFFu));
     liaison_->OuvreCom();
+    // "data.prg" tenu par une autre fenêtre, et refusé en lecture seule : cette fenêtre-ci n'a
+    // rien à montrer, le programme s'arrête.
+    if (!fichiers_->PrendFichierDemarrage()) return false;
 
     const bool abandon = !fichiers_->LectureDemarrage();
 
     // Même après Abandon, chaque jour doit garder ses 148 caractères :
     // les commandes d'édition écrivent par position.
     doc_.CompleteJours();
-    if (abandon) return;
+    if (abandon) return true;
 
     // Rien encore à sauvegarder, même après un effacement.
     doc_.MarqueEnregistre();
     semaine_->ChoisitJourAffiche(0);
     semaine_->VisuDataProgramme();
+    return true;
 }
 
 void FenetrePrincipale::Version_Click() {
@@ -52,16 +57,10 @@ void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
         evenement->ignore();
         return;
     }
-    if (!fermetureAcceptee_ && doc_.Modifie()) {
-        const Bouton reponse =
-            Plate().Message(QStringLiteral("Voulez-vous sauvegarder ?"), Boutons::OuiNon,
-                            Icone::Exclamation, QStringLiteral("INFO"));
-        // Boîte fermée sans réponse, ou sauvegarde ratée : la fenêtre reste ouverte pour ne
-        // rien perdre. Seul un vrai "Non" jette les changements.
-        if (reponse == Bouton::Aucun || (reponse != Bouton::Non && !fichiers_->SauveFichier())) {
-            evenement->ignore();
-            return;
-        }
+    // Boîte fermée sans réponse, ou sauvegarde ratée : la fenêtre reste ouverte.
+    if (!fermetureAcceptee_ && !fichiers_->ProposeSauvegarde()) {
+        evenement->ignore();
+        return;
     }
     fermetureAcceptee_ = true;
     if (Plate().Port().EstOuvert()) Plate().Port().Ferme();

@@ -26,8 +26,9 @@ public:
     explicit FenetrePrincipale(Plateforme& plateforme, QWidget* parent = nullptr);
     ~FenetrePrincipale() override;
 
-    // Démarrage complet : Form_Load puis la séquence de démarrage.
-    void Demarre();
+    // Démarrage complet : Form_Load puis la séquence de démarrage. Faux si l'utilisateur a
+    // renoncé au fichier par défaut, tenu par une autre fenêtre : rien à montrer.
+    bool Demarre();
 
     Document& Doc() { return doc_; }
     PanneauSemaine& Semaine() { return *semaine_; }
@@ -38,7 +39,7 @@ public:
     Plateforme& Plate() { return plateforme_; }
 
     void Form_Load();
-    void Form_Initialize();
+    bool Form_Initialize();
     void Form_Resize();
     void Version_Click();
     void Quitter_Click();

@@ -41,8 +41,8 @@ const Cas Commandes[] = {
     {"sauvegarde", "raccourci Ctrl+S"},
     {"sauver_comme", "dialogue autre.PRG;raccourci Ctrl+Shift+S"},
     {"nouveau", "boite Non;raccourci Ctrl+N"},
-    {"lecture", "dialogue data.prg;raccourci Ctrl+O"},
-    {"quitter", "boite Annuler;raccourci Ctrl+Q"},
+    {"lecture", "boite Non;dialogue data.prg;raccourci Ctrl+O"},
+    {"quitter", "boite Aucun;raccourci Ctrl+Q"},
     {"horaires", "horaires 6H00-8H00||||||;raccourci Ctrl+H"},
     {"jour_touche", "raccourci Down", true},
     {"curseur_touche", "raccourci Shift+Right", true},
@@ -56,7 +56,7 @@ const Cas Commandes[] = {
     {"clic_droit_texte", "souris Text2(1) droit 5 5"},
     {"copie_vers", "copie 0011000 100;raccourci Alt+E;menu CopieJourVers"},
     {"pdf", "dialogue semaine.pdf;raccourci Alt+F;menu ExporterPdf"},
-    {"envoi", "boite Ok;boite Ok;raccourci Alt+P;menu ProgrammeTelecommande"},
+    {"envoi", "boite Ok;boite Ok;boite Ok;raccourci Alt+P;menu ProgrammeTelecommande"},
     {"perte_focus", "desactive"},
 };
 
@@ -88,6 +88,8 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
         journal += s.Joue(actions);
         vus.push_back(s.fenetre->Doc().Prog());
     };
+    // Déjà modifié : les commandes qui remplacent le programme posent leur question.
+    joue(QStringLiteral("> clic CmdHigh\n"));
     joue(Actions(geste.ouvre));
     ASSERT_TRUE(s.fenetre->Doc().EditionLongueOuverte()) << journal.toStdString();
     joue(Actions(cas.commande));
@@ -95,6 +97,10 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
     EXPECT_FALSE(s.fenetre->Doc().EditionLongueOuverte()) << journal.toStdString();
     joue(Actions(geste.finit) + QStringLiteral("> montre jour\n"));
     EXPECT_TRUE(s.fenetre->Doc().Prog() == apresCommande) << journal.toStdString();
+    // Chaque boîte attendue a eu sa réponse, et aucune autre ne s'est montrée.
+    EXPECT_FALSE(journal.contains(QStringLiteral("imprévue")) ||
+                 journal.contains(QStringLiteral("jamais servis")))
+        << journal.toStdString();
 
     // "Modifié" exactement quand la mémoire diffère du fichier courant.
     const QString chemin = s.fenetre->Fichiers().CheminFichier().isEmpty()

@@ -1,0 +1,186 @@
+// Ouvrir un autre programme ne perd rien : la sauvegarde est proposée d'abord ; deux fenêtres
+// sur un même fichier : la seconde le sait (verrou), et une sauvegarde ne remplace pas en
+// silence un fichier changé sur le disque depuis sa lecture.
+#include "files/PanneauFichier.h"
+#include "files/VerrouFichier.h"
+#include "support/Dossier.h"
+#include "support/PlateformeFactice.h"
+#include "ui/FenetrePrincipale.h"
+
+#include <QAction>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+const QString Question = QStringLiteral("Voulez-vous sauvegarder ?");
+const QString DejaOuvert = QStringLiteral("Le fichier data.prg est déjà ouvert dans une autre "
+                                          "fenêtre du programme. Voulez-vous l'ouvrir en "
+                                          "lecture seule ?");
+const QString LectureSeule = QStringLiteral(" (lecture seule)");
+
+// Une fenêtre démarrée sur le dossier, avec les réponses prévues de ses boîtes.
+struct Fenetre {
+    Fenetre(const DossierTest& dossier, std::initializer_list<Bouton> reponses)
+        : plateforme(dossier.Chemin()) {
+        plateforme.Reponses = reponses;
+        demarree = fenetre.Demarre();
+    }
+    QStringList Boites() const {
+        QStringList textes;
+        for (const BoiteVue& b : plateforme.Boites)
+            textes << b.texte.section(QLatin1Char('\r'), 0, 0);
+        return textes;
+    }
+    void Menu(const char* nom) { fenetre.findChild<QAction*>(QLatin1String(nom))->trigger(); }
+    qint32 Identifiant() { return fenetre.Doc().Prog().IdentZone[0]; }
+
+    PlateformeFactice plateforme;
+    FenetrePrincipale fenetre{plateforme};
+    bool demarree = false;
+};
+
+class Ouverture : public testing::Test {
+protected:
+    void SetUp() override {
+        dossier.Ecrit("data.prg", ProgrammeExemple());
+        dossier.Ecrit("autre.prg", ProgrammeExemple().replace(" 4660 ", " 1234 "));
+    }
+    DossierTest dossier;
+};
+} // namespace
+
+// "&Lecture" et un fichier récent : Échap ne fait rien (pas même le dialogue), Non ouvre,
+// Oui sauvegarde puis ouvre, et rien ne s'ouvre si la sauvegarde échoue.
+TEST_F(Ouverture, ProposeDeSauvegarderAvantDOuvrir) {
+    const struct {
+        Bouton reponse;
+        bool sauvegardeRatee, ouvert;
+    } cas[] = {{Bouton::Aucun, false, false},
+               {Bouton::Non, false, true},
+               {Bouton::Oui, false, true},
+               {Bouton::Oui, true, false}};
+    for (const bool parMenu : {true, false})
+        for (const auto& c : cas) {
+            SCOPED_TRACE(testing::Message() << "menu " << parMenu << ", réponse "
+                                            << NomsBoutons[static_cast<int>(c.reponse)]
+                                            << (c.sauvegardeRatee ? ", sauvegarde ratée" : ""));
+            dossier.Ecrit("data.prg", ProgrammeExemple());
+            Fenetre f(dossier, {c.reponse, Bouton::Ok});
+            f.fenetre.Doc().ChangeTemperature(3, 146);
+            if (c.sauvegardeRatee) {
+                QFile::remove(dossier.Fichier("data.prg"));
+                QDir(dossier.Chemin()).mkdir("data.prg");
+            }
+            f.plateforme.Noms = {dossier.Fichier("autre.prg")};
+            if (parMenu)
+                f.Menu("LectureData");
+            else
+                f.fenetre.Fichiers().LectureRecente(dossier.Fichier("autre.prg"));
+
+            ASSERT_FALSE(f.Boites().isEmpty());
+            EXPECT_EQ(f.Boites().front(), Question);
+            EXPECT_EQ(f.plateforme.Dialogues.size(), parMenu && c.ouvert ? 1u : 0u);
+            EXPECT_EQ(f.Identifiant(), c.ouvert ? 1234 : 4660);
+            EXPECT_EQ(f.fenetre.Doc().Modifie(), !c.ouvert);
+            if (c.sauvegardeRatee)
+                QDir(dossier.Chemin()).rmdir("data.prg");
+            else
+                EXPECT_EQ(dossier.Lit("data.prg") == ProgrammeExemple(), c.reponse != Bouton::Oui);
+        }
+}
+
+// Le fichier qu'une fenêtre tient : une autre ne l'ouvre qu'en lecture seule, ou pas du tout
+// (au démarrage, elle s'arrête) ; "&Sauvegarde" y est refusée, "Sauver comme .." en sort.
+TEST_F(Ouverture, DeuxFenetresUnFichier) {
+    Fenetre a(dossier, {});
+    EXPECT_TRUE(a.demarree);
+    EXPECT_TRUE(QFile::exists(dossier.Fichier(".data.prg.lock")));
+
+    Fenetre refusee(dossier, {Bouton::Aucun});
+    EXPECT_FALSE(refusee.demarree);
+    EXPECT_EQ(refusee.Boites(), QStringList{DejaOuvert});
+
+    Fenetre b(dossier, {Bouton::Oui, Bouton::Ok});
+    EXPECT_TRUE(b.demarree);
+    EXPECT_TRUE(b.fenetre.windowTitle().endsWith(LectureSeule));
+    EXPECT_EQ(b.Identifiant(), 4660);
+    b.fenetre.Doc().ChangeTemperature(3, 146);
+    b.Menu("SauvegardeFichier");
+    EXPECT_EQ(b.Boites().last(),
+              QStringLiteral("Le fichier data.prg est ouvert en lecture seule : une autre "
+                             "fenêtre du programme le tient. Pour garder vos changements, "
+                             "utilisez « Sauver comme .. »."));
+    EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
+    EXPECT_TRUE(b.fenetre.Doc().Modifie());
+
+    // La copie sort de la lecture seule, et c'est elle que la seconde fenêtre tient alors.
+    b.plateforme.Noms = {dossier.Fichier("copie.prg")};
+    b.Menu("SauverComme");
+    EXPECT_FALSE(b.fenetre.windowTitle().endsWith(LectureSeule));
+    EXPECT_FALSE(b.fenetre.Doc().Modifie());
+    a.plateforme.Reponses = {Bouton::Non, Bouton::Ok};
+    EXPECT_FALSE(a.fenetre.Fichiers().OuvreFichier(dossier.Fichier("copie.prg")));
+    a.plateforme.Noms = {dossier.Fichier("copie.prg")};
+    a.Menu("SauverComme");
+    EXPECT_EQ(a.Boites(), QStringList({QString(DejaOuvert).replace("data.prg", "copie.prg"),
+                                       QStringLiteral("Le fichier copie.prg est ouvert dans une "
+                                                      "autre fenêtre du programme. Choisissez "
+                                                      "un autre nom.")}));
+    EXPECT_EQ(a.fenetre.Fichiers().CheminFichier(), dossier.Fichier("data.prg"));
+    // Son propre fichier, relu : pas de question.
+    EXPECT_TRUE(a.fenetre.Fichiers().OuvreFichier(dossier.Fichier("data.prg")));
+    EXPECT_EQ(a.plateforme.Boites.size(), 2u);
+}
+
+// La fenêtre qui le tenait s'est fermée : la lecture seule reprend le fichier à la sauvegarde.
+// Un verrou laissé par un programme arrêté net ne compte pas.
+TEST_F(Ouverture, VerrouLacheOuAbandonne) {
+    auto a = std::make_unique<Fenetre>(dossier, std::initializer_list<Bouton>{});
+    Fenetre b(dossier, {Bouton::Oui});
+    a.reset();
+    b.fenetre.Doc().ChangeTemperature(3, 146);
+    b.Menu("SauvegardeFichier");
+    EXPECT_EQ(b.plateforme.Boites.size(), 1u);
+    EXPECT_FALSE(b.fenetre.windowTitle().endsWith(LectureSeule));
+    EXPECT_NE(dossier.Lit("data.prg"), ProgrammeExemple());
+
+    dossier.Ecrit(".autre.prg.lock", "2147483646\ngestion-chauffage\n\n");
+    EXPECT_TRUE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("autre.prg")));
+    EXPECT_EQ(b.plateforme.Boites.size(), 1u);
+    EXPECT_EQ(dossier.Lit(".autre.prg.lock").split('\n').value(0), QByteArray::number(::getpid()));
+}
+
+// Root passe outre les droits : ce test tourne sans droits par "VerrouSansDroits" (ctest).
+TEST_F(Ouverture, DossierSansVerrouPossible) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root passe outre les droits";
+    ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(), QFile::ReadOwner | QFile::ExeOwner));
+    Fenetre a(dossier, {});
+    Fenetre b(dossier, {});
+    EXPECT_TRUE(a.demarree && b.demarree);
+    EXPECT_TRUE(a.plateforme.Boites.empty() && b.plateforme.Boites.empty());
+    EXPECT_FALSE(b.fenetre.windowTitle().endsWith(LectureSeule));
+    ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+// Changé sur le disque depuis la lecture : la sauvegarde demande ; Non garde le fichier de
+// l'autre. Une fois écrit par nous, le fichier est de nouveau le nôtre : plus de question.
+TEST_F(Ouverture, FichierChangeSurLeDisque) {
+    Fenetre f(dossier, {});
+    const QByteArray autre = dossier.Lit("autre.prg");
+    dossier.Ecrit("data.prg", autre);
+    f.fenetre.Doc().ChangeTemperature(3, 146);
+    for (const Bouton reponse : {Bouton::Non, Bouton::Aucun, Bouton::Oui}) {
+        f.plateforme.Reponses = {reponse};
+        f.Menu("SauvegardeFichier");
+        EXPECT_EQ(dossier.Lit("data.prg") == autre, reponse != Bouton::Oui);
+        EXPECT_EQ(f.fenetre.Doc().Modifie(), reponse != Bouton::Oui);
+    }
+    const QString texte = QStringLiteral("Le fichier data.prg a été modifié par un autre programme "
+                                         "depuis sa lecture. Voulez-vous le remplacer ?");
+    EXPECT_EQ(f.Boites(), QStringList(3, texte));
+    f.fenetre.Doc().ChangeTemperature(3, 147);
+    f.Menu("SauvegardeFichier");
+    EXPECT_EQ(f.plateforme.Boites.size(), 3u);
+    EXPECT_FALSE(f.fenetre.Doc().Modifie());
+}
