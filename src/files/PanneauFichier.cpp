@@ -87,8 +87,16 @@ bool PanneauFichier::LitAvecReprise(const std::function<std::optional<StatutLect
     }
 }
 
-bool PanneauFichier::LectureDemarrage() {
-    return LitAvecReprise([this] { return LitFichierCourant(); });
+bool PanneauFichier::LectureDemarrage(const QString& fichier) {
+    if (!fichier.isEmpty()) {
+        cheminFichier_ = CheminGarde(QFileInfo(fichier).absoluteFilePath());
+        cheminMajuscules_ = true;
+    }
+    return LitAvecReprise([this, &fichier] {
+        const StatutLecture issue = LitFichierCourant();
+        if (issue == StatutLecture::Lu && !fichier.isEmpty()) RetientRecent(cheminFichier_, true);
+        return issue;
+    });
 }
 
 StatutLecture PanneauFichier::LitFichierCourant() {

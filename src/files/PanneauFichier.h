@@ -29,9 +29,10 @@ public:
     PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu, EcranFichier ecran,
                    QObject* parent);
 
-    // Lecture du fichier courant ("data.prg" par défaut) au démarrage. Faux si l'utilisateur
-    // abandonne devant un fichier non conforme.
-    bool LectureDemarrage();
+    // Lecture au démarrage du fichier donné (il devient le courant, comme choisi par
+    // "&Lecture", même refusé : "data.prg" n'est alors ni lu ni écrit), ou à défaut du fichier
+    // courant ("data.prg"). Faux si l'utilisateur abandonne devant un fichier non conforme.
+    bool LectureDemarrage(const QString& fichier = QString());
     // Vrai si le fichier programme est écrit.
     bool SauveFichier();
     void EffaceData();

@@ -8,9 +8,9 @@
 #include <QCloseEvent>
 #include <QFrame>
 
-void FenetrePrincipale::Demarre() {
+void FenetrePrincipale::Demarre(const QString& fichier) {
     Form_Load();
-    Form_Initialize();
+    Form_Initialize(fichier);
     Frame1->setFocus();
 }
 
@@ -19,13 +19,13 @@ void FenetrePrincipale::Form_Load() {
     semaine_->NommeJours();
 }
 
-void FenetrePrincipale::Form_Initialize() {
+void FenetrePrincipale::Form_Initialize(const QString& fichier) {
     // Fond des noms de jours : la bordure d'une fenêtre inactive, sans transparence.
     semaine_->ColoreFond(
         QColor::fromRgb(palette().color(QPalette::Inactive, QPalette::Window).rgb() & 0xFFFFFFu));
     liaison_->OuvreCom();
 
-    const bool abandon = !fichiers_->LectureDemarrage();
+    const bool abandon = !fichiers_->LectureDemarrage(fichier);
 
     // Même après Abandon, chaque jour doit garder ses 148 caractères :
     // les commandes d'édition écrivent par position.

@@ -26,8 +26,9 @@ public:
     explicit FenetrePrincipale(Plateforme& plateforme, QWidget* parent = nullptr);
     ~FenetrePrincipale() override;
 
-    // Démarrage complet : Form_Load puis la séquence de démarrage.
-    void Demarre();
+    // Démarrage complet : Form_Load puis la séquence de démarrage, qui lit "fichier" s'il est
+    // donné, "data.prg" sinon.
+    void Demarre(const QString& fichier = QString());
 
     Document& Doc() { return doc_; }
     PanneauSemaine& Semaine() { return *semaine_; }
@@ -38,7 +39,7 @@ public:
     Plateforme& Plate() { return plateforme_; }
 
     void Form_Load();
-    void Form_Initialize();
+    void Form_Initialize(const QString& fichier = QString());
     void Form_Resize();
     void Version_Click();
     void Quitter_Click();
