@@ -3,7 +3,7 @@
 # desktop-file-validate, appstreamcli (--no-net : l'adresse https de la capture n'est pas
 # chargée), xmllint et update-mime-database sur le type MIME, puis le type reconnu par GIO
 # comme le ferait un gestionnaire de fichiers ; enfin le .deb de cpack, sa version face à
-# packaging/changelog, et lintian : aucune erreur, chaque avertissement justifié dans
+# packaging/changelog et à l'AppStream, et lintian : aucune erreur, chaque avertissement justifié dans
 # packaging/lintian-justifications.md. Demande un build/ construit (scripts/construit.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,6 +39,9 @@ deb=$(ls build/gestion-chauffage_*.deb)
 version=$(dpkg-parsechangelog -l "$P/changelog" -S Version)
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] ||
   { echo "$deb : version $(dpkg-deb -f "$deb" Version), $P/changelog : $version" >&2; exit 1; }
+# La dernière version d'AppStream est celle du paquet, sans la révision Debian.
+grep -q "<release version=\"${version%-*}\"" "$P/gestion-chauffage.metainfo.xml" ||
+  { echo "$P/gestion-chauffage.metainfo.xml : pas de <release> ${version%-*}" >&2; exit 1; }
 rapport=$(lintian --fail-on error --tag-display-limit 0 "$deb" 2>&1) ||
   { echo "$rapport" >&2; exit 1; }
 echo "$rapport"
