@@ -59,11 +59,11 @@ bool Remplacable(const QString& lien) {
 // installé (exemples dans ../share/gestion-chauffage), le dossier par utilisateur, jamais
 // /usr/bin.
 QString DossierParDefaut() {
-    const QString outil = QCoreApplication::applicationDirPath();
+    QString outil = QCoreApplication::applicationDirPath();
     if (!QFile::exists(outil + QStringLiteral("/../share/gestion-chauffage/data.prg")))
         return outil;
-    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                            QStringLiteral("/gestion-chauffage");
+    QString dossier = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                      QStringLiteral("/gestion-chauffage");
     QDir().mkpath(dossier);
     return dossier;
 }

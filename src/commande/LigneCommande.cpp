@@ -171,7 +171,7 @@ private:
 // L'option telle que tapée ("-platform", "--zz") : l'analyse ne rend que son nom.
 QString OptionTapee(const QStringList& arguments, const QString& nom) {
     for (const QString& a : arguments.mid(1)) {
-        const QString tapee = a.section(QLatin1Char('='), 0, 0);
+        QString tapee = a.section(QLatin1Char('='), 0, 0);
         if (tapee.startsWith(QLatin1Char('-')) &&
             tapee.mid(tapee.startsWith(QLatin1String("--")) ? 2 : 1) == nom)
             return tapee;
