@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installe ce qui manque pour construire, lancer et tester (Debian 12).
-# Avec "ci" : aussi clang (harnais de fuzzing), clang-format et clang-tidy.
+# Avec "ci" : aussi clang (harnais de fuzzing), clang-format et clang-tidy, et de quoi faire
+# le paquet Debian et le passer aux validateurs (scripts/verifie-paquet.sh).
 set -euo pipefail
 
 PAQUETS=(
@@ -11,7 +12,9 @@ PAQUETS=(
   xvfb xauth xdotool imagemagick socat time poppler-utils
 )
 if [ "${1:-}" = ci ]; then
-  PAQUETS+=(clang libclang-rt-14-dev clang-format clang-tidy)
+  PAQUETS+=(clang libclang-rt-14-dev clang-format clang-tidy
+    dpkg-dev file lintian appstream desktop-file-utils shared-mime-info libxml2-utils
+    libglib2.0-bin)
 fi
 
 manquants=()

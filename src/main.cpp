@@ -34,6 +34,18 @@ int LigneCommande(int argc, char** argv, bool pdf) {
         erreurs, ExportePdf, [&dossier] { return LignesPortsDetectes(dossier); }};
     return ExecuteLigneCommande(QCoreApplication::arguments(), outils);
 }
+
+// Sans affichage, QApplication s'arrêterait net sur un message anglais de Qt.
+bool EcranAbsent() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QByteArray plateforme = qgetenv("QT_QPA_PLATFORM");
+    if (!plateforme.isEmpty() && !plateforme.startsWith("xcb") && !plateforme.startsWith("wayland"))
+        return false;
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -41,12 +53,24 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     if (DemandeLigneCommande(arguments)) return LigneCommande(argc, argv, DemandePdf(arguments));
 
+    // Un fichier donné (gestionnaire de fichiers, "gestion-chauffage maison.PRG") est lu au
+    // démarrage à la place de data.prg.
+    const QString fichier = arguments.size() > 1 ? arguments[1] : QString();
+    QTextStream erreurs(stderr);
+    if (arguments.size() > 1)
+        if (const int code = VerifieFichierAOuvrir(fichier, erreurs)) return code;
+    if (EcranAbsent()) {
+        erreurs << "gestion-chauffage : pas d'écran (DISPLAY et WAYLAND_DISPLAY vides), la "
+                   "fenêtre ne peut pas s'ouvrir.\nSans écran, voir : gestion-chauffage --aide\n";
+        return CodeSortie::SansEcran;
+    }
+
     QApplication application(argc, argv);
     ChargeTraductions();
     PlateformeQt plateforme;
     FenetrePrincipale fenetre(plateforme);
     plateforme.ChangeParent(&fenetre);
-    if (!fenetre.Demarre()) return 0;
+    if (!fenetre.Demarre(fichier)) return 0;
     MesureDemarrage::Installe(fenetre); // bench/demarrage.sh seulement
     fenetre.show();
     return application.exec();

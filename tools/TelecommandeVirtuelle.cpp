@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <cerrno>
@@ -54,6 +55,19 @@ bool Remplacable(const QString& lien) {
     return cible.startsWith(QLatin1String("/dev/pts/")) || !QFileInfo::exists(cible);
 }
 
+// Le dossier du programme, comme il le choisit : celui de l'outil dans la construction ;
+// installé (exemples dans ../share/gestion-chauffage), le dossier par utilisateur, jamais
+// /usr/bin.
+QString DossierParDefaut() {
+    QString outil = QCoreApplication::applicationDirPath();
+    if (!QFile::exists(outil + QStringLiteral("/../share/gestion-chauffage/data.prg")))
+        return outil;
+    QString dossier = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                      QStringLiteral("/gestion-chauffage");
+    QDir().mkpath(dossier);
+    return dossier;
+}
+
 void Brut(int descripteur) {
     termios reglages{};
     if (::tcgetattr(descripteur, &reglages) != 0) return;
@@ -78,8 +92,8 @@ int main(int argc, char** argv) {
                                         QStringLiteral("Affiche cette aide."));
     const QCommandLineOption dossierOption(
         QStringLiteral("dossier"),
-        QStringLiteral("Dossier du programme où créer COMn (par défaut : celui de l'outil)."),
-        QStringLiteral("dossier"), QCoreApplication::applicationDirPath());
+        QStringLiteral("Dossier du programme où créer COMn (par défaut : celui du programme)."),
+        QStringLiteral("dossier"), DossierParDefaut());
     const QCommandLineOption portOption(QStringLiteral("port"),
                                         QStringLiteral("Numéro n de COMn (par défaut : 1)."),
                                         QStringLiteral("n"), QStringLiteral("1"));

@@ -21,14 +21,17 @@ const QString Nom = QStringLiteral("gestion-chauffage");
 
 const QString TexteUsage = QStringLiteral(
     "Usage : gestion-chauffage [option]\n"
-    "Sans option, la fenêtre s'ouvre.\n"
-    "  --aide, --help                    cette aide\n"
+    "        gestion-chauffage [fichier.prg]\n"
+    "Sans option, la fenêtre s'ouvre, sur le fichier donné ou sinon sur data.prg.\n"
+    "  -h, --aide, --help                cette aide\n"
     "  --version                         la version du programme\n"
     "  --verifie fichier.prg             « conforme » ou chaque problème avec sa ligne\n"
-    "                                    (sortie 0 ou 1)\n"
-    "  --envoie fichier.prg [--port COMn]\n"
+    "                                    (sortie 0 ou 1) ; les lignes « avertissement »\n"
+    "                                    n'empêchent ni l'envoi ni le PDF\n"
+    "  --envoie fichier.prg [--port COMn] [--zone N]\n"
     "                                    charge la télécommande comme « Programmation »,\n"
-    "                                    par le port de VK472.CFG ou celui donné\n"
+    "                                    par le port de VK472.CFG ou celui donné,\n"
+    "                                    avec l'identifiant de la zone N (0 par défaut)\n"
     "                                    (sortie 0 ; 2 port fermé ; 3 fichier refusé ;\n"
     "                                    4 port perdu pendant l'envoi ; 5 envoyé, journal\n"
     "                                    non écrit)\n"
@@ -36,7 +39,8 @@ const QString TexteUsage = QStringLiteral(
     "                                    (sortie 0 ou 1)\n"
     "  --ports                           les ports série détectés et ce que désignent\n"
     "                                    COM1 à COM4\n"
-    "Autres sorties : 64 pour une option inconnue ou un fichier manquant.\n");
+    "Autres sorties : 64 pour une option inconnue ou un fichier manquant ou illisible ;\n"
+    "6 quand la fenêtre ne trouve pas d'écran.\n");
 
 // Le programme tel que la fenêtre l'enverrait juste après l'avoir lu : jours courts complétés,
 // neuvième segment des jours de la zone 0 coupé (elle les montre), identifiant de la zone 0.
@@ -77,16 +81,16 @@ public:
 
     int Verifie(const QString& chemin) {
         const auto contenu = LitContenuFichierProgramme(chemin);
-        const QStringList problemes =
-            contenu ? ProblemesFichierProgramme(*contenu)
-                    : QStringList{QStringLiteral("fichier illisible, trop gros ou pas un fichier "
-                                                 "ordinaire")};
+        const QStringList problemes = ProblemesDuContenu(contenu);
         for (const QString& p : problemes) o_.sortie << chemin << " : " << p << '\n';
+        if (contenu)
+            for (const QString& a : AvertissementsFichierProgramme(*contenu))
+                o_.sortie << "avertissement : " << chemin << " : " << a << '\n';
         if (problemes.isEmpty()) o_.sortie << chemin << " : conforme\n";
         return problemes.isEmpty() ? CodeSortie::Reussi : CodeSortie::NonConforme;
     }
 
-    int Envoie(const QString& chemin, std::optional<int> port) {
+    int Envoie(const QString& chemin, std::optional<int> port, int zone) {
         const auto contenu = LitContenuFichierProgramme(chemin);
         const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
         if (lu.statut != StatutLecture::Lu) {
@@ -122,7 +126,7 @@ public:
                 o_.sortie.flush();
             }
         });
-        const qint32 identifiant = programme.IdentZone[0];
+        const qint32 identifiant = programme.IdentZone[zone];
         const bool envoye = transmission.Envoie(TrameZones(programme), [&] {
             return BlocReglages(programme, identifiant, o_.maintenant());
         });
@@ -141,11 +145,15 @@ public:
 
     int Pdf(const QString& chemin, const QString& sortie) {
         const auto contenu = LitContenuFichierProgramme(chemin);
-        const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
-        if (lu.statut != StatutLecture::Lu) {
-            o_.erreurs << chemin << " : fichier non conforme, pas de PDF\n";
+        // Ce que --verifie refuse n'est pas imprimé non plus : la semaine montrerait un
+        // programme que la télécommande ne recevra jamais.
+        const QStringList problemes = ProblemesDuContenu(contenu);
+        if (!problemes.isEmpty()) {
+            o_.erreurs << chemin << " : fichier non conforme, pas de PDF (" << problemes.first()
+                       << ")\n";
             return CodeSortie::NonConforme;
         }
+        const ResultatLecture lu = LireFichierProgramme(*contenu);
         // Ni un programme (même celui qu'on vient de lire), ni un tube ou un périphérique.
         QString cause = RefusCiblePdf(sortie);
         if (cause.isEmpty())
@@ -160,8 +168,32 @@ public:
     }
 
 private:
+    static QStringList ProblemesDuContenu(const std::optional<QByteArray>& contenu) {
+        if (!contenu)
+            return {QStringLiteral("fichier illisible, trop gros ou pas un fichier ordinaire")};
+        return ProblemesFichierProgramme(*contenu);
+    }
+
     OutilsCommande& o_;
 };
+
+// L'option telle que tapée ("-platform", "--zz") : l'analyse ne rend que son nom.
+QString OptionTapee(const QStringList& arguments, const QString& nom) {
+    for (const QString& a : arguments.mid(1)) {
+        QString tapee = a.section(QLatin1Char('='), 0, 0);
+        if (tapee.startsWith(QLatin1Char('-')) &&
+            tapee.mid(tapee.startsWith(QLatin1String("--")) ? 2 : 1) == nom)
+            return tapee;
+    }
+    return QStringLiteral("--") + nom;
+}
+
+// Vrai si un créneau du jour tient autre chose que 0 ou 1 (la queue, elle, ne part pas).
+bool JourAutreQueZeroUn(const QByteArray& jour) {
+    for (const char c : jour.left(NbCreneaux))
+        if (c != '0' && c != '1') return true;
+    return false;
+}
 } // namespace
 
 bool DemandePdf(const QStringList& arguments) {
@@ -169,9 +201,27 @@ bool DemandePdf(const QStringList& arguments) {
 }
 
 bool DemandeLigneCommande(const QStringList& arguments) {
+    // Toute option, même d'un tiret, est à nous : celles de Qt (-platform, -display…)
+    // finiraient en abandon sans écran. Deux fichiers ne s'ouvrent pas non plus.
     for (qsizetype i = 1; i < arguments.size(); ++i)
-        if (arguments[i].startsWith(QLatin1String("--"))) return true;
-    return false;
+        if (arguments[i].size() > 1 && arguments[i].startsWith(QLatin1Char('-'))) return true;
+    return arguments.size() > 2;
+}
+
+int VerifieFichierAOuvrir(const QString& chemin, QTextStream& erreurs) {
+    const QFileInfo info(chemin);
+    QFile fichier(chemin);
+    QString probleme;
+    if (!info.exists())
+        probleme = QStringLiteral("fichier introuvable « %1 »");
+    else if (!info.isFile())
+        probleme = QStringLiteral("« %1 » n'est pas un fichier ordinaire");
+    else if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly))
+        probleme = QStringLiteral("fichier illisible « %1 »");
+    if (probleme.isEmpty()) return CodeSortie::Reussi;
+    erreurs << Nom << " : " << probleme.arg(chemin) << "\n\n" << TexteUsage;
+    erreurs.flush();
+    return CodeSortie::Usage;
 }
 
 QStringList ProblemesFichierProgramme(const QByteArray& contenu) {
@@ -191,25 +241,48 @@ QStringList ProblemesFichierProgramme(const QByteArray& contenu) {
     return problemes;
 }
 
+QStringList AvertissementsFichierProgramme(const QByteArray& contenu) {
+    const ResultatLecture lu = LireFichierProgramme(contenu);
+    if (lu.statut != StatutLecture::Lu) return {};
+    QStringList avertissements;
+    for (int z = 0; z < NbZones; ++z) {
+        const QString debut = QStringLiteral("ligne %1 : Zone %2 : ").arg(lu.lignesZones[z]).arg(z);
+        const qint32 id = lu.programme.IdentZone[z];
+        if (id < 0 || id > 0xFFFF)
+            avertissements << debut + QStringLiteral("identifiant %1 hors de 0 à 65535, envoyé "
+                                                     "comme %2 (ses 16 bits de poids faible).")
+                                          .arg(id)
+                                          .arg(id & 0xFFFF);
+        for (int d = 0; d < NbJours; ++d)
+            if (JourAutreQueZeroUn(lu.programme.ProgJour[z][d]))
+                avertissements << debut + QStringLiteral("jour « %1 » : caractères autres que 0 "
+                                                         "et 1, comptés en éco.")
+                                              .arg(NomsDesJours()[d]);
+    }
+    return avertissements;
+}
+
 int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
     QCommandLineParser analyse;
-    const QCommandLineOption aide(QStringList{QStringLiteral("aide"), QStringLiteral("help")});
+    // "-aide" vaut "--aide" : une option d'un tiret n'est jamais une suite de lettres.
+    analyse.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption aide(
+        QStringList{QStringLiteral("h"), QStringLiteral("aide"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
     const QCommandLineOption verifie(QStringLiteral("verifie"), QString(), QStringLiteral("f"));
     const QCommandLineOption envoie(QStringLiteral("envoie"), QString(), QStringLiteral("f"));
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("COMn"));
+    const QCommandLineOption zone(QStringLiteral("zone"), QString(), QStringLiteral("N"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("f"));
     const QCommandLineOption ports(QStringLiteral("ports"));
-    analyse.addOptions({aide, version, verifie, envoie, port, pdf, ports});
+    analyse.addOptions({aide, version, verifie, envoie, port, zone, pdf, ports});
     Commande commande(outils);
 
     if (!analyse.parse(arguments)) {
         const QStringList inconnues = analyse.unknownOptionNames();
         if (!inconnues.isEmpty())
-            return commande.Refuse(
-                QStringLiteral("option inconnue « %1%2 »")
-                    .arg(inconnues.first().size() > 1 ? QStringLiteral("--") : QStringLiteral("-"),
-                         inconnues.first()));
+            return commande.Refuse(QStringLiteral("option inconnue « %1 »")
+                                       .arg(OptionTapee(arguments, inconnues.first())));
         // Seule autre erreur possible : une option à valeur en dernier.
         return commande.Refuse(
             QStringLiteral("il manque la valeur de « %1 »").arg(arguments.last()));
@@ -218,6 +291,10 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
     const QList<QCommandLineOption> actions{aide, version, verifie, envoie, pdf, ports};
     int demandees = 0;
     for (const auto& action : actions) demandees += analyse.isSet(action) ? 1 : 0;
+    // Sans action, la fenêtre n'ouvre qu'un fichier.
+    if (demandees == 0 && analyse.positionalArguments().size() > 1)
+        return commande.Refuse(QStringLiteral("un seul fichier à ouvrir : argument en trop « %1 »")
+                                   .arg(analyse.positionalArguments()[1]));
     if (demandees != 1)
         return commande.Refuse(
             QStringLiteral("une seule de --aide, --version, --verifie, --envoie, --pdf, --ports"));
@@ -231,8 +308,10 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
     }
     if (!positionnels.isEmpty())
         return commande.Refuse(QStringLiteral("argument en trop « %1 »").arg(positionnels.first()));
-    if (analyse.isSet(port) && !analyse.isSet(envoie))
-        return commande.Refuse(QStringLiteral("--port ne sert qu'avec --envoie"));
+    for (const auto* option : {&port, &zone})
+        if (analyse.isSet(*option) && !analyse.isSet(envoie))
+            return commande.Refuse(
+                QStringLiteral("--%1 ne sert qu'avec --envoie").arg(option->names().first()));
 
     if (analyse.isSet(aide)) {
         outils.sortie << TexteUsage;
@@ -262,5 +341,13 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
             return commande.Refuse(
                 QStringLiteral("port « %1 » : COM1 à COM4").arg(analyse.value(port)));
     }
-    return commande.Envoie(fichier, numero);
+    int numeroZone = 0; // comme la fenêtre juste après la lecture du fichier
+    if (analyse.isSet(zone)) {
+        bool ok = false;
+        numeroZone = analyse.value(zone).toInt(&ok);
+        if (!ok || numeroZone < 0 || numeroZone >= NbZones)
+            return commande.Refuse(
+                QStringLiteral("zone « %1 » : 0, 1 ou 2").arg(analyse.value(zone)));
+    }
+    return commande.Envoie(fichier, numero, numeroZone);
 }

@@ -20,7 +20,8 @@ constexpr int PortFerme = 2;     // le port ne s'ouvre pas
 constexpr int FichierRefuse = 3; // non conforme ou température hors 0..35 °C : rien ne part
 constexpr int PortPerdu = 4;     // le port a lâché pendant l'envoi
 constexpr int JournalPerdu = 5;  // tout est parti, mais un journal n'a pas pu être écrit
-constexpr int Usage = 64;        // option inconnue, fichier manquant
+constexpr int SansEcran = 6;     // la fenêtre demandée, mais pas d'écran où l'ouvrir
+constexpr int Usage = 64;        // option inconnue, fichier manquant ou illisible
 } // namespace CodeSortie
 
 struct OutilsCommande {
@@ -42,9 +43,14 @@ struct OutilsCommande {
 // Vrai quand la commande demande la semaine en PDF : il lui faut Qt Gui (polices).
 bool DemandePdf(const QStringList& arguments);
 
-// Vrai quand un argument est une option longue ("--...") : sans elle, la fenêtre s'ouvre comme
-// toujours (les options d'un seul tiret restent à Qt).
+// Vrai quand un argument est une option ("-h", "--...") ou qu'il y a plus d'un argument :
+// sinon la fenêtre s'ouvre, sur le fichier donné s'il y en a un.
 bool DemandeLigneCommande(const QStringList& arguments);
+
+// Le fichier que la fenêtre ouvrira au démarrage : 0 s'il se lit, sinon le message en
+// français (et l'usage) sur "erreurs" et le code Usage. Son contenu, lui, est jugé par la
+// fenêtre avec les boîtes de "&Lecture".
+int VerifieFichierAOuvrir(const QString& chemin, QTextStream& erreurs);
 
 // "arguments" commence par le nom du programme. Rend le code de sortie.
 int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils);
@@ -52,3 +58,8 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils);
 // Ce que l'on vérifie d'un fichier programme : rien s'il est conforme, sinon chaque problème
 // avec sa ligne ("ligne 3 : Zone 1 : température « ECO » hors limites (0 à 35 °C).").
 QStringList ProblemesFichierProgramme(const QByteArray& contenu);
+
+// Ce qui part autrement que l'on pourrait le croire, sans empêcher l'envoi : un identifiant
+// hors de 0 à 65535 (seuls ses 16 bits de poids faible partent), un jour fait d'autre chose
+// que de 0 et de 1 (compté en éco).
+QStringList AvertissementsFichierProgramme(const QByteArray& contenu);

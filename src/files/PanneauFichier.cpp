@@ -110,15 +110,24 @@ bool PanneauFichier::LitAvecReprise(const std::function<std::optional<StatutLect
     }
 }
 
-bool PanneauFichier::PrendFichierDemarrage() {
-    cheminFichier_ = QDir::toNativeSeparators(plateforme_.DossierProgramme()) + QDir::separator() +
-                     QStringLiteral("data.prg");
+bool PanneauFichier::PrendFichierDemarrage(const QString& fichier) {
+    if (fichier.isEmpty()) {
+        cheminFichier_ = QDir::toNativeSeparators(plateforme_.DossierProgramme()) +
+                         QDir::separator() + QStringLiteral("data.prg");
+    } else {
+        cheminFichier_ = CheminGarde(QFileInfo(fichier).absoluteFilePath());
+        cheminMajuscules_ = true;
+    }
     verrou_ = VerrouPourOuvrir(cheminFichier_);
     return verrou_ != nullptr;
 }
 
-bool PanneauFichier::LectureDemarrage() {
-    return LitAvecReprise([this] { return LitFichierCourant(); });
+bool PanneauFichier::LectureDemarrage(const QString& fichier) {
+    return LitAvecReprise([this, &fichier] {
+        const StatutLecture issue = LitFichierCourant();
+        if (issue == StatutLecture::Lu && !fichier.isEmpty()) RetientRecent(cheminFichier_, true);
+        return issue;
+    });
 }
 
 StatutLecture PanneauFichier::LitFichierCourant() {

@@ -33,12 +33,13 @@ public:
                    QObject* parent);
     ~PanneauFichier() override;
 
-    // "data.prg" devient le fichier courant, verrouillé. Si une autre fenêtre le tient, il
-    // s'ouvre en lecture seule ; faux si l'utilisateur n'en veut pas.
-    bool PrendFichierDemarrage();
-    // Lecture du fichier courant au démarrage. Faux si l'utilisateur abandonne devant un
-    // fichier non conforme.
-    bool LectureDemarrage();
+    // Le fichier donné, à défaut "data.prg", devient le fichier courant, verrouillé (donné,
+    // comme choisi par "&Lecture" : "data.prg" n'est alors ni lu ni écrit). Si une autre
+    // fenêtre le tient, il s'ouvre en lecture seule ; faux si l'utilisateur n'en veut pas.
+    bool PrendFichierDemarrage(const QString& fichier = QString());
+    // Lecture du fichier courant au démarrage ("fichier" : celui donné, retenu parmi les
+    // récents une fois lu). Faux si l'utilisateur abandonne devant un fichier non conforme.
+    bool LectureDemarrage(const QString& fichier = QString());
     // Avant de remplacer un programme modifié : "Voulez-vous sauvegarder ?". Vrai si l'on peut
     // continuer : rien à perdre, "Non", ou "Oui" et la sauvegarde a réussi.
     bool ProposeSauvegarde();

@@ -8,9 +8,9 @@
 #include <QCloseEvent>
 #include <QFrame>
 
-bool FenetrePrincipale::Demarre() {
+bool FenetrePrincipale::Demarre(const QString& fichier) {
     Form_Load();
-    if (!Form_Initialize()) return false;
+    if (!Form_Initialize(fichier)) return false;
     Frame1->setFocus();
     return true;
 }
@@ -20,16 +20,16 @@ void FenetrePrincipale::Form_Load() {
     semaine_->NommeJours();
 }
 
-bool FenetrePrincipale::Form_Initialize() {
+bool FenetrePrincipale::Form_Initialize(const QString& fichier) {
     // Fond des noms de jours : la bordure d'une fenêtre inactive, sans transparence.
     semaine_->ColoreFond(
         QColor::fromRgb(palette().color(QPalette::Inactive, QPalette::Window).rgb() & 0xFFFFFFu));
     liaison_->OuvreCom();
-    // "data.prg" tenu par une autre fenêtre, et refusé en lecture seule : cette fenêtre-ci n'a
-    // rien à montrer, le programme s'arrête.
-    if (!fichiers_->PrendFichierDemarrage()) return false;
+    // Le fichier de départ tenu par une autre fenêtre, et refusé en lecture seule : cette
+    // fenêtre-ci n'a rien à montrer, le programme s'arrête.
+    if (!fichiers_->PrendFichierDemarrage(fichier)) return false;
 
-    const bool abandon = !fichiers_->LectureDemarrage();
+    const bool abandon = !fichiers_->LectureDemarrage(fichier);
 
     // Même après Abandon, chaque jour doit garder ses 148 caractères :
     // les commandes d'édition écrivent par position.

@@ -26,9 +26,10 @@ public:
     explicit FenetrePrincipale(Plateforme& plateforme, QWidget* parent = nullptr);
     ~FenetrePrincipale() override;
 
-    // Démarrage complet : Form_Load puis la séquence de démarrage. Faux si l'utilisateur a
-    // renoncé au fichier par défaut, tenu par une autre fenêtre : rien à montrer.
-    bool Demarre();
+    // Démarrage complet : Form_Load puis la séquence de démarrage, qui lit "fichier" s'il est
+    // donné, "data.prg" sinon. Faux si l'utilisateur a renoncé à ce fichier, tenu par une
+    // autre fenêtre : rien à montrer.
+    bool Demarre(const QString& fichier = QString());
 
     Document& Doc() { return doc_; }
     PanneauSemaine& Semaine() { return *semaine_; }
@@ -39,7 +40,7 @@ public:
     Plateforme& Plate() { return plateforme_; }
 
     void Form_Load();
-    bool Form_Initialize();
+    bool Form_Initialize(const QString& fichier = QString());
     void Form_Resize();
     void Version_Click();
     void Quitter_Click();

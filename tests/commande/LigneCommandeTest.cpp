@@ -2,6 +2,7 @@
 // sortie et messages, puis la trame d'un envoi comparée à celle écrite en clair.
 #include "commande/LigneCommande.h"
 #include "files/FichierProgramme.h"
+#include "link/TrameProgramme.h"
 #include "model/Textes.h"
 #include "support/Dossier.h"
 #include "support/Impression.h"
@@ -67,7 +68,7 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     dossier.Ecrit("prog.pdf", FichierLundi());
     ASSERT_TRUE(CreeTube(dossier.Fichier("tube.pdf")));
     const QStringList cas = CasDeTable(QStringLiteral("ligne-commande.txt"));
-    ASSERT_EQ(cas.size(), 28);
+    ASSERT_EQ(cas.size(), 34);
     for (const QString& ligne : cas) {
         const QStringList c = ligne.split(QLatin1String(" | "));
         const std::string vu = c[0].toStdString();
@@ -84,9 +85,33 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     EXPECT_EQ(pdfs, QStringList({"s.pdf lundi.prg 4660 2026-12-01T14:05:09",
                                  "plein.pdf lundi.prg 4660 2026-12-01T14:05:09"}));
     EXPECT_EQ(dossier.Lit("lundi.prg"), FichierLundi());
-    // Une option longue demande la ligne de commande ; celles de Qt, d'un tiret, la fenêtre.
-    EXPECT_TRUE(DemandeLigneCommande({"g", "-platform", "xcb", "--aide"}));
-    EXPECT_FALSE(DemandeLigneCommande({"g", "-platform", "xcb"}));
+    // Toute option (celles de Qt comprises) ou deux fichiers : la ligne de commande ; un seul
+    // fichier, même "-", la fenêtre, qui refuse avant de s'ouvrir ce qui ne se lit pas.
+    EXPECT_TRUE(DemandeLigneCommande({"g", "-platform", "xcb"}));
+    EXPECT_TRUE(DemandeLigneCommande({"g", "a.prg", "b.prg"}));
+    EXPECT_FALSE(DemandeLigneCommande({"g", "-"}));
+    QTextStream flux(&erreurs);
+    EXPECT_EQ(VerifieFichierAOuvrir(dossier.Fichier("lundi.prg"), flux), 0);
+    EXPECT_EQ(VerifieFichierAOuvrir(dossier.Chemin(), flux), 64);
+    EXPECT_EQ(VerifieFichierAOuvrir(dossier.Fichier("absent.prg"), flux), 64);
+}
+
+TEST_F(LigneCommande, VerifieAvertitDeCeQuiPartAutrement) {
+    Programme p;
+    RemetParDefaut(p);
+    p.IdentZone = {4660, 70000, -1};
+    p.ProgJour[2][3][10] = '2';
+    p.ProgJour[0][1][NbCreneaux + 1] = 'x'; // la queue ne part pas
+    dossier.Ecrit("drole.prg", EcrireFichierProgramme(p, TitreVersion));
+    EXPECT_EQ(Lance({"--verifie", "<d>/drole.prg"}), 0);
+    EXPECT_EQ(sortie.replace(dossier.Chemin(), "<d>"),
+              "avertissement : <d>/drole.prg : ligne 3 : Zone 1 : identifiant 70000 hors de 0 à "
+              "65535, envoyé comme 4464 (ses 16 bits de poids faible).\n"
+              "avertissement : <d>/drole.prg : ligne 4 : Zone 2 : identifiant -1 hors de 0 à "
+              "65535, envoyé comme 65535 (ses 16 bits de poids faible).\n"
+              "avertissement : <d>/drole.prg : ligne 4 : Zone 2 : jour « Jeudi » : caractères "
+              "autres que 0 et 1, comptés en éco.\n"
+              "<d>/drole.prg : conforme\n");
 }
 
 TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
@@ -108,6 +133,14 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     }
     EXPECT_EQ(octets[0].toHex(' '), octets[1].toHex(' '));
     EXPECT_NE(octets[0], trame.octets);
+
+    // --zone 2 : l'identifiant de la zone 2 (2) à la place de celui de la zone 0 (0x1234).
+    constexpr int rangIdentifiant = LongueurTrame - 67 + 7;
+    ASSERT_EQ(trame.octets.mid(rangIdentifiant, 2).toHex(), "1234");
+    port.Remis.clear();
+    ASSERT_EQ(Lance({"--envoie", "<d>/lundi.prg", "--zone", "2"}), 0);
+    EXPECT_EQ(port.Octets().left(rangIdentifiant + 2).toHex(' '),
+              trame.octets.left(rangIdentifiant).toHex(' ') + " 00 02");
 
     // Port refusé, puis perdu au 200e octet.
     port.RefusOuverture = QStringLiteral("Port série introuvable : COM1");

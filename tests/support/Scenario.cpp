@@ -183,7 +183,8 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         else if (nom.isEmpty())
             dossier.Ecrit(QStringLiteral("data.prg"), ProgrammeExemple());
         fenetre = std::make_unique<FenetrePrincipale>(plateforme);
-        fenetre->Demarre();
+        // "demarre <dossier>/x.prg" : lancé sur ce fichier, comme par le gestionnaire de fichiers.
+        fenetre->Demarre(nom.startsWith(QLatin1String("<dossier>")) ? chemin(nom) : QString());
     } else if (verbe == QLatin1String("ecrit")) {
         QString t = brut.section(' ', 2);
         // "@exemple DE A" : l'exemple livré, DE remplacé par A.
