@@ -61,6 +61,7 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     ConstruitFichiers(fichier);
     ConstruitLiaison(controles, configuration, programmation);
     ConstruitEdition(edition);
+    ConstruitAide();
     connect(Version, &QAction::triggered, this, [this] { Version_Click(); });
     connect(Quitter, &QAction::triggered, this, [this] { Quitter_Click(); });
 }
