@@ -25,6 +25,7 @@ public:
     std::vector<PeripheriqueSerie> PeripheriquesSeries() override { return {}; }
     void SurveillePorts(std::function<void()>) override {}
     Minuterie& Temps() override { return minuterie_; }
+    bool OuvreDocument(const QString&) override { return false; }
 
 private:
     QTemporaryDir dossier_;

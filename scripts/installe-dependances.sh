@@ -9,6 +9,7 @@ PAQUETS=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-translations-l10n
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  cmark
   xvfb xauth xdotool imagemagick socat time poppler-utils
 )
 if [ "${1:-}" = ci ]; then

@@ -42,3 +42,12 @@ QString DossierDonneesDuProgramme() {
                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                           [](const QString& dossier) { return QFileInfo(dossier).isWritable(); });
 }
+
+QStringList EmplacementsGuide(const QString& dossierExecutable) {
+    const QString doc = QStringLiteral("/share/doc/gestion-chauffage/guide.html");
+    QStringList emplacements{QDir(dossierExecutable).filePath(QStringLiteral("guide/guide.html")),
+                             QDir::cleanPath(dossierExecutable + QStringLiteral("/..") + doc),
+                             QStringLiteral("/usr") + doc};
+    emplacements.removeDuplicates();
+    return emplacements;
+}

@@ -20,3 +20,7 @@ QString DossierDonnees(const QString& dossierExecutable, const QString& dossierU
 
 // Le dossier de ce programme-ci, d'après son exécutable et le dossier par utilisateur.
 QString DossierDonneesDuProgramme();
+
+// Où chercher le guide de l'utilisateur, dans l'ordre : à côté de l'exécutable construit
+// (guide/guide.html), puis installé avec lui (<préfixe>/share/doc), puis dans /usr/share/doc.
+QStringList EmplacementsGuide(const QString& dossierExecutable);

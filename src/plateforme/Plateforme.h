@@ -58,4 +58,7 @@ public:
     // "change" sera appelé à chaque branchement ou retrait d'un périphérique.
     virtual void SurveillePorts(std::function<void()> change) = 0;
     virtual Minuterie& Temps() = 0;
+    // Ouvre un document local (le guide) dans l'application que le bureau lui associe ; faux
+    // quand aucune ne l'a pris.
+    virtual bool OuvreDocument(const QString& chemin) = 0;
 };

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLibraryInfo>
@@ -15,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTranslator>
+#include <QUrl>
 #include <random>
 
 #ifdef GC_XCB
@@ -225,6 +227,10 @@ std::vector<PeripheriqueSerie> PlateformeQt::PeripheriquesSeries() {
 
 void PlateformeQt::SurveillePorts(std::function<void()> change) {
     surveillance_ = std::make_unique<SurveillancePorts>(std::move(change));
+}
+
+bool PlateformeQt::OuvreDocument(const QString& chemin) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
 }
 
 void ChargeTraductions() {

@@ -26,6 +26,7 @@ public:
     std::vector<PeripheriqueSerie> PeripheriquesSeries() override;
     void SurveillePorts(std::function<void()> change) override;
     Minuterie& Temps() override { return minuterie_; }
+    bool OuvreDocument(const QString& chemin) override;
 
 private:
     QWidget* parent_ = nullptr;

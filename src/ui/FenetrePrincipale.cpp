@@ -62,6 +62,7 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     ConstruitFichiers(fichier);
     ConstruitLiaison(controles, configuration, programmation);
     ConstruitEdition(edition);
+    ConstruitAide();
     connect(Version, &QAction::triggered, this, [this] { Version_Click(); });
     connect(Quitter, &QAction::triggered, this, [this] { Quitter_Click(); });
     // Les menus de Qt (barres, zones de texte) défont, collent ou défilent hors du programme :

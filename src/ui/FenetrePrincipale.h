@@ -43,6 +43,8 @@ public:
     bool Form_Initialize(const QString& fichier = QString());
     void Form_Resize();
     void Version_Click();
+    // F1 : le guide de l'utilisateur, dans le navigateur.
+    void Guide_Click();
     void Quitter_Click();
 
 protected:
@@ -59,6 +61,7 @@ private:
     void ConstruitLiaison(const ControlesNommes& controles, QMenu* configuration,
                           QMenu* programmation);
     void ConstruitEdition(QMenu* menu);
+    void ConstruitAide();
     // Pendant une transmission, les commandes qui changeraient le programme, la zone, le
     // port ou le fichier sont refusées : chaque panneau gèle les siennes.
     void ActiveCommandes(bool actives);
@@ -77,6 +80,7 @@ private:
     Historique* historique_ = nullptr;
     QAction* Quitter = nullptr;
     QAction* Version = nullptr;
+    QAction* Guide = nullptr;
     QAction* CopieJourVers = nullptr;
     QAction* HorairesSemaine = nullptr;
     QFrame* Frame1 = nullptr;

@@ -58,3 +58,17 @@ TEST(DossierDonnees, ChoixEtCopieDesExemples) {
         }
     }
 }
+
+TEST(DossierDonnees, EmplacementsDuGuide) {
+    const QString usr = QStringLiteral("/usr/share/doc/gestion-chauffage/guide.html");
+    const std::pair<QString, QStringList> cas[] = {
+        {"/home/gc/build",
+         {"/home/gc/build/guide/guide.html", "/home/gc/share/doc/gestion-chauffage/guide.html",
+          usr}},
+        {"/usr/bin", {"/usr/bin/guide/guide.html", usr}},
+        {"/opt/gc/bin",
+         {"/opt/gc/bin/guide/guide.html", "/opt/gc/share/doc/gestion-chauffage/guide.html", usr}},
+    };
+    for (const auto& [executable, attendus] : cas)
+        EXPECT_EQ(EmplacementsGuide(executable), attendus) << executable.toStdString();
+}

@@ -54,6 +54,10 @@ public:
     Minuterie& Temps() override { return minuterie; }
     std::vector<PeripheriqueSerie> PeripheriquesSeries() override { return Peripheriques; }
     void SurveillePorts(std::function<void()> c) override { ChangementPorts = std::move(c); }
+    bool OuvreDocument(const QString& chemin) override {
+        Documents.push_back(chemin);
+        return true;
+    }
 
     std::deque<Bouton> Reponses;
     std::deque<QString> Noms;
@@ -71,6 +75,7 @@ public:
     // Les périphériques « branchés » ; ChangementPorts() fait comme un branchement.
     std::vector<PeripheriqueSerie> Peripheriques;
     std::function<void()> ChangementPorts;
+    std::vector<QString> Documents; // ouverts dans le navigateur
 
 private:
     QString Dialogue(bool ouvrir, const QString& dossier, const QString& nom);

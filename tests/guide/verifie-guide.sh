@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Le guide suit le programme : il est construit, ses images et celles du README existent
+# (et toutes servent), chaque texte de boîte qu'il cite (lignes "> `…`") est dans les sources,
+# et l'aide qu'il recopie est celle de --aide.
+# Usage : verifie-guide.sh DOSSIER_SOURCES DOSSIER_CONSTRUCTION
+set -uo pipefail
+SOURCES=$1
+CONSTRUCTION=$2
+GUIDE="$SOURCES/docs/guide/guide.md"
+fautes=0
+faute() { echo "FAUTE : $*" >&2; fautes=$((fautes + 1)); }
+
+grep -q "<h1>" "$CONSTRUCTION/guide/guide.html" 2>/dev/null || faute "guide.html absent ou vide"
+
+# Images : référencées et présentes, dans les sources comme dans la construction.
+utilisees=$(grep -o '!\[[^]]*\](images/[^)]*)' "$GUIDE" | sed 's/.*](images\/\(.*\))$/\1/')
+for image in $utilisees; do
+  [ -f "$SOURCES/docs/guide/images/$image" ] || faute "image absente : $image"
+  [ -f "$CONSTRUCTION/guide/images/$image" ] || faute "image non copiée : $image"
+done
+for image in $(grep -o '!\[[^]]*\](docs/[^)]*)' "$SOURCES/README.md" | sed 's/.*](\(.*\))$/\1/'); do
+  [ -f "$SOURCES/$image" ] || faute "image du README absente : $image"
+  utilisees+=" $(basename "$image")"
+done
+for fichier in "$SOURCES"/docs/guide/images/*.png; do
+  grep -qw "$(basename "$fichier")" <<<"$utilisees" || faute "image inutilisée : $fichier"
+done
+
+# Textes des boîtes : les littéraux C++ voisins recollés ("…" "…" sur deux lignes), chaque
+# morceau du texte cité entre deux "…" (nom, port, valeur) doit s'y trouver.
+recolle=$(cat "$SOURCES"/src/*/*.cpp "$SOURCES"/src/*/*.h | sed -z 's/"[[:space:]]*\n[[:space:]]*"//g')
+cites=0
+while IFS= read -r texte; do
+  cites=$((cites + 1))
+  # "COM… (…)" : le port et son périphérique, posés ensemble par le programme.
+  texte=${texte//COM… (…)/…}
+  while IFS= read -r morceau; do
+    [ -z "$morceau" ] && continue
+    grep -qF -- "$morceau" <<<"$recolle" || faute "texte de boîte absent des sources : [$morceau]"
+  done < <(sed 's/…/\n/g' <<<"$texte")
+done < <(grep -E '^ *> `.*`$' "$GUIDE" | sed -E 's/^ *> `(.*)`$/\1/')
+[ "$cites" -ge 30 ] || faute "seulement $cites textes de boîtes cités"
+
+# L'aide recopiée : le bloc qui suit la marque "<!-- aide" est la sortie de --aide.
+aide=$(awk '/^<!-- aide/ { marque = 1; next } marque && /^```/ { if (dedans) exit; dedans = 1; next }
+            dedans' "$GUIDE")
+[ "$aide" = "$("$CONSTRUCTION/gestion-chauffage" --aide)" ] || faute "l'aide du guide n'est plus celle de --aide"
+
+[ "$fautes" -eq 0 ] && echo "guide à jour : $cites textes de boîtes cités"
+exit $((fautes > 0))

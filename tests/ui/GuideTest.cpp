@@ -1,0 +1,47 @@
+// F1 ouvre le guide construit à côté de l'exécutable ; sans guide, la boîte dit où le mettre.
+#include "plateforme/DossierDonnees.h"
+#include "support/Scenario.h"
+#include "ui/FenetrePrincipale.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+TEST(Guide, F1OuvreLeGuideOuDitOuIlDevraitEtre) {
+    Scenario s;
+    s.Joue(QStringLiteral("> demarre\n"));
+    auto* guide = s.fenetre->findChild<QAction*>(QStringLiteral("Guide"));
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->shortcuts().contains(QKeySequence(Qt::Key_F1)));
+
+    // Le guide de la construction : guide/guide.html à côté de l'exécutable (ici, des tests).
+    const QString dossier = QCoreApplication::applicationDirPath();
+    const QString chemin = QDir(dossier).filePath(QStringLiteral("guide/guide.html"));
+    ASSERT_TRUE(QDir(dossier).mkpath(QStringLiteral("guide")));
+    QFile fichier(chemin);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.close();
+    guide->trigger();
+    QFile::remove(chemin);
+    EXPECT_EQ(s.plateforme.Documents, std::vector<QString>{chemin});
+    EXPECT_TRUE(s.plateforme.Boites.empty());
+
+    // Sans lui, le guide installé s'il y en a un, sinon la boîte qui nomme les emplacements.
+    s.plateforme.Documents.clear();
+    guide->trigger();
+    QString installe;
+    for (const QString& c : EmplacementsGuide(dossier))
+        if (installe.isEmpty() && QFile::exists(c)) installe = c;
+    if (!installe.isEmpty()) {
+        EXPECT_EQ(s.plateforme.Documents, std::vector<QString>{installe});
+    } else {
+        ASSERT_EQ(s.plateforme.Boites.size(), 1u);
+        EXPECT_TRUE(s.plateforme.Boites[0].texte.startsWith(
+            QStringLiteral("Le guide de l'utilisateur est introuvable.")));
+        EXPECT_TRUE(s.plateforme.Boites[0].texte.contains(chemin + QStringLiteral("\r\n")));
+        EXPECT_TRUE(s.plateforme.Boites[0].texte.endsWith(
+            QStringLiteral("/usr/share/doc/gestion-chauffage/guide.html")));
+    }
+}
