@@ -12,11 +12,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 
 FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     : QMainWindow(parent), plateforme_(plateforme) {
@@ -68,8 +71,12 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     // Les menus de Qt (barres, zones de texte) défont, collent ou défilent hors du programme :
     // un clic droit ne fait que ce que le programme définit.
     setContextMenuPolicy(Qt::PreventContextMenu);
-    for (QWidget* controle : findChildren<QWidget*>())
+    for (QWidget* controle : findChildren<QWidget*>()) {
         controle->setContextMenuPolicy(Qt::PreventContextMenu);
+        // Un fichier déposé va à la fenêtre, pas en texte dans un champ.
+        controle->setAcceptDrops(false);
+    }
+    setAcceptDrops(true);
     // Toute autre entrée ferme d'abord l'édition longue : une commande n'agit jamais au milieu.
     qApp->installEventFilter(this);
 }
@@ -227,6 +234,29 @@ bool FenetrePrincipale::Touche(int touche, bool majuscule) {
     }
 }
 
+namespace {
+// Le fichier programme d'un dépôt : un seul fichier local, en ".prg" quelle qu'en soit la casse.
+QString FichierDepose(const QMimeData* donnees) {
+    const QList<QUrl> adresses = donnees ? donnees->urls() : QList<QUrl>();
+    if (adresses.size() != 1 || !adresses.first().isLocalFile()) return {};
+    const QString chemin = adresses.first().toLocalFile();
+    return chemin.endsWith(QStringLiteral(".prg"), Qt::CaseInsensitive) ? chemin : QString();
+}
+} // namespace
+
+void FenetrePrincipale::dragEnterEvent(QDragEnterEvent* evenement) {
+    // Pendant un envoi, rien ne remplace le programme.
+    if (actives_ && !FichierDepose(evenement->mimeData()).isEmpty())
+        evenement->acceptProposedAction();
+}
+
+void FenetrePrincipale::dropEvent(QDropEvent* evenement) {
+    const QString chemin = FichierDepose(evenement->mimeData());
+    if (!actives_ || chemin.isEmpty()) return;
+    evenement->acceptProposedAction();
+    fichiers_->OuvreFichier(chemin);
+}
+
 bool FenetrePrincipale::EntreeEtrangere(QObject* objet, QEvent* evenement) const {
     const QObject* proprietaire = doc_.ProprietaireEditionLongue();
     const auto dans = [proprietaire](const QObject* objet) {
@@ -264,6 +294,7 @@ bool FenetrePrincipale::EntreeEtrangere(QObject* objet, QEvent* evenement) const
     case QEvent::Wheel:
     case QEvent::ContextMenu:
         return !dans(objet);
+    case QEvent::Drop:
     case QEvent::WindowDeactivate:
     case QEvent::ApplicationDeactivate:
     case QEvent::Close:

@@ -52,6 +52,9 @@ protected:
     // Les touches du graphique de la semaine : curseur, jour, confort et éco.
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
+    // Un fichier programme déposé sur la fenêtre s'ouvre comme par "&Lecture".
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
 
 private:
     void ConstruitSemaine(const ControlesNommes& controles);

@@ -1,10 +1,17 @@
-// Ce que l'utilisateur voit pendant un geste et ce qu'il peut taper : la période d'un trait
-// près du pointeur, l'identifiant gardé d'une installation précédente.
+// Ce que l'utilisateur voit pendant un geste et ce qu'il peut taper ou déposer : la période
+// d'un trait près du pointeur, l'identifiant gardé d'une installation précédente, un fichier
+// programme lâché sur la fenêtre.
+#include "files/FichierProgramme.h"
+#include "model/Textes.h"
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
 #include "zone/PanneauZone.h"
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QToolTip>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 // La bulle dit exactement les jours et les heures que le trait écrit.
@@ -42,5 +49,34 @@ TEST(Gestes, IdentifiantTape) {
     EXPECT_EQ(transcription.count(QStringLiteral("« 1234 »")), 2) << transcription.toStdString();
     s.Joue(QStringLiteral("> raccourci Ctrl+Z\n"));
     EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 4660);
+    EXPECT_FALSE(s.fenetre->Doc().Modifie());
+}
+
+// Un .PRG déposé sur la fenêtre s'ouvre comme par "&Lecture", question de sauvegarde
+// comprise ; tout autre dépôt est refusé dès l'entrée.
+TEST(Gestes, FichierDeposeSurLaFenetre) {
+    Scenario s;
+    s.Joue(QStringLiteral("> demarre\n> clic CmdHigh\n"));
+    Programme autre = s.fenetre->Doc().Prog();
+    autre.IdentZone[0] = 777;
+    s.dossier.Ecrit(QStringLiteral("AUTRE.PRG"), EcrireFichierProgramme(autre, TitreVersion));
+    s.dossier.Ecrit(QStringLiteral("notes.txt"), "x");
+    const auto depose = [&](const QString& nom) {
+        QMimeData donnees;
+        donnees.setUrls({QUrl::fromLocalFile(s.dossier.Fichier(nom))});
+        const QPoint milieu = s.fenetre->rect().center();
+        QDragEnterEvent entree(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(s.fenetre.get(), &entree);
+        if (!entree.isAccepted()) return false;
+        QDropEvent depot(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(s.fenetre.get(), &depot);
+        return true;
+    };
+    EXPECT_FALSE(depose(QStringLiteral("notes.txt")));
+    s.plateforme.Reponses.push_back(Bouton::Non);
+    EXPECT_TRUE(depose(QStringLiteral("AUTRE.PRG")));
+    ASSERT_EQ(s.plateforme.Boites.size(), 1u);
+    EXPECT_EQ(s.plateforme.Boites[0].texte, QStringLiteral("Voulez-vous sauvegarder ?"));
+    EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 777);
     EXPECT_FALSE(s.fenetre->Doc().Modifie());
 }
