@@ -40,15 +40,22 @@ void Document::Poursuit(const std::function<void()>& suite) {
     --poursuite_;
 }
 
-void Document::MarqueModifie(bool modifie) {
-    if (modifie_ == modifie) return;
-    modifie_ = modifie;
-    emit ModifieChange(modifie_);
+void Document::ChangeVersion(quint64 version, quint64 enregistree) {
+    const bool avant = Modifie();
+    version_ = version;
+    versionEnregistree_ = enregistree;
+    if (Modifie() != avant) emit ModifieChange(Modifie());
+}
+
+void Document::MarqueEditee() {
+    if (editions_ > 0 && versionNeuve_) return;
+    versionNeuve_ = editions_ > 0;
+    ChangeVersion(++derniereVersion_, versionEnregistree_);
 }
 
 bool Document::JourChange(const QByteArray& avant, int zone, int jour, bool edition) {
     if (prog_.ProgJour[zone][jour] == avant) return false;
-    if (edition) MarqueModifie(true);
+    if (edition) MarqueEditee();
     emit JourModifie(zone, jour);
     return true;
 }
@@ -68,17 +75,27 @@ Document::Edition::Edition(Document& document, const QString& nom) : document_(&
     if (document_->editions_++ > 0) return;
     document_->nomEdition_ = nom;
     document_->avantEdition_ = document_->prog_;
+    document_->versionAvantEdition_ = document_->version_;
+    document_->versionNeuve_ = false;
 }
 
 Document::Edition::~Edition() {
     if (!document_ || --document_->editions_ > 0) return;
+    Document& d = *document_;
     // Copie : un abonné peut ouvrir une autre édition pendant le signal.
-    const Programme avant = std::exchange(document_->avantEdition_, Programme());
-    if (avant != document_->prog_)
-        emit document_->Editee(document_->nomEdition_, avant, document_->prog_);
+    const Programme avant = std::exchange(d.avantEdition_, Programme());
+    const bool neuve = std::exchange(d.versionNeuve_, false);
+    // Rien de changé au bout du compte : la version d'avant revient.
+    if (avant == d.prog_) {
+        if (neuve) d.ChangeVersion(d.versionAvantEdition_, d.versionEnregistree_);
+        return;
+    }
+    // Seule la coupe d'un neuvième segment a changé le jour : c'est encore une édition.
+    if (!neuve) d.ChangeVersion(++d.derniereVersion_, d.versionEnregistree_);
+    emit d.Editee(d.nomEdition_, avant, d.prog_, d.versionAvantEdition_, d.version_);
 }
 
-bool Document::Retablit(const Programme& depuis, const Programme& vers) {
+bool Document::Retablit(const Programme& depuis, const Programme& vers, quint64 version) {
     FermeEditionEtrangere();
     if (Tenu()) return false;
     for (int z = 0; z < NbZones; ++z) {
@@ -99,6 +116,7 @@ bool Document::Retablit(const Programme& depuis, const Programme& vers) {
         prog_.IdentZone[z] = vers.IdentZone[z];
         emit IdentifiantModifie(z);
     }
+    ChangeVersion(version, versionEnregistree_);
     return true;
 }
 
@@ -123,7 +141,7 @@ bool Document::ChangeTemperature(int reglage, qint16 valeur) {
     qint16& stockee = prog_.TempZone[zone_][reglage];
     if (stockee != valeur) {
         stockee = valeur;
-        MarqueModifie(true);
+        MarqueEditee();
         emit TemperatureModifiee(zone_, reglage);
     }
     return true;
@@ -134,7 +152,7 @@ bool Document::ChangeIdentifiant(qint32 identifiant) {
     const Edition edition(*this, QStringLiteral("Identifiant"));
     if (prog_.IdentZone[zone_] != identifiant) {
         prog_.IdentZone[zone_] = identifiant;
-        MarqueModifie(true);
+        MarqueEditee();
         emit IdentifiantModifie(zone_);
     }
     return true;
@@ -174,7 +192,8 @@ bool Document::Charge(const Programme& lu) {
     if (Tenu()) return false;
     prog_ = lu;
     zone_ = 0;
-    MarqueModifie(false);
+    ++derniereVersion_;
+    ChangeVersion(derniereVersion_, derniereVersion_);
     emit ProgrammeRemplace();
     return true;
 }
@@ -185,11 +204,12 @@ bool Document::Efface() {
     RemetParDefaut(prog_);
     for (auto& zone : nbSegments_) zone.fill(0);
     zone_ = 0;
-    MarqueModifie(true);
+    // Effacer compte toujours, même un programme déjà vide : ni lu ni écrit tel quel.
+    ChangeVersion(++derniereVersion_, versionEnregistree_);
     emit ProgrammeRemplace();
     return true;
 }
 
 void Document::MarqueEnregistre() {
-    MarqueModifie(false);
+    ChangeVersion(version_, version_);
 }

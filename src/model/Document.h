@@ -23,7 +23,10 @@ public:
     const QByteArray& JourEdite() const { return prog_.ProgJour[zone_][jour_]; }
     // Segments du jour de la zone courante trouvés par sa dernière validation.
     int NbSegments(int jour) const { return nbSegments_[zone_][jour]; }
-    bool Modifie() const { return modifie_; }
+    // Modifié : loin de la version lue ou écrite. Chaque édition donne une version neuve ;
+    // annuler ou rétablir remet celle de l'état rendu, si bien que revenir à l'état
+    // enregistré rend le programme non modifié. Un seul endroit le sait : ici.
+    bool Modifie() const { return version_ != versionEnregistree_; }
     bool Tenu() const { return prises_ > 0; }
 
     // Navigation : choisir ce qu'on édite n'est pas une édition.
@@ -54,12 +57,11 @@ public:
     bool Efface();
     // Après une sauvegarde réussie.
     void MarqueEnregistre();
-    // Pour l'historique : revenir à l'état enregistré rend le programme non modifié.
-    void ChangeModifie(bool modifie) { MarqueModifie(modifie); }
 
     // Annuler ou rétablir : chaque jour, température ou identifiant qui diffère entre "depuis"
-    // et "vers" reprend sa valeur de "vers". Faux, sans rien changer, pendant une transmission.
-    bool Retablit(const Programme& depuis, const Programme& vers);
+    // et "vers" reprend sa valeur de "vers", et le programme reprend la version de "vers".
+    // Faux, sans rien changer, pendant une transmission.
+    bool Retablit(const Programme& depuis, const Programme& vers, quint64 version);
 
     // Une édition nommée ("Conf./1H") : tout ce qui change le programme pendant qu'elle vit,
     // coupe d'un neuvième segment comprise, ne fait qu'un pas de l'historique (Editee). Une
@@ -122,11 +124,14 @@ signals:
     void IdentifiantModifie(int zone);
     void ProgrammeRemplace();
     void ModifieChange(bool modifie);
-    // Une édition a fini de changer le programme.
-    void Editee(const QString& nom, const Programme& avant, const Programme& apres);
+    // Une édition a fini de changer le programme, de la version "depuis" à la version "vers".
+    void Editee(const QString& nom, const Programme& avant, const Programme& apres, quint64 depuis,
+                quint64 vers);
 
 private:
-    void MarqueModifie(bool modifie);
+    // Version neuve à la première modification d'une édition ; "modifié" dit aussitôt vrai.
+    void MarqueEditee();
+    void ChangeVersion(quint64 version, quint64 enregistree);
     bool JourChange(const QByteArray& avant, int zone, int jour, bool edition);
     bool EditeJour(int zone, int jour, const std::function<void(QByteArray&)>& edition);
     // Une commande arrive : l'édition longue d'un autre se ferme d'abord.
@@ -138,7 +143,11 @@ private:
     std::array<std::array<int, NbJours>, NbZones> nbSegments_{};
     int zone_ = 0;
     int jour_ = 0;
-    bool modifie_ = false;
+    quint64 version_ = 0;
+    quint64 versionEnregistree_ = 0;
+    quint64 derniereVersion_ = 0;
+    quint64 versionAvantEdition_ = 0;
+    bool versionNeuve_ = false; // l'édition ouverte a déjà pris sa version
     int prises_ = 0;
     int editions_ = 0;       // éditions ouvertes, imbriquées
     QString nomEdition_;     // celui de la plus extérieure

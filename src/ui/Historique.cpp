@@ -9,19 +9,23 @@
 // remis, si bien qu'annuler ne touche à rien d'autre (jours d'une zone validés depuis).
 class Historique::Pas : public QUndoCommand {
 public:
-    Pas(Historique& historique, const QString& nom, Programme avant, Programme apres)
-        : QUndoCommand(nom), h_(historique), avant_(std::move(avant)), apres_(std::move(apres)) {}
-    void undo() override { h_.Applique(apres_, avant_); }
+    Pas(Historique& historique, const QString& nom, Programme avant, Programme apres,
+        quint64 versionAvant, quint64 versionApres)
+        : QUndoCommand(nom), h_(historique), avant_(std::move(avant)), apres_(std::move(apres)),
+          versionAvant_(versionAvant), versionApres_(versionApres) {}
+    void undo() override { h_.Applique(apres_, avant_, versionAvant_); }
     void redo() override {
         // Poussé une fois l'édition faite : le premier "refaire" n'a rien à faire.
         if (std::exchange(premier_, false)) return;
-        h_.Applique(avant_, apres_);
+        h_.Applique(avant_, apres_, versionApres_);
     }
 
 private:
     Historique& h_;
     Programme avant_;
     Programme apres_;
+    quint64 versionAvant_;
+    quint64 versionApres_;
     bool premier_ = true;
 };
 
@@ -45,23 +49,13 @@ Historique::Historique(Document& document, QMenu* menu, QObject* parent)
     connect(&pile_, &QUndoStack::indexChanged, this, [this] { MetAJourCommandes(); });
 
     connect(&doc_, &Document::Editee, this,
-            [this](const QString& nom, const Programme& avant, const Programme& apres) {
-                if (!applique_) pile_.push(new Pas(*this, nom, avant, apres));
+            [this](const QString& nom, const Programme& avant, const Programme& apres,
+                   quint64 depuis, quint64 vers) {
+                if (!applique_) pile_.push(new Pas(*this, nom, avant, apres, depuis, vers));
             });
-    // Le programme n'est modifié que loin de l'état enregistré.
-    connect(&pile_, &QUndoStack::cleanChanged, this, [this](bool propre) {
-        if (suitPile_) doc_.ChangeModifie(!propre);
-    });
-    connect(&doc_, &Document::ModifieChange, this, [this](bool modifie) {
-        if (!modifie && suitPile_) pile_.setClean();
-    });
-    // Lu ou effacé : plus rien à défaire. Après "&Nouveau", aucun pas n'est l'état enregistré.
+    // Lu ou effacé : plus rien à défaire.
     connect(&doc_, &Document::ProgrammeRemplace, this, [this] {
-        const bool modifie = doc_.Modifie();
-        suitPile_ = false;
         pile_.clear();
-        if (modifie) pile_.resetClean();
-        suitPile_ = true;
         MetAJourCommandes();
     });
     MetAJourCommandes();
@@ -87,9 +81,9 @@ void Historique::MetAJourCommandes() {
     Retablir->setEnabled(!gele_ && pile_.canRedo());
 }
 
-void Historique::Applique(const Programme& depuis, const Programme& vers) {
+void Historique::Applique(const Programme& depuis, const Programme& vers, quint64 version) {
     applique_ = true;
-    doc_.Retablit(depuis, vers);
+    doc_.Retablit(depuis, vers, version);
     // Montrer le premier changement : son jour, sinon sa zone.
     int zone = -1, jour = -1;
     for (int z = 0; z < NbZones && zone < 0; ++z) {

@@ -1,7 +1,7 @@
 #pragma once
 // L'historique des éditions : chaque édition nommée du document est un pas qu'"Annuler" défait
-// et que "Rétablir" refait. Lire un fichier ou "&Nouveau" le vident ; le programme n'est plus
-// modifié quand on revient à l'état enregistré.
+// et que "Rétablir" refait, en rendant au document la version de l'état rendu (c'est lui qui
+// sait s'il est modifié). Lire un fichier ou "&Nouveau" le vident.
 #include <QObject>
 #include <QUndoStack>
 
@@ -28,7 +28,7 @@ signals:
 
 private:
     class Pas;
-    void Applique(const Programme& depuis, const Programme& vers);
+    void Applique(const Programme& depuis, const Programme& vers, quint64 version);
     void MetAJourCommandes();
 
     Document& doc_;
@@ -36,6 +36,5 @@ private:
     QAction* Annuler;
     QAction* Retablir;
     bool gele_ = false;
-    bool suitPile_ = true; // faux pendant que la pile est vidée
     bool applique_ = false;
 };
