@@ -56,7 +56,6 @@ void Document::MarqueEditee() {
 bool Document::JourChange(const QByteArray& avant, int zone, int jour, bool edition) {
     if (prog_.ProgJour[zone][jour] == avant) return false;
     if (edition) MarqueEditee();
-    emit JourModifie(zone, jour);
     return true;
 }
 
@@ -105,16 +104,11 @@ bool Document::Retablit(const Programme& depuis, const Programme& vers, quint64 
             jour = vers.ProgJour[z][d];
             QByteArray compte = jour;
             nbSegments_[z][d] = static_cast<int>(::ValideJour(compte).size());
-            emit JourModifie(z, d);
         }
-        for (int t = 0; t < NbTemperatures; ++t) {
-            if (depuis.TempZone[z][t] == vers.TempZone[z][t]) continue;
-            prog_.TempZone[z][t] = vers.TempZone[z][t];
-            emit TemperatureModifiee(z, t);
-        }
-        if (depuis.IdentZone[z] == vers.IdentZone[z]) continue;
-        prog_.IdentZone[z] = vers.IdentZone[z];
-        emit IdentifiantModifie(z);
+        for (int t = 0; t < NbTemperatures; ++t)
+            if (depuis.TempZone[z][t] != vers.TempZone[z][t])
+                prog_.TempZone[z][t] = vers.TempZone[z][t];
+        if (depuis.IdentZone[z] != vers.IdentZone[z]) prog_.IdentZone[z] = vers.IdentZone[z];
     }
     ChangeVersion(version, versionEnregistree_);
     return true;
@@ -142,7 +136,6 @@ bool Document::ChangeTemperature(int reglage, qint16 valeur) {
     if (stockee != valeur) {
         stockee = valeur;
         MarqueEditee();
-        emit TemperatureModifiee(zone_, reglage);
     }
     return true;
 }
@@ -153,7 +146,6 @@ bool Document::ChangeIdentifiant(qint32 identifiant) {
     if (prog_.IdentZone[zone_] != identifiant) {
         prog_.IdentZone[zone_] = identifiant;
         MarqueEditee();
-        emit IdentifiantModifie(zone_);
     }
     return true;
 }
@@ -170,14 +162,8 @@ std::vector<BarreSegment> Document::ValideJour(int jour) {
 
 bool Document::RameneTemperatures() {
     if (Tenu()) return false;
-    for (int t = 0; t < NbTemperatures; ++t) {
-        qint16& valeur = prog_.TempZone[zone_][t];
-        const auto ramenee =
-            static_cast<qint16>(qBound<int>(TemperatureMin, valeur, TemperatureMax));
-        if (ramenee == valeur) continue;
-        valeur = ramenee;
-        emit TemperatureModifiee(zone_, t);
-    }
+    for (qint16& valeur : prog_.TempZone[zone_])
+        valeur = static_cast<qint16>(qBound<int>(TemperatureMin, valeur, TemperatureMax));
     return true;
 }
 

@@ -119,9 +119,6 @@ public:
     }
 
 signals:
-    void JourModifie(int zone, int jour);
-    void TemperatureModifiee(int zone, int reglage);
-    void IdentifiantModifie(int zone);
     void ProgrammeRemplace();
     void ModifieChange(bool modifie);
     // Une édition a fini de changer le programme, de la version "depuis" à la version "vers".
