@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Le guide suit le programme : il est construit, ses images et celles du README existent
-# (et toutes servent), chaque texte de boîte qu'il cite (lignes "> `…`") est dans les sources,
-# et l'aide qu'il recopie est celle de --aide.
+# Le guide suit le programme : il est construit, ses images et celles du README et de
+# l'AppStream existent (et toutes servent), chaque texte de boîte qu'il cite (lignes "> `…`")
+# est dans les sources, et l'aide qu'il recopie est celle de --aide.
 # Usage : verifie-guide.sh DOSSIER_SOURCES DOSSIER_CONSTRUCTION
 set -uo pipefail
 SOURCES=$1
@@ -21,6 +21,10 @@ done
 for image in $(grep -o '!\[[^]]*\](docs/[^)]*)' "$SOURCES/README.md" | sed 's/.*](\(.*\))$/\1/'); do
   [ -f "$SOURCES/$image" ] || faute "image du README absente : $image"
   utilisees+=" $(basename "$image")"
+done
+# La capture de l'AppStream est publiée avec le guide : son nom est celui d'une de ses images.
+for image in $(sed -n 's|.*<image>.*/\([^/<]*\)</image>.*|\1|p' "$SOURCES"/packaging/*.metainfo.xml); do
+  [ -f "$SOURCES/docs/guide/images/$image" ] || faute "capture de l'AppStream absente : $image"
 done
 for fichier in "$SOURCES"/docs/guide/images/*.png; do
   grep -qw "$(basename "$fichier")" <<<"$utilisees" || faute "image inutilisée : $fichier"
