@@ -39,8 +39,8 @@ const QString TexteUsage = QStringLiteral(
     "                                    (sortie 0 ou 1)\n"
     "  --ports                           les ports série détectés et ce que désignent\n"
     "                                    COM1 à COM4\n"
-    "Autres sorties : 64 pour une option inconnue ou un fichier manquant ou illisible ;\n"
-    "6 quand la fenêtre ne trouve pas d'écran.\n");
+    "Autres sorties : 64 pour une option inconnue ou un fichier manquant (pour la fenêtre,\n"
+    "aussi un fichier illisible) ; 6 quand la fenêtre ne trouve pas d'écran.\n");
 
 // Le programme tel que la fenêtre l'enverrait juste après l'avoir lu : jours courts complétés,
 // neuvième segment des jours de la zone 0 coupé (elle les montre), identifiant de la zone 0.

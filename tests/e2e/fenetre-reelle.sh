@@ -172,10 +172,12 @@ trait 5 "$(h 9)" 6 "$(h 22)"
 # peint plus rien. Au clavier réel, les touches passent par la fenêtre avant le champ.
 # shellcheck disable=SC2046
 xdotool mousemove --window "$fenetre" $(pixels 6900 7927) click --repeat 2 --delay 80 1
-sleep 0.3
+sleep "${PAUSE:-0.5}"
 xdotool keyup Alt_L Control_L Shift_L
 xdotool type --window "$fenetre" 21
+sleep "${PAUSE:-0.5}"
 xdotool key --window "$fenetre" Return
+sleep "${PAUSE:-0.5}"
 read -r x1 y1 x2 y2 <<<"$(borne 2 "$(h 1)") $(borne 3 "$(h 4)")"
 xdotool mousemove --window "$fenetre" "$x1" "$y1" mousedown 1
 xdotool mousemove --window "$fenetre" $(((x1 + x2) / 2)) $(((y1 + y2) / 2))
