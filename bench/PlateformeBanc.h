@@ -17,7 +17,7 @@ public:
     std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine&) override {
         return std::nullopt;
     }
-    std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override { return nullptr; }
+    ChoixImpression DialogueImprimer() override { return {}; }
     QDateTime Maintenant() override;
     double Aleatoire() override { return 0.5; }
     QString DossierProgramme() override { return dossier_.path(); }

@@ -430,7 +430,10 @@ QString NomFichierMontre(const QString& chemin) {
 } // namespace
 
 void PanneauFichier::Imprimer_Click() {
-    const auto imprimante = plateforme_.DialogueImprimer();
+    const auto [imprimante, fichier] = plateforme_.DialogueImprimer();
+    // Dans un fichier : le même PDF qu'"Exporter en PDF…", le dialogue a déjà demandé s'il
+    // fallait remplacer un fichier existant.
+    if (!fichier.isEmpty()) return EcritPdf(fichier, false);
     if (!imprimante) return;
     if (!ImprimeSemaines(*imprimante, doc_.Prog(), NomFichierMontre(cheminFichier_),
                          plateforme_.Maintenant()))
@@ -445,6 +448,10 @@ void PanneauFichier::ExporterPdf_Click() {
     // Toujours un ".pdf" : un nom tapé sans lui ne remplace pas un programme du même nom.
     if (!choisi.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         choisi += QLatin1String(".pdf");
+    EcritPdf(choisi, true);
+}
+
+void PanneauFichier::EcritPdf(const QString& choisi, bool demandeRemplacement) {
     const QString entete = QStringLiteral("** ECRITURE IMPOSSIBLE **");
     // Ni un programme nommé .pdf, ni un tube ou un périphérique : refusés avant toute question.
     if (const QString refus = RefusCiblePdf(choisi); !refus.isEmpty()) {
@@ -452,7 +459,7 @@ void PanneauFichier::ExporterPdf_Click() {
         return;
     }
     // Le dialogue ne demande rien (DontConfirmOverwrite) : la question n'est posée qu'ici.
-    if (QFileInfo(choisi).isFile() &&
+    if (demandeRemplacement && QFileInfo(choisi).isFile() &&
         plateforme_.Message(QStringLiteral("Le fichier %1 existe déjà. "
                                            "Voulez-vous le remplacer ?")
                                 .arg(QFileInfo(choisi).fileName()),

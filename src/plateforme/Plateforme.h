@@ -45,8 +45,14 @@ public:
     // "Horaires de la semaine…" : les lignes telles que l'utilisateur les valide (toutes
     // justes) ; rien quand il annule.
     virtual std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) = 0;
-    // L'imprimante choisie au dialogue d'impression ; rien quand il est annulé.
-    virtual std::unique_ptr<QPagedPaintDevice> DialogueImprimer() = 0;
+    // Le choix du dialogue d'impression : une imprimante, ou le PDF où "imprimer dans un
+    // fichier", que le programme écrit lui-même (sans rien remplacer qu'il ne doive) ; ni
+    // l'un ni l'autre quand il est annulé.
+    struct ChoixImpression {
+        std::unique_ptr<QPagedPaintDevice> imprimante;
+        QString fichier;
+    };
+    virtual ChoixImpression DialogueImprimer() = 0;
     virtual QDateTime Maintenant() = 0;
     // Fraction dans [0, 1), nouvelle graine prise sur l'horloge.
     virtual double Aleatoire() = 0;

@@ -192,11 +192,13 @@ std::optional<LignesSemaine> PlateformeQt::DialogueHoraires(const LignesSemaine&
     return dialogue.Lignes();
 }
 
-std::unique_ptr<QPagedPaintDevice> PlateformeQt::DialogueImprimer() {
+Plateforme::ChoixImpression PlateformeQt::DialogueImprimer() {
     auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialogue(imprimante.get(), parent_);
-    if (dialogue.exec() != QDialog::Accepted) return nullptr;
-    return imprimante;
+    if (dialogue.exec() != QDialog::Accepted) return {};
+    // Qt écrirait le fichier lui-même, par-dessus n'importe quoi (un programme compris).
+    if (!imprimante->outputFileName().isEmpty()) return {nullptr, imprimante->outputFileName()};
+    return {std::move(imprimante), QString()};
 }
 
 QDateTime PlateformeQt::Maintenant() {

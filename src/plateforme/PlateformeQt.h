@@ -18,7 +18,7 @@ public:
     QString DialogueSauver(const QString& dossier, const QString& nom) override;
     std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
     std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) override;
-    std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override;
+    ChoixImpression DialogueImprimer() override;
     QDateTime Maintenant() override;
     double Aleatoire() override;
     QString DossierProgramme() override;

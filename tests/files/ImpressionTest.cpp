@@ -19,7 +19,10 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
         "> dossier dossier.pdf\n> dialogue dossier.pdf\n> boite Ok\n> menu ExporterPdf\n"
         "> tube tube.pdf\n> dialogue tube.pdf\n> boite Ok\n> menu ExporterPdf\n"
         "> ecrit prog.pdf \"GESTION CHAUFFAGE -VK472- V1.50\"\\r\\n 1\n> dialogue prog.pdf\n"
-        "> boite Ok\n> menu ExporterPdf\n"));
+        "> boite Ok\n> menu ExporterPdf\n"
+        // Imprimer dans un fichier : le même PDF, et le même refus d'un programme.
+        "> imprime fichier:<dossier>/data.prg\n> boite Ok\n> menu Imprimer\n"
+        "> imprime fichier:<dossier>/fichier.pdf\n> menu Imprimer\n"));
     const auto boite = [](const QString& texte, const QString& reponse) {
         return QStringLiteral("boîte « GESTION CHAUFFAGE » %1 : « %2 » -> %3\n")
             .arg(reponse == "Ok" ? "critique Ok" : "exclamation OuiNon", texte, reponse);
@@ -35,16 +38,19 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
          {question("vieux.pdf", "Non"), question("remplace.pdf", "Oui"),
           refus("dossier.pdf", "C'est un dossier."),
           refus("tube.pdf", "Ce n'est pas un fichier ordinaire."),
-          refus("prog.pdf", "C'est un fichier programme : le PDF ne le remplace pas.")})
+          refus("prog.pdf", "C'est un fichier programme : le PDF ne le remplace pas."),
+          refus("data.prg", "C'est un fichier programme : le PDF ne le remplace pas.")})
         EXPECT_TRUE(vu.contains(attendue)) << attendue.toStdString() << "\n" << vu.toStdString();
-    EXPECT_EQ(vu.count(QStringLiteral("boîte")), 5) << vu.toStdString();
+    EXPECT_EQ(vu.count(QStringLiteral("boîte")), 6) << vu.toStdString();
+    EXPECT_EQ(s.dossier.Lit("data.prg"), ProgrammeExemple());
     EXPECT_EQ(s.dossier.Lit("vieux.pdf"), "ancien");
     EXPECT_TRUE(s.dossier.Lit("prog.pdf").startsWith("\"GESTION"));
     // Le tube reste un tube : il n'est pas parmi les fichiers.
     EXPECT_EQ(QDir(s.dossier.Chemin()).entryList({"*.pdf"}, QDir::Files),
-              QStringList({"imprime.pdf", "prog.pdf", "remplace.pdf", "semaine.pdf", "vieux.pdf"}));
+              QStringList({"fichier.pdf", "imprime.pdf", "prog.pdf", "remplace.pdf", "semaine.pdf",
+                           "vieux.pdf"}));
     // Un objet "/Type /Page" par page d'un PDF de Qt.
-    for (const char* nom : {"imprime.pdf", "remplace.pdf", "semaine.pdf"})
+    for (const char* nom : {"fichier.pdf", "imprime.pdf", "remplace.pdf", "semaine.pdf"})
         EXPECT_EQ(
             QString::fromLatin1(s.dossier.Lit(nom)).count(QRegularExpression("/Type\\s*/Page\\b")),
             3)

@@ -43,10 +43,11 @@ std::optional<LignesSemaine> PlateformeFactice::DialogueHoraires(const LignesSem
     return Suivant(Horaires);
 }
 
-std::unique_ptr<QPagedPaintDevice> PlateformeFactice::DialogueImprimer() {
+Plateforme::ChoixImpression PlateformeFactice::DialogueImprimer() {
     const QString pdf = Suivant(Impressions);
     Dialogues.push_back({QStringLiteral("impression"), QString(), QFileInfo(pdf).fileName()});
-    return pdf.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(pdf);
+    if (pdf.startsWith(QLatin1String("fichier:"))) return {nullptr, pdf.mid(8)};
+    return {pdf.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(pdf), QString()};
 }
 
 double PlateformeFactice::Aleatoire() {

@@ -43,7 +43,7 @@ public:
     std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
     // Horaires : LignesMontrees garde les lignes reçues, Horaires donne la réponse.
     std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) override;
-    std::unique_ptr<QPagedPaintDevice> DialogueImprimer() override;
+    ChoixImpression DialogueImprimer() override;
     QDateTime Maintenant() override {
         ++LecturesHorloge;
         return {QDate(2026, 12, 1), QTime(14, 5, 9)};
@@ -63,7 +63,7 @@ public:
     std::deque<QString> Noms;
     std::deque<double> Tirages;
     std::deque<std::optional<CiblesCopie>> Copies;
-    std::deque<QString> Impressions; // PDF où « imprimer »
+    std::deque<QString> Impressions; // PDF où « imprimer » ; "fichier:CHEMIN" : dans un fichier
     std::deque<std::optional<LignesSemaine>> Horaires;
     LignesSemaine LignesMontrees;
     std::vector<BoiteVue> Boites;

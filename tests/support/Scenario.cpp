@@ -260,7 +260,9 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         }
         plateforme.Copies.push_back(cibles);
     } else if (verbe == QLatin1String("imprime")) {
-        plateforme.Impressions.push_back(dossier.Fichier(nom));
+        // "fichier:<dossier>/NOM" : imprimer dans un fichier.
+        plateforme.Impressions.push_back(
+            nom.startsWith(QLatin1String("fichier:")) ? chemin(nom) : dossier.Fichier(nom));
     } else if (verbe == QLatin1String("debranche")) {
         plateforme.Peripheriques.clear();
         plateforme.ChangementPorts();

@@ -22,6 +22,7 @@
 //                        desactive : une autre fenêtre prend la main
 //   copie JOURS ZONES | copie annule   réponse du prochain "Copier le jour vers…" (0/1, lundi
 //                        puis zone 0 d'abord) ; imprime NOM : la prochaine impression, en PDF
+//                        ("fichier:<dossier>/NOM" : imprimée dans un fichier)
 //   pendant-pause ACTION  jouée à la prochaine pause d'un envoi (plusieurs : dans l'ordre)
 //   boite REPONSE        réponse à la prochaine boîte (Ok, Annuler, Oui, Non, Abandonner,
 //                        Recommencer, Ignorer, Aucun = Échap)
