@@ -127,8 +127,9 @@ QLineEdit* PanneauZone::Champ(int Index) const {
 
 void PanneauZone::Champ_DblClick(int Index) {
     QLineEdit* texte = Champ(Index);
-    // La saisie ne change rien avant Entrée : toute autre commande l'abandonne.
-    doc_.OuvreEditionLongue(QString(), texte, [this, Index] { Champ_Abandonne(Index); });
+    // La saisie ne change rien avant Entrée ; toute autre commande la prend d'abord comme
+    // Entrée (ce qui est tapé n'est pas perdu), Échap seul y renonce.
+    doc_.OuvreEditionLongue(QString(), texte, [this, Index] { Champ_Ferme(Index); });
     texte->setReadOnly(false);
     texte->setText(
         Index == ChampIdentifiant
@@ -147,13 +148,17 @@ void PanneauZone::Champ_Abandonne(int Index) {
 }
 
 void PanneauZone::Champ_Valide(int Index) {
+    if (doc_.ProprietaireEditionLongue() == Champ(Index))
+        doc_.FermeEditionLongue();
+    else
+        Champ_Ferme(Index);
+}
+
+void PanneauZone::Champ_Ferme(int Index) {
     QLineEdit* texte = Champ(Index);
     if (texte->isReadOnly()) return;
     const QString tape = texte->text();
-    if (doc_.ProprietaireEditionLongue() == texte)
-        doc_.FermeEditionLongue();
-    else
-        Champ_Abandonne(Index);
+    Champ_Abandonne(Index);
     if (Index == ChampIdentifiant) {
         // Un foyer qui réinstalle garde l'identifiant que ses radiateurs ont appris.
         const IdentifiantLu lu = LitIdentifiant(tape, doc_.Prog().IdentZone, doc_.Zone());
@@ -186,10 +191,9 @@ bool PanneauZone::eventFilter(QObject* objet, QEvent* evenement) {
         const bool echap = evenement->type() == QEvent::KeyPress &&
                            static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_Escape;
         if (!Champ(i)->isReadOnly() && (echap || evenement->type() == QEvent::FocusOut)) {
-            if (doc_.ProprietaireEditionLongue() == Champ(i))
-                doc_.FermeEditionLongue();
-            else
-                Champ_Abandonne(i);
+            // Échap renonce ; quitter la case garde ce qui est tapé, comme Entrée.
+            if (echap) Champ_Abandonne(i);
+            Champ_Valide(i);
         }
         return echap;
     }

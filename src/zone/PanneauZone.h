@@ -37,8 +37,8 @@ public:
     void ChoisitZoneAffichee(int zone);
     void MontreIdentifiant();
     // Valeur tapée après un double clic sur sa case : une température (0 à 3) ou
-    // l'identifiant (ChampIdentifiant). Entrée la règle comme la barre ou le bouton (mêmes
-    // règles), Échap, un refus ou toute autre commande rend la case telle qu'elle était.
+    // l'identifiant (ChampIdentifiant). Entrée, ou toute autre commande, la règle comme la barre
+    // ou le bouton (mêmes règles) ; Échap ou un refus rend la case telle qu'elle était.
     static constexpr int ChampIdentifiant = NbTemperatures;
     void Champ_DblClick(int Index);
     void Champ_Valide(int Index);
@@ -49,6 +49,8 @@ protected:
 
 private:
     QLineEdit* Champ(int Index) const;
+    // Ferme la saisie : ce qui est tapé est pris, ou refusé avec sa raison.
+    void Champ_Ferme(int Index);
     void PlaceHauteursBarres();
     // Règles d'ordre, barres, texte, enregistrement d'un réglage.
     void ReglageTemperature(int Index);

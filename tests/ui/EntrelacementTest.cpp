@@ -88,6 +88,10 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
         journal += s.Joue(actions);
         vus.push_back(s.fenetre->Doc().Prog());
     };
+    // Une édition close s'est montrée, ne serait-ce qu'un instant, avant la commande qui suit.
+    QObject::connect(&s.fenetre->Doc(), &Document::Editee,
+                     [&vus](const QString&, const Programme&, const Programme& apres, quint64,
+                            quint64) { vus.push_back(apres); });
     // Déjà modifié : les commandes qui remplacent le programme posent leur question.
     joue(QStringLiteral("> clic CmdHigh\n"));
     joue(Actions(geste.ouvre));

@@ -50,6 +50,11 @@ TEST(Gestes, IdentifiantTape) {
     s.Joue(QStringLiteral("> raccourci Ctrl+Z\n"));
     EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 4660);
     EXPECT_FALSE(s.fenetre->Doc().Modifie());
+    // Tapé sans Entrée puis sauvé : la sauvegarde le prend d'abord, rien n'est perdu.
+    s.Joue(QStringLiteral("> souris TextID gauche 5 5 double\n> tape TextID 4321\n"
+                          "> raccourci Ctrl+S\n"));
+    EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 4321);
+    EXPECT_FALSE(s.fenetre->Doc().Modifie());
 }
 
 // Un .PRG déposé sur la fenêtre s'ouvre comme par "&Lecture", question de sauvegarde
