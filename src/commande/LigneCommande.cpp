@@ -253,11 +253,21 @@ QStringList AvertissementsFichierProgramme(const QByteArray& contenu) {
                                                      "comme %2 (ses 16 bits de poids faible).")
                                           .arg(id)
                                           .arg(id & 0xFFFF);
-        for (int d = 0; d < NbJours; ++d)
-            if (JourAutreQueZeroUn(lu.programme.ProgJour[z][d]))
+        for (int d = 0; d < NbJours; ++d) {
+            const QByteArray& jour = lu.programme.ProgJour[z][d];
+            if (JourAutreQueZeroUn(jour))
                 avertissements << debut + QStringLiteral("jour « %1 » : caractères autres que 0 "
                                                          "et 1, comptés en éco.")
                                               .arg(NomsDesJours()[d]);
+            // La fenêtre coupe ce qui dépasse huit périodes dès qu'elle montre le jour.
+            QByteArray coupe = jour;
+            ValideJour(coupe);
+            if (coupe != jour)
+                avertissements << debut + QStringLiteral("jour « %1 » : plus de 8 périodes de "
+                                                         "confort, seules les 8 premières sont "
+                                                         "gardées.")
+                                              .arg(NomsDesJours()[d]);
+        }
     }
     return avertissements;
 }

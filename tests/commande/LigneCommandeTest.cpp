@@ -101,10 +101,13 @@ TEST_F(LigneCommande, VerifieAvertitDeCeQuiPartAutrement) {
     RemetParDefaut(p);
     p.IdentZone = {4660, 70000, -1};
     p.ProgJour[2][3][10] = '2';
-    p.ProgJour[0][1][NbCreneaux + 1] = 'x'; // la queue ne part pas
+    for (int c = 0; c < 18; c += 2) p.ProgJour[0][5][c] = '1'; // neuf périodes le samedi
+    p.ProgJour[0][1][NbCreneaux + 1] = 'x';                    // la queue ne part pas
     dossier.Ecrit("drole.prg", EcrireFichierProgramme(p, TitreVersion));
     EXPECT_EQ(Lance({"--verifie", "<d>/drole.prg"}), 0);
     EXPECT_EQ(sortie.replace(dossier.Chemin(), "<d>"),
+              "avertissement : <d>/drole.prg : ligne 2 : Zone 0 : jour « Samedi » : plus de 8 "
+              "périodes de confort, seules les 8 premières sont gardées.\n"
               "avertissement : <d>/drole.prg : ligne 3 : Zone 1 : identifiant 70000 hors de 0 à "
               "65535, envoyé comme 4464 (ses 16 bits de poids faible).\n"
               "avertissement : <d>/drole.prg : ligne 4 : Zone 2 : identifiant -1 hors de 0 à "
