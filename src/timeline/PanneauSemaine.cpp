@@ -55,13 +55,6 @@ int BoutonSouris(Qt::MouseButton bouton) {
 // Au-delà, en pixels, un appui devient un trait : en deçà, c'est l'appui de toujours.
 constexpr int SeuilTrait = 4;
 
-int CompteSegments(const QByteArray& jour) {
-    int segments = 0;
-    for (int s = 0; s < NbCreneaux && s < jour.size(); ++s)
-        if (jour[s] == '1' && (s == 0 || jour[s - 1] != '1')) ++segments;
-    return segments;
-}
-
 // Les barres posent sur une même ligne, à 600 twips du haut de la rangée.
 constexpr int BaseBarres = 600;
 
