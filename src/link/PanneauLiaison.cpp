@@ -10,12 +10,9 @@
 #include "plateforme/Controles.h"
 #include "plateforme/DetectionPorts.h"
 #include "plateforme/EcritureAtomique.h"
-#include "plateforme/FichierOrdinaire.h"
 #include "plateforme/Plateforme.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QProgressBar>
 #include <algorithm>
@@ -25,10 +22,6 @@ const QString TitreTest = QStringLiteral(" TEST TELECOMMANDE ");
 const QString TitreProgrammation = QStringLiteral(" PROGRAMMATION ");
 const QString RelierTelecommande =
     QStringLiteral("** RELIER LA TELECOMMANDE au PC par le cordon **");
-
-QString CheminConfiguration(Plateforme& plateforme) {
-    return QDir(plateforme.DossierProgramme()).filePath(QStringLiteral("VK472.CFG"));
-}
 } // namespace
 
 PanneauLiaison::PanneauLiaison(Document& document, Plateforme& plateforme,
@@ -121,11 +114,7 @@ void PanneauLiaison::CocheSeul(int index) {
 }
 
 void PanneauLiaison::OuvreCom() {
-    // Fichier absent, illisible ou hors 0..3 : COM1, sans erreur.
-    int index = 0;
-    QFile fichier(CheminConfiguration(plateforme_));
-    if (OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) // un tube bloquerait le démarrage
-        index = LireConfiguration(fichier.read(4096)).value_or(0);
+    const int index = IndexConfigure(plateforme_.DossierProgramme());
     numeroPort_ = index + 1;
     CocheSeul(index);
 }
@@ -145,8 +134,8 @@ void PanneauLiaison::COM_Click(int Index) {
     numeroPort_ = Index + 1;
     // Écrit d'un coup ou pas du tout. Le port sert quand même, mais l'utilisateur apprend que
     // le prochain démarrage ne le reprendra pas.
-    EcritFichierEntier(plateforme_, CheminConfiguration(plateforme_), EcrireConfiguration(Index),
-                       QStringLiteral("** ECRITURE IMPOSSIBLE **"));
+    EcritFichierEntier(plateforme_, CheminConfiguration(plateforme_.DossierProgramme()),
+                       EcrireConfiguration(Index), QStringLiteral("** ECRITURE IMPOSSIBLE **"));
 }
 
 void PanneauLiaison::Peripherique_Click(const PeripheriqueSerie& peripherique) {

@@ -38,7 +38,6 @@ public:
     void ProgrammeTelecommande_Click();
     void ProgrammeDeTest_Click();
     bool TransmissionEnCours() const { return transmissionEnCours_; }
-    int NumeroPort() const { return numeroPort_; }
     // Ses commandes grisées pendant un envoi.
     void Gele(bool gele);
 
