@@ -1,6 +1,5 @@
 // Choix du port, test de liaison, programmation de la télécommande et programme de test.
 #include "link/PanneauLiaison.h"
-#include "link/Apres.h"
 #include "link/Configuration.h"
 #include "link/ProgrammeTest.h"
 #include "link/TrameProgramme.h"
@@ -13,8 +12,10 @@
 #include "plateforme/Plateforme.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <algorithm>
 
 namespace {
@@ -33,10 +34,13 @@ PanneauLiaison::PanneauLiaison(Document& document, Plateforme& plateforme,
     ChoixPortSerie = configuration->addMenu(QStringLiteral("&Choix port série"));
     ChoixPortSerie->setObjectName(QStringLiteral("ChoixPortSerie"));
     ChoixPortSerie->setToolTipsVisible(true); // le périphérique de chaque COMn
+    // Groupe exclusif : une seule coche, celle du port qui sert.
+    auto* coches = new QActionGroup(this);
     for (int i = 0; i < static_cast<int>(COM.size()); ++i) {
         COM[i] = ChoixPortSerie->addAction(QStringLiteral("COM%1").arg(i + 1));
         COM[i]->setObjectName(NomIndexe("COM", i));
         COM[i]->setCheckable(true);
+        coches->addAction(COM[i]);
         connect(COM[i], &QAction::triggered, this, [this, i] { COM_Click(i); });
     }
     ChoixPortSerie->addSeparator();
@@ -109,26 +113,22 @@ void PanneauLiaison::Fige(bool fige) {
     geleTout_(fige);
 }
 
-void PanneauLiaison::CocheSeul(int index) {
-    for (int i = 0; i < static_cast<int>(COM.size()); ++i) COM[i]->setChecked(i == index);
-}
-
 void PanneauLiaison::OuvreCom() {
     const int index = IndexConfigure(plateforme_.DossierProgramme());
     numeroPort_ = index + 1;
-    CocheSeul(index);
+    COM[index]->setChecked(true);
 }
 
 void PanneauLiaison::COM_Click(int Index) {
     if (transmissionEnCours_ || Index < 0 || Index >= static_cast<int>(COM.size())) return;
-    CocheSeul(Index);
+    COM[Index]->setChecked(true);
     PortSerie& port = plateforme_.Port();
     if (port.EstOuvert()) port.Ferme();
     if (!port.Ouvre(Index + 1)) {
         plateforme_.Message(port.Erreur(), Boutons::Ok, Icone::Critique, TitreCourt);
         // NumeroPort et le fichier gardent l'ancien port : la coche y revient, elle dit
         // celui qui sert.
-        CocheSeul(numeroPort_ - 1);
+        COM[numeroPort_ - 1]->setChecked(true);
         return;
     }
     numeroPort_ = Index + 1;
@@ -172,7 +172,7 @@ bool PanneauLiaison::OuvreLiaison() {
 void PanneauLiaison::TestTelecommande_Click() {
     if (transmissionEnCours_) return;
     Fige(true);
-    const Apres reactive([this] { Fige(false); });
+    const auto reactive = qScopeGuard([this] { Fige(false); });
     if (!OuvreLiaison()) return;
     plateforme_.Message(RelierTelecommande, Boutons::Ok, Icone::Exclamation, TitreTest);
     PortSerie& port = plateforme_.Port();
@@ -197,7 +197,7 @@ void PanneauLiaison::ProgrammeTelecommande_Click() {
 void PanneauLiaison::ProgrammeDeTest_Click() {
     if (transmissionEnCours_) return;
     Fige(true);
-    const Apres reactive([this] { Fige(false); });
+    const auto reactive = qScopeGuard([this] { Fige(false); });
     plateforme_.Message(
         QStringLiteral("ATTENTION CE TEST CHARGE LA TELECOMMANDE AVEC UNE PROGRAMMATION DE TEST "
                        "\r\n\r\n      COMMANDE CONFORT/ECO ACTIVEE CHAQUE 10 Minutes "),
@@ -216,7 +216,7 @@ void PanneauLiaison::EnvoieProgramme(const Programme& programme) {
     // les commandes (gelées) ni dans le document (tenu).
     const bool premier = !transmissionEnCours_;
     if (premier) Fige(true);
-    const Apres reactive([this, premier] {
+    const auto reactive = qScopeGuard([this, premier] {
         if (premier) Fige(false);
     });
     const auto prise = doc_.Tiens();

@@ -46,7 +46,6 @@ private:
     void Fige(bool fige);
     // Envoie ce programme, avec l'identifiant de la zone courante.
     void EnvoieProgramme(const Programme& programme);
-    void CocheSeul(int index);
 
     Document& doc_;
     Plateforme& plateforme_;
