@@ -11,7 +11,7 @@ ESSAIS="${1:-15}"
 
 if [ -z "${GC_SOUS_XVFB:-}" ]; then
   bash scripts/installe-dependances.sh
-  cmake -S . -B "$DOSSIER" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGC_BENCH=ON >/dev/null
+  cmake --preset bench -B "$DOSSIER" >/dev/null
   cmake --build "$DOSSIER" -j 2 --target gestion-chauffage fenetre-nue
   if [ -z "${DISPLAY:-}" ]; then
     exec env GC_SOUS_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' bash "$0" "$@"

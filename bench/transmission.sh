@@ -10,7 +10,7 @@ DOSSIER="${GC_BUILD_BENCH:-build-bench}"
 ESSAIS="${1:-5}"
 
 bash scripts/installe-dependances.sh
-cmake -S . -B "$DOSSIER" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGC_BENCH=ON >/dev/null
+cmake --preset bench -B "$DOSSIER" >/dev/null
 cmake --build "$DOSSIER" -j 2 --target bench-transmission
 
 mkdir -p bench/resultats

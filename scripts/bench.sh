@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 DOSSIER="${GC_BUILD_BENCH:-build-bench}"
 bash scripts/installe-dependances.sh
-cmake -S . -B "$DOSSIER" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGC_BENCH=ON >/dev/null
+cmake --preset bench -B "$DOSSIER" >/dev/null
 cmake --build "$DOSSIER" -j 2 --target bench_noyau gestion-chauffage fenetre-nue
 mkdir -p bench/resultats
 QT_QPA_PLATFORM=offscreen "$DOSSIER/bench/bench_noyau" --benchmark_repetitions=3 \

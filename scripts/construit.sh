@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Configure et construit dans build/ (options CMake supplémentaires en arguments).
+# Configure et construit dans build/ (options CMake supplémentaires en arguments), par le
+# préréglage GC_PRESET de CMakePresets.json : "default", ou "ci" (avertissements en erreurs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-DOSSIER="${GC_BUILD:-build}"
-cmake -S . -B "$DOSSIER" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$DOSSIER" -j "$(nproc)"
+PRESET="${GC_PRESET:-default}"
+cmake --preset "$PRESET" "$@" >/dev/null
+cmake --build --preset "$PRESET" -j "$(nproc)"

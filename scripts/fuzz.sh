@@ -19,8 +19,7 @@ fi
 
 command -v clang++ >/dev/null || { echo "clang++ manque (paquets clang-14 et libclang-rt-14-dev)" >&2; exit 1; }
 
-cmake -S . -B "$DOSSIER" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DGC_FUZZ=ON -DGC_SANITIZERS=ON -DGC_TESTS=OFF >/dev/null
+cmake --preset fuzz >/dev/null
 
 HARNAIS=("$@")
 if [ ${#HARNAIS[@]} -eq 0 ]; then
@@ -28,7 +27,7 @@ if [ ${#HARNAIS[@]} -eq 0 ]; then
   # La télécommande virtuelle a son harnais dès que son décodeur existe.
   [ -f tools/DecodeurTelecommande.cpp ] && HARNAIS+=(fuzz-telecommande)
 fi
-cmake --build "$DOSSIER" -j 2 --target "${HARNAIS[@]}"
+cmake --build --preset fuzz -j 2 --target "${HARNAIS[@]}"
 
 # Longueur maximale par harnais : le lecteur de programme doit voir des fichiers
 # au-delà de sa limite de 1 Mio.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Mise en forme (clang-format) et analyse statique (clang-tidy, règles de .clang-tidy)
-# sur tout le C++ du dépôt. Demande un build/ configuré (compile_commands.json).
+# sur tout le C++ du dépôt, en-têtes compris (vus par les racines d'inclusion, voir .clang-tidy).
+# Demande un build/ configuré (compile_commands.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/installe-dependances.sh ci

@@ -9,7 +9,6 @@
 #include "plateforme/PortSerie.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -61,14 +60,6 @@ std::optional<int> NumeroPort(const QString& texte) {
     return trouve.captured(1).toInt();
 }
 
-int PortConfigure(const QString& dossier) {
-    QFile fichier(QDir(dossier).filePath(QStringLiteral("VK472.CFG")));
-    int index = 0; // absent ou illisible : COM1, comme la fenêtre
-    if (OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly))
-        index = LireConfiguration(fichier.read(4096)).value_or(0);
-    return index + 1;
-}
-
 class Commande {
 public:
     explicit Commande(OutilsCommande& outils) : o_(outils) {}
@@ -107,7 +98,7 @@ public:
                        << " Rien n'est envoyé.\n";
             return CodeSortie::FichierRefuse;
         }
-        const int numero = port.value_or(PortConfigure(o_.dossierProgramme));
+        const int numero = port.value_or(IndexConfigure(o_.dossierProgramme) + 1);
         if (!o_.port.Ouvre(numero)) {
             o_.erreurs << o_.port.Erreur() << '\n';
             return CodeSortie::PortFerme;
@@ -260,9 +251,7 @@ QStringList AvertissementsFichierProgramme(const QByteArray& contenu) {
                                                          "et 1, comptés en éco.")
                                               .arg(NomsDesJours()[d]);
             // La fenêtre coupe ce qui dépasse huit périodes dès qu'elle montre le jour.
-            QByteArray coupe = jour;
-            ValideJour(coupe);
-            if (coupe != jour)
+            if (CompteSegments(jour) > NbSegmentsMax)
                 avertissements << debut + QStringLiteral("jour « %1 » : plus de 8 périodes de "
                                                          "confort, seules les 8 premières sont "
                                                          "gardées.")

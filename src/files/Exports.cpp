@@ -1,4 +1,5 @@
 #include "files/Exports.h"
+#include "model/Jour.h"
 #include "model/OctetsJour.h"
 
 namespace {
@@ -40,8 +41,8 @@ QByteArray ExportXls(const Programme& programme) {
             const QByteArray& jour = programme.ProgJour[z][d];
             // Un jour trop court (lu tel quel) compte en éco au-delà de sa fin.
             for (int s = 0; s < NbCreneaux; ++s)
-                sortie += (s < jour.size() && jour[s] == '1') ? QByteArrayLiteral("\"1\",")
-                                                              : QByteArrayLiteral("\"0\",");
+                sortie +=
+                    EstConfort(jour, s) ? QByteArrayLiteral("\"1\",") : QByteArrayLiteral("\"0\",");
             sortie += FinLigne;
         }
     }

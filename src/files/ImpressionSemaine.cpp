@@ -1,4 +1,5 @@
 #include "files/ImpressionSemaine.h"
+#include "model/Horaires.h"
 #include "model/Jour.h"
 #include "model/Textes.h"
 #include "plateforme/EcritureAtomique.h"
@@ -20,15 +21,6 @@ constexpr int HauteurRangee = 215;
 
 const QColor Confort(0, 255, 0);
 const QColor Eco(0, 255, 255);
-
-QString Heure(int creneau) {
-    return QStringLiteral("%1H%2").arg(creneau / 6).arg(creneau % 6 * 10, 2, 10, QLatin1Char('0'));
-}
-
-std::vector<BarreSegment> Segments(const QByteArray& jour) {
-    QByteArray copie = jour;
-    return ValideJour(copie);
-}
 
 QString Degres(qint16 valeur) {
     return QString::number((valeur - TemperatureMin) / 2.0) + QStringLiteral(" °C");
@@ -73,7 +65,7 @@ void DessineZone(QPainter& p, const Programme& prog, int z, const QString& fichi
                    noms[d]);
         // La bande éco sur toute la journée, les barres de confort par-dessus.
         p.fillRect(QRect(GaucheBarres, haut + 30, 24 * LargeurHeure, 40), Eco);
-        for (const BarreSegment& s : Segments(jour))
+        for (const BarreSegment& s : BarresJour(jour))
             p.fillRect(QRect(GaucheBarres + s.debut * LargeurHeure / 6, haut,
                              s.largeur * LargeurHeure / 6, 100),
                        Confort);
@@ -99,16 +91,13 @@ void DessineZone(QPainter& p, const Programme& prog, int z, const QString& fichi
 } // namespace
 
 QString HeuresConfort(const QByteArray& jour) {
-    QStringList textes;
-    for (const BarreSegment& s : Segments(jour))
-        textes << Heure(s.debut) + QLatin1Char('-') + Heure(s.debut + s.largeur);
-    return textes.isEmpty() ? QStringLiteral("Éco toute la journée")
-                            : textes.join(QLatin1Char(' '));
+    const QString horaires = TexteHoraires(jour);
+    return horaires.isEmpty() ? QStringLiteral("Éco toute la journée") : horaires;
 }
 
 int MinutesConfort(const QByteArray& jour) {
     int creneaux = 0;
-    for (const BarreSegment& s : Segments(jour)) creneaux += s.largeur;
+    for (const BarreSegment& s : BarresJour(jour)) creneaux += s.largeur;
     return creneaux * 10;
 }
 

@@ -1,4 +1,8 @@
 #include "link/Configuration.h"
+#include "plateforme/FichierOrdinaire.h"
+
+#include <QDir>
+#include <QFile>
 
 std::optional<int> LireConfiguration(const QByteArray& contenu) {
     qsizetype p = 0;
@@ -18,4 +22,14 @@ std::optional<int> LireConfiguration(const QByteArray& contenu) {
 
 QByteArray EcrireConfiguration(int index) {
     return ' ' + QByteArray::number(index) + " \r\n";
+}
+
+QString CheminConfiguration(const QString& dossier) {
+    return QDir(dossier).filePath(QStringLiteral("VK472.CFG"));
+}
+
+int IndexConfigure(const QString& dossier) {
+    QFile fichier(CheminConfiguration(dossier));
+    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return 0;
+    return LireConfiguration(fichier.read(4096)).value_or(0);
 }

@@ -1,6 +1,5 @@
 // Choix du port, test de liaison, programmation de la télécommande et programme de test.
 #include "link/PanneauLiaison.h"
-#include "link/Apres.h"
 #include "link/Configuration.h"
 #include "link/ProgrammeTest.h"
 #include "link/TrameProgramme.h"
@@ -10,14 +9,13 @@
 #include "plateforme/Controles.h"
 #include "plateforme/DetectionPorts.h"
 #include "plateforme/EcritureAtomique.h"
-#include "plateforme/FichierOrdinaire.h"
 #include "plateforme/Plateforme.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
+#include <QActionGroup>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <algorithm>
 
 namespace {
@@ -25,10 +23,6 @@ const QString TitreTest = QStringLiteral(" TEST TELECOMMANDE ");
 const QString TitreProgrammation = QStringLiteral(" PROGRAMMATION ");
 const QString RelierTelecommande =
     QStringLiteral("** RELIER LA TELECOMMANDE au PC par le cordon **");
-
-QString CheminConfiguration(Plateforme& plateforme) {
-    return QDir(plateforme.DossierProgramme()).filePath(QStringLiteral("VK472.CFG"));
-}
 } // namespace
 
 PanneauLiaison::PanneauLiaison(Document& document, Plateforme& plateforme,
@@ -40,10 +34,13 @@ PanneauLiaison::PanneauLiaison(Document& document, Plateforme& plateforme,
     ChoixPortSerie = configuration->addMenu(QStringLiteral("&Choix port série"));
     ChoixPortSerie->setObjectName(QStringLiteral("ChoixPortSerie"));
     ChoixPortSerie->setToolTipsVisible(true); // le périphérique de chaque COMn
+    // Groupe exclusif : une seule coche, celle du port qui sert.
+    auto* coches = new QActionGroup(this);
     for (int i = 0; i < static_cast<int>(COM.size()); ++i) {
         COM[i] = ChoixPortSerie->addAction(QStringLiteral("COM%1").arg(i + 1));
         COM[i]->setObjectName(NomIndexe("COM", i));
         COM[i]->setCheckable(true);
+        coches->addAction(COM[i]);
         connect(COM[i], &QAction::triggered, this, [this, i] { COM_Click(i); });
     }
     ChoixPortSerie->addSeparator();
@@ -116,37 +113,29 @@ void PanneauLiaison::Fige(bool fige) {
     geleTout_(fige);
 }
 
-void PanneauLiaison::CocheSeul(int index) {
-    for (int i = 0; i < static_cast<int>(COM.size()); ++i) COM[i]->setChecked(i == index);
-}
-
 void PanneauLiaison::OuvreCom() {
-    // Fichier absent, illisible ou hors 0..3 : COM1, sans erreur.
-    int index = 0;
-    QFile fichier(CheminConfiguration(plateforme_));
-    if (OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) // un tube bloquerait le démarrage
-        index = LireConfiguration(fichier.read(4096)).value_or(0);
+    const int index = IndexConfigure(plateforme_.DossierProgramme());
     numeroPort_ = index + 1;
-    CocheSeul(index);
+    COM[index]->setChecked(true);
 }
 
 void PanneauLiaison::COM_Click(int Index) {
     if (transmissionEnCours_ || Index < 0 || Index >= static_cast<int>(COM.size())) return;
-    CocheSeul(Index);
+    COM[Index]->setChecked(true);
     PortSerie& port = plateforme_.Port();
     if (port.EstOuvert()) port.Ferme();
     if (!port.Ouvre(Index + 1)) {
         plateforme_.Message(port.Erreur(), Boutons::Ok, Icone::Critique, TitreCourt);
         // NumeroPort et le fichier gardent l'ancien port : la coche y revient, elle dit
         // celui qui sert.
-        CocheSeul(numeroPort_ - 1);
+        COM[numeroPort_ - 1]->setChecked(true);
         return;
     }
     numeroPort_ = Index + 1;
     // Écrit d'un coup ou pas du tout. Le port sert quand même, mais l'utilisateur apprend que
     // le prochain démarrage ne le reprendra pas.
-    EcritFichierEntier(plateforme_, CheminConfiguration(plateforme_), EcrireConfiguration(Index),
-                       QStringLiteral("** ECRITURE IMPOSSIBLE **"));
+    EcritFichierEntier(plateforme_, CheminConfiguration(plateforme_.DossierProgramme()),
+                       EcrireConfiguration(Index), QStringLiteral("** ECRITURE IMPOSSIBLE **"));
 }
 
 void PanneauLiaison::Peripherique_Click(const PeripheriqueSerie& peripherique) {
@@ -183,7 +172,7 @@ bool PanneauLiaison::OuvreLiaison() {
 void PanneauLiaison::TestTelecommande_Click() {
     if (transmissionEnCours_) return;
     Fige(true);
-    const Apres reactive([this] { Fige(false); });
+    const auto reactive = qScopeGuard([this] { Fige(false); });
     if (!OuvreLiaison()) return;
     plateforme_.Message(RelierTelecommande, Boutons::Ok, Icone::Exclamation, TitreTest);
     PortSerie& port = plateforme_.Port();
@@ -208,7 +197,7 @@ void PanneauLiaison::ProgrammeTelecommande_Click() {
 void PanneauLiaison::ProgrammeDeTest_Click() {
     if (transmissionEnCours_) return;
     Fige(true);
-    const Apres reactive([this] { Fige(false); });
+    const auto reactive = qScopeGuard([this] { Fige(false); });
     plateforme_.Message(
         QStringLiteral("ATTENTION CE TEST CHARGE LA TELECOMMANDE AVEC UNE PROGRAMMATION DE TEST "
                        "\r\n\r\n      COMMANDE CONFORT/ECO ACTIVEE CHAQUE 10 Minutes "),
@@ -227,7 +216,7 @@ void PanneauLiaison::EnvoieProgramme(const Programme& programme) {
     // les commandes (gelées) ni dans le document (tenu).
     const bool premier = !transmissionEnCours_;
     if (premier) Fige(true);
-    const Apres reactive([this, premier] {
+    const auto reactive = qScopeGuard([this, premier] {
         if (premier) Fige(false);
     });
     const auto prise = doc_.Tiens();

@@ -38,7 +38,6 @@ public:
     void ProgrammeTelecommande_Click();
     void ProgrammeDeTest_Click();
     bool TransmissionEnCours() const { return transmissionEnCours_; }
-    int NumeroPort() const { return numeroPort_; }
     // Ses commandes grisées pendant un envoi.
     void Gele(bool gele);
 
@@ -47,7 +46,6 @@ private:
     void Fige(bool fige);
     // Envoie ce programme, avec l'identifiant de la zone courante.
     void EnvoieProgramme(const Programme& programme);
-    void CocheSeul(int index);
 
     Document& doc_;
     Plateforme& plateforme_;

@@ -44,7 +44,6 @@ public:
         ++numero_;
         sommeBloc_ = 0;
     }
-    int Numero() const { return numero_; }
 
 private:
     std::array<ElementTrame, 2> Somme(GenreElement genre, quint32 somme) const {

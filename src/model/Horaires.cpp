@@ -8,13 +8,13 @@
 #include <optional>
 #include <vector>
 
-namespace {
-QString Heure(int position) {
+QString TexteHeure(int position) {
     return QStringLiteral("%1H%2")
         .arg(position / 6)
         .arg(10 * (position % 6), 2, 10, QLatin1Char('0'));
 }
 
+namespace {
 // Position 0..144 d'une heure tapée, ou la raison du refus.
 std::optional<int> LitHeure(const QString& texte, QString& raison) {
     static const QRegularExpression forme(QStringLiteral("^(\\d{1,2})(?:[hH:.](\\d{2})?)?$"));
@@ -38,11 +38,9 @@ std::optional<int> LitHeure(const QString& texte, QString& raison) {
 
 QString TexteHoraires(const QByteArray& jour) {
     QStringList periodes;
-    for (const BarreSegment& barre : [&] {
-             QByteArray copie = jour;
-             return ValideJour(copie);
-         }())
-        periodes << Heure(barre.debut) + QLatin1Char('-') + Heure(barre.debut + barre.largeur);
+    for (const BarreSegment& barre : BarresJour(jour))
+        periodes << TexteHeure(barre.debut) + QLatin1Char('-') +
+                        TexteHeure(barre.debut + barre.largeur);
     return periodes.join(QLatin1Char(' '));
 }
 
@@ -72,14 +70,12 @@ LigneHoraires LitHoraires(const QString& ligne) {
         if (lues[i].first < lues[i - 1].second)
             return {{},
                     QStringLiteral("%1-%2 chevauche %3-%4")
-                        .arg(Heure(lues[i - 1].first), Heure(lues[i - 1].second),
-                             Heure(lues[i].first), Heure(lues[i].second))};
+                        .arg(TexteHeure(lues[i - 1].first), TexteHeure(lues[i - 1].second),
+                             TexteHeure(lues[i].first), TexteHeure(lues[i].second))};
     QByteArray jour(LongueurJour, '0');
     for (const auto& [debut, fin] : lues) EcritCreneaux(jour, debut, '1', fin - debut);
     // Deux périodes qui se touchent ne font qu'un segment : on compte après écriture.
-    int segments = 0;
-    for (int s = 0; s < NbCreneaux; ++s)
-        if (jour[s] == '1' && (s == 0 || jour[s - 1] != '1')) ++segments;
+    const int segments = CompteSegments(jour);
     if (segments > NbSegmentsMax)
         return {{}, QStringLiteral("%1 périodes : huit au plus").arg(segments)};
     return {jour, {}};

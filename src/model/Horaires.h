@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QString>
 
+// "7H30" pour la position 45 (un créneau = dix minutes) ; 144 donne "24H00".
+QString TexteHeure(int position);
+
 // Les segments du jour, séparés d'un blanc ; vide pour un jour sans confort.
 QString TexteHoraires(const QByteArray& jour);
 

@@ -6,11 +6,18 @@
 namespace {
 // Dernier caractère effacé par la coupe : le troisième de la queue.
 constexpr int FinCoupe = NbCreneaux + 2;
+} // namespace
 
 bool EstConfort(const QByteArray& jour, int position) {
-    return position < jour.size() && jour[position] == '1';
+    return position >= 0 && position < jour.size() && jour[position] == '1';
 }
-} // namespace
+
+int CompteSegments(const QByteArray& jour) {
+    int segments = 0;
+    for (int s = 0; s < NbCreneaux; ++s)
+        if (EstConfort(jour, s) && !EstConfort(jour, s - 1)) ++segments;
+    return segments;
+}
 
 std::vector<BarreSegment> ValideJour(QByteArray& jour) {
     std::vector<BarreSegment> barres;
@@ -32,6 +39,11 @@ std::vector<BarreSegment> ValideJour(QByteArray& jour) {
         }
     }
     return barres;
+}
+
+std::vector<BarreSegment> BarresJour(const QByteArray& jour) {
+    QByteArray copie = jour;
+    return ValideJour(copie);
 }
 
 void CompleteJour(QByteArray& jour) {

@@ -18,6 +18,14 @@ struct BarreSegment {
 // queue ; la chaîne garde sa longueur. Rend les barres des segments restants (huit au plus),
 // dans l'ordre du jour ; leur nombre est le nombre de segments du jour.
 std::vector<BarreSegment> ValideJour(QByteArray& jour);
+// Les barres que ValideJour laisserait au jour, sans le toucher.
+std::vector<BarreSegment> BarresJour(const QByteArray& jour);
+
+// Le caractère à cette position est "1" ; hors de la chaîne, éco. Pas de limite aux 144
+// créneaux : la fin d'un segment se cherche aussi dans la queue.
+bool EstConfort(const QByteArray& jour, int position);
+// Segments de confort des 144 créneaux, neuvième et suivants compris.
+int CompteSegments(const QByteArray& jour);
 
 // Complète en éco un jour trop court (lu tel quel d'un fichier) avant d'y écrire par position.
 void CompleteJour(QByteArray& jour);

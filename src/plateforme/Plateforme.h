@@ -1,7 +1,10 @@
 #pragma once
-// Les seules portes vers l'extérieur : boîtes de message, dialogues de fichier,
-// horloge, tirage aléatoire, dossier du programme, ports série.
-// La fenêtre ne parle au monde qu'à travers elles ; les tests en donnent une fausse.
+// Les portes vers l'extérieur : boîtes de message, dialogues de fichier, horloge, tirage
+// aléatoire, dossier du programme, ports série ; les tests en donnent une fausse.
+// Ne passent pas par elles : les fichiers, lus, écrits et examinés (QFileInfo) par leur chemin
+// (programme, VK472.CFG, exports, journaux, verrous, liens COMn, guide), et les réglages des
+// fichiers récents (QSettings) ; les tests leur donnent un dossier temporaire et
+// XDG_CONFIG_HOME.
 #include "model/Programme.h"
 #include "plateforme/CorrespondancePorts.h"
 #include "plateforme/Minuterie.h"

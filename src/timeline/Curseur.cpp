@@ -1,4 +1,5 @@
 #include "timeline/Curseur.h"
+#include "model/Horaires.h"
 
 #include <cmath>
 
@@ -13,6 +14,5 @@ int PositionSouris(double x) {
 }
 
 QString TexteHeureCurseur(int position) {
-    const QString minutes = QStringLiteral("00%1").arg(10 * (position % 6)).right(2);
-    return QStringLiteral(" %1H%2").arg(position / 6).arg(minutes);
+    return QLatin1Char(' ') + TexteHeure(position);
 }

@@ -1,5 +1,6 @@
 #include "timeline/PanneauSemaine.h"
 #include "model/Document.h"
+#include "model/Horaires.h"
 #include "model/Textes.h"
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Controles.h"
@@ -54,13 +55,6 @@ int BoutonSouris(Qt::MouseButton bouton) {
 
 // Au-delà, en pixels, un appui devient un trait : en deçà, c'est l'appui de toujours.
 constexpr int SeuilTrait = 4;
-
-int CompteSegments(const QByteArray& jour) {
-    int segments = 0;
-    for (int s = 0; s < NbCreneaux && s < jour.size(); ++s)
-        if (jour[s] == '1' && (s == 0 || jour[s - 1] != '1')) ++segments;
-    return segments;
-}
 
 // Les barres posent sur une même ligne, à 600 twips du haut de la rangée.
 constexpr int BaseBarres = 600;
@@ -440,9 +434,9 @@ void PanneauSemaine::MontrePeriodeTrait(QPoint point) {
         trait_.premier == trait_.dernier
             ? noms.value(trait_.premier)
             : noms.value(trait_.premier) + QStringLiteral(" à ") + noms.value(trait_.dernier);
-    const QString periode = QStringLiteral("%1 %2 → %3")
-                                .arg(jours, TexteHeureCurseur(trait_.depuis).trimmed(),
-                                     TexteHeureCurseur(trait_.depuis + trait_.nombre).trimmed());
+    const QString periode =
+        QStringLiteral("%1 %2 → %3")
+            .arg(jours, TexteHeure(trait_.depuis), TexteHeure(trait_.depuis + trait_.nombre));
     QWidget* graphique = FrameTemp[0]->parentWidget();
     QToolTip::showText(graphique->mapToGlobal(point), periode, graphique);
 }

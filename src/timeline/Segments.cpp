@@ -1,17 +1,6 @@
 #include "timeline/Segments.h"
+#include "model/Horaires.h"
 #include "model/Programme.h"
-
-namespace {
-bool EstConfort(const QByteArray& jour, int position) {
-    return position < jour.size() && jour[position] == '1';
-}
-
-// "7H30" pour la position 45 (1 caractère = 10 minutes) ; 144 donne "24H00".
-QString Heure(int position) {
-    return QString::number(position / 6) + QLatin1Char('H') + QString::number(position % 6) +
-           QLatin1Char('0');
-}
-} // namespace
 
 QString TexteSegments(const QByteArray& jour) {
     QString texte = QStringLiteral("   ");
@@ -21,12 +10,12 @@ QString TexteSegments(const QByteArray& jour) {
         // Un segment ne commence que dans les 144 créneaux : la queue n'en crée pas.
         while (p < NbCreneaux && !EstConfort(jour, p)) ++p;
         if (p >= NbCreneaux) break;
-        texte += QStringLiteral("(") + Heure(p) + QStringLiteral("-");
+        texte += QStringLiteral("(") + TexteHeure(p) + QStringLiteral("-");
         // La fin se cherche aussi dans la queue : un segment qui va jusqu'au bout du jour
         // finit sur son premier caractère (24H00). Sans queue, le texte reste ouvert.
         while (p < jour.size() && EstConfort(jour, p)) ++p;
         if (p >= jour.size()) break;
-        texte += Heure(p) + QStringLiteral(")     ");
+        texte += TexteHeure(p) + QStringLiteral(")     ");
     }
     return texte;
 }

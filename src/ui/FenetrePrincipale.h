@@ -35,8 +35,6 @@ public:
     PanneauSemaine& Semaine() { return *semaine_; }
     PanneauZone& Zone() { return *zone_; }
     PanneauFichier& Fichiers() { return *fichiers_; }
-    PanneauLiaison& Liaison() { return *liaison_; }
-    Historique& Editions() { return *historique_; }
     Plateforme& Plate() { return plateforme_; }
 
     void Form_Load();

@@ -17,7 +17,6 @@ public:
     Historique(Document& document, QMenu* menu, QObject* parent);
     ~Historique() override;
 
-    QUndoStack& Pile() { return pile_; }
     // Pendant une transmission, ni annuler ni rétablir.
     void Gele(bool gele);
 
