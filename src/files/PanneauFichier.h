@@ -94,9 +94,9 @@ private:
     // Le verrou du fichier "chemin" (celui qu'on tient déjà s'il s'agit du fichier courant).
     // Tenu par une autre fenêtre : on propose la lecture seule ; rien si l'utilisateur refuse.
     std::unique_ptr<VerrouFichier> VerrouPourOuvrir(const QString& chemin);
-    // La semaine en PDF dans "chemin", jamais par-dessus un programme, un dossier, un tube ou
+    // La semaine en PDF dans "choisi", jamais par-dessus un programme, un dossier, un tube ou
     // un périphérique ; un PDF existant après un Oui si "demandeRemplacement".
-    void EcritPdf(const QString& chemin, bool demandeRemplacement);
+    void EcritPdf(const QString& choisi, bool demandeRemplacement);
     // Lecture d'un fichier choisi : le chemin ne devient le courant que s'il est lu. Rien si
     // l'utilisateur renonce.
     std::optional<StatutLecture> LitChoisi(const QString& choisi);
