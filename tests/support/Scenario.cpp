@@ -44,6 +44,32 @@ QString Suites(const QByteArray& jour) {
     return suites.isEmpty() ? QStringLiteral("(vide)") : suites.join(' ');
 }
 
+// Le jour en heures de confort : "6H30-8H30 17H30-22H30", "vide" ; une chaîne hors norme
+// (autre caractère, queue, longueur) suit en suites.
+QString Heure(int creneau) {
+    return QStringLiteral("%1H%2").arg(creneau / 6).arg(creneau % 6 * 10, 2, 10, QLatin1Char('0'));
+}
+QString Periodes(const std::vector<std::pair<int, int>>& periodes) {
+    QStringList textes;
+    for (const auto& [debut, fin] : periodes) textes << Heure(debut) + '-' + Heure(fin);
+    return textes.isEmpty() ? QStringLiteral("vide") : textes.join(' ');
+}
+std::vector<std::pair<int, int>> Confort(const QByteArray& jour) {
+    std::vector<std::pair<int, int>> periodes;
+    for (int i = 0; i < NbCreneaux && i < jour.size(); ++i)
+        if (jour[i] == '1' && (i == 0 || jour[i - 1] != '1'))
+            periodes.push_back({i, i + 1});
+        else if (jour[i] == '1')
+            periodes.back().second = i + 1;
+    return periodes;
+}
+QString Heures(const QByteArray& jour) {
+    const bool norme =
+        jour.size() == NbCreneaux + 4 && jour.mid(NbCreneaux) == "0000" &&
+        jour.left(NbCreneaux).count('0') + jour.left(NbCreneaux).count('1') == NbCreneaux;
+    return norme ? Periodes(Confort(jour)) : Suites(jour);
+}
+
 // Octets lisibles : les caractères de contrôle et ceux au-delà de 0x7E en \xNN.
 QString Octets(const QByteArray& octets) {
     QString s;
@@ -110,10 +136,26 @@ QString Texte(const QWidget* w) {
 
 // Un chemin de longueur fixe : le titre n'en montre que la fin. Les fichiers récents d'un
 // scénario précédent ne s'y montrent pas.
-Scenario::Scenario() : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()) {
+Scenario::Scenario(bool reference)
+    : dossier(QStringLiteral("/tmp/gc-XXXXXX")), plateforme(dossier.Chemin()),
+      reference_(reference) {
+    if (!reference) Reference();
     QSettings(QStringLiteral("gestion-chauffage"), QStringLiteral("gestion-chauffage")).clear();
 }
 Scenario::~Scenario() = default;
+
+// Ce qu'on voit après un démarrage ordinaire sur l'exemple livré.
+const Scenario::Vus& Scenario::Reference() {
+    static const Vus vus = [] {
+        Scenario s(true);
+        s.Action({QStringLiteral("demarre")}, QStringLiteral("demarre"));
+        s.Difference(QStringLiteral("etat"), s.EtatVu());
+        s.Difference(QStringLiteral("commandes"), s.CommandesVues());
+        s.Difference(QStringLiteral("programme"), s.ProgrammeVu());
+        return s.vus_;
+    }();
+    return vus;
+}
 
 QString Scenario::Clair(QString texte) const {
     const QString hasard = dossier.Chemin().right(6);
@@ -185,6 +227,7 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         fenetre = std::make_unique<FenetrePrincipale>(plateforme);
         // "demarre <dossier>/x.prg" : lancé sur ce fichier, comme par le gestionnaire de fichiers.
         fenetre->Demarre(nom.startsWith(QLatin1String("<dossier>")) ? chemin(nom) : QString());
+        if (!reference_) vus_ = Reference();
     } else if (verbe == QLatin1String("ecrit")) {
         QString t = brut.section(' ', 2);
         // "@exemple DE A" : l'exemple livré, DE remplacé par A.
@@ -386,8 +429,12 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
 
 void Scenario::Montre(const QStringList& mots) {
     const QString quoi = mots.value(1);
-    if (quoi == QLatin1String("etat") || quoi == QLatin1String("jour")) {
-        Etat(quoi == QLatin1String("etat"));
+    if (quoi == QLatin1String("etat")) {
+        Difference(quoi, EtatVu());
+    } else if (quoi == QLatin1String("jour")) {
+        Jour();
+    } else if (quoi == QLatin1String("commandes")) {
+        Difference(quoi, CommandesVues());
     } else if (quoi == QLatin1String("port")) {
         Port();
     } else if (quoi == QLatin1String("dossier")) {
@@ -411,7 +458,7 @@ void Scenario::Montre(const QStringList& mots) {
     } else if (quoi == QLatin1String("focus")) {
         Note(QStringLiteral("focus ") + fenetre->focusWidget()->objectName());
     } else if (quoi == QLatin1String("programme")) {
-        ProgrammeVu();
+        Difference(quoi, ProgrammeVu());
     } else if (quoi == QLatin1String("controles")) {
         ControlesVus(QString());
     } else if (quoi == QLatin1String("fichier")) {
@@ -430,76 +477,155 @@ void Scenario::Montre(const QStringList& mots) {
     }
 }
 
-void Scenario::Etat(bool complet) {
-    const auto w = [this](const QString& nom) { return fenetre->findChild<QWidget*>(nom); };
-    const auto texte = [&](const QString& nom) { return Texte(w(nom)); };
-    const auto valeur = [&](const QString& nom) {
-        return fenetre->findChild<BarreDefilement*>(nom)->Valeur();
-    };
+// Ce que l'utilisateur lit est ce que la commande suivante édite.
+void Scenario::Jour() {
     const Document& doc = fenetre->Doc();
-    if (complet) Note(QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle())));
     Note(QStringLiteral("édité : zone %1, jour %2, %3")
              .arg(doc.Zone())
              .arg(doc.Jour())
              .arg(doc.Modifie() ? QStringLiteral("modifié") : QStringLiteral("non modifié")));
+    Note(Montre());
+    const auto texte = [this](const char* nom) {
+        return Texte(fenetre->findChild<QWidget*>(QLatin1String(nom)));
+    };
+    EXPECT_EQ(texte("TextZone").toInt(), doc.Zone());
+    EXPECT_EQ(fenetre->findChild<BarreDefilement*>(QStringLiteral("VScJour"))->Valeur(),
+              doc.Jour());
+    EXPECT_EQ(texte("Text1").toLower(), NomsDesJours().value(doc.Jour()).toLower());
+}
+
+QString Scenario::Montre() const {
+    const auto w = [this](const QString& nom) { return fenetre->findChild<QWidget*>(nom); };
+    const auto valeur = [this](const char* nom) {
+        return fenetre->findChild<BarreDefilement*>(QLatin1String(nom))->Valeur();
+    };
     QStringList rouges;
     for (int d = 0; d < NbJours; ++d)
         if (w(NomIndexe("Label2", d))->palette().color(QPalette::Window) == QColor(255, 0, 0))
-            rouges << texte(NomIndexe("Label2", d));
-    Note(QStringLiteral("montré : zone « %1 » (barre %2), jour « %3 » (barre %4, en rouge %5)")
-             .arg(texte(QStringLiteral("TextZone")))
-             .arg(valeur(QStringLiteral("VScrollZone")))
-             .arg(texte(QStringLiteral("Text1")))
-             .arg(valeur(QStringLiteral("VScJour")))
-             .arg(rouges.join(',')));
-    // Ce que l'utilisateur lit est ce que la commande suivante édite.
-    EXPECT_EQ(texte(QStringLiteral("TextZone")).toInt(), doc.Zone());
-    EXPECT_EQ(valeur(QStringLiteral("VScJour")), doc.Jour());
-    EXPECT_EQ(texte(QStringLiteral("Text1")).toLower(), NomsDesJours().value(doc.Jour()).toLower());
-    if (!complet) return;
+            rouges << Texte(w(NomIndexe("Label2", d)));
+    return QStringLiteral("montré : zone « %1 » (barre %2), jour « %3 » (barre %4, en rouge %5)")
+        .arg(Texte(w(QStringLiteral("TextZone"))))
+        .arg(valeur("VScrollZone"))
+        .arg(Texte(w(QStringLiteral("Text1"))))
+        .arg(valeur("VScJour"))
+        .arg(rouges.join(','));
+}
+
+// L'écran, hors positions : une ligne par chose vue, avec sa clé.
+Scenario::Lignes Scenario::EtatVu() const {
+    const auto w = [this](const QString& nom) { return fenetre->findChild<QWidget*>(nom); };
+    const auto texte = [&](const QString& nom) { return Texte(w(nom)); };
+    const Document& doc = fenetre->Doc();
+    Lignes l;
+    l.push_back({"titre", QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle()))});
+    l.push_back({"édité", QStringLiteral("édité : zone %1, jour %2, %3")
+                              .arg(doc.Zone())
+                              .arg(doc.Jour())
+                              .arg(doc.Modifie() ? QStringLiteral("modifié")
+                                                 : QStringLiteral("non modifié"))});
+    l.push_back({"montré", Montre()});
     QStringList curseur;
     for (const char* nom : {"Marqueur(0)", "HeureProg(0)", "HeureProg(1)"})
-        curseur
-            << QStringLiteral("%1 %2").arg(texte(QLatin1String(nom))).arg(TwipsDe(w(nom)).left());
-    Note(QStringLiteral("curseur %1 :%2")
-             .arg(valeur(QStringLiteral("HScroll1")))
-             .arg(curseur.join(QStringLiteral(" |"))));
+        if (!texte(QLatin1String(nom)).isEmpty()) curseur << texte(QLatin1String(nom));
+    l.push_back(
+        {"curseur",
+         QStringLiteral("curseur %1 : %2")
+             .arg(fenetre->findChild<BarreDefilement*>(QStringLiteral("HScroll1"))->Valeur())
+             .arg(curseur.join(QStringLiteral(" | ")))});
     QStringList temperatures;
     for (int t = 0; t < NbTemperatures; ++t)
-        temperatures << QStringLiteral("%1 « %2 »")
-                            .arg(valeur(NomIndexe("VScroll3", t)))
-                            .arg(texte(NomIndexe("Text2", t)));
-    Note(QStringLiteral("températures %1 ; identifiant « %2 »")
-             .arg(temperatures.join(QStringLiteral(", ")), texte(QStringLiteral("TextID"))));
-    // Hauteurs des barres de confort et de la bande éco, les mêmes pour toutes les rangées.
-    QStringList formes;
-    for (const auto& [nom, nombre] : {std::pair{"ShTemp", 8 * NbJours}, {"Shape1", NbJours}}) {
-        QStringList vues;
-        for (int i = 0; i < nombre; ++i) {
-            const QRectF r = TwipsDe(w(NomIndexe(nom, i)));
-            const QString s = QStringLiteral("haut %1 hauteur %2").arg(r.top()).arg(r.height());
-            if (!vues.contains(s)) vues << s;
-        }
-        formes << QStringLiteral("%1 : %2").arg(QLatin1String(nom),
-                                                vues.join(QStringLiteral(" / ")));
-    }
-    Note(formes.join(QStringLiteral(" ; ")));
-    const QWidget* visu = w(QStringLiteral("VisuProgramme"));
-    Note(QStringLiteral("segments « %1 »%2")
-             .arg(texte(QStringLiteral("VisuProgramme")),
-                  visu->isHidden() ? QStringLiteral(" (caché)") : QString()));
+        temperatures
+            << QStringLiteral("%1 « %2 »")
+                   .arg(fenetre->findChild<BarreDefilement*>(NomIndexe("VScroll3", t))->Valeur())
+                   .arg(texte(NomIndexe("Text2", t)));
+    l.push_back({"températures", QStringLiteral("températures %1 ; identifiant « %2 »")
+                                     .arg(temperatures.join(QStringLiteral(", ")),
+                                          texte(QStringLiteral("TextID")))});
+    l.push_back({"segments", QStringLiteral("segments « %1 »%2")
+                                 .arg(texte(QStringLiteral("VisuProgramme")),
+                                      w(QStringLiteral("VisuProgramme"))->isHidden()
+                                          ? QStringLiteral(" (caché)")
+                                          : QString())});
+    // Les barres dessinées, en créneaux arrondis, ne se disent que si elles diffèrent du jour.
     for (int d = 0; d < NbJours; ++d) {
-        QStringList barres;
-        for (int j = 0; j < 8; ++j) {
-            const QWidget* b = w(NomIndexe("ShTemp", 8 * d + j));
-            const QRectF r = TwipsDe(b);
-            if (!b->isHidden())
-                barres << QStringLiteral("%1+%2").arg((r.left() - 90) / 66).arg(r.width() / 66);
-        }
-        Note(QStringLiteral("%1 %2 | barres %3")
-                 .arg(NomsDesJours().value(d).leftJustified(9),
-                      Suites(doc.Prog().ProgJour[doc.Zone()][d]), barres.join(' ')));
+        const QByteArray& jour = doc.Prog().ProgJour[doc.Zone()][d];
+        std::vector<std::pair<int, int>> barres, attendues = Confort(jour);
+        for (int j = 0; j < 8; ++j)
+            if (const QWidget* b = w(NomIndexe("ShTemp", 8 * d + j)); !b->isHidden()) {
+                const QRectF r = TwipsDe(b);
+                const int debut = qRound((r.left() - 90) / 66);
+                barres.push_back({debut, debut + qRound(r.width() / 66)});
+            }
+        if (attendues.size() > 8) attendues.resize(8);
+        const QString nom = NomsDesJours().value(d);
+        l.push_back(
+            {nom, nom + ' ' + Heures(jour) +
+                      (barres == attendues ? QString()
+                                           : QStringLiteral(" | barres ") + Periodes(barres))});
     }
+    return l;
+}
+
+// Les lignes qui ont changé depuis la dernière fois (d'abord : depuis un démarrage ordinaire
+// sur l'exemple livré) ; "inchangé" sinon.
+void Scenario::Difference(const QString& quoi, const Lignes& lignes) {
+    std::map<QString, QString>& vus = vus_[quoi];
+    bool change = false;
+    for (const auto& [cle, ligne] : lignes) {
+        if (vus[cle] == ligne) continue;
+        vus[cle] = ligne;
+        Note(ligne);
+        change = true;
+    }
+    if (!change) Note(QStringLiteral("inchangé"));
+}
+
+Scenario::Lignes Scenario::ProgrammeVu() const {
+    const ::Programme& p = fenetre->Doc().Prog();
+    Lignes l;
+    for (int z = 0; z < NbZones; ++z) {
+        const QString zone = QStringLiteral("zone %1").arg(z);
+        l.push_back({zone, QStringLiteral("%1 : identifiant %2, températures %3 %4 %5 %6")
+                               .arg(zone)
+                               .arg(p.IdentZone[z])
+                               .arg(p.TempZone[z][0])
+                               .arg(p.TempZone[z][1])
+                               .arg(p.TempZone[z][2])
+                               .arg(p.TempZone[z][3])});
+        for (int d = 0; d < NbJours; ++d) {
+            const QString cle = zone + ", " + NomsDesJours().value(d);
+            l.push_back({cle, cle + ' ' + Heures(p.ProgJour[z][d])});
+        }
+    }
+    return l;
+}
+
+// Les commandes : les grisées nommées, puis celles dont le reste a changé.
+Scenario::Lignes Scenario::CommandesVues() const {
+    Lignes l;
+    QStringList menus, grisees;
+    for (const QAction* a : fenetre->menuBar()->actions()) menus << a->text();
+    l.push_back({"menus", QStringLiteral("barre de menus : ") + menus.join(QStringLiteral(" | "))});
+    for (const QAction* a : fenetre->findChildren<QAction*>())
+        if (!a->objectName().isEmpty() && !a->isEnabled()) grisees << a->objectName();
+    l.push_back(
+        {"grisées", QStringLiteral("grisées : ") +
+                        (grisees.isEmpty() ? QStringLiteral("aucune") : grisees.join(' '))});
+    for (const QAction* a : fenetre->findChildren<QAction*>())
+        if (!a->objectName().isEmpty()) l.push_back({a->objectName(), Commande(a, false)});
+    return l;
+}
+
+QString Scenario::Commande(const QAction* a, bool grisee) const {
+    return QStringLiteral("commande %1 « %2 »%3%4%5%6%7")
+        .arg(a->objectName(), Clair(a->text()))
+        .arg(a->isChecked() ? QStringLiteral(" cochée") : QString())
+        .arg(!grisee || a->isEnabled() ? QString() : QStringLiteral(" grisée"))
+        .arg(a->isVisible() ? QString() : QStringLiteral(" cachée"))
+        .arg(a->shortcut().isEmpty() ? QString() : QStringLiteral(" ") + a->shortcut().toString())
+        .arg(a->statusTip().isEmpty() || a->statusTip() != a->toolTip()
+                 ? QString()
+                 : QStringLiteral(" bulle « %1 »").arg(Clair(a->statusTip())));
 }
 
 void Scenario::Port() {
@@ -527,29 +653,16 @@ void Scenario::Port() {
     plateforme.horloge.ms = 0;
 }
 
-void Scenario::ProgrammeVu() {
-    const ::Programme& p = fenetre->Doc().Prog();
-    for (int z = 0; z < NbZones; ++z) {
-        Note(QStringLiteral("zone %1 : identifiant %2, températures %3 %4 %5 %6")
-                 .arg(z)
-                 .arg(p.IdentZone[z])
-                 .arg(p.TempZone[z][0])
-                 .arg(p.TempZone[z][1])
-                 .arg(p.TempZone[z][2])
-                 .arg(p.TempZone[z][3]));
-        for (int d = 0; d < NbJours; ++d) Note(QStringLiteral("  ") + Suites(p.ProgJour[z][d]));
-    }
-}
-
+// Tous les contrôles avec leurs positions (twips, pixels), ou un seul, sans elles.
 void Scenario::ControlesVus(const QString& seul) {
-    for (const QWidget* w : seul == QLatin1String("commandes")
-                                ? QList<QWidget*>()
-                                : fenetre->findChildren<QWidget*>()) {
+    for (const QWidget* w : fenetre->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
             (!seul.isEmpty() && w->objectName() != seul))
             continue;
-        QString s = QStringLiteral("%1 < %2 %3")
-                        .arg(w->objectName(), w->parentWidget()->objectName(), Twips(w));
+        QString s = seul.isEmpty()
+                        ? QStringLiteral("%1 < %2 %3")
+                              .arg(w->objectName(), w->parentWidget()->objectName(), Twips(w))
+                        : w->objectName();
         if (w->isHidden()) s += QStringLiteral(" caché");
         if (!w->isEnabled()) s += QStringLiteral(" grisé");
         if (!Texte(w).isEmpty()) s += QStringLiteral(" « %1 »").arg(Texte(w));
@@ -578,25 +691,12 @@ void Scenario::ControlesVus(const QString& seul) {
         if (!w->toolTip().isEmpty()) s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
         Note(s + Apparence(w));
     }
-    const bool toutes = seul.isEmpty() || seul == QLatin1String("commandes");
-    if (toutes) {
-        QStringList menus;
-        for (const QAction* a : fenetre->menuBar()->actions()) menus << a->text();
-        Note(QStringLiteral("barre de menus : ") + menus.join(QStringLiteral(" | ")));
+    if (seul.isEmpty()) {
+        for (const auto& [cle, ligne] : CommandesVues())
+            if (cle != QLatin1String("grisées")) Note(ligne);
     }
-    for (const QAction* a : fenetre->findChildren<QAction*>()) {
-        if (a->objectName().isEmpty() || (!toutes && a->objectName() != seul)) continue;
-        Note(QStringLiteral("commande %1 « %2 »%3%4%5%6%7")
-                 .arg(a->objectName(), Clair(a->text()))
-                 .arg(a->isChecked() ? QStringLiteral(" cochée") : QString())
-                 .arg(a->isEnabled() ? QString() : QStringLiteral(" grisée"))
-                 .arg(a->isVisible() ? QString() : QStringLiteral(" cachée"))
-                 .arg(a->shortcut().isEmpty() ? QString()
-                                              : QStringLiteral(" ") + a->shortcut().toString())
-                 .arg(a->statusTip().isEmpty() || a->statusTip() != a->toolTip()
-                          ? QString()
-                          : QStringLiteral(" bulle « %1 »").arg(Clair(a->statusTip()))));
-    }
+    for (const QAction* a : fenetre->findChildren<QAction*>())
+        if (!a->objectName().isEmpty() && a->objectName() == seul) Note(Commande(a, true));
 }
 
 void VerifieScenario(const QString& nom) {

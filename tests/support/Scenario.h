@@ -49,22 +49,33 @@
 //   taille L H           fenêtre redimensionnée
 //   quitte               fermeture demandée
 //   montre horaires (lignes du dernier dialogue d'horaires) | focus (contrôle qui a le focus)
-//   montre etat | jour (zone et jour édités et montrés seulement) | programme | controles | fichier
-//   NOM | NOM (un contrôle)
+//   montre etat | programme | commandes : ce qui a changé depuis le dernier "montre" du même
+//                        genre (d'abord : depuis un démarrage ordinaire sur l'exemple livré),
+//                        les jours en heures de confort ; "inchangé" sinon. Les commandes
+//                        grisées sont nommées sur une ligne.
+//   montre jour (zone et jour édités et montrés) | controles (tous, avec leurs positions : le
+//                        seul endroit où elles se disent) | fichier NOM | NOM (un contrôle)
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
 
 #include <QStringList>
+#include <map>
 #include <memory>
+#include <vector>
 
 class FenetrePrincipale;
+class QAction;
 
 class Scenario {
 public:
-    Scenario();
+    explicit Scenario(bool reference = false);
     ~Scenario();
     // Rejoue le scénario et rend sa transcription (même forme que le fichier).
     QString Joue(const QString& texte);
+
+    // L'écran entier, hors positions : (clé, ligne), dans l'ordre de "montre etat".
+    using Lignes = std::vector<std::pair<QString, QString>>;
+    Lignes EtatVu() const;
 
     DossierTest dossier;
     PlateformeFactice plateforme;
@@ -73,8 +84,14 @@ public:
 private:
     void Action(const QStringList& mots, const QString& brut);
     void Montre(const QStringList& mots);
-    void Etat(bool complet);
-    void ProgrammeVu();
+    using Vus = std::map<QString, std::map<QString, QString>>;
+    static const Vus& Reference();
+    void Jour();
+    QString Montre() const;
+    Lignes ProgrammeVu() const;
+    Lignes CommandesVues() const;
+    QString Commande(const QAction* a, bool grisee) const;
+    void Difference(const QString& quoi, const Lignes& lignes);
     void ControlesVus(const QString& seul);
     void Note(const QString& ligne);
     void NoteBoites();
@@ -86,6 +103,8 @@ private:
     size_t boitesVues_ = 0;
     size_t dialoguesVus_ = 0;
     Qt::MouseButton tenu_ = Qt::LeftButton;
+    bool reference_ = false;
+    Vus vus_;
 };
 
 // Compare le fichier de tests/donnees/scenarios à sa transcription (ou le réécrit).

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QRegularExpression>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,13 +25,17 @@ const Cas Editions[] = {
 };
 
 // Tout l'écran, sauf le curseur qu'une édition avance sans que défaire le ramène, et le texte
-// des segments tant qu'il est caché.
-QString Ecran(Scenario& s) {
-    QStringList lignes = s.Joue(QStringLiteral("> montre etat\n")).split('\n');
-    lignes.removeIf([](const QString& l) {
-        return l.startsWith(QLatin1String("  curseur")) ||
-               (l.startsWith(QLatin1String("  segments")) && l.endsWith(QStringLiteral("(caché)")));
-    });
+// des segments tant qu'il est caché ; les hauteurs des barres suivent les températures.
+QString Ecran(const Scenario& s) {
+    QStringList lignes;
+    for (const auto& [cle, ligne] : s.EtatVu())
+        if (cle != QLatin1String("curseur") &&
+            !(cle == QLatin1String("segments") && ligne.endsWith(QStringLiteral("(caché)"))))
+            lignes << ligne;
+    for (const char* nom : {"ShTemp(0)", "Shape1(0)"}) {
+        const QRect r = s.fenetre->findChild<QWidget*>(QLatin1String(nom))->geometry();
+        lignes << QStringLiteral("%1 %2 %3").arg(QLatin1String(nom)).arg(r.top()).arg(r.height());
+    }
     // Le bouton ID écrit l'identifiant avec la colonne du signe (un blanc devant), tout
     // affichage suivant sans : c'est le même nombre.
     return lignes.join('\n').replace(QStringLiteral("identifiant «  "),
