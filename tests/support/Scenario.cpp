@@ -398,7 +398,17 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         }
         plateforme.Horaires.push_back(lignes);
     } else if (verbe == QLatin1String("jour")) {
-        pose([&](::Programme& p) { p.ProgJour[entier(1)][entier(2)] = JourEcrit(mots.value(3)); });
+        // "*" : les sept jours. Un jour posé est une mise en place : "montre" ne le redit pas.
+        const int zone = entier(1);
+        for (int d = 0; d < NbJours; ++d) {
+            if (mots.value(2) != QLatin1String("*") && d != entier(2)) continue;
+            pose([&](::Programme& p) { p.ProgJour[zone][d] = JourEcrit(mots.value(3)); });
+            const QString cle = NomsDesJours().value(d);
+            const QString heures = Heures(doc().Prog().ProgJour[zone][d]);
+            if (zone == doc().Zone()) vus_[QStringLiteral("etat")][cle] = cle + ' ' + heures;
+            vus_[QStringLiteral("programme")][QStringLiteral("zone %1, ").arg(zone) + cle] =
+                QStringLiteral("zone %1, %2 %3").arg(zone).arg(cle, heures);
+        }
     } else if (verbe == QLatin1String("temperatures")) {
         pose([&](::Programme& p) {
             for (int t = 0; t < NbTemperatures; ++t)

@@ -36,8 +36,9 @@
 //                        Entree, Echap, précédée de "Maj+" éventuel
 //   tape NOM TEXTE       texte mis dans le champ, s'il n'est pas en lecture seule
 //   horaires annule | horaires L1|…|L7   réponse du prochain "Horaires de la semaine…"
-//   jour Z D JOUR        pose un jour comme un fichier relu : "vide", "a-b,c-d" (créneaux en
-//                        confort) suivi de "+QUEUE" éventuel, ou la chaîne elle-même
+//   jour Z D JOUR        pose un jour comme un fichier relu (D "*" : les sept) : "vide",
+//                        "a-b,c-d" (créneaux en confort) suivi de "+QUEUE" éventuel, ou la
+//                        chaîne elle-même ; "montre" le tient pour déjà vu
 //   temperatures Z A B C D | identifiants A B C   posés comme un fichier relu,
 //                        les températures de la zone montrée réaffichées ; l'identifiant
 //                        affiché, lui, ne suit qu'au prochain changement de zone
