@@ -185,6 +185,16 @@ QString Scenario::Joue(const QString& texte) {
     return sortie_.join('\n') + '\n';
 }
 
+QString Scenario::Vu(const QString& actions) {
+    QString texte;
+    for (const QString& a : actions.split(';', Qt::SkipEmptyParts))
+        texte += QStringLiteral("> ") + a.trimmed() + '\n';
+    QStringList vus;
+    for (const QString& l : Joue(texte + QStringLiteral("> montre etat\n")).split('\n'))
+        if (l.startsWith(QLatin1String("  "))) vus << l.trimmed();
+    return vus.join(QStringLiteral(" / "));
+}
+
 // Les boîtes et les dialogues montrés depuis la dernière fois, avec la réponse donnée.
 void Scenario::NoteBoites() {
     for (; dialoguesVus_ < plateforme.Dialogues.size(); ++dialoguesVus_) {
@@ -487,7 +497,6 @@ void Scenario::Montre(const QStringList& mots) {
     }
 }
 
-// Ce que l'utilisateur lit est ce que la commande suivante édite.
 void Scenario::Jour() {
     const Document& doc = fenetre->Doc();
     Note(QStringLiteral("édité : zone %1, jour %2, %3")
@@ -495,30 +504,26 @@ void Scenario::Jour() {
              .arg(doc.Jour())
              .arg(doc.Modifie() ? QStringLiteral("modifié") : QStringLiteral("non modifié")));
     Note(Montre());
-    const auto texte = [this](const char* nom) {
-        return Texte(fenetre->findChild<QWidget*>(QLatin1String(nom)));
-    };
-    EXPECT_EQ(texte("TextZone").toInt(), doc.Zone());
-    EXPECT_EQ(fenetre->findChild<BarreDefilement*>(QStringLiteral("VScJour"))->Valeur(),
-              doc.Jour());
-    EXPECT_EQ(texte("Text1").toLower(), NomsDesJours().value(doc.Jour()).toLower());
 }
 
+// Ce que l'utilisateur lit est ce que la commande suivante édite : la zone, les barres et le nom
+// du jour suivent le document ; restent à dire la casse du nom et les jours en rouge.
 QString Scenario::Montre() const {
     const auto w = [this](const QString& nom) { return fenetre->findChild<QWidget*>(nom); };
     const auto valeur = [this](const char* nom) {
         return fenetre->findChild<BarreDefilement*>(QLatin1String(nom))->Valeur();
     };
+    const Document& doc = fenetre->Doc();
+    const QString jour = Texte(w(QStringLiteral("Text1")));
+    EXPECT_EQ(Texte(w(QStringLiteral("TextZone"))).toInt(), doc.Zone());
+    EXPECT_EQ(valeur("VScrollZone"), doc.Zone());
+    EXPECT_EQ(valeur("VScJour"), doc.Jour());
+    EXPECT_EQ(jour.toLower(), NomsDesJours().value(doc.Jour()).toLower());
     QStringList rouges;
     for (int d = 0; d < NbJours; ++d)
         if (w(NomIndexe("Label2", d))->palette().color(QPalette::Window) == QColor(255, 0, 0))
             rouges << Texte(w(NomIndexe("Label2", d)));
-    return QStringLiteral("montré : zone « %1 » (barre %2), jour « %3 » (barre %4, en rouge %5)")
-        .arg(Texte(w(QStringLiteral("TextZone"))))
-        .arg(valeur("VScrollZone"))
-        .arg(Texte(w(QStringLiteral("Text1"))))
-        .arg(valeur("VScJour"))
-        .arg(rouges.join(','));
+    return QStringLiteral("montré : « %1 », en rouge %2").arg(jour, rouges.join(','));
 }
 
 // L'écran, hors positions : une ligne par chose vue, avec sa clé.
@@ -551,11 +556,12 @@ Scenario::Lignes Scenario::EtatVu() const {
     l.push_back({"températures", QStringLiteral("températures %1 ; identifiant « %2 »")
                                      .arg(temperatures.join(QStringLiteral(", ")),
                                           texte(QStringLiteral("TextID")))});
-    l.push_back({"segments", QStringLiteral("segments « %1 »%2")
-                                 .arg(texte(QStringLiteral("VisuProgramme")),
-                                      w(QStringLiteral("VisuProgramme"))->isHidden()
-                                          ? QStringLiteral(" (caché)")
-                                          : QString())});
+    // Le texte des segments caché n'est pas lu : il se dit quand il se montre.
+    l.push_back(
+        {"segments",
+         w(QStringLiteral("VisuProgramme"))->isHidden()
+             ? QStringLiteral("segments cachés")
+             : QStringLiteral("segments « %1 »").arg(texte(QStringLiteral("VisuProgramme")))});
     // Les barres dessinées, en créneaux arrondis, ne se disent que si elles diffèrent du jour.
     for (int d = 0; d < NbJours; ++d) {
         const QByteArray& jour = doc.Prog().ProgJour[doc.Zone()][d];
@@ -568,10 +574,11 @@ Scenario::Lignes Scenario::EtatVu() const {
             }
         if (attendues.size() > 8) attendues.resize(8);
         const QString nom = NomsDesJours().value(d);
-        l.push_back(
-            {nom, nom + ' ' + Heures(jour) +
-                      (barres == attendues ? QString()
-                                           : QStringLiteral(" | barres ") + Periodes(barres))});
+        l.push_back({nom, nom + ' ' + Heures(jour)});
+        l.push_back({QStringLiteral("barres ") + nom,
+                     barres == attendues
+                         ? QString()
+                         : QStringLiteral("barres %1 %2").arg(nom, Periodes(barres))});
     }
     return l;
 }
@@ -584,6 +591,8 @@ void Scenario::Difference(const QString& quoi, const Lignes& lignes) {
     for (const auto& [cle, ligne] : lignes) {
         if (vus[cle] == ligne) continue;
         vus[cle] = ligne;
+        // Une ligne vide n'a rien à dire (des barres redevenues celles du jour).
+        if (ligne.isEmpty()) continue;
         Note(ligne);
         change = true;
     }

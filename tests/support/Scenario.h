@@ -73,6 +73,9 @@ public:
     ~Scenario();
     // Rejoue le scénario et rend sa transcription (même forme que le fichier).
     QString Joue(const QString& texte);
+    // Les actions séparées de ";", puis "montre etat" : ce qu'on a vu, en une ligne
+    // ("édité : … / Lundi 6H30-8H30").
+    QString Vu(const QString& actions);
 
     // L'écran entier, hors positions : (clé, ligne), dans l'ordre de "montre etat".
     using Lignes = std::vector<std::pair<QString, QString>>;

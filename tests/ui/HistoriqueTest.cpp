@@ -24,14 +24,12 @@ const Cas Editions[] = {
     {"boite Oui;hasard 0.5;clic CmdID", "ID"},
 };
 
-// Tout l'écran, sauf le curseur qu'une édition avance sans que défaire le ramène, et le texte
-// des segments tant qu'il est caché ; les hauteurs des barres suivent les températures.
+// Tout l'écran, sauf le curseur qu'une édition avance sans que défaire le ramène ; les hauteurs
+// des barres suivent les températures.
 QString Ecran(const Scenario& s) {
     QStringList lignes;
     for (const auto& [cle, ligne] : s.EtatVu())
-        if (cle != QLatin1String("curseur") &&
-            !(cle == QLatin1String("segments") && ligne.endsWith(QStringLiteral("(caché)"))))
-            lignes << ligne;
+        if (cle != QLatin1String("curseur")) lignes << ligne;
     for (const char* nom : {"ShTemp(0)", "Shape1(0)"}) {
         const QRect r = s.fenetre->findChild<QWidget*>(QLatin1String(nom))->geometry();
         lignes << QStringLiteral("%1 %2 %3").arg(QLatin1String(nom)).arg(r.top()).arg(r.height());
