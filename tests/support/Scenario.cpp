@@ -173,10 +173,19 @@ void Scenario::Note(const QString& ligne) {
 
 QString Scenario::Joue(const QString& texte) {
     sortie_.clear();
-    for (const QString& ligne : texte.split('\n')) {
+    const QStringList lignes = texte.split('\n');
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        const QString& ligne = lignes[i];
         if (!ligne.startsWith(QLatin1String("> ")) && !ligne.startsWith('#')) continue;
         sortie_ << ligne;
         if (ligne.startsWith('#')) continue;
+        // Les boîtes attendues sous l'action y sont répondues comme elles le disent ("-> Oui").
+        for (qsizetype j = i + 1; j < lignes.size() && lignes[j].startsWith(QLatin1String("  "));
+             ++j)
+            if (const QString reponse = lignes[j].section(QStringLiteral(" -> "), -1);
+                lignes[j].startsWith(QStringLiteral("  boîte ")) &&
+                reponse != QStringLiteral("imprévue"))
+                plateforme.Reponses.push_back(BoutonNomme(reponse));
         Action(ligne.mid(2).split(' ', Qt::SkipEmptyParts), ligne.mid(2));
         NoteBoites();
     }

@@ -25,7 +25,8 @@
 //                        ("fichier:<dossier>/NOM" : imprimée dans un fichier)
 //   pendant-pause ACTION  jouée à la prochaine pause d'un envoi (plusieurs : dans l'ordre)
 //   boite REPONSE        réponse à la prochaine boîte (Ok, Annuler, Oui, Non, Abandonner,
-//                        Recommencer, Ignorer, Aucun = Échap)
+//                        Recommencer, Ignorer, Aucun = Échap) ; dans un fichier, une boîte
+//                        attendue sous une action ("  boîte … -> Oui") y est répondue ainsi
 //   dialogue NOM         nom rendu par le prochain dialogue de fichier (relatif au dossier)
 //   hasard X             prochain tirage aléatoire
 //   clic NOM | menu NOM  bouton ou case cliqué, commande de menu choisie
