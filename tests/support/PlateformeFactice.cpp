@@ -27,9 +27,10 @@ Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone i
 }
 
 QString PlateformeFactice::Dialogue(bool ouvrir, const QString& dossier, const QString& nom) {
+    const QString rendu = Suivant(Noms, nom);
     Dialogues.push_back(
-        {ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"), dossier, nom});
-    return Suivant(Noms, nom);
+        {ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"), dossier, nom, rendu});
+    return rendu;
 }
 
 std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {

@@ -25,6 +25,7 @@ struct DialogueVu {
     QString genre; // ouvrir, sauver, copie du jour, impression
     QString dossier;
     QString nom;
+    QString rendu; // ouvrir, sauver : le nom rendu
 };
 
 class PlateformeFactice : public Plateforme {

@@ -157,6 +157,11 @@ const Scenario::Vus& Scenario::Reference() {
     return vus;
 }
 
+// "<dossier>/…" : un chemin dans le dossier du programme.
+QString Scenario::Chemin(QString texte) const {
+    return texte.replace(QLatin1String("<dossier>"), dossier.Chemin());
+}
+
 QString Scenario::Clair(QString texte) const {
     const QString hasard = dossier.Chemin().right(6);
     return texte.replace(dossier.Chemin(), QStringLiteral("<dossier>"))
@@ -179,13 +184,17 @@ QString Scenario::Joue(const QString& texte) {
         if (!ligne.startsWith(QLatin1String("> ")) && !ligne.startsWith('#')) continue;
         sortie_ << ligne;
         if (ligne.startsWith('#')) continue;
-        // Les boîtes attendues sous l'action y sont répondues comme elles le disent ("-> Oui").
+        // Les boîtes et les dialogues attendus sous l'action y sont répondus comme ils le disent
+        // ("-> Oui", "-> <dossier>/a.prg").
         for (qsizetype j = i + 1; j < lignes.size() && lignes[j].startsWith(QLatin1String("  "));
              ++j)
             if (const QString reponse = lignes[j].section(QStringLiteral(" -> "), -1);
                 lignes[j].startsWith(QStringLiteral("  boîte ")) &&
                 reponse != QStringLiteral("imprévue"))
                 plateforme.Reponses.push_back(BoutonNomme(reponse));
+            else if (lignes[j].startsWith(QLatin1String("  dialogue ")) &&
+                     lignes[j].contains(QStringLiteral(" -> ")))
+                plateforme.Noms.push_back(Chemin(reponse));
         Action(ligne.mid(2).split(' ', Qt::SkipEmptyParts), ligne.mid(2));
         NoteBoites();
     }
@@ -208,7 +217,9 @@ QString Scenario::Vu(const QString& actions) {
 void Scenario::NoteBoites() {
     for (; dialoguesVus_ < plateforme.Dialogues.size(); ++dialoguesVus_) {
         const DialogueVu& d = plateforme.Dialogues[dialoguesVus_];
-        Note(QStringLiteral("dialogue %1 %2 « %3 »").arg(d.genre, Clair(d.dossier), d.nom));
+        Note(QStringLiteral("dialogue %1 %2 « %3 »%4")
+                 .arg(d.genre, Clair(d.dossier), d.nom,
+                      d.rendu.isEmpty() ? QString() : QStringLiteral(" -> ") + Clair(d.rendu)));
     }
     for (; boitesVues_ < plateforme.Boites.size(); ++boitesVues_) {
         const BoiteVue& b = plateforme.Boites[boitesVues_];
@@ -224,10 +235,6 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
     const auto entier = [&](int i) { return mots.value(i).toInt(); };
     const auto doc = [this]() -> Document& { return fenetre->Doc(); };
     const auto controle = [&] { return fenetre->findChild<QWidget*>(nom); };
-    // "<dossier>/…" : un chemin dans le dossier du programme.
-    const auto chemin = [this](QString texte) {
-        return texte.replace(QLatin1String("<dossier>"), dossier.Chemin());
-    };
     // Change le programme comme un fichier relu : zone et jour restent, rien de modifié.
     const auto pose = [&](const std::function<void(::Programme&)>& change) {
         ::Programme p = doc().Prog();
@@ -245,7 +252,7 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
             dossier.Ecrit(QStringLiteral("data.prg"), ProgrammeExemple());
         fenetre = std::make_unique<FenetrePrincipale>(plateforme);
         // "demarre <dossier>/x.prg" : lancé sur ce fichier, comme par le gestionnaire de fichiers.
-        fenetre->Demarre(nom.startsWith(QLatin1String("<dossier>")) ? chemin(nom) : QString());
+        fenetre->Demarre(nom.startsWith(QLatin1String("<dossier>")) ? Chemin(nom) : QString());
         if (!reference_) vus_ = Reference();
     } else if (verbe == QLatin1String("ecrit")) {
         QString t = brut.section(' ', 2);
@@ -270,10 +277,10 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
         // Une ouverture qui y bloquerait fait échouer le test au bout du délai de ctest.
         EXPECT_TRUE(CreeTube(dossier.Fichier(nom)));
     } else if (verbe == QLatin1String("lien")) {
-        EXPECT_TRUE(QFile::link(chemin(mots.value(2)), dossier.Fichier(nom)));
+        EXPECT_TRUE(QFile::link(Chemin(mots.value(2)), dossier.Fichier(nom)));
     } else if (verbe == QLatin1String("branche")) {
         // Champs séparés par "|".
-        const QStringList c = chemin(brut.section(' ', 1)).split('|');
+        const QStringList c = Chemin(brut.section(' ', 1)).split('|');
         plateforme.Peripheriques.push_back({c.value(0), c.value(1), c.value(2), c.value(3),
                                             c.value(4) == QLatin1String("usb"),
                                             c.value(4) == QLatin1String("sans-uart")});
@@ -324,7 +331,7 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
     } else if (verbe == QLatin1String("imprime")) {
         // "fichier:<dossier>/NOM" : imprimer dans un fichier.
         plateforme.Impressions.push_back(
-            nom.startsWith(QLatin1String("fichier:")) ? chemin(nom) : dossier.Fichier(nom));
+            nom.startsWith(QLatin1String("fichier:")) ? Chemin(nom) : dossier.Fichier(nom));
     } else if (verbe == QLatin1String("debranche")) {
         plateforme.Peripheriques.clear();
         plateforme.ChangementPorts();

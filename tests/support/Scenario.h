@@ -27,7 +27,8 @@
 //   boite REPONSE        réponse à la prochaine boîte (Ok, Annuler, Oui, Non, Abandonner,
 //                        Recommencer, Ignorer, Aucun = Échap) ; dans un fichier, une boîte
 //                        attendue sous une action ("  boîte … -> Oui") y est répondue ainsi
-//   dialogue NOM         nom rendu par le prochain dialogue de fichier (relatif au dossier)
+//   dialogue NOM         nom rendu par le prochain dialogue de fichier (relatif au dossier) ;
+//                        dans un fichier, "  dialogue … -> NOM" attendu sous l'action le rend
 //   hasard X             prochain tirage aléatoire
 //   clic NOM | menu NOM  bouton ou case cliqué, commande de menu choisie
 //   barre NOM V          barre réglée à V, ou flèche/page : haut, bas, page-haut, page-bas
@@ -102,6 +103,7 @@ private:
     void NoteBoites();
     void Port();
     QString Clair(QString texte) const;
+    QString Chemin(QString texte) const;
 
     QStringList sortie_;
     QStringList pendantPause_;
