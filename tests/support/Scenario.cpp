@@ -691,8 +691,11 @@ void Scenario::Port() {
 // Tous les contrôles avec leurs positions (twips, pixels), ou un seul, sans elles.
 void Scenario::ControlesVus(const QString& seul) {
     for (const QWidget* w : fenetre->findChildren<QWidget*>()) {
+        // Les barres de confort cachées n'ont pas de place à dire.
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
-            (!seul.isEmpty() && w->objectName() != seul))
+            (!seul.isEmpty() && w->objectName() != seul) ||
+            (seul.isEmpty() && w->isHidden() &&
+             w->objectName().startsWith(QLatin1String("ShTemp"))))
             continue;
         QString s = seul.isEmpty()
                         ? QStringLiteral("%1 < %2 %3")

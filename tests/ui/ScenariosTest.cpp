@@ -11,7 +11,7 @@ TEST_P(Scenarios, CommeAttendu) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fenetre, Scenarios,
-                         testing::Values("controles", "zone", "semaine", "jourmontre", "demarrage",
+                         testing::Values("controles", "zone", "semaine", "demarrage",
                                          "configuration", "fichier", "liaison", "tubes", "ecriture",
                                          "envoigele", "ports", "historique", "editionrapide"),
                          [](const testing::TestParamInfo<const char*>& info) {
