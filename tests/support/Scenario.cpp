@@ -463,7 +463,24 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
     }
 }
 
+// "montre … = NOM" : ce qui se montre après la première ligne est comparé au fichier de
+// référence tests/donnees/NOM (trames, journaux) ; la transcription ne le redit que s'il
+// diffère (GC_REECRIT=1 réécrit la référence).
 void Scenario::Montre(const QStringList& mots) {
+    const qsizetype egal = mots.indexOf(QStringLiteral("="));
+    if (egal > 0) {
+        const qsizetype debut = sortie_.size() + 1;
+        Montre(mots.mid(0, egal));
+        const QStringList vus = sortie_.mid(debut);
+        QFile f(QStringLiteral(GC_DONNEES_TESTS "/") + mots.value(egal + 1));
+        const QString texte = vus.join('\n') + '\n';
+        if (!qEnvironmentVariableIsEmpty("GC_REECRIT") && f.open(QIODevice::WriteOnly))
+            f.write(texte.toUtf8());
+        else if (!f.open(QIODevice::ReadOnly) || QString::fromUtf8(f.readAll()) != texte)
+            return;
+        sortie_.resize(debut);
+        return;
+    }
     const QString quoi = mots.value(1);
     if (quoi == QLatin1String("etat")) {
         Difference(quoi, EtatVu());

@@ -58,6 +58,8 @@
 //                        grisées sont nommées sur une ligne.
 //   montre jour (zone et jour édités et montrés) | controles (tous, avec leurs positions : le
 //                        seul endroit où elles se disent) | fichier NOM | NOM (un contrôle)
+//   montre … = REF       la suite de ce qui se montre (après la première ligne) doit être
+//                        tests/donnees/REF, une trame ou un journal de référence
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
 
