@@ -91,8 +91,8 @@ QString Twips(const QWidget* w) {
     return TwipsDe(w).isNull() ? pixels : texte(TwipsDe(w)) + QLatin1Char(' ') + pixels;
 }
 
-// Couleurs et police qui diffèrent de celles du parent.
-QString Apparence(const QWidget* w) {
+// Couleurs (et police) qui diffèrent de celles du parent.
+QString Apparence(const QWidget* w, bool police) {
     QString s;
     const QPalette defaut = w->parentWidget()->palette();
     const std::pair<QPalette::ColorRole, const char*> roles[] = {{QPalette::Window, "fond"},
@@ -102,7 +102,7 @@ QString Apparence(const QWidget* w) {
     for (const auto& [role, nom] : roles)
         if (w->palette().color(role) != defaut.color(role))
             s += QStringLiteral(" %1=%2").arg(QLatin1String(nom), w->palette().color(role).name());
-    if (w->font() != w->parentWidget()->font())
+    if (police && w->font() != w->parentWidget()->font())
         s += QStringLiteral(" police=%1/%2%3")
                  .arg(w->font().family())
                  .arg(w->font().pointSizeF())
@@ -743,8 +743,10 @@ void Scenario::ControlesVus(const QString& seul) {
             for (const QAction* a : m->actions()) textes << Clair(a->text());
             s += QStringLiteral(" : ") + textes.join(QStringLiteral(" | "));
         }
-        if (!w->toolTip().isEmpty()) s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
-        Note(s + Apparence(w));
+        // Bulle et police ne changent pas : elles se disent avec les positions.
+        if (seul.isEmpty() && !w->toolTip().isEmpty())
+            s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
+        Note(s + Apparence(w, seul.isEmpty()));
     }
     if (seul.isEmpty()) {
         for (const auto& [cle, ligne] : CommandesVues())
