@@ -11,12 +11,13 @@ class ControlesNommes;
 class Plateforme;
 class QLineEdit;
 
-// Ce que le choix de zone et les températures demandent à la ligne du temps. Le choix de
-// zone la refait avant les températures, puis y remontre lundi.
+// Ce que le choix de zone et les températures demandent à la ligne du temps.
 struct LigneDuTempsZone {
+    // Ordre du changement de zone, même redemandée telle quelle : semaine, températures, lundi.
     std::function<void()> AvantTemperatures;
     std::function<void()> ApresTemperatures;
-    std::function<void(int confort, int eco)> PlaceHauteurs; // hauteurs des barres, en twips
+    // Hauteurs en twips : elles suivent les barres des températures, réglées avant le document.
+    std::function<void(int confort, int eco)> PlaceHauteurs;
 };
 
 class PanneauZone : public QObject {
