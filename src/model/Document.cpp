@@ -45,10 +45,8 @@ void Document::Poursuit(const std::function<void()>& suite) {
 }
 
 void Document::ChangeVersion(quint64 version, quint64 enregistree) {
-    const bool avant = Modifie();
     version_ = version;
     versionEnregistree_ = enregistree;
-    if (Modifie() != avant) emit ModifieChange(Modifie());
 }
 
 void Document::MarqueEditee() {

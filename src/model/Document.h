@@ -124,7 +124,6 @@ signals:
     // La zone ou le jour édités, que les barres et les légendes montrent.
     void ZoneChoisie(int zone);
     void JourChoisi(int jour);
-    void ModifieChange(bool modifie);
     // Une édition a fini de changer le programme, de la version "depuis" à la version "vers".
     void Editee(const QString& nom, const Programme& avant, const Programme& apres, quint64 depuis,
                 quint64 vers);
