@@ -15,13 +15,19 @@ class QMenu;
 class VerrouFichier;
 enum class StatutLecture;
 
-// Ce que le menu demande à la fenêtre et aux autres panneaux.
+// Ce que le menu demande à la fenêtre et aux autres panneaux. Lire et effacer remplacent tous
+// deux le programme, mais l'écran ne les suit pas de même : un rappel pour chacun.
 struct EcranFichier {
-    std::function<void(const QString&)> Titre; // titre de la fenêtre
-    std::function<void()> AvantEffacement;     // segments décochés et cachés
-    std::function<void()> ApresEffacement;     // zone 0, lundi, températures remises
-    std::function<void()> ApresLecture;        // tout l'écran refait pour le programme lu
-    std::function<void()> ApresMenuLecture;    // zone 0 et lundi montrés
+    // Titre de la fenêtre : le fichier n'est pas au document.
+    std::function<void(const QString&)> Titre;
+    // Avant l'effacement : segments décochés et cachés.
+    std::function<void()> AvantEffacement;
+    // Zone 0, lundi, températures ; le curseur reste si la zone ne change pas.
+    std::function<void()> ApresEffacement;
+    // Tout l'écran, curseur à 0h00 et identifiant compris, ce que l'effacement ne fait pas.
+    std::function<void()> ApresLecture;
+    // La lecture du menu acceptée (pas au démarrage) : zone 0, segments de lundi.
+    std::function<void()> ApresMenuLecture;
 };
 
 class PanneauFichier : public QObject {

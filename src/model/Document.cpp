@@ -7,14 +7,18 @@ Document::Document(QObject* parent) : QObject(parent) {}
 
 void Document::ChoisitZone(int zone) {
     zone = qBound(0, zone, NbZones - 1);
-    if (zone != zone_) FermeEditionEtrangere();
+    if (zone == zone_) return;
+    FermeEditionEtrangere();
     zone_ = zone;
+    emit ZoneChoisie(zone_);
 }
 
 void Document::ChoisitJour(int jour) {
     jour = qBound(0, jour, NbJours - 1);
-    if (jour != jour_) FermeEditionEtrangere();
+    if (jour == jour_) return;
+    FermeEditionEtrangere();
     jour_ = jour;
+    emit JourChoisi(jour_);
 }
 
 void Document::OuvreEditionLongue(const QString& nom, const QObject* proprietaire,
@@ -41,10 +45,8 @@ void Document::Poursuit(const std::function<void()>& suite) {
 }
 
 void Document::ChangeVersion(quint64 version, quint64 enregistree) {
-    const bool avant = Modifie();
     version_ = version;
     versionEnregistree_ = enregistree;
-    if (Modifie() != avant) emit ModifieChange(Modifie());
 }
 
 void Document::MarqueEditee() {
@@ -177,7 +179,6 @@ bool Document::Charge(const Programme& lu) {
     FermeEditionLongue();
     if (Tenu()) return false;
     prog_ = lu;
-    zone_ = 0;
     ++derniereVersion_;
     ChangeVersion(derniereVersion_, derniereVersion_);
     emit ProgrammeRemplace();
@@ -189,7 +190,6 @@ bool Document::Efface() {
     if (Tenu()) return false;
     RemetParDefaut(prog_);
     for (auto& zone : nbSegments_) zone.fill(0);
-    zone_ = 0;
     // Effacer compte toujours, même un programme déjà vide : ni lu ni écrit tel quel.
     ChangeVersion(++derniereVersion_, versionEnregistree_);
     emit ProgrammeRemplace();

@@ -29,7 +29,7 @@ public:
     bool Modifie() const { return version_ != versionEnregistree_; }
     bool Tenu() const { return prises_ > 0; }
 
-    // Navigation : choisir ce qu'on édite n'est pas une édition.
+    // Navigation : choisir ce qu'on édite n'est pas une édition. Seul un changement est signalé.
     void ChoisitZone(int zone);
     void ChoisitJour(int jour);
 
@@ -51,9 +51,10 @@ public:
     bool RameneTemperatures();
     // Jours trop courts complétés en éco, sans marquer le programme (démarrage).
     bool CompleteJours();
-    // Programme lu d'un fichier : pris tel quel, non modifié, zone 0.
+    // Programme lu d'un fichier : pris tel quel, non modifié. Ni la lecture ni l'effacement
+    // ne choisissent : l'écran revient à la zone 0 et sait ainsi s'il en change.
     bool Charge(const Programme& lu);
-    // Jours vides et températures par défaut (identifiants gardés), zone 0 ; modifié.
+    // Jours vides et températures par défaut (identifiants gardés) ; modifié.
     bool Efface();
     // Après une sauvegarde réussie.
     void MarqueEnregistre();
@@ -120,7 +121,9 @@ public:
 
 signals:
     void ProgrammeRemplace();
-    void ModifieChange(bool modifie);
+    // La zone ou le jour édités, que les barres et les légendes montrent.
+    void ZoneChoisie(int zone);
+    void JourChoisi(int jour);
     // Une édition a fini de changer le programme, de la version "depuis" à la version "vers".
     void Editee(const QString& nom, const Programme& avant, const Programme& apres, quint64 depuis,
                 quint64 vers);

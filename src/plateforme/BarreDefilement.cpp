@@ -1,4 +1,6 @@
 #include "plateforme/BarreDefilement.h"
+
+#include <QSignalBlocker>
 #include <algorithm>
 #include <cstdlib>
 
@@ -22,6 +24,11 @@ void BarreDefilement::ChangeValeur(int valeur) {
     const int bas = std::min(min_, max_);
     const int haut = std::max(min_, max_);
     setValue(std::abs(min_ - std::clamp(valeur, bas, haut)));
+}
+
+void BarreDefilement::MontreValeur(int valeur) {
+    const QSignalBlocker muette(this);
+    ChangeValeur(valeur);
 }
 
 void BarreDefilement::ChangePas(int petit, int grand) {

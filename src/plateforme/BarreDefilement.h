@@ -15,6 +15,8 @@ public:
     int Valeur() const;
     // Hors bornes : ramenée dans [Min, Max] comme le ferait la barre elle-même.
     void ChangeValeur(int valeur);
+    // La même, sans signal : la barre ne fait que montrer une valeur tenue ailleurs.
+    void MontreValeur(int valeur);
     void ChangePas(int petit, int grand);
     // La flèche tenue cesse de répéter son pas.
     void ArreteRepetition();

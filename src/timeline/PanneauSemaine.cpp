@@ -81,6 +81,7 @@ PanneauSemaine::PanneauSemaine(Document& document, const ControlesNommes& contro
     connect(ChkVisuHoraire, &QCheckBox::clicked, this, [this] { ChkVisuHoraire_Click(); });
     connect(HScroll1, &BarreDefilement::Change, this, [this] { HScroll1_Change(); });
     connect(VScJour, &BarreDefilement::Change, this, [this] { VScJour_Change(); });
+    connect(&doc_, &Document::JourChoisi, this, &PanneauSemaine::MontreJourChoisi);
 }
 
 void PanneauSemaine::ConstruitGraphique(QWidget* Frame1) {
@@ -175,7 +176,7 @@ void PanneauSemaine::ColoreFond(QColor fond) {
 }
 
 // Le jour courant sur fond rouge, les autres sur le fond normal ; toujours les sept.
-void PanneauSemaine::ColoreJours() {
+void PanneauSemaine::AfficheJour() {
     for (int i = 0; i < NbJours; ++i) {
         QPalette palette = Label2[i]->palette();
         palette.setColor(QPalette::Window, i == doc_.Jour() ? QColor(255, 0, 0) : fond_);
@@ -209,22 +210,14 @@ void PanneauSemaine::VisuDataProgramme() {
     if (ChkVisuHoraire->isChecked()) VisuProgramme->show();
 }
 
-void PanneauSemaine::AfficheJour() {
-    ColoreJours();
-    // Si la valeur change, le changement de jour se termine dans VScJour_Change.
-    VScJour->ChangeValeur(doc_.Jour());
-}
-
 void PanneauSemaine::AfficheEcran() {
     for (int d = NbJours - 1; d >= 0; --d) ValideJour(d);
-    doc_.ChoisitJour(0);
 }
 
 void PanneauSemaine::MontreJour(int jour) {
-    for (int d = NbJours - 1; d >= 0; --d) ValideJour(d);
-    ChoisitJourAffiche(jour);
-    // Jour déjà affiché : la barre n'a rien relancé, le jour est refait ici.
-    VScJour_Change();
+    AfficheEcran();
+    // Même déjà choisi, le jour est refait.
+    ChangeJour(jour);
 }
 
 void PanneauSemaine::DeplaceCurseur() {
@@ -245,8 +238,8 @@ void PanneauSemaine::PlaceCurseur(int position) {
     HScroll1->ChangeValeur(position);
 }
 
-void PanneauSemaine::ChoisitJourAffiche(int jour) {
-    VScJour->ChangeValeur(jour);
+void PanneauSemaine::ChoisitJour(int jour) {
+    if (jour != doc_.Jour()) ChangeJour(jour);
 }
 
 bool PanneauSemaine::SegmentsAffiches() const {
@@ -297,15 +290,27 @@ void PanneauSemaine::HScroll1_Change() {
 }
 
 void PanneauSemaine::VScJour_Change() {
-    // 7 n'est pas un jour : après dimanche on revient à lundi. L'appel imbriqué fait tout le
-    // changement, celui-ci le refait ensuite à l'identique.
-    if (VScJour->Valeur() == NbJours) VScJour->ChangeValeur(0);
-    doc_.ChoisitJour(VScJour->Valeur());
-    Text1->setText(NomsDesJours().value(doc_.Jour()));
-    ColoreJours();
+    // 7 n'est pas un jour : après dimanche on revient à lundi, même s'il était déjà choisi.
+    const int jour = VScJour->Valeur();
+    ChangeJour(jour == NbJours ? 0 : jour);
+}
+
+void PanneauSemaine::ChangeJour(int jour) {
+    // Redemandé tel quel, le jour ne change pas dans le document, qui n'en dit rien : la
+    // barre (poussée à 7) et le nom sont remis ici.
+    if (jour == doc_.Jour())
+        MontreJourChoisi();
+    else
+        doc_.ChoisitJour(jour);
     DeplaceCurseur();
     ValideProgramme();
     VisuDataProgramme();
+}
+
+void PanneauSemaine::MontreJourChoisi() {
+    VScJour->MontreValeur(doc_.Jour());
+    Text1->setText(NomsDesJours().value(doc_.Jour()));
+    AfficheJour();
 }
 
 void PanneauSemaine::AvanceCurseur() {
@@ -315,8 +320,8 @@ void PanneauSemaine::AvanceCurseur() {
 
 void PanneauSemaine::FrameTemp_MouseDown(int Index, int, double X) {
     const int position = PositionSouris(X);
-    // Le changement de jour se fait d'abord (imbriqué), puis le curseur bouge.
-    VScJour->ChangeValeur(Index);
+    // Le changement de jour se fait d'abord, puis le curseur bouge.
+    ChoisitJour(Index);
     HScroll1->ChangeValeur(position);
 }
 
@@ -324,9 +329,7 @@ void PanneauSemaine::Label2_MouseDown(int Index, int Button) {
     jourChoisiParAppui_ = -1;
     if (Index != doc_.Jour()) {
         HScroll1->ChangeValeur(0);
-        doc_.ChoisitJour(Index);
-        ValideProgramme();
-        AfficheJour();
+        ChangeJour(Index);
         jourChoisiParAppui_ = Index;
         return;
     }
@@ -382,7 +385,7 @@ bool PanneauSemaine::SourisTrait(QEvent::Type type, int bouton, QPoint point) {
         if (!trait_.peint) {
             // Parti d'une ligne d'heure : le jour et le curseur comme par un appui sur la rangée.
             if (trait_.depuisLigne) {
-                VScJour->ChangeValeur(trait_.jour);
+                ChoisitJour(trait_.jour);
                 HScroll1->ChangeValeur(trait_.debut);
             }
             trait_.zone = doc_.Zone();

@@ -32,17 +32,19 @@ public:
 
     void ValideProgramme();
     void VisuDataProgramme();
+    // Le jour choisi en rouge.
     void AfficheJour();
-    // Valide les sept jours de la zone, puis repasse à lundi sans bouger VScJour.
+    // Valide et redessine les sept jours de la zone.
     void AfficheEcran();
     void DeplaceCurseur();
     // Après une annulation : les sept jours de la zone redessinés, ce jour choisi et montré.
     void MontreJour(int jour);
 
-    // Curseur horaire (HScroll1) et jour affiché (VScJour), réglés comme par l'utilisateur.
+    // Curseur horaire (HScroll1) réglé comme par l'utilisateur.
     int Position() const;
     void PlaceCurseur(int position);
-    void ChoisitJourAffiche(int jour);
+    // Jour demandé comme par l'utilisateur : rien ne se passe s'il est déjà choisi.
+    void ChoisitJour(int jour);
     // Texte des segments : montré si la case est cochée ; caché (et vidé) par l'effacement.
     bool SegmentsAffiches() const;
     void MontreSegments();
@@ -56,6 +58,7 @@ public:
 
     void ChkVisuHoraire_Click();
     void HScroll1_Change();
+    // La barre a bougé : c'est une demande, 7 revenant à 0.
     void VScJour_Change();
     // X en twips dans le repère de la rangée ; bouton 1 gauche, 2 droit.
     void FrameTemp_MouseDown(int Index, int Button, double X);
@@ -73,7 +76,10 @@ protected:
 private:
     void ConstruitGraphique(QWidget* Frame1);
     void ValideJour(int jour);
-    void ColoreJours();
+    // Le jour choisi, puis curseur, barres et texte des segments de ce jour.
+    void ChangeJour(int jour);
+    // La barre, le nom et le rouge ne font que montrer le jour du document.
+    void MontreJourChoisi();
     void AvanceCurseur();
     // Peinture d'un trait : de la borne de l'appui à celle du pointeur, sur chaque rangée
     // traversée ; "point" dans le repère du graphique.

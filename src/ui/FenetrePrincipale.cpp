@@ -110,7 +110,7 @@ void FenetrePrincipale::ConstruitZone(const ControlesNommes& controles) {
                                s->AfficheEcran();
                            },
                            [s] {
-                               s->ChoisitJourAffiche(0);
+                               s->ChoisitJour(0);
                                s->VisuDataProgramme();
                            },
                            [s](int confort, int eco) { s->PlaceHauteurs(confort, eco); }};
@@ -120,33 +120,28 @@ void FenetrePrincipale::ConstruitZone(const ControlesNommes& controles) {
 void FenetrePrincipale::ConstruitFichiers(QMenu* menu) {
     PanneauSemaine* s = semaine_;
     PanneauZone* z = zone_;
+    // Lu ou effacé, le programme se montre en zone 0, lundi ; une autre zone est toute refaite.
+    const auto retour = [s, z] {
+        z->ChoisitZone(0);
+        s->AfficheEcran();
+        z->ChargeTemperatures();
+        s->AfficheJour();
+        s->ChoisitJour(0);
+    };
     EcranFichier ecran{[this](const QString& titre) { setWindowTitle(titre); },
                        [s] {
                            s->DecocheSegments();
                            s->CacheSegments();
                        },
-                       [s, z] {
-                           s->AfficheEcran();
-                           z->ChargeTemperatures();
-                           // AfficheEcran passe en zone 0, lundi, sans toucher aux sélecteurs : ils
-                           // suivent ici, sinon le jour nommé et rouge ne serait plus celui que la
-                           // commande suivante édite.
-                           if (z->ZoneAffichee() != 0)
-                               z->ChoisitZoneAffichee(0);
-                           else
-                               s->AfficheJour();
-                       },
-                       [s, z] {
-                           s->AfficheEcran();
-                           s->AfficheJour();
-                           s->ChoisitJourAffiche(0);
+                       retour,
+                       [s, z, retour] {
+                           retour();
                            z->MontreIdentifiant();
-                           z->ChargeTemperatures();
                            s->PlaceCurseur(0);
                            s->DeplaceCurseur();
                        },
                        [s, z] {
-                           z->ChoisitZoneAffichee(0);
+                           z->ChoisitZone(0);
                            s->VisuDataProgramme();
                        }};
     fichiers_ = new PanneauFichier(doc_, plateforme_, menu, std::move(ecran), this);
@@ -185,7 +180,7 @@ void FenetrePrincipale::ConstruitEdition(QMenu* menu) {
     PanneauZone* z = zone_;
     // Le changement défait ou refait est montré : sa zone, ses températures, son jour.
     connect(historique_, &Historique::Retabli, this, [s, z, this](int zone, int jour) {
-        if (z->ZoneAffichee() != zone) z->ChoisitZoneAffichee(zone);
+        z->ChoisitZone(zone);
         z->ChargeTemperatures();
         z->MontreIdentifiant();
         s->MontreJour(jour >= 0 ? jour : doc_.Jour());
@@ -218,10 +213,10 @@ bool FenetrePrincipale::Touche(int touche, bool majuscule) {
         semaine_->PlaceCurseur(qMin(PositionMax, position + pas));
         return true;
     case Qt::Key_Up:
-        semaine_->ChoisitJourAffiche(qMax(0, doc_.Jour() - 1));
+        semaine_->ChoisitJour(qMax(0, doc_.Jour() - 1));
         return true;
     case Qt::Key_Down:
-        semaine_->ChoisitJourAffiche(qMin(NbJours - 1, doc_.Jour() + 1));
+        semaine_->ChoisitJour(qMin(NbJours - 1, doc_.Jour() + 1));
         return true;
     case Qt::Key_C:
         majuscule ? commandes_->Cmd1H_Click() : commandes_->CmdHigh_Click();

@@ -11,15 +11,22 @@ class Document;
 class Plateforme;
 class QPushButton;
 
-// Ce que les commandes demandent à la ligne du temps.
+// Ce que les commandes demandent à la ligne du temps, à un moment précis de leur édition : le
+// curseur et la case des segments ne sont qu'à l'écran, et le document ne signale aucun jour édité.
 struct LigneDuTempsCommandes {
-    std::function<int()> Position;         // créneau du curseur, 0..144
-    std::function<void(int)> PlaceCurseur; // comme la barre du curseur réglée à la main
-    std::function<void()> ValideProgramme; // barres du jour courant
+    // Créneau du curseur, 0..144, lu avant d'écrire.
+    std::function<int()> Position;
+    // Après l'écriture, avant la validation, comme la barre du curseur réglée à la main.
+    std::function<void(int)> PlaceCurseur;
+    // Barres du jour, dans l'édition : la coupe d'un neuvième segment en fait partie.
+    std::function<void()> ValideProgramme;
+    // Après la validation, le texte des segments refait si la case est cochée.
     std::function<bool()> SegmentsAffiches;
     std::function<void()> MontreSegments;
+    // « CLS » : le texte des segments vidé et caché après la validation.
     std::function<void()> EffaceSegments;
-    std::function<void()> RefaitSemaine; // les sept jours de la zone redessinés
+    // Une fois l'édition close : elle a touché d'autres jours que le jour courant.
+    std::function<void()> RefaitSemaine;
 };
 
 class PanneauCommandes : public QObject {

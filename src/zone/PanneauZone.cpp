@@ -35,6 +35,7 @@ PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
     TextID->installEventFilter(this);
     connect(TextID, &QLineEdit::returnPressed, this, [this] { Champ_Valide(ChampIdentifiant); });
     connect(VScrollZone, &BarreDefilement::Change, this, [this] { VScrollZone_Change(); });
+    connect(&doc_, &Document::ZoneChoisie, this, &PanneauZone::MontreZoneChoisie);
     connect(controles.Prend<QPushButton>("CmdID"), &QPushButton::clicked, this,
             [this] { CmdID_Click(); });
 }
@@ -67,11 +68,8 @@ void PanneauZone::ReglageTemperature(int Index) {
 void PanneauZone::ChargeTemperatures() {
     // Barres muettes pendant le chargement : les règles d'ordre, lancées sur un écran
     // à moitié chargé, écraseraient les valeurs de la nouvelle zone.
-    for (int t = 0; t < NbTemperatures; ++t) {
-        const bool bloquee = VScroll3[t]->blockSignals(true);
-        VScroll3[t]->ChangeValeur(doc_.Prog().TempZone[doc_.Zone()][t]);
-        VScroll3[t]->blockSignals(bloquee);
-    }
+    for (int t = 0; t < NbTemperatures; ++t)
+        VScroll3[t]->MontreValeur(doc_.Prog().TempZone[doc_.Zone()][t]);
     for (int t = 0; t < NbTemperatures; ++t)
         Text2[t]->setText(TexteTemperature(VScroll3[t]->Valeur()));
     PlaceHauteursBarres();
@@ -89,23 +87,31 @@ void PanneauZone::MontreIdentifiant() {
     TextID->setText(QString::number(doc_.Prog().IdentZone[doc_.Zone()]));
 }
 
-int PanneauZone::ZoneAffichee() const {
-    return VScrollZone->Valeur();
-}
-
-void PanneauZone::ChoisitZoneAffichee(int zone) {
-    VScrollZone->ChangeValeur(zone);
+void PanneauZone::ChoisitZone(int zone) {
+    if (zone != doc_.Zone()) ChangeZone(zone);
 }
 
 void PanneauZone::VScrollZone_Change() {
-    // 3 revient à 0 : ce réglage relance tout le traitement pour la zone 0, puis
-    // celui-ci le refait ; le résultat est le même.
-    if (VScrollZone->Valeur() == NbZones) VScrollZone->ChangeValeur(0);
-    doc_.ChoisitZone(VScrollZone->Valeur());
-    TextZone->setText(QString::number(doc_.Zone()));
+    // Même sur la zone déjà choisie (barre tirée de 0 à 3), tout le changement se fait.
+    const int zone = VScrollZone->Valeur();
+    ChangeZone(zone == NbZones ? 0 : zone);
+}
+
+void PanneauZone::ChangeZone(int zone) {
+    // Redemandée telle quelle (barre poussée à 3), la zone ne change pas dans le document, qui
+    // n'en dit rien : la barre et le numéro sont remis ici.
+    if (zone == doc_.Zone())
+        MontreZoneChoisie();
+    else
+        doc_.ChoisitZone(zone);
     ligne_.AvantTemperatures();
     AfficheTemperature();
     ligne_.ApresTemperatures();
+}
+
+void PanneauZone::MontreZoneChoisie() {
+    VScrollZone->MontreValeur(doc_.Zone());
+    TextZone->setText(QString::number(doc_.Zone()));
 }
 
 void PanneauZone::CmdID_Click() {

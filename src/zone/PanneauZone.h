@@ -11,12 +11,13 @@ class ControlesNommes;
 class Plateforme;
 class QLineEdit;
 
-// Ce que le choix de zone et les températures demandent à la ligne du temps. Le choix de
-// zone la refait avant les températures, puis y remontre lundi.
+// Ce que le choix de zone et les températures demandent à la ligne du temps.
 struct LigneDuTempsZone {
+    // Ordre du changement de zone, même redemandée telle quelle : semaine, températures, lundi.
     std::function<void()> AvantTemperatures;
     std::function<void()> ApresTemperatures;
-    std::function<void(int confort, int eco)> PlaceHauteurs; // hauteurs des barres, en twips
+    // Hauteurs en twips : elles suivent les barres des températures, réglées avant le document.
+    std::function<void(int confort, int eco)> PlaceHauteurs;
 };
 
 class PanneauZone : public QObject {
@@ -30,11 +31,11 @@ public:
     // Charge les quatre températures de la zone courante dans les barres sans que les
     // règles d'ordre ni l'enregistrement n'agissent, puis textes et hauteurs.
     void ChargeTemperatures();
+    // La barre a bougé : c'est une demande, 3 revenant à 0.
     void VScrollZone_Change();
     void CmdID_Click();
-    // Zone réglée comme par l'utilisateur : rien ne se passe si elle est déjà montrée.
-    int ZoneAffichee() const;
-    void ChoisitZoneAffichee(int zone);
+    // Zone demandée comme par l'utilisateur : rien ne se passe si elle est déjà choisie.
+    void ChoisitZone(int zone);
     void MontreIdentifiant();
     // Valeur tapée après un double clic sur sa case : une température (0 à 3) ou
     // l'identifiant (ChampIdentifiant). Entrée, ou toute autre commande, la règle comme la barre
@@ -52,6 +53,10 @@ private:
     // Ferme la saisie : ce qui est tapé est pris, ou refusé avec sa raison.
     void Champ_Ferme(int Index);
     void PlaceHauteursBarres();
+    // Toute la zone refaite : semaine, températures, identifiant, puis lundi.
+    void ChangeZone(int zone);
+    // La barre et le numéro ne font que montrer la zone du document.
+    void MontreZoneChoisie();
     // Règles d'ordre, barres, texte, enregistrement d'un réglage.
     void ReglageTemperature(int Index);
     void LacheBarre(int Index);
