@@ -1,4 +1,6 @@
 #include "support/Scenario.h"
+#include "files/Exports.h"
+#include "files/FichierProgramme.h"
 #include "model/Textes.h"
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Controles.h"
@@ -482,6 +484,36 @@ void Scenario::Montre(const QStringList& mots) {
             for (const QByteArray& l : dossier.Lit(nom).split('\n'))
                 Note(QStringLiteral("| ") + Clair(Octets(l)));
         }
+    } else if (quoi == QLatin1String("ecart")) {
+        // Tout le reste est l'exemple livré (ou son export ".FCB") octet pour octet.
+        const QString nom = mots.mid(2).join(' ');
+        const QByteArrayList vu = dossier.Lit(nom).split('\n'),
+                             exemple =
+                                 (nom.endsWith(QLatin1String(".FCB"))
+                                      ? ExportFcb(
+                                            LireFichierProgramme(ProgrammeExemple()).programme)
+                                      : ProgrammeExemple())
+                                     .split('\n');
+        QStringList ecarts;
+        for (qsizetype l = 0; l < std::max(vu.size(), exemple.size()); ++l) {
+            const QByteArrayList a = exemple.value(l).split(','), b = vu.value(l).split(',');
+            if (l >= vu.size() || l >= exemple.size() || a.size() != b.size())
+                ecarts << QStringLiteral("ligne %1 « %2 »")
+                              .arg(l + 1)
+                              .arg(l < vu.size() ? Clair(Octets(vu[l]))
+                                                 : QStringLiteral("absente"));
+            else
+                for (qsizetype c = 0; c < a.size(); ++c)
+                    if (a[c] != b[c])
+                        ecarts << QStringLiteral("ligne %1 champ %2 « %3 »")
+                                      .arg(l + 1)
+                                      .arg(c + 1)
+                                      .arg(Clair(Octets(b[c])));
+        }
+        Note(nom + (dossier.Existe(nom)
+                        ? QStringLiteral(" : l'exemple sauf ") + ecarts.join(QStringLiteral(", ")) +
+                              (ecarts.isEmpty() ? QStringLiteral("rien") : QString())
+                        : QStringLiteral(" : absent")));
     } else {
         ControlesVus(quoi);
     }
