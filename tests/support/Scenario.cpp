@@ -1,6 +1,4 @@
 #include "support/Scenario.h"
-#include "files/Exports.h"
-#include "files/FichierProgramme.h"
 #include "model/Textes.h"
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Controles.h"
@@ -485,15 +483,13 @@ void Scenario::Montre(const QStringList& mots) {
                 Note(QStringLiteral("| ") + Clair(Octets(l)));
         }
     } else if (quoi == QLatin1String("ecart")) {
-        // Tout le reste est l'exemple livré (ou son export ".FCB") octet pour octet.
+        // Tout le reste est l'exemple livré, ou donnees/exemple.FCB, octet pour octet.
         const QString nom = mots.mid(2).join(' ');
         const QByteArrayList vu = dossier.Lit(nom).split('\n'),
-                             exemple =
-                                 (nom.endsWith(QLatin1String(".FCB"))
-                                      ? ExportFcb(
-                                            LireFichierProgramme(ProgrammeExemple()).programme)
-                                      : ProgrammeExemple())
-                                     .split('\n');
+                             exemple = (nom.endsWith(QLatin1String(".FCB"))
+                                            ? DonneeTest(QStringLiteral("exemple.FCB"))
+                                            : ProgrammeExemple())
+                                           .split('\n');
         QStringList ecarts;
         for (qsizetype l = 0; l < std::max(vu.size(), exemple.size()); ++l) {
             const QByteArrayList a = exemple.value(l).split(','), b = vu.value(l).split(',');

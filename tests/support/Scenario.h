@@ -57,8 +57,8 @@
 //   montre jour (zone et jour édités et montrés) | controles (tous, avec leurs positions : le
 //                        seul endroit où elles se disent) | fichier NOM | NOM (un contrôle)
 //   montre ecart NOM     les seuls champs (entre virgules) qui diffèrent de l'exemple livré,
-//                        ou de son export pour un ".FCB" ; une ligne d'un autre nombre de champs
-//                        est dite entière
+//                        ou de son export (donnees/exemple.FCB) pour un ".FCB" ; une ligne d'un
+//                        autre nombre de champs est dite entière
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
 
