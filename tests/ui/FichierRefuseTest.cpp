@@ -78,41 +78,34 @@ TEST(FichierRefuse, AuDemarrageRienNEstPris) {
     }
 }
 
-// Depuis l'exemple modifié, zone 2 montrée ; "lu" : le fichier lu (l'exemple), sinon le
-// programme gardé ou effacé, et le titre inchangé.
+// Depuis l'exemple modifié, zone 2 montrée : "&Lecture" (noms rendus par le dialogue, après
+// « Voulez-vous sauvegarder ? » -> Non) ou, sans noms, "&Nouveau". "lu" : le fichier lu
+// (l'exemple), sinon le programme gardé ou effacé, et le titre inchangé.
 struct Remplacement {
-    const char *actions, *reponses, *boites, *lu;
+    const char *noms, *reponses, *boites, *lu;
     bool efface;
     int zone;
 };
 const Remplacement Remplacements[] = {
-    {"dialogue *.prg;menu LectureData", "Non", "sauvegarder", nullptr, false, 2},
+    {"*.prg", "", "", nullptr, false, 2},
     // Sans ".PRG", quelle qu'en soit la casse, le dialogue revient.
-    {"dialogue notes.txt;dialogue prg;dialogue essai.Prg;menu LectureData", "Non", "sauvegarder",
-     "ESSAI.PRG", false, 0},
-    {"dialogue casse.prg;menu LectureData", "Non Abandonner", "sauvegarder;non conforme", nullptr,
-     false, 2},
-    {"dialogue casse.prg;menu LectureData", "Non Aucun", "sauvegarder;non conforme", nullptr, false,
+    {"notes.txt prg essai.Prg", "", "", "ESSAI.PRG", false, 0},
+    {"casse.prg", "Abandonner", "non conforme", nullptr, false, 2},
+    {"casse.prg", "Aucun", "non conforme", nullptr, false, 2},
+    {"casse.prg autre.prg", "Recommencer", "non conforme", "AUTRE.PRG", false, 0},
+    {"casse.prg", "Ignorer Non", "non conforme;effacer", nullptr, false, 0},
+    {"casse.prg", "Ignorer Aucun", "non conforme;effacer", nullptr, false, 0},
+    {"casse.prg", "Ignorer Oui", "non conforme;effacer", nullptr, true, 0},
+    {"absent.prg rep.prg", "Recommencer Abandonner", "non conforme;non conforme", nullptr, false,
      2},
-    {"dialogue casse.prg;dialogue autre.prg;menu LectureData", "Non Recommencer",
-     "sauvegarder;non conforme", "AUTRE.PRG", false, 0},
-    {"dialogue casse.prg;menu LectureData", "Non Ignorer Non", "sauvegarder;non conforme;effacer",
-     nullptr, false, 0},
-    {"dialogue casse.prg;menu LectureData", "Non Ignorer Aucun", "sauvegarder;non conforme;effacer",
-     nullptr, false, 0},
-    {"dialogue casse.prg;menu LectureData", "Non Ignorer Oui", "sauvegarder;non conforme;effacer",
-     nullptr, true, 0},
-    {"dialogue absent.prg;dialogue rep.prg;menu LectureData", "Non Recommencer Abandonner",
-     "sauvegarder;non conforme;non conforme", nullptr, false, 2},
-    {"dialogue etranger.prg;menu LectureData", "Non Ok", "sauvegarder;incompatible", nullptr, false,
-     0},
-    {"menu Nouveau", "Non", "effacer", nullptr, false, 2},
-    {"menu Nouveau", "Oui", "effacer", nullptr, true, 0},
+    {"etranger.prg", "Ok", "incompatible", nullptr, false, 0},
+    {nullptr, "Non", "effacer", nullptr, false, 2},
+    {nullptr, "Oui", "effacer", nullptr, true, 0},
 };
 
 TEST(FichierRefuse, LectureEtNouveau) {
     for (const Remplacement& c : Remplacements) {
-        SCOPED_TRACE(testing::Message() << c.actions << " / " << c.reponses);
+        SCOPED_TRACE(testing::Message() << (c.noms ? c.noms : "&Nouveau") << " / " << c.reponses);
         Scenario s;
         s.Joue("> ecrit autre.prg @exemple\n> ecrit notes.txt x\n> ecrit prg x\n"
                "> ecrit essai.Prg @exemple\n"
@@ -121,7 +114,13 @@ TEST(FichierRefuse, LectureEtNouveau) {
                "> dossier rep.prg\n> demarre\n> barre VScroll3(3) 146\n> barre VScrollZone 2\n");
         const Programme avant = s.fenetre->Doc().Prog();
         const QString titre = s.fenetre->windowTitle();
-        Joue(s, c.actions, c.reponses, c.boites, QStringLiteral("ouvrir <dossier> « *.prg »"));
+        QString actions;
+        for (const QString& nom : QString(c.noms).split(' ', Qt::SkipEmptyParts))
+            actions += "dialogue " + nom + ';';
+        actions += c.noms ? "menu LectureData" : "menu Nouveau";
+        Joue(s, actions, (c.noms ? "Non " : "") + QString(c.reponses),
+             (c.noms ? "sauvegarder;" : "") + QString(c.boites),
+             QStringLiteral("ouvrir <dossier> « *.prg »"));
         const Document& doc = s.fenetre->Doc();
         EXPECT_EQ(doc.Prog(), c.lu       ? LireFichierProgramme(ProgrammeExemple()).programme
                               : c.efface ? Vide(avant, true)
