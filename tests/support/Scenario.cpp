@@ -525,6 +525,34 @@ void Scenario::Montre(const QStringList& mots) {
             for (const QByteArray& l : dossier.Lit(nom).split('\n'))
                 Note(QStringLiteral("| ") + Clair(Octets(l)));
         }
+    } else if (quoi == QLatin1String("ecart")) {
+        // Tout le reste est l'exemple livré, ou donnees/exemple.FCB, octet pour octet.
+        const QString nom = mots.mid(2).join(' ');
+        const QByteArrayList vu = dossier.Lit(nom).split('\n'),
+                             exemple = (nom.endsWith(QLatin1String(".FCB"))
+                                            ? DonneeTest(QStringLiteral("exemple.FCB"))
+                                            : ProgrammeExemple())
+                                           .split('\n');
+        QStringList ecarts;
+        for (qsizetype l = 0; l < std::max(vu.size(), exemple.size()); ++l) {
+            const QByteArrayList a = exemple.value(l).split(','), b = vu.value(l).split(',');
+            if (l >= vu.size() || l >= exemple.size() || a.size() != b.size())
+                ecarts << QStringLiteral("ligne %1 « %2 »")
+                              .arg(l + 1)
+                              .arg(l < vu.size() ? Clair(Octets(vu[l]))
+                                                 : QStringLiteral("absente"));
+            else
+                for (qsizetype c = 0; c < a.size(); ++c)
+                    if (a[c] != b[c])
+                        ecarts << QStringLiteral("ligne %1 champ %2 « %3 »")
+                                      .arg(l + 1)
+                                      .arg(c + 1)
+                                      .arg(Clair(Octets(b[c])));
+        }
+        Note(nom + (dossier.Existe(nom)
+                        ? QStringLiteral(" : l'exemple sauf ") + ecarts.join(QStringLiteral(", ")) +
+                              (ecarts.isEmpty() ? QStringLiteral("rien") : QString())
+                        : QStringLiteral(" : absent")));
     } else {
         ControlesVus(quoi);
     }

@@ -60,6 +60,9 @@
 //                        seul endroit où elles se disent) | fichier NOM | NOM (un contrôle)
 //   montre … = REF       la suite de ce qui se montre (après la première ligne) doit être
 //                        tests/donnees/REF, une trame ou un journal de référence
+//   montre ecart NOM     les seuls champs (entre virgules) qui diffèrent de l'exemple livré,
+//                        ou de son export (donnees/exemple.FCB) pour un ".FCB" ; une ligne d'un
+//                        autre nombre de champs est dite entière
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
 

@@ -1,0 +1,188 @@
+// Un fichier refusé ou impossible à écrire ne prend ni ne perd rien. Au démarrage, par
+// « &Lecture » ou « &Nouveau » : les boîtes dans l'ordre, chacune avec sa réponse, puis le
+// programme attendu. Une sauvegarde impossible dit le chemin et la cause, et ne change ni le
+// titre, ni le dossier (exports compris) ; le programme reste modifié.
+#include "files/FichierProgramme.h"
+#include "support/Scenario.h"
+#include "ui/FenetrePrincipale.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+const std::map<QString, QString> Boites{
+    {"non conforme", "« GESTION CHAUFFAGE » critique AbandonnerRecommencerIgnorer : « Fichier non "
+                     "conforme,  »"},
+    {"effacer", "« GESTION CHAUFFAGE » critique OuiNon : « Voulez-vous effacer les données en "
+                "mémoire ? »"},
+    {"incompatible", "« GESTION CHAUFFAGE » critique Ok : « ** FICHIER INCOMPATIBLE AVEC "
+                     "L'APPLICATION **  »"},
+    {"sauvegarder", "« INFO » exclamation OuiNon : « Voulez-vous sauvegarder ? »"},
+};
+
+// Joue les actions (séparées par « ; ») avec une réponse par boîte ; les dialogues vus sont
+// tous "dialogue", puis viennent les boîtes nommées (séparées par « ; »), chacune avec sa réponse.
+void Joue(Scenario& s, const QString& actions, const QString& reponses, const QString& boites,
+          const QString& dialogue = QString()) {
+    const QStringList r = reponses.split(' ', Qt::SkipEmptyParts);
+    QString texte;
+    for (const QString& reponse : r) texte += "> boite " + reponse + '\n';
+    texte += "> " + QString(actions).replace(';', "\n> ") + '\n';
+    const QString vu = s.Joue(texte);
+    QStringList vues, attendues;
+    for (const QString& l : vu.split('\n'))
+        if (l.startsWith(QStringLiteral("  boîte ")))
+            vues << l.mid(2);
+        else if (l.startsWith(QStringLiteral("  dialogue "))) // sans le nom rendu, déjà dit
+            vues << l.mid(2).section(QStringLiteral(" -> "), 0, 0);
+    for (int i = 0; i < actions.count(QStringLiteral("dialogue ")); ++i)
+        attendues << "dialogue " + dialogue;
+    const QStringList noms = boites.split(';', Qt::SkipEmptyParts);
+    for (int i = 0; i < noms.size(); ++i)
+        attendues << (Boites.count(noms[i]) ? "boîte " + Boites.at(noms[i]) : noms[i]) + " -> " +
+                         r.value(i);
+    EXPECT_EQ(vues, attendues) << vu.toStdString();
+    EXPECT_FALSE(vu.contains(QStringLiteral("!!"))) << vu.toStdString();
+}
+
+// Jours vides, températures par défaut ou nulles, identifiants gardés.
+Programme Vide(Programme p, bool parDefaut) {
+    for (int z = 0; z < NbZones; ++z) {
+        for (int d = 0; d < NbJours; ++d) p.ProgJour[z][d] = JourVide();
+        p.TempZone[z] = parDefaut ? std::array<qint16, NbTemperatures>{169, 165, 140, 145}
+                                  : std::array<qint16, NbTemperatures>{};
+    }
+    return p;
+}
+
+struct Demarrage {
+    const char *actions, *reponses, *boites;
+    bool parDefaut; // sinon températures à 0
+};
+const Demarrage Demarrages[] = {
+    {"demarre -", "Abandonner", "non conforme", false},
+    {"demarre -", "Aucun", "non conforme", false},
+    {"demarre -", "Recommencer Ignorer Oui", "non conforme;non conforme;effacer", true},
+    {"demarre -", "Ignorer Non", "non conforme;effacer", false},
+    {"ecrit data.prg UN AUTRE LOGICIEL\\r\\n 1 2,3,4,5\\r\\n;demarre tel", "Ok", "incompatible",
+     false},
+    // Une température hors bornes.
+    {"ecrit data.prg GESTION CHAUFFAGE -VK472- V1.50\\r\\n 1 199,165,140,145\\r\\n;demarre tel",
+     "Abandonner", "non conforme", false},
+};
+
+TEST(FichierRefuse, AuDemarrageRienNEstPris) {
+    for (const Demarrage& c : Demarrages) {
+        SCOPED_TRACE(testing::Message() << c.actions << " / " << c.reponses);
+        Scenario s;
+        Joue(s, c.actions, c.reponses, c.boites);
+        EXPECT_EQ(s.fenetre->Doc().Prog(), Vide({}, c.parDefaut));
+    }
+}
+
+// Depuis l'exemple modifié, zone 2 montrée : "&Lecture" (noms rendus par le dialogue, après
+// « Voulez-vous sauvegarder ? » -> Non) ou, sans noms, "&Nouveau". "lu" : le fichier lu
+// (l'exemple), sinon le programme gardé ou effacé, et le titre inchangé.
+struct Remplacement {
+    const char *noms, *reponses, *boites, *lu;
+    bool efface;
+    int zone;
+};
+const Remplacement Remplacements[] = {
+    {"*.prg", "", "", nullptr, false, 2},
+    // Sans ".PRG", quelle qu'en soit la casse, le dialogue revient.
+    {"notes.txt prg essai.Prg", "", "", "ESSAI.PRG", false, 0},
+    {"casse.prg", "Abandonner", "non conforme", nullptr, false, 2},
+    {"casse.prg", "Aucun", "non conforme", nullptr, false, 2},
+    {"casse.prg autre.prg", "Recommencer", "non conforme", "AUTRE.PRG", false, 0},
+    {"casse.prg", "Ignorer Non", "non conforme;effacer", nullptr, false, 0},
+    {"casse.prg", "Ignorer Aucun", "non conforme;effacer", nullptr, false, 0},
+    {"casse.prg", "Ignorer Oui", "non conforme;effacer", nullptr, true, 0},
+    {"absent.prg rep.prg", "Recommencer Abandonner", "non conforme;non conforme", nullptr, false,
+     2},
+    {"etranger.prg", "Ok", "incompatible", nullptr, false, 0},
+    {nullptr, "Non", "effacer", nullptr, false, 2},
+    {nullptr, "Oui", "effacer", nullptr, true, 0},
+};
+
+TEST(FichierRefuse, LectureEtNouveau) {
+    for (const Remplacement& c : Remplacements) {
+        SCOPED_TRACE(testing::Message() << (c.noms ? c.noms : "&Nouveau") << " / " << c.reponses);
+        Scenario s;
+        s.Joue("> ecrit autre.prg @exemple\n> ecrit notes.txt x\n> ecrit prg x\n"
+               "> ecrit essai.Prg @exemple\n"
+               "> ecrit casse.prg GESTION CHAUFFAGE -VK472- V1.50\\r\\n 1 169,165,\\r\\n\n"
+               "> ecrit etranger.prg GESTION vk472\\r\\n 1 169,165,140,145\\r\\n\n"
+               "> dossier rep.prg\n> demarre\n> barre VScroll3(3) 146\n> barre VScrollZone 2\n");
+        const Programme avant = s.fenetre->Doc().Prog();
+        const QString titre = s.fenetre->windowTitle();
+        QString actions;
+        for (const QString& nom : QString(c.noms).split(' ', Qt::SkipEmptyParts))
+            actions += "dialogue " + nom + ';';
+        actions += c.noms ? "menu LectureData" : "menu Nouveau";
+        Joue(s, actions, (c.noms ? "Non " : "") + QString(c.reponses),
+             (c.noms ? "sauvegarder;" : "") + QString(c.boites),
+             QStringLiteral("ouvrir <dossier> « *.prg »"));
+        const Document& doc = s.fenetre->Doc();
+        EXPECT_EQ(doc.Prog(), c.lu       ? LireFichierProgramme(ProgrammeExemple()).programme
+                              : c.efface ? Vide(avant, true)
+                                         : avant);
+        EXPECT_EQ(doc.Modifie(), !c.lu);
+        // Lu : tout l'écran est celui d'un démarrage sur l'exemple, sauf le titre.
+        if (c.lu)
+            EXPECT_EQ(s.Joue(QStringLiteral("> montre etat\n")),
+                      "> montre etat\n  titre « GESTION CHAUFFAGE -VK472- V1.50" +
+                          QString(36, ' ') + "Fichier:  <DOSSIER>/" + c.lu + " »\n");
+        else
+            EXPECT_EQ(s.fenetre->windowTitle(), titre);
+        // Les barres dessinées suivent les jours ; effacés, le texte des segments aussi.
+        for (const auto& [cle, ligne] : s.EtatVu())
+            EXPECT_FALSE(ligne.contains(QStringLiteral("barres "))) << ligne.toStdString();
+        if (c.efface)
+            EXPECT_TRUE(s.Joue(QStringLiteral("> montre VisuProgramme\n"))
+                            .contains(QStringLiteral("«     »")));
+        s.Joue(QStringLiteral("> montre jour\n")); // la zone et le jour montrés sont les édités
+        EXPECT_EQ(doc.Zone(), c.zone);
+    }
+}
+
+// Le programme modifié, "Sauver comme .." vers ce qui ne peut pas s'écrire ; sans nom,
+// "&Sauvegarde" sur un dossier à la place de data.prg.
+struct Refus {
+    const char *nom, *cause;
+};
+const Refus Refuses[] = {
+    {"tube.prg", "Ce n'est pas un fichier ordinaire."},
+    {"lien.prg", "Ce n'est pas un fichier ordinaire."},
+    {"bloc/essai.prg", "Un élément du chemin n'est pas un dossier."},
+    {"absent/essai.prg", "Fichier ou dossier introuvable."},
+    {"rep.prg", "C'est un dossier."},
+    {nullptr, "C'est un dossier."},
+};
+
+TEST(FichierRefuse, SauvegardeImpossible) {
+    for (const Refus& c : Refuses) {
+        const QString nom = c.nom ? c.nom : "data.prg";
+        SCOPED_TRACE(nom.toStdString());
+        Scenario s;
+        s.Joue(
+            QStringLiteral("> tube tube.prg\n> lien lien.prg /dev/full\n"
+                           "> ecrit bloc fichier ordinaire\n> dossier rep.prg\n"
+                           "> ecrit DataUc.FCB ancien FCB\n> demarre\n> barre VScroll3(3) 146\n") +
+            (c.nom ? "" : "> efface data.prg\n> dossier data.prg\n"));
+        const QString titre = s.fenetre->windowTitle();
+        const QString dossier = s.Joue(QStringLiteral("> montre dossier\n"));
+        Joue(s,
+             c.nom ? "dialogue " + nom + ";menu SauverComme"
+                   : QStringLiteral("menu SauvegardeFichier"),
+             "Ok",
+             "boîte « GESTION CHAUFFAGE » critique Ok : « ** SAUVEGARDE IMPOSSIBLE "
+             "**\\r\\n\\r\\n<dossier>/" +
+                 nom + "\\r\\n" + c.cause + " »",
+             QStringLiteral("sauver <dossier> « *.PRG »"));
+        EXPECT_EQ(s.Joue(QStringLiteral("> montre dossier\n")), dossier);
+        EXPECT_EQ(s.fenetre->windowTitle(), titre);
+        EXPECT_TRUE(s.fenetre->Doc().Modifie());
+    }
+}
+} // namespace
