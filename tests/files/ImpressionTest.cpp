@@ -21,22 +21,12 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
         // Imprimer dans un fichier : le même PDF, et le même refus d'un programme.
         "> imprime fichier:<dossier>/data.prg\n> boite Ok\n> menu Imprimer\n"
         "> imprime fichier:<dossier>/fichier.pdf\n> menu Imprimer\n"));
-    const auto boite = [](const QString& texte, const QString& reponse) {
-        return QStringLiteral("boîte « GESTION CHAUFFAGE » %1 : « %2 » -> %3\n")
-            .arg(reponse == "Ok" ? "critique Ok" : "exclamation OuiNon", texte, reponse);
-    };
-    const auto refus = [&](const QString& nom, const QString& cause) {
-        return boite("** ECRITURE IMPOSSIBLE **\\r\\n\\r\\n<dossier>/" + nom + "\\r\\n" + cause,
-                     "Ok");
-    };
-    const auto question = [&](const QString& nom, const QString& reponse) {
-        return boite("Le fichier " + nom + " existe déjà. Voulez-vous le remplacer ?", reponse);
-    };
-    for (const QString& attendue :
-         {question("vieux.pdf", "Non"), question("remplace.pdf", "Oui"),
-          refus("prog.pdf", "C'est un fichier programme : le PDF ne le remplace pas."),
-          refus("data.prg", "C'est un fichier programme : le PDF ne le remplace pas.")})
-        EXPECT_TRUE(vu.contains(attendue)) << attendue.toStdString() << "\n" << vu.toStdString();
+    for (const char* attendu :
+         {"vieux.pdf existe déjà. Voulez-vous le remplacer ? » -> Non",
+          "remplace.pdf existe déjà. Voulez-vous le remplacer ? » -> Oui",
+          "IMPOSSIBLE **\\r\\n\\r\\n<dossier>/prog.pdf\\r\\nC'est un fichier programme",
+          "IMPOSSIBLE **\\r\\n\\r\\n<dossier>/data.prg\\r\\nC'est un fichier programme"})
+        EXPECT_TRUE(vu.contains(QString::fromUtf8(attendu))) << attendu << "\n" << vu.toStdString();
     EXPECT_EQ(vu.count(QStringLiteral("boîte")), 4) << vu.toStdString();
     EXPECT_EQ(s.dossier.Lit("data.prg"), ProgrammeExemple());
     EXPECT_EQ(s.dossier.Lit("vieux.pdf"), "ancien");
