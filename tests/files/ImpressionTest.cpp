@@ -8,44 +8,29 @@
 
 TEST(Impression, SemaineImprimeeEtEnPdf) {
     // Annulés, rien ; sans ".pdf", il est ajouté (le programme "semaine" ne serait pas écrasé) ;
-    // un PDF existant n'est remplacé qu'après un Oui ; un dossier, un tube, un programme nommé
-    // .pdf ne sont jamais remplacés, et on le dit.
+    // un PDF existant n'est remplacé qu'après un Oui ; un programme, même nommé .pdf, n'est
+    // jamais remplacé, et on le dit (un dossier, un tube : RefusCiblePdf, à la ligne de commande).
     Scenario s;
     const QString vu = s.Joue(QStringLiteral(
         "> demarre\n> dialogue *.PDF\n> menu ExporterPdf\n> menu Imprimer\n"
         "> dialogue semaine\n> menu ExporterPdf\n> imprime imprime.pdf\n> menu Imprimer\n"
         "> ecrit vieux.pdf ancien\n> dialogue vieux.pdf\n> boite Non\n> menu ExporterPdf\n"
         "> ecrit remplace.pdf ancien\n> dialogue remplace.pdf\n> boite Oui\n> menu ExporterPdf\n"
-        "> dossier dossier.pdf\n> dialogue dossier.pdf\n> boite Ok\n> menu ExporterPdf\n"
-        "> tube tube.pdf\n> dialogue tube.pdf\n> boite Ok\n> menu ExporterPdf\n"
         "> ecrit prog.pdf \"GESTION CHAUFFAGE -VK472- V1.50\"\\r\\n 1\n> dialogue prog.pdf\n"
         "> boite Ok\n> menu ExporterPdf\n"
         // Imprimer dans un fichier : le même PDF, et le même refus d'un programme.
         "> imprime fichier:<dossier>/data.prg\n> boite Ok\n> menu Imprimer\n"
         "> imprime fichier:<dossier>/fichier.pdf\n> menu Imprimer\n"));
-    const auto boite = [](const QString& texte, const QString& reponse) {
-        return QStringLiteral("boîte « GESTION CHAUFFAGE » %1 : « %2 » -> %3\n")
-            .arg(reponse == "Ok" ? "critique Ok" : "exclamation OuiNon", texte, reponse);
-    };
-    const auto refus = [&](const QString& nom, const QString& cause) {
-        return boite("** ECRITURE IMPOSSIBLE **\\r\\n\\r\\n<dossier>/" + nom + "\\r\\n" + cause,
-                     "Ok");
-    };
-    const auto question = [&](const QString& nom, const QString& reponse) {
-        return boite("Le fichier " + nom + " existe déjà. Voulez-vous le remplacer ?", reponse);
-    };
-    for (const QString& attendue :
-         {question("vieux.pdf", "Non"), question("remplace.pdf", "Oui"),
-          refus("dossier.pdf", "C'est un dossier."),
-          refus("tube.pdf", "Ce n'est pas un fichier ordinaire."),
-          refus("prog.pdf", "C'est un fichier programme : le PDF ne le remplace pas."),
-          refus("data.prg", "C'est un fichier programme : le PDF ne le remplace pas.")})
-        EXPECT_TRUE(vu.contains(attendue)) << attendue.toStdString() << "\n" << vu.toStdString();
-    EXPECT_EQ(vu.count(QStringLiteral("boîte")), 6) << vu.toStdString();
+    for (const char* attendu :
+         {"vieux.pdf existe déjà. Voulez-vous le remplacer ? » -> Non",
+          "remplace.pdf existe déjà. Voulez-vous le remplacer ? » -> Oui",
+          "IMPOSSIBLE **\\r\\n\\r\\n<dossier>/prog.pdf\\r\\nC'est un fichier programme",
+          "IMPOSSIBLE **\\r\\n\\r\\n<dossier>/data.prg\\r\\nC'est un fichier programme"})
+        EXPECT_TRUE(vu.contains(QString::fromUtf8(attendu))) << attendu << "\n" << vu.toStdString();
+    EXPECT_EQ(vu.count(QStringLiteral("boîte")), 4) << vu.toStdString();
     EXPECT_EQ(s.dossier.Lit("data.prg"), ProgrammeExemple());
     EXPECT_EQ(s.dossier.Lit("vieux.pdf"), "ancien");
     EXPECT_TRUE(s.dossier.Lit("prog.pdf").startsWith("\"GESTION"));
-    // Le tube reste un tube : il n'est pas parmi les fichiers.
     EXPECT_EQ(QDir(s.dossier.Chemin()).entryList({"*.pdf"}, QDir::Files),
               QStringList({"fichier.pdf", "imprime.pdf", "prog.pdf", "remplace.pdf", "semaine.pdf",
                            "vieux.pdf"}));

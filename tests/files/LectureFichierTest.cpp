@@ -2,17 +2,14 @@
 // 37 champs ; tout le reste le rend non conforme, sans rien en prendre.
 #include "files/FichierProgramme.h"
 #include "model/OctetsJour.h"
+#include "model/Textes.h"
 #include "support/Dossier.h"
 
 #include <QByteArrayList>
 #include <gtest/gtest.h>
 
 namespace {
-const QByteArray Titre = "GESTION CHAUFFAGE -VK472- V1.50";
-
-QByteArray Ecrit(const Programme& p) {
-    return EcrireFichierProgramme(p, QString::fromLatin1(Titre));
-}
+const QByteArray Titre = TitreVersion.toLatin1();
 // Les 37 champs, séparés comme on veut.
 QByteArray Champs(const Programme& p, const QByteArray& separateur) {
     QByteArrayList champs{Titre};
@@ -49,7 +46,7 @@ TEST_F(LectureFichierProgramme, DispositionsEquivalentes) {
     // "1", NUL, SOH, tabulation, fin de fichier DOS, DEL, "1".
     q.ProgJour[0][2] = QByteArray::fromHex("310001091A7F31") + QByteArray(141, '0');
     q.ProgJour[2][6] = QByteArray("\r\n\x1A", 3);
-    const ResultatLecture lu = LireFichierProgramme(Ecrit(q));
+    const ResultatLecture lu = LireFichierProgramme(EcrireFichierProgramme(q, TitreVersion));
     ASSERT_EQ(lu.statut, StatutLecture::Lu);
     EXPECT_EQ(lu.programme, q);
     EXPECT_EQ(OctetsJour(lu.programme.ProgJour[0][2])[0], 0x82);
@@ -92,7 +89,7 @@ TEST_F(LectureFichierProgramme, JoursLongsEtTailleMaximale) {
     Programme q = p;
     for (int z = 0; z < NbZones; ++z)
         for (int d = 0; d < NbJours; ++d) q.ProgJour[z][d] = QByteArray(40000, '1');
-    const ResultatLecture lu = LireFichierProgramme(Ecrit(q));
+    const ResultatLecture lu = LireFichierProgramme(EcrireFichierProgramme(q, TitreVersion));
     ASSERT_EQ(lu.statut, StatutLecture::Lu);
     EXPECT_EQ(lu.programme, q);
 }

@@ -62,17 +62,19 @@ TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
     // Tout ce que la télécommande affiche de l'exemple, relu à la main contre la trame.
     EXPECT_EQ(Ecoute(d, Exemple()).join('\n') + '\n',
               QString::fromUtf8(DonneeTest(QStringLiteral("telecommande-lundi-6h-8h.txt"))));
-    // Jugée dès le silence de fin, pas après ; un samedi (7) nommé, 35 °C admis, un confort de
-    // 0H00 à 1H30 (trame de l'émetteur, la trame écrite en clair ayant été relue plus haut).
+    // Jugée dès le silence de fin, pas après ; un dimanche (1, après le 7 de Qt) nommé, 35 °C
+    // admis, un confort de 0H00 à 1H30 (trame de l'émetteur, la trame écrite en clair ayant été
+    // relue plus haut).
     Programme p;
     RemetParDefaut(p);
     p.TempZone[2][3] = 198;
     p.ProgJour[0][0].replace(0, 9, "111111111");
-    Envoi samedi = Exemple();
-    samedi.octets = OctetsTrame(TrameZones(p)) +
-                    OctetsTrame(BlocReglages(p, 4660, QDateTime(QDate(2026, 12, 5), QTime(8, 0))));
-    const QStringList lignes = Ecoute(d, samedi, DecodeurTelecommande::SilenceFinMs);
-    EXPECT_TRUE(lignes.contains(QStringLiteral("Date et heure : Samedi 05/12/2026 08:00:00")));
+    Envoi dimanche = Exemple();
+    dimanche.octets =
+        OctetsTrame(TrameZones(p)) +
+        OctetsTrame(BlocReglages(p, 4660, QDateTime(QDate(2026, 12, 6), QTime(8, 0))));
+    const QStringList lignes = Ecoute(d, dimanche, DecodeurTelecommande::SilenceFinMs);
+    EXPECT_TRUE(lignes.contains(QStringLiteral("Date et heure : Dimanche 06/12/2026 08:00:00")));
     EXPECT_TRUE(lignes.contains(QStringLiteral("  Lundi    : 0H00-1H30")));
     EXPECT_EQ(lignes.last(), Ok) << lignes.join('\n').toStdString();
 }

@@ -34,6 +34,14 @@ QByteArray ProgrammeExemple() {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+Programme ProgrammeLundi() {
+    Programme p;
+    RemetParDefaut(p);
+    p.IdentZone = {4660, 1, 2};
+    p.ProgJour[0][0].replace(36, 12, QByteArray(12, '1'));
+    return p;
+}
+
 QByteArray DonneeTest(const QString& nom) {
     QFile f(QStringLiteral(GC_DONNEES_TESTS "/") + nom);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nom.toStdString();

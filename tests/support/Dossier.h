@@ -1,6 +1,9 @@
 #pragma once
 // Dossier temporaire du programme pour un test, avec quelques aides de fichiers.
+#include "model/Programme.h"
 #include "support/Impression.h"
+
+#include <QDateTime>
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +27,11 @@ private:
 
 // Le programme d'exemple livré avec le logiciel.
 QByteArray ProgrammeExemple();
+
+// L'exemple de trame-lundi-6h-8h.txt : zone 0 en confort le lundi de 6H00 à 8H00, identifiant
+// 4660 ; envoyé le mardi 1er décembre 2026 à 14:05:09.
+Programme ProgrammeLundi();
+inline const QDateTime MardiPremier{QDate(2026, 12, 1), QTime(14, 5, 9)};
 
 // Un fichier de tests/donnees, tel quel.
 QByteArray DonneeTest(const QString& nom);
