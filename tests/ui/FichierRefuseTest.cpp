@@ -138,9 +138,10 @@ TEST(FichierRefuse, LectureEtNouveau) {
         // Les barres dessinées suivent les jours ; effacés, le texte des segments aussi.
         for (const auto& [cle, ligne] : s.EtatVu())
             EXPECT_FALSE(ligne.contains(QStringLiteral("barres "))) << ligne.toStdString();
-        if (c.efface)
+        if (c.efface) {
             EXPECT_TRUE(s.Joue(QStringLiteral("> montre VisuProgramme\n"))
                             .contains(QStringLiteral("«     »")));
+        }
         s.Joue(QStringLiteral("> montre jour\n")); // la zone et le jour montrés sont les édités
         EXPECT_EQ(doc.Zone(), c.zone);
     }
