@@ -514,6 +514,8 @@ void Scenario::Montre(const QStringList& mots) {
         Difference(quoi, ProgrammeVu());
     } else if (quoi == QLatin1String("controles")) {
         ControlesVus(QString());
+    } else if (quoi == QLatin1String("place")) {
+        ControlesVus(mots.value(2), true);
     } else if (quoi == QLatin1String("fichier")) {
         const QString nom = mots.mid(2).join(' ');
         if (!dossier.Existe(nom)) {
@@ -600,14 +602,22 @@ Scenario::Lignes Scenario::EtatVu() const {
                               .arg(doc.Modifie() ? QStringLiteral("modifié")
                                                  : QStringLiteral("non modifié"))});
     l.push_back({"montré", Montre()});
-    QStringList curseur;
-    for (const char* nom : {"Marqueur(0)", "HeureProg(0)", "HeureProg(1)"})
+    // Le marqueur et les heures se placent au créneau du curseur (66 twips par créneau depuis
+    // leur place à 0H00) ; arrondi, un pixel de dessin n'y change rien.
+    const int c = fenetre->findChild<BarreDefilement*>(QStringLiteral("HScroll1"))->Valeur();
+    QStringList curseur, ailleurs;
+    for (const auto& [nom, origine] :
+         {std::pair{"Marqueur(0)", 1500}, {"HeureProg(0)", 1050}, {"HeureProg(1)", 1050}}) {
         if (!texte(QLatin1String(nom)).isEmpty()) curseur << texte(QLatin1String(nom));
-    l.push_back(
-        {"curseur",
-         QStringLiteral("curseur %1 : %2")
-             .arg(fenetre->findChild<BarreDefilement*>(QStringLiteral("HScroll1"))->Valeur())
-             .arg(curseur.join(QStringLiteral(" | ")))});
+        if (qRound((TwipsDe(w(QLatin1String(nom))).left() - origine) / 66) != c)
+            ailleurs << QLatin1String(nom);
+    }
+    l.push_back({"curseur", QStringLiteral("curseur %1 : %2%3")
+                                .arg(c)
+                                .arg(curseur.join(QStringLiteral(" | ")),
+                                     ailleurs.isEmpty()
+                                         ? QString()
+                                         : QStringLiteral(" ; ailleurs : ") + ailleurs.join(' '))});
     QStringList temperatures;
     for (int t = 0; t < NbTemperatures; ++t)
         temperatures
@@ -734,7 +744,7 @@ void Scenario::Port() {
 }
 
 // Tous les contrôles avec leurs positions (twips, pixels), ou un seul, sans elles.
-void Scenario::ControlesVus(const QString& seul) {
+void Scenario::ControlesVus(const QString& seul, bool place) {
     for (const QWidget* w : fenetre->findChildren<QWidget*>()) {
         // Les barres de confort cachées n'ont pas de place à dire.
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
@@ -742,7 +752,7 @@ void Scenario::ControlesVus(const QString& seul) {
             (seul.isEmpty() && w->isHidden() &&
              w->objectName().startsWith(QLatin1String("ShTemp"))))
             continue;
-        QString s = seul.isEmpty()
+        QString s = seul.isEmpty() || place
                         ? QStringLiteral("%1 < %2 %3")
                               .arg(w->objectName(), w->parentWidget()->objectName(), Twips(w))
                         : w->objectName();

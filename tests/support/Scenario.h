@@ -57,7 +57,8 @@
 //                        les jours en heures de confort ; "inchangé" sinon. Les commandes
 //                        grisées sont nommées sur une ligne.
 //   montre jour (zone et jour édités et montrés) | controles (tous, avec leurs positions : le
-//                        seul endroit où elles se disent) | fichier NOM | NOM (un contrôle)
+//                        seul endroit où elles se disent ; place NOM : un seul, avec elles)
+//                        | fichier NOM | NOM (un contrôle, sans position ni bulle ni police)
 //   montre … = REF       la suite de ce qui se montre (après la première ligne) doit être
 //                        tests/donnees/REF, une trame ou un journal de référence
 //   montre ecart NOM     les seuls champs (entre virgules) qui diffèrent de l'exemple livré,
@@ -103,7 +104,7 @@ private:
     Lignes CommandesVues() const;
     QString Commande(const QAction* a, bool grisee) const;
     void Difference(const QString& quoi, const Lignes& lignes);
-    void ControlesVus(const QString& seul);
+    void ControlesVus(const QString& seul, bool place = false);
     void Note(const QString& ligne);
     void NoteBoites();
     void Port();
