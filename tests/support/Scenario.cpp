@@ -779,7 +779,8 @@ void Scenario::ControlesVus(const QString& seul, bool place) {
         if (const auto* m = qobject_cast<const QMenu*>(w)) {
             QStringList textes;
             for (const QAction* a : m->actions()) textes << Clair(a->text());
-            s += QStringLiteral(" : ") + textes.join(QStringLiteral(" | "));
+            s += QStringLiteral(" : ") + textes.join(QStringLiteral(" | ")) +
+                 (m->toolTipsVisible() ? QStringLiteral(" (bulles)") : QString());
         }
         // Bulle et police ne changent pas : elles se disent avec les positions.
         if (seul.isEmpty() && !w->toolTip().isEmpty())
