@@ -15,15 +15,8 @@ if [ -z "${GC_CAPTURES_XVFB:-}" ]; then
   GC_CAPTURES_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
-TRAVAIL=$(mktemp -d)
-pids=()
-fin() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$TRAVAIL"
-}
-trap fin EXIT
-echec() { echo "ÉCHEC : $*" >&2; exit 1; }
+# shellcheck source=../tests/e2e/commun.sh
+source "$SOURCES/tests/e2e/commun.sh"
 attends_fenetre() { # nom exact (expression) -> identifiant de la fenêtre visible
   local w=""
   for _ in $(seq 50); do

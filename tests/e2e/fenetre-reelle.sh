@@ -12,17 +12,10 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
-TRAVAIL=$(mktemp -d)
 CAPTURE="$CONSTRUCTION/e2e-derniere-capture.png"
-pids=()
-fin() {
-  import -window root "$CAPTURE" 2>/dev/null || true
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$TRAVAIL"
-}
-trap fin EXIT
-echec() { echo "ÉCHEC : $*" >&2; exit 1; }
+# shellcheck source=commun.sh
+source "$SOURCES/tests/e2e/commun.sh"
+avant_fin() { import -window root "$CAPTURE" 2>/dev/null || true; }
 
 # Le dossier du programme est celui de l'exécutable : on en fait une copie à part.
 cp "$CONSTRUCTION/gestion-chauffage" "$TRAVAIL/"
