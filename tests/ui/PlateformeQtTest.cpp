@@ -3,13 +3,18 @@
 #include "plateforme/PlateformeQt.h"
 #include "model/Textes.h"
 #include "plateforme/BoiteCopieJour.h"
+#include "plateforme/BoiteHoraires.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -98,4 +103,25 @@ TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
     EXPECT_EQ(coches({"SamDim", "LunVen", "Tous", "Zone(2)", "Jour(0)"}), "0111111011");
     EXPECT_EQ(coches({"LunVen"}), "1111100011");
     EXPECT_EQ(coches({"SamDim"}), "0000011011");
+}
+
+TEST(PlateformeQt, BoiteHorairesRefuseEtRecopie) {
+    // Une ligne refusée porte sa raison et grise OK ; les recopies prennent lundi et samedi.
+    LignesSemaine lignes;
+    lignes.fill(QStringLiteral("6h30-8h30"));
+    lignes[6] = QStringLiteral("25h");
+    BoiteHoraires boite(lignes);
+    const auto ok = [&boite] {
+        return boite.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+    };
+    EXPECT_FALSE(ok());
+    EXPECT_FALSE(boite.findChild<QLabel*>(QStringLiteral("Raison(6)"))->text().isEmpty());
+    boite.findChild<QLineEdit*>(QStringLiteral("Horaires(0)"))->setText(QStringLiteral("7h-9h"));
+    boite.findChild<QLineEdit*>(QStringLiteral("Horaires(5)"))->setText(QString());
+    for (const char* nom : {"LunVen", "SamDim"})
+        boite.findChild<QPushButton*>(QLatin1String(nom))->click();
+    EXPECT_TRUE(ok());
+    EXPECT_EQ(boite.Lignes().at(4), QStringLiteral("7h-9h"));
+    EXPECT_EQ(boite.Lignes().at(5), boite.Lignes().at(6));
+    EXPECT_EQ(boite.Lignes().at(5), QString());
 }
