@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 const std::map<QString, QString> Boites{
@@ -166,8 +169,16 @@ TEST(FichierRefuse, SauvegardeImpossible) {
         const QString nom = c.nom ? c.nom : "data.prg";
         SCOPED_TRACE(nom.toStdString());
         Scenario s;
+        // En root, une écriture fautive qui renommerait par-dessus le périphérique détruirait
+        // le vrai /dev/full : le test prend le sien.
+        QString full = QStringLiteral("/dev/full");
+        if (::geteuid() == 0 &&
+            ::mknod(s.dossier.Fichier(QStringLiteral("full")).toLocal8Bit().constData(),
+                    S_IFCHR | 0666, makedev(1, 7)) == 0)
+            full = QStringLiteral("<dossier>/full");
         s.Joue(
-            QStringLiteral("> tube tube.prg\n> lien lien.prg /dev/full\n"
+            QStringLiteral("> tube tube.prg\n> lien lien.prg ") + full +
+            QStringLiteral("\n"
                            "> ecrit bloc fichier ordinaire\n> dossier rep.prg\n"
                            "> ecrit DataUc.FCB ancien FCB\n> demarre\n> barre VScroll3(3) 146\n") +
             (c.nom ? "" : "> efface data.prg\n> dossier data.prg\n"));
