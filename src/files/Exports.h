@@ -2,11 +2,9 @@
 // Fichiers annexes écrits à chaque sauvegarde dans le dossier du programme ;
 // le logiciel ne les relit jamais.
 #include "model/Programme.h"
+#include "plateforme/DossierDonnees.h" // NomExportFcb, NomExportXls
 #include <QByteArray>
 #include <QString>
-
-inline const QString NomExportFcb = QStringLiteral("DataUc.FCB");
-inline const QString NomExportXls = QStringLiteral("DataUc.xls");
 
 // "DataUc.FCB" : par zone, une ligne identifiant (deux octets) et températures,
 // une ligne de 18 octets par jour, puis la somme des octets des jours. 27 lignes.

@@ -8,6 +8,7 @@
 #include "model/Document.h"
 #include "model/Textes.h"
 #include "plateforme/Controles.h"
+#include "plateforme/DossierDonnees.h"
 #include "plateforme/EcritureAtomique.h"
 #include "plateforme/FichierOrdinaire.h"
 #include "plateforme/Plateforme.h"
@@ -323,6 +324,13 @@ bool PanneauFichier::RemplacementAccepte(const QString& chemin) {
 bool PanneauFichier::EcritProgramme(const QString& chemin, bool remplacementAccepte) {
     // Une édition encore ouverte est écrite finie, et "modifié" ne la perd pas de vue.
     doc_.FermeEditionLongue();
+    // Sous le nom d'un export ou d'un journal, le programme serait aussitôt écrasé par lui.
+    if (EstFichierDuProgramme(chemin, plateforme_.DossierProgramme())) {
+        MontreEchecEcriture(plateforme_, QStringLiteral("** SAUVEGARDE IMPOSSIBLE **"), chemin,
+                            QStringLiteral("Le programme écrit lui-même ce fichier : "
+                                           "choisissez un autre nom."));
+        return false;
+    }
     if (!remplacementAccepte && !RemplacementAccepte(chemin)) return false;
     // Écriture atomique : en cas d'échec, l'ancien fichier reste tel quel.
     const QByteArray octets = EcrireFichierProgramme(doc_.Prog(), TitreVersion);

@@ -1,4 +1,5 @@
 #include "link/Configuration.h"
+#include "plateforme/DossierDonnees.h"
 #include "plateforme/FichierOrdinaire.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ QByteArray EcrireConfiguration(int index) {
 }
 
 QString CheminConfiguration(const QString& dossier) {
-    return QDir(dossier).filePath(QStringLiteral("VK472.CFG"));
+    return QDir(dossier).filePath(NomConfiguration);
 }
 
 int IndexConfigure(const QString& dossier) {

@@ -3,12 +3,10 @@
 // "TESTTRANS.ASC", les octets envoyés avec "--" avant les réglages et CR LF après
 // chaque somme de section ; "TESTTRANSF.Asc", la même trame en texte lisible.
 #include "link/TrameProgramme.h"
+#include "plateforme/DossierDonnees.h" // NomJournalBrut, NomJournalTrace
 
 #include <QByteArray>
 #include <QString>
-
-inline constexpr char NomJournalBrut[] = "TESTTRANS.ASC";
-inline constexpr char NomJournalTrace[] = "TESTTRANSF.Asc";
 
 QByteArray JournalBrut(const ElementTrame& element);
 QByteArray JournalTrace(const ElementTrame& element);

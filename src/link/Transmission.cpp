@@ -30,8 +30,7 @@ public:
         std::optional<EchecEcriture> echec;
         for (const auto& [nom, octets] :
              {std::pair{NomJournalBrut, &brut_}, std::pair{NomJournalTrace, &trace_}}) {
-            const QString chemin =
-                QDir::toNativeSeparators(QDir(dossier).filePath(QLatin1String(nom)));
+            const QString chemin = QDir::toNativeSeparators(QDir(dossier).filePath(nom));
             const QString cause = EcritFichierAtomique(chemin, *octets);
             if (!cause.isEmpty() && !echec) echec = EchecEcriture{chemin, cause};
         }

@@ -7,8 +7,25 @@
 #include <QStandardPaths>
 
 const QStringList& FichiersExemples() {
-    static const QStringList fichiers{QStringLiteral("data.prg"), QStringLiteral("VK472.CFG")};
+    static const QStringList fichiers{QStringLiteral("data.prg"), NomConfiguration};
     return fichiers;
+}
+
+bool EstFichierDuProgramme(const QString& chemin, const QString& dossier) {
+    // Le chemin réel, même pour un fichier qui n'existe pas encore (son dossier, lui, existe).
+    const auto reel = [](const QString& c) {
+        const QFileInfo f(c);
+        const QString dossierReel = QFileInfo(f.absolutePath()).canonicalFilePath();
+        const QString lien = f.isSymLink() ? f.canonicalFilePath() : QString();
+        return !lien.isEmpty()         ? lien
+               : dossierReel.isEmpty() ? f.absoluteFilePath()
+                                       : QDir(dossierReel).filePath(f.fileName());
+    };
+    const QString cible = reel(chemin);
+    for (const QString& nom :
+         {NomConfiguration, NomExportFcb, NomExportXls, NomJournalBrut, NomJournalTrace})
+        if (cible == reel(QDir(dossier).filePath(nom))) return true;
+    return false;
 }
 
 QString DossierExemplesInstalles(const QString& dossierExecutable) {

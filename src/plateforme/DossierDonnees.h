@@ -6,6 +6,18 @@
 #include <QStringList>
 #include <functional>
 
+// Les fichiers que le programme écrit lui-même dans ce dossier : la configuration du port,
+// les exports d'une sauvegarde et les journaux d'un envoi. Chacun n'est nommé qu'ici.
+inline const QString NomConfiguration = QStringLiteral("VK472.CFG");
+inline const QString NomExportFcb = QStringLiteral("DataUc.FCB");
+inline const QString NomExportXls = QStringLiteral("DataUc.xls");
+inline const QString NomJournalBrut = QStringLiteral("TESTTRANS.ASC");
+inline const QString NomJournalTrace = QStringLiteral("TESTTRANSF.Asc");
+
+// Vrai si le chemin est l'un d'eux dans ce dossier (liens suivis) : un programme sauvé sous
+// ce nom serait remplacé par l'écriture suivante du fichier.
+bool EstFichierDuProgramme(const QString& chemin, const QString& dossier);
+
 // Fichiers d'exemple livrés, copiés dans le dossier par utilisateur quand ils y manquent.
 const QStringList& FichiersExemples();
 

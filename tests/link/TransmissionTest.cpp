@@ -25,8 +25,8 @@ protected:
             return BlocReglages(prog, prog.IdentZone[0], MardiPremier);
         });
     }
-    QByteArray Brut() const { return dossier.Lit(QLatin1String(NomJournalBrut)); }
-    QByteArray Trace() const { return dossier.Lit(QLatin1String(NomJournalTrace)); }
+    QByteArray Brut() const { return dossier.Lit(NomJournalBrut); }
+    QByteArray Trace() const { return dossier.Lit(NomJournalTrace); }
 
     DossierTest dossier;
     HorlogeFactice horloge;

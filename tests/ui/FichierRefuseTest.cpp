@@ -150,7 +150,8 @@ TEST(FichierRefuse, LectureEtNouveau) {
     }
 }
 
-// Le programme modifié, "Sauver comme .." vers ce qui ne peut pas s'écrire ; sans nom,
+// Le programme modifié, "Sauver comme .." vers ce qui ne peut pas s'écrire ou qu'un export
+// écraserait aussitôt ; sans nom,
 // "&Sauvegarde" sur un dossier à la place de data.prg.
 struct Refus {
     const char *nom, *cause;
@@ -161,6 +162,7 @@ const Refus Refuses[] = {
     {"bloc/essai.prg", "Un élément du chemin n'est pas un dossier."},
     {"absent/essai.prg", "Fichier ou dossier introuvable."},
     {"rep.prg", "C'est un dossier."},
+    {"DataUc.xls", "Le programme écrit lui-même ce fichier : choisissez un autre nom."},
     {nullptr, "C'est un dossier."},
 };
 
