@@ -164,8 +164,15 @@ std::vector<BarreSegment> Document::ValideJour(int jour) {
 
 bool Document::RameneTemperatures() {
     if (Tenu()) return false;
-    for (qint16& valeur : prog_.TempZone[zone_])
-        valeur = static_cast<qint16>(qBound<int>(TemperatureMin, valeur, TemperatureMax));
+    bool ramenee = false;
+    for (qint16& valeur : prog_.TempZone[zone_]) {
+        const auto bornee =
+            static_cast<qint16>(qBound<int>(TemperatureMin, valeur, TemperatureMax));
+        ramenee = ramenee || bornee != valeur;
+        valeur = bornee;
+    }
+    // Le programme n'est plus celui du fichier : "Quitter" doit le dire.
+    if (ramenee) MarqueEditee();
     return true;
 }
 
