@@ -34,19 +34,21 @@ QString PlateformeFactice::Dialogue(bool ouvrir, const QString& dossier, const Q
 }
 
 std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {
-    Dialogues.push_back({QStringLiteral("copie du jour"), QString(), QString()});
+    Dialogues.push_back({QStringLiteral("copie du jour"), QString(), QString(), QString()});
     return Suivant(Copies);
 }
 
 std::optional<LignesSemaine> PlateformeFactice::DialogueHoraires(const LignesSemaine& lignes) {
     LignesMontrees = lignes;
-    Dialogues.push_back({QStringLiteral("horaires de la semaine"), QString(), QString()});
+    Dialogues.push_back(
+        {QStringLiteral("horaires de la semaine"), QString(), QString(), QString()});
     return Suivant(Horaires);
 }
 
 Plateforme::ChoixImpression PlateformeFactice::DialogueImprimer() {
     const QString pdf = Suivant(Impressions);
-    Dialogues.push_back({QStringLiteral("impression"), QString(), QFileInfo(pdf).fileName()});
+    Dialogues.push_back(
+        {QStringLiteral("impression"), QString(), QFileInfo(pdf).fileName(), QString()});
     if (pdf.startsWith(QLatin1String("fichier:"))) return {nullptr, pdf.mid(8)};
     return {pdf.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(pdf), QString()};
 }
