@@ -55,9 +55,9 @@ QByteArray ProgrammeZone(const QByteArray& t, int zone) {
     return t.mid(debut, 64) + t.mid(debut + 67, 62);
 }
 
-int Decimal(quint8 bcd, bool* ok) {
+int Decimal(quint8 bcd, bool* ok = nullptr) {
     const int haut = bcd >> 4, bas = bcd & 0x0F;
-    *ok = haut <= 9 && bas <= 9;
+    if (ok) *ok = haut <= 9 && bas <= 9;
     return haut * 10 + bas;
 }
 
@@ -276,9 +276,8 @@ QStringList DecodeTrame(const QByteArray& trame) {
     }
     const quint16 identifiant = static_cast<quint16>(Octet(reglages, 7) << 8 | Octet(reglages, 8));
     lignes << QStringLiteral("Identifiant : %1 (%2)").arg(identifiant).arg(Hex4(identifiant));
-    bool ok = true;
     int v[7];
-    for (int i = 0; i < 7; ++i) v[i] = Decimal(Octet(reglages, i), &ok);
+    for (int i = 0; i < 7; ++i) v[i] = Decimal(Octet(reglages, i));
     const int jourSemaine = v[3] >= 1 && v[3] <= 7 ? v[3] : 0;
     lignes << QStringLiteral("Date et heure : %1 %2/%3/20%4 %5:%6:%7")
                   .arg(QString::fromUtf8(NomsSemaine[jourSemaine]))

@@ -7,6 +7,7 @@
 #include "support/Dossier.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -37,6 +38,9 @@ QString EnvoieALOutil() {
                              [&] { return BlocReglages(prog, prog.IdentZone[0], horloge); }))
         return transmission.Cause();
     if (!outil.waitForFinished(10000)) return QStringLiteral("pas de réponse de la télécommande");
+    // En partant, l'outil retire le lien COM1 qu'il avait posé.
+    if (QFileInfo(dossier.Fichier(QStringLiteral("COM1"))).isSymLink())
+        sortie += QStringLiteral("\nCOM1 laissé\n");
     return sortie + QString::fromUtf8(outil.readAllStandardOutput());
 }
 } // namespace
@@ -47,6 +51,7 @@ TEST(TelecommandeVirtuelle, ProgrammeExempleJugeBonAuBoutDUnPseudoTerminal) {
     QString sortie = EnvoieALOutil();
     if (!sortie.contains(QLatin1String("\n2 BEEP -> PROG. OK\n"))) sortie = EnvoieALOutil();
     EXPECT_TRUE(sortie.contains(QLatin1String("\n2 BEEP -> PROG. OK\n"))) << sortie.toStdString();
+    EXPECT_FALSE(sortie.contains(QStringLiteral("COM1 laissé")));
     // Ce qu'elle a lu de l'horloge, chaque valeur à son plus haut (le reste de la trame est
     // comparé octet pour octet ailleurs).
     EXPECT_TRUE(sortie.contains(QLatin1String("\nDate et heure : Dimanche 31/12/2028 23:59:58\n")));

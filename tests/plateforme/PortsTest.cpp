@@ -30,7 +30,10 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         // USB par nom stable, puis les ports intégrés qui ont une UART, ttyS2 avant ttyS10.
         {{S10, Prolific, S1, Ftdi, S2}, {}, 0},
         // Un lien gagne ; les COMn sans lien prennent les périphériques qu'aucun lien ne prend.
-        {{S10, Prolific, S1, Ftdi, S2}, {{1, "/dev/pts/7"}, {3, "/dev/ttyUSB0"}}, 0},
+        // COM5 n'est pas un des quatre ports.
+        {{S10, Prolific, S1, Ftdi, S2},
+         {{1, "/dev/pts/7"}, {3, "/dev/ttyUSB0"}, {5, "/dev/ttyS1"}},
+         0},
         {{S1}, {}, 0},
         // Rien derrière COM1 : surtout pas le port intégré sans UART.
         {{S1}, {}, 1},

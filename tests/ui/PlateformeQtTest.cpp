@@ -90,13 +90,16 @@ TEST(BoiteDeVersion, TitreVideJamaisRemplace) {
 }
 
 TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
-    // Mercredi de la zone 1 coché d'emblée ; chaque raccourci coche exactement ses jours.
+    // Mercredi de la zone 1 coché d'emblée ; chaque raccourci coche exactement ses jours. Les
+    // cibles rendues : les sept jours puis les trois zones.
     BoiteCopieJour boite(1, 2);
     const auto coches = [&boite](std::initializer_list<const char*> clics) {
         for (const char* nom : clics)
             boite.findChild<QAbstractButton*>(QLatin1String(nom))->click();
+        const CiblesCopie cibles = boite.Cibles();
         QString vu;
-        for (QCheckBox* c : boite.findChildren<QCheckBox*>()) vu += c->isChecked() ? '1' : '0';
+        for (const bool coche : cibles.jours) vu += coche ? '1' : '0';
+        for (const bool coche : cibles.zones) vu += coche ? '1' : '0';
         return vu;
     };
     EXPECT_EQ(coches({}), "0010000010");

@@ -58,4 +58,6 @@ TEST(Identifiant, TapeSurSeizeBitsEtSansCollision) {
               QStringLiteral("« 4464 » : la zone 1 a déjà cet identifiant."));
     EXPECT_EQ(LitIdentifiant(QStringLiteral("70000"), identifiants, 1).raison,
               QStringLiteral("« 70000 » : l'identifiant va de 0 à 65535."));
+    // Depuis la zone 2, celui de la zone 0 est pris aussi.
+    EXPECT_EQ(LitIdentifiant(QStringLiteral("4660"), identifiants, 2).valeur, -1);
 }
