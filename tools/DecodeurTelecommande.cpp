@@ -1,6 +1,7 @@
 #include "DecodeurTelecommande.h"
 
 #include <QDate>
+#include <array>
 
 namespace {
 // Disposition de la trame : "R", trois zones de 134 octets (bloc A : 64 + "F" + somme ;
@@ -62,7 +63,7 @@ int Decimal(quint8 bcd, bool* ok = nullptr) {
 }
 
 QString AnomalieHorloge(const QByteArray& horloge) {
-    int v[7];
+    std::array<int, 7> v{};
     for (int i = 0; i < 7; ++i) {
         bool ok = false;
         v[i] = Decimal(Octet(horloge, i), &ok);
@@ -276,7 +277,7 @@ QStringList DecodeTrame(const QByteArray& trame) {
     }
     const quint16 identifiant = static_cast<quint16>(Octet(reglages, 7) << 8 | Octet(reglages, 8));
     lignes << QStringLiteral("Identifiant : %1 (%2)").arg(identifiant).arg(Hex4(identifiant));
-    int v[7];
+    std::array<int, 7> v{};
     for (int i = 0; i < 7; ++i) v[i] = Decimal(Octet(reglages, i));
     const int jourSemaine = v[3] >= 1 && v[3] <= 7 ? v[3] : 0;
     lignes << QStringLiteral("Date et heure : %1 %2/%3/20%4 %5:%6:%7")
