@@ -6,19 +6,19 @@
 Document::Document(QObject* parent) : QObject(parent) {}
 
 void Document::ChoisitZone(int zone) {
-    zone = qBound(0, zone, NbZones - 1);
-    if (zone == zone_) return;
-    FermeEditionEtrangere();
-    zone_ = zone;
-    emit ZoneChoisie(zone_);
+    if (Choisit(zone_, zone, NbZones)) emit ZoneChoisie(zone_);
 }
 
 void Document::ChoisitJour(int jour) {
-    jour = qBound(0, jour, NbJours - 1);
-    if (jour == jour_) return;
+    if (Choisit(jour_, jour, NbJours)) emit JourChoisi(jour_);
+}
+
+bool Document::Choisit(int& choix, int valeur, int nombre) {
+    valeur = qBound(0, valeur, nombre - 1);
+    if (valeur == choix) return false;
     FermeEditionEtrangere();
-    jour_ = jour;
-    emit JourChoisi(jour_);
+    choix = valeur;
+    return true;
 }
 
 void Document::OuvreEditionLongue(const QString& nom, const QObject* proprietaire,

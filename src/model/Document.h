@@ -134,6 +134,8 @@ private:
     void ChangeVersion(quint64 version, quint64 enregistree);
     bool JourChange(const QByteArray& avant, int zone, int jour, bool edition);
     bool EditeJour(int zone, int jour, const std::function<void(QByteArray&)>& edition);
+    // Zone ou jour choisi, ramené dans [0, nombre) ; vrai s'il a changé.
+    bool Choisit(int& choix, int valeur, int nombre);
     // Une commande arrive : l'édition longue d'un autre se ferme d'abord.
     void FermeEditionEtrangere() {
         if (longue_ && poursuite_ == 0) FermeEditionLongue();
