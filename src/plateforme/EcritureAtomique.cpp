@@ -75,10 +75,13 @@ int EcritEnPlace(const QByteArray& cible, const QByteArray& octets) {
     return TermineEcriture(descripteur, octets, true);
 }
 
-// Un nom libre à côté du fichier, créé ici même (O_EXCL : jamais celui d'un autre).
+// Un nom libre à côté du fichier, créé ici même (O_EXCL : jamais celui d'un autre). Court :
+// un nom permis près de la limite de 255 octets le reste pour son temporaire.
 int CreeTemporaire(const QByteArray& cible, QByteArray& temporaire) {
+    const QByteArray dossier = cible.left(cible.lastIndexOf('/') + 1);
     for (int essai = 0; essai < 100; ++essai) {
-        temporaire = cible + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporaire =
+            dossier + ".gc-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         const int descripteur = ::open(temporaire.constData(),
                                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (descripteur >= 0 || errno != EEXIST) return descripteur;
