@@ -286,6 +286,11 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
         return commande.Refuse(
             QStringLiteral("il manque la valeur de « %1 »").arg(arguments.last()));
     }
+    // Une option répétée ne dit pas laquelle vaut : "--zone 1 --zone 2" n'envoie rien.
+    for (const auto* option : {&verifie, &envoie, &pdf, &port, &zone})
+        if (analyse.values(*option).size() > 1)
+            return commande.Refuse(
+                QStringLiteral("--%1 donnée deux fois").arg(option->names().first()));
     // Une seule action ; la ligne de commande en gagnera d'autres sur ce modèle.
     const QList<QCommandLineOption> actions{aide, version, verifie, envoie, pdf, ports};
     int demandees = 0;
