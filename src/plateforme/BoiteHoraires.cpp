@@ -28,6 +28,7 @@ BoiteHoraires::BoiteHoraires(const LignesSemaine& lignes, QWidget* parent) : QDi
         rouge.setColor(QPalette::WindowText, QColor(192, 0, 0));
         raisons_[d]->setPalette(rouge);
         raisons_[d]->setMinimumWidth(260);
+        raisons_[d]->setWordWrap(true); // une raison longue se lit en entier
         grille->addWidget(raisons_[d], d, 2);
         connect(lignes_[d], &QLineEdit::textChanged, this, &BoiteHoraires::Verifie);
     }
