@@ -217,10 +217,13 @@ std::optional<StatutLecture> PanneauFichier::LitChoisi(const QString& choisi) {
 }
 
 void PanneauFichier::LectureRecente(const QString& chemin) {
-    if (!QFileInfo(chemin).isFile()) {
-        plateforme_.Message(QStringLiteral("Le fichier %1 n'existe plus : il est retiré des "
+    if (const QFileInfo infos(chemin); !infos.isFile()) {
+        // Un dossier ou un tube venu à sa place n'a pas effacé le fichier : on le dit.
+        plateforme_.Message(QStringLiteral("Le fichier %1 %2 : il est retiré des "
                                            "fichiers récents.")
-                                .arg(chemin),
+                                .arg(chemin, infos.exists()
+                                                 ? QStringLiteral("n'est plus un fichier ordinaire")
+                                                 : QStringLiteral("n'existe plus")),
                             Boutons::Ok, Icone::Exclamation, TitreCourt);
         RetientRecent(chemin, false);
         return;
