@@ -118,6 +118,11 @@ void Souris(QWidget* cible, QEvent::Type type, const QPointF& point, Qt::MouseBu
     QApplication::sendEvent(cible, &evenement);
 }
 
+QString Edite(const Document& doc) {
+    return QString::asprintf("édité : zone %d, jour %d, %s", doc.Zone(), doc.Jour(),
+                             doc.Modifie() ? "modifié" : "non modifié");
+}
+
 Qt::MouseButton BoutonSouris(const QString& nom) {
     return nom == QLatin1String("droit")    ? Qt::RightButton
            : nom == QLatin1String("milieu") ? Qt::MiddleButton
@@ -561,11 +566,7 @@ void Scenario::Montre(const QStringList& mots) {
 }
 
 void Scenario::Jour() {
-    const Document& doc = fenetre->Doc();
-    Note(QStringLiteral("édité : zone %1, jour %2, %3")
-             .arg(doc.Zone())
-             .arg(doc.Jour())
-             .arg(doc.Modifie() ? QStringLiteral("modifié") : QStringLiteral("non modifié")));
+    Note(Edite(fenetre->Doc()));
     Note(Montre());
 }
 
@@ -596,11 +597,7 @@ Scenario::Lignes Scenario::EtatVu() const {
     const Document& doc = fenetre->Doc();
     Lignes l;
     l.push_back({"titre", QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle()))});
-    l.push_back({"édité", QStringLiteral("édité : zone %1, jour %2, %3")
-                              .arg(doc.Zone())
-                              .arg(doc.Jour())
-                              .arg(doc.Modifie() ? QStringLiteral("modifié")
-                                                 : QStringLiteral("non modifié"))});
+    l.push_back({"édité", Edite(doc)});
     l.push_back({"montré", Montre()});
     // Le marqueur et les heures se placent au créneau du curseur (66 twips par créneau depuis
     // leur place à 0H00) ; arrondi, un pixel de dessin n'y change rien.
@@ -675,13 +672,9 @@ Scenario::Lignes Scenario::ProgrammeVu() const {
     Lignes l;
     for (int z = 0; z < NbZones; ++z) {
         const QString zone = QStringLiteral("zone %1").arg(z);
-        l.push_back({zone, QStringLiteral("%1 : identifiant %2, températures %3 %4 %5 %6")
-                               .arg(zone)
-                               .arg(p.IdentZone[z])
-                               .arg(p.TempZone[z][0])
-                               .arg(p.TempZone[z][1])
-                               .arg(p.TempZone[z][2])
-                               .arg(p.TempZone[z][3])});
+        l.push_back({zone, QString::asprintf("zone %d : identifiant %d, températures %d %d %d %d",
+                                             z, p.IdentZone[z], p.TempZone[z][0], p.TempZone[z][1],
+                                             p.TempZone[z][2], p.TempZone[z][3])});
         for (int d = 0; d < NbJours; ++d) {
             const QString cle = zone + ", " + NomsDesJours().value(d);
             l.push_back({cle, cle + ' ' + Heures(p.ProgJour[z][d])});
@@ -762,20 +755,12 @@ void Scenario::ControlesVus(const QString& seul, bool place) {
         if (const auto* c = qobject_cast<const QCheckBox*>(w); c && c->isChecked())
             s += QStringLiteral(" coché");
         if (const auto* b = qobject_cast<const BarreDefilement*>(w))
-            s += QStringLiteral(" %1 %2..%3 = %4 pas %5/%6")
-                     .arg(b->orientation() == Qt::Horizontal ? QStringLiteral("horizontale")
-                                                             : QStringLiteral("verticale"))
-                     .arg(b->Min())
-                     .arg(b->Max())
-                     .arg(b->Valeur())
-                     .arg(b->singleStep())
-                     .arg(b->pageStep());
+            s += QString::asprintf(" %s %d..%d = %d pas %d/%d",
+                                   b->orientation() == Qt::Horizontal ? "horizontale" : "verticale",
+                                   b->Min(), b->Max(), b->Valeur(), b->singleStep(), b->pageStep());
         if (const auto* p = qobject_cast<const QProgressBar*>(w))
-            s += QStringLiteral(" %1..%2 = %3%4")
-                     .arg(p->minimum())
-                     .arg(p->maximum())
-                     .arg(p->value())
-                     .arg(p->isTextVisible() ? QStringLiteral(" en %") : QString());
+            s += QString::asprintf(" %d..%d = %d%s", p->minimum(), p->maximum(), p->value(),
+                                   p->isTextVisible() ? " en %" : "");
         if (const auto* m = qobject_cast<const QMenu*>(w)) {
             QStringList textes;
             for (const QAction* a : m->actions()) textes << Clair(a->text());
