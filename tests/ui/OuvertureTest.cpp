@@ -59,6 +59,7 @@ TEST_F(Ouverture, ProposeDeSauvegarderAvantDOuvrir) {
         for (const auto& [reponse, ratee, ouvert] : cas) {
             SCOPED_TRACE(testing::Message() << parMenu << NomsBoutons[int(reponse)] << ratee);
             dossier.Ecrit("data.prg", ProgrammeExemple());
+            QFile::remove(dossier.Fichier("DataUc.FCB"));
             Fenetre f(dossier, {reponse, Bouton::Ok});
             f.fenetre.Doc().ChangeTemperature(3, 146);
             if (ratee) {
@@ -74,9 +75,10 @@ TEST_F(Ouverture, ProposeDeSauvegarderAvantDOuvrir) {
             EXPECT_EQ(f.plateforme.Dialogues.size(), parMenu && ouvert ? 1u : 0u);
             EXPECT_EQ(f.Identifiant(), ouvert ? 1234 : 4660);
             EXPECT_EQ(f.Modifie(), !ouvert);
-            if (ratee)
+            if (ratee) { // ni les exports
+                EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
                 QDir(dossier.Chemin()).rmdir("data.prg");
-            else
+            } else
                 EXPECT_EQ(dossier.Lit("data.prg") == ProgrammeExemple(), reponse != Bouton::Oui);
         }
 }
