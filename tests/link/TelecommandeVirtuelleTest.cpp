@@ -19,8 +19,7 @@ const QString Outil = QStringLiteral(GC_DOSSIER_CONSTRUCTION "/telecommande-virt
 QString EnvoieALOutil() {
     DossierTest dossier;
     QProcess outil;
-    outil.start(Outil, {QStringLiteral("--dossier"), dossier.Chemin(), QStringLiteral("--port"),
-                        QStringLiteral("1"), QStringLiteral("--une-fois")});
+    outil.start(Outil, {"--dossier", dossier.Chemin(), "--port", "1", "--une-fois"});
     QString sortie;
     const QDeadlineTimer limite(5000);
     while (!sortie.contains(QLatin1String("En attente")) && !limite.hasExpired()) {
@@ -33,15 +32,14 @@ QString EnvoieALOutil() {
     Transmission transmission(port, minuterie, dossier.Chemin());
     const Programme prog = LireFichierProgramme(ProgrammeExemple()).programme;
     // Un dimanche, chaque valeur de l'horloge à son plus haut.
-    const QDateTime horloge(QDate(2028, 12, 31), QTime(23, 59, 58));
-    if (!transmission.Envoie(TrameZones(prog),
-                             [&] { return BlocReglages(prog, prog.IdentZone[0], horloge); }))
+    if (!transmission.Envoie(TrameZones(prog), [&] {
+            return BlocReglages(prog, prog.IdentZone[0], {{2028, 12, 31}, {23, 59, 58}});
+        }))
         return transmission.Cause();
     if (!outil.waitForFinished(10000)) return QStringLiteral("pas de réponse de la télécommande");
     // En partant, l'outil retire le lien COM1 qu'il avait posé.
-    if (QFileInfo(dossier.Fichier(QStringLiteral("COM1"))).isSymLink())
-        sortie += QStringLiteral("\nCOM1 laissé\n");
-    return sortie + QString::fromUtf8(outil.readAllStandardOutput());
+    return sortie + QString::fromUtf8(outil.readAllStandardOutput()) +
+           (QFileInfo(dossier.Fichier("COM1")).isSymLink() ? "\nCOM1 laissé\n" : "");
 }
 } // namespace
 
