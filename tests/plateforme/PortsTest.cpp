@@ -73,10 +73,8 @@ TEST(Ports, SysDitSiLePortEstUsbEtSiUneUartRepond) {
     for (const PeripheriqueSerie& p : DetectePeripheriquesDans(sys.Fichier("tty/")))
         if (p.chemin.contains("70") || p.chemin.contains("71"))
             vus << QString("%1 usb=%2 sansUart=%3 « %4 »")
-                       .arg(p.chemin)
-                       .arg(p.usb)
-                       .arg(p.sansUart)
-                       .arg(p.description);
+                       .arg(p.chemin, QString::number(p.usb), QString::number(p.sansUart),
+                            p.description);
     EXPECT_EQ(vus.join('\n').toStdString(),
               "/dev/ttyS70 usb=0 sansUart=1 « port série intégré, sans UART »\n"
               "/dev/ttyS71 usb=0 sansUart=0 « port série intégré »\n"
