@@ -7,6 +7,7 @@
 #include "plateforme/Minuterie.h"
 #include "plateforme/PortSerieQt.h"
 #include "support/Dossier.h"
+#include "support/Impression.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
