@@ -22,8 +22,7 @@ struct Cas {
     "boîte «  » critique OkAnnuler : « ** Attention nombre de segment >8 **\\r\\n\\r\\n "      \
     "Confirmez la suppression du dernier SEGMENT ! » -> "
 #define HUIT "0-1,10-11,20-21,30-31,40-41,50-51,60-61,70-71"
-#define TAPE(T, X, K)                                                                              \
-    "souris Text2(" T ") gauche 5 5 double;tape Text2(" T ") " X ";touche Text2(" T ") " K
+#define TAPE(C, X, K) "souris " C " gauche 5 5 double;tape " C " " X ";touche " C " " K
 #define HUIT_A_35 "jour 0 0 " HUIT ";valide;barre HScroll1 35"
 // La semaine posée comme relue d'un fichier, puis dessinée en entier (aller-retour de zone).
 #define SEMAINE(J) "jour 0 * " J ";barre VScrollZone 1;barre VScrollZone 0"
@@ -49,9 +48,6 @@ const Cas Editions[] = {
      "curseur 1 :  0H10 |  0H10 / Lundi 0H10-1H00", "Eco."},
     // Un trait peint les rangées traversées (droit : en éco), un pas ; un appui sans glisser de
     // plus de quatre pixels ne peint rien. Défait, le premier jour changé se montre.
-    {"TraitUneRangee", SEMAINE("vide"), "trait FrameTemp(0) gauche 179 20 231 20",
-     "édité : zone 0, jour 0, modifié / curseur 39 :  6H30 |  6H30 / Lundi 6H30-8H30",
-     "Tracé confort"},
     {"TraitLundiAVendredi", SEMAINE("vide"), "trait FrameTemp(0) gauche 179 20 231 242",
      "édité : zone 0, jour 0, modifié / curseur 39 :  6H30 |  6H30 / Lundi 6H30-8H30 / Mardi "
      "6H30-8H30 / Mercredi 6H30-8H30 / Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
@@ -96,31 +92,39 @@ const Cas Editions[] = {
      "Conf./1H"},
     // Température tapée (double clic, Entrée ; Échap renonce) : par demi-degré de 0 à 35 °C,
     // confort >= éco >= hors gel ; un refus le dit et ne change rien.
-    {"TemperatureTapee", "", TAPE("0", "21", "Entree"),
+    {"TemperatureTapee", "", TAPE("Text2(0)", "21", "Entree"),
      "édité : zone 0, jour 0, modifié / températures 170 «  21°C », 165 «  18.5°C », 140 «  6°C », "
      "145 «  8.5°C » ; identifiant « 4660 »",
      "Température Confort"},
-    {"TemperatureEntraineLesAutres", "", TAPE("0", "5", "Entree"),
+    {"TemperatureEntraineLesAutres", "", TAPE("Text2(0)", "5", "Entree"),
      "édité : zone 0, jour 0, modifié / températures 138 «  5°C », 138 «  5°C », 138 «  5°C », 145 "
      "«  8.5°C » ; identifiant « 4660 »",
      "Température Confort"},
-    {"TemperatureAvecVirgule", "", TAPE("1", "21,5", "Entree"),
+    {"TemperatureAvecVirgule", "", TAPE("Text2(1)", "21,5", "Entree"),
      "édité : zone 0, jour 0, modifié / températures 169 «  20.5°C », 169 «  20.5°C », 140 «  6°C "
      "», 145 «  8.5°C » ; identifiant « 4660 »",
      "Température ECO"},
-    {"TemperatureEnDegres", "", TAPE("2", "19.5°C", "Entree"),
+    {"TemperatureEnDegres", "", TAPE("Text2(2)", "19.5°C", "Entree"),
      "édité : zone 0, jour 0, modifié / températures 169 «  20.5°C », 165 «  18.5°C », 165 «  "
      "18.5°C », 145 «  8.5°C » ; identifiant « 4660 »",
      "Température Hors Gel"},
-    {"TemperatureEchap", "", TAPE("0", "25", "Echap"), "inchangé", nullptr},
-    {"TemperatureTropHaute", "", "boite Ok;" TAPE("0", "36", "Entree"),
+    {"TemperatureEchap", "", TAPE("Text2(0)", "25", "Echap"), "inchangé", nullptr},
+    {"TemperatureTropHaute", "", "boite Ok;" TAPE("Text2(0)", "36", "Entree"),
      REFUS("36 » : la température va de 0 à 35 °C."), nullptr},
-    {"TemperatureNegative", "", "boite Ok;" TAPE("1", "-0.5", "Entree"),
+    {"TemperatureNegative", "", "boite Ok;" TAPE("Text2(1)", "-0.5", "Entree"),
      REFUS("-0.5 » : la température va de 0 à 35 °C."), nullptr},
-    {"TemperatureHorsDemiDegre", "", "boite Ok;" TAPE("0", "20.3", "Entree"),
+    {"TemperatureHorsDemiDegre", "", "boite Ok;" TAPE("Text2(0)", "20.3", "Entree"),
      REFUS("20.3 » : la température se règle par demi-degré."), nullptr},
-    {"TemperatureIllisible", "", "boite Ok;" TAPE("2", "chaud", "Entree"),
+    {"TemperatureIllisible", "", "boite Ok;" TAPE("Text2(2)", "chaud", "Entree"),
      REFUS("chaud » n'est pas une température."), nullptr},
+    // L'identifiant tapé, sous les règles du bouton : Entrée le garde, Échap l'abandonne.
+    {"IdentifiantTape", "", TAPE("TextID", "1234", "Entree"),
+     "édité : zone 0, jour 0, modifié / températures 169 «  20.5°C », 165 «  18.5°C », 140 «  6°C "
+     "», 145 «  8.5°C » ; identifiant « 1234 »",
+     "ID"},
+    {"IdentifiantEchap", "", TAPE("TextID", "99", "Echap"), "inchangé", nullptr},
+    {"IdentifiantRefuse", "", "boite Ok;" TAPE("TextID", "65536", "Entree"),
+     REFUS("65536 » : l'identifiant va de 0 à 65535."), nullptr},
     // Les boutons et barres de la zone, dont l'effet se lit dans les scénarios zone et semaine :
     // ici, seulement leur pas (Conf. coupe un neuvième segment que défaire rend).
     {"Conf", HUIT_A_35, "boite Ok;clic CmdHigh", nullptr, "Conf."},
@@ -166,7 +170,7 @@ TEST_P(EditionRapide, ChangeCeQuIlDitEtSeDefaitEnUnPas) {
     }
     EXPECT_FALSE(vu.contains(QLatin1String("!!"))) << vu.toStdString();
     // Une valeur tapée se referme avec son édition.
-    for (const char* champ : {"Text2(0)", "Text2(1)", "Text2(2)"})
+    for (const char* champ : {"Text2(0)", "Text2(1)", "Text2(2)", "TextID"})
         EXPECT_TRUE(s.fenetre->findChild<QLineEdit*>(QLatin1String(champ))->isReadOnly());
     if (!cas.pas) {
         EXPECT_FALSE(annuler->isEnabled());
