@@ -71,10 +71,6 @@ const Cas Editions[] = {
      "8H30 / Mardi 5H00-6H30 8H30-10H00 / Mercredi 5H00-6H30 8H30-10H00 / Jeudi 5H00-6H30 "
      "8H30-10H00",
      "Tracé éco"},
-    {"SansGlisserDroit", SEMAINE("30-60"), "trait FrameTemp(5) droit 183 20 186 20",
-     "édité : zone 0, jour 5, non modifié / montré : « Samedi », en rouge Samedi / curseur 40 :  "
-     "6H40 |  6H40",
-     nullptr},
     // Un neuvième segment : une question pour tout le trait ; Ok coupe le dernier. Maj+C aussi.
     {"TraitNeuviemeAnnule", SEMAINE(HUIT) ";boite Annuler", "trait FrameTemp(0) gauche 18 20 44 75",
      NEUF "Annuler / curseur 2 :  0H20 |  0H20", nullptr},
