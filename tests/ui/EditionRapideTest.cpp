@@ -121,10 +121,16 @@ const Cas Editions[] = {
     {"IdentifiantEchap", "", TAPE("TextID", "99", "Echap"), "inchangé", nullptr},
     {"IdentifiantRefuse", "", "boite Ok;" TAPE("TextID", "65536", "Entree"),
      REFUS("65536 » : l'identifiant va de 0 à 65535."), nullptr},
-    // Les boutons et barres de la zone, dont l'effet se lit dans les scénarios zone et semaine :
-    // ici, seulement leur pas (Conf. coupe un neuvième segment que défaire rend).
+    // Les boutons et barres de la zone (les touches c, e, Maj font les mêmes commandes) ; leur
+    // effet se lit dans les scénarios zone et semaine. Conf. coupe un neuvième segment que
+    // défaire rend.
     {"Conf", HUIT_A_35, "boite Ok;clic CmdHigh", nullptr, "Conf."},
-    {"Eco1H", HUIT_A_35, "clic Cmd1Hmoins", nullptr, "Eco/1H"},
+    {"Eco1H", HUIT_A_35, "clic Cmd1Hmoins",
+     "édité : zone 0, jour 0, modifié / curseur 41 :  6H50 |  6H50 / Lundi 0H00-0H10 1H40-1H50 "
+     "3H20-3H30 5H00-5H10 8H20-8H30 10H00-10H10 11H40-11H50",
+     "Eco/1H"},
+    {"Eco", "barre HScroll1 40", "clic CmdLow", nullptr, "Eco."},
+    {"Conf1H", "", "clic Cmd1H", nullptr, "Conf./1H"},
     {"CLS", "", "clic CmdCLS", nullptr, "CLS"},
     {"Coller", "barre VScJour 5;clic CmdCopy;barre VScJour 0", "clic CmdPASTE", nullptr, "Coller"},
     {"ClicDroit", "", "souris Label2(0) droit 10 5", nullptr, "Clic droit"},
