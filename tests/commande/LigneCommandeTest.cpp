@@ -57,10 +57,10 @@ protected:
 
 TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     dossier.Ecrit("lundi.prg", FichierLundi());
-    dossier.Ecrit("froid.prg", FichierLundi(120));
-    dossier.Ecrit("court.prg", "VK472\r\n 1 169,165,140,145,\"01\"\r\n");
-    dossier.Ecrit("VK472.CFG", " 2 \r\n");
-    dossier.Ecrit("prog.pdf", FichierLundi());
+    dossier.Ecrit("froid.prg", FichierLundi(120)); // -4 °C en confort de zone 2
+    dossier.Ecrit("court.prg", "VK472\r\n 1 169,165,140,145,\"01\"\r\n"); // coupé au mardi
+    dossier.Ecrit("VK472.CFG", " 2 \r\n");                                // COM3
+    dossier.Ecrit("prog.pdf", FichierLundi()); // un programme, quel que soit son nom
     ASSERT_TRUE(CreeTube(dossier.Fichier("tube.pdf")));
     Programme p = ProgrammeLundi();
     p.IdentZone = {4660, 70000, -1};
@@ -69,7 +69,7 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     p.ProgJour[0][1][NbCreneaux + 1] = 'x';                    // la queue ne part pas
     dossier.Ecrit("drole.prg", EcrireFichierProgramme(p, TitreVersion));
     const QStringList cas = CasDeTable(QStringLiteral("ligne-commande.txt"));
-    ASSERT_EQ(cas.size(), 33);
+    ASSERT_EQ(cas.size(), 32);
     for (const QString& ligne : cas) {
         const QStringList c = ligne.split(QLatin1String(" | "));
         const std::string vu = c[0].toStdString();
@@ -99,49 +99,41 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
 }
 
 TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
-    dossier.Ecrit("lundi.prg", FichierLundi());
-    ASSERT_EQ(Lance({"--envoie", "<d>/lundi.prg"}), 0) << erreurs.toStdString();
+    // Rend le code de sortie et les octets partis.
+    const auto envoie = [this](int segmentsEnPlus, QStringList options = {}) {
+        dossier.Ecrit("lundi.prg", FichierLundi(169, segmentsEnPlus));
+        port.Remis.clear();
+        const int code = Lance(QStringList{"--envoie", "<d>/lundi.prg"} + options);
+        return std::pair(code, port.Octets().toHex(' '));
+    };
     const TrameEcrite trame = LitTrameEcrite(QStringLiteral("trame-lundi-6h-8h.txt"));
-    EXPECT_EQ(port.Octets().toHex(' '), trame.octets.toHex(' '));
+    EXPECT_EQ(envoie(0), std::pair(0, trame.octets.toHex(' '))) << erreurs.toStdString();
     EXPECT_FALSE(port.EstOuvert()) << "fermer attend que tout soit parti";
     EXPECT_EQ(sortie.count(QLatin1Char('%')), 10);
     EXPECT_TRUE(sortie.endsWith(QLatin1String("** FIN DE TRANSMISSION **\n")));
-
     // Le neuvième segment du lundi part coupé, comme la fenêtre le coupe en le montrant.
-    QByteArrayList octets;
-    for (int segments : {8, 7}) {
-        dossier.Ecrit("neuf.prg", FichierLundi(169, segments));
-        port.Remis.clear();
-        Lance({"--envoie", "<d>/neuf.prg"});
-        octets << port.Octets();
-    }
-    EXPECT_EQ(octets[0].toHex(' '), octets[1].toHex(' '));
-    EXPECT_NE(octets[0], trame.octets);
-
+    EXPECT_EQ(envoie(8), envoie(7));
+    EXPECT_NE(envoie(7).second, trame.octets.toHex(' '));
     // --zone 2 : l'identifiant de la zone 2 (2) à la place de celui de la zone 0 (0x1234).
     constexpr int rangIdentifiant = LongueurTrame - 67 + 7;
     ASSERT_EQ(trame.octets.mid(rangIdentifiant, 2).toHex(), "1234");
-    port.Remis.clear();
-    ASSERT_EQ(Lance({"--envoie", "<d>/lundi.prg", "--zone", "2"}), 0);
-    EXPECT_EQ(port.Octets().left(rangIdentifiant + 2).toHex(' '),
+    EXPECT_EQ(envoie(0, {"--zone", "2"}).second.left(3 * rangIdentifiant + 5),
               trame.octets.left(rangIdentifiant).toHex(' ') + " 00 02");
 
     // Port refusé, puis perdu au 200e octet.
     port.RefusOuverture = QStringLiteral("Port série introuvable : COM1");
-    EXPECT_EQ(Lance({"--envoie", "<d>/lundi.prg"}), 2);
+    EXPECT_EQ(envoie(0).first, 2);
     EXPECT_EQ(erreurs, QStringLiteral("Port série introuvable : COM1\n"));
     port.RefusOuverture.reset();
-    port.Remis.clear();
     port.PerteAuOctet = 200;
-    EXPECT_EQ(Lance({"--envoie", "<d>/lundi.prg"}), 4);
+    EXPECT_EQ(envoie(0).first, 4);
     EXPECT_EQ(erreurs, "** ECHEC DE LA TRANSMISSION ** " + port.ErreurPerte + '\n');
-
     // Tout est parti, mais un journal ne peut pas être écrit : ce n'est pas un succès.
     port.PerteAuOctet.reset();
     for (const char* journal : {"TESTTRANS.ASC", "TESTTRANSF.Asc"})
         ASSERT_TRUE(QFile::remove(dossier.Fichier(journal)));
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("TESTTRANS.ASC"));
-    EXPECT_EQ(Lance({"--envoie", "<d>/lundi.prg"}), 5);
+    EXPECT_EQ(envoie(0).first, 5);
     EXPECT_TRUE(sortie.endsWith(QLatin1String("** FIN DE TRANSMISSION **\n")));
     EXPECT_EQ(erreurs,
               dossier.Fichier("TESTTRANS.ASC") + " : journal non écrit. C'est un dossier.\n");

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Le vrai exécutable sans écran : l'aide, une option inconnue, un fichier absent, puis un
-# fichier lisible (la fenêtre demandée) finissent sur un code et un message français, jamais
-# sur l'abandon de Qt (134). Usage : sans-ecran.sh EXECUTABLE FICHIER_LISIBLE
+# Le vrai exécutable sans écran finit sur un code et un message français, jamais sur l'abandon
+# de Qt (134). Usage : sans-ecran.sh EXECUTABLE FICHIER_LISIBLE
 set -uo pipefail
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 sortie=$(mktemp)
@@ -12,11 +11,10 @@ essai() { # code attendu, texte attendu (début de ligne), arguments...
   shift 2
   "$@" >"$sortie" 2>&1
   local code=$?
-  if [ "$code" != "$attendu" ] || ! grep -q "^$texte" "$sortie"; then
-    echo "ÉCHEC : ${*:2} -> $code (attendu $attendu, « $texte »)" >&2
-    cat "$sortie" >&2
-    echec=1
-  fi
+  [ "$code" = "$attendu" ] && grep -q "^$texte" "$sortie" && return
+  echo "ÉCHEC : ${*:2} -> $code (attendu $attendu, « $texte »)" >&2
+  cat "$sortie" >&2
+  echec=1
 }
 essai 0 "Usage : gestion-chauffage" "$1" -h
 essai 64 "gestion-chauffage : option inconnue « -zz »" "$1" -zz

@@ -41,9 +41,9 @@ TEST_F(LectureFichierProgramme, DispositionsEquivalentes) {
         ASSERT_EQ(lu.statut, StatutLecture::Lu) << contenu.left(80).toStdString();
         EXPECT_EQ(lu.programme, p);
     }
-    // Dans un jour, les caractères de contrôle restent tels quels et valent éco.
+    // Dans un jour, les caractères de contrôle (NUL, SOH, tabulation, fin DOS, DEL) restent
+    // tels quels et valent éco.
     Programme q = p;
-    // "1", NUL, SOH, tabulation, fin de fichier DOS, DEL, "1".
     q.ProgJour[0][2] = QByteArray::fromHex("310001091A7F31") + QByteArray(141, '0');
     q.ProgJour[2][6] = QByteArray("\r\n\x1A", 3);
     const ResultatLecture lu = LireFichierProgramme(EcrireFichierProgramme(q, TitreVersion));

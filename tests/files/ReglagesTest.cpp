@@ -1,5 +1,6 @@
-// Les réglages (fichiers récents) : ce qui n'est pas un fichier à leur place est ignoré sans
-// attendre ; un échec d'écriture se dit.
+// Les réglages (fichiers récents) : un tube, un dossier ou un lien vers un périphérique à leur
+// place est ignoré sans attendre (QSettings attendrait un écrivain) ; un fichier à la place de
+// leur dossier : non écrits, la boîte le dit.
 #include "support/Scenario.h"
 
 #include <QDir>
@@ -21,9 +22,6 @@ TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
         QDir().rmdir(dossier);
         QFile::remove(dossier);
     };
-    // À la place des réglages : un tube (QSettings y attendrait un écrivain pour toujours), un
-    // dossier, un lien vers un périphérique ; ou, à la place de leur dossier, un fichier : les
-    // réglages ne s'écrivent pas, et la boîte le dit.
     const std::pair<const char*, std::function<bool()>> cas[] = {
         {"tube", [&] { return QDir().mkpath(dossier) && CreeTube(chemin); }},
         {"dossier", [&] { return QDir().mkpath(chemin); }},
@@ -34,8 +32,7 @@ TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
         Scenario s;
         retire();
         ASSERT_TRUE(pose()) << genre;
-        // Bloqué, le test est tué au bout de 20 s au lieu d'attendre sans fin.
-        ::alarm(20);
+        ::alarm(20); // bloqué, tué au lieu d'attendre sans fin
         const bool boite = genre == std::string("fichier");
         const QString vu = s.Joue(QStringLiteral("> demarre\n> dialogue copie.prg\n%1> menu "
                                                  "SauverComme\n> montre FichiersRecents\n")

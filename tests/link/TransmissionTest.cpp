@@ -54,8 +54,7 @@ TEST_F(Envoi, TrameEntiereSixPausesProgressionEtJournaux) {
     EXPECT_EQ(Brut().toHex(' '), brut.toHex(' '));
     EXPECT_EQ(Trace(), trace);
 
-    // Un pas émis par élément remis, 453 en tout (la barre en cours d'envoi, au bout et après
-    // un échec se voit dans envoigele.txt et liaison.txt).
+    // Un pas émis par élément remis, 453 en tout (la barre : envoigele.txt, liaison.txt).
     ASSERT_EQ(progression.size(), 470u);
     EXPECT_EQ(std::accumulate(progression.begin(), progression.end(), 0), 453);
 }

@@ -1,5 +1,5 @@
-// Le dossier des données : à côté d'une construction inscriptible, sinon le dossier
-// personnel ("~"), garni des exemples qui y manquent sans écraser ceux de l'utilisateur.
+// Le dossier des données : à côté d'une construction inscriptible, sinon "~", garni des
+// exemples qui y manquent sans écraser ceux de l'utilisateur ; les emplacements du guide.
 #include "plateforme/DossierDonnees.h"
 #include "support/Impression.h"
 
@@ -9,8 +9,7 @@
 #include <gtest/gtest.h>
 
 TEST(DossierDonnees, ChoixEtCopieDesExemples) {
-    // Fichiers "nom=contenu" séparés par "|", "~" : le dossier personnel ; après, un contenu
-    // vide : fichier absent. Exemples installés en lecture seule, à côté de usr/bin.
+    // Fichiers "nom=contenu" séparés par "|" ; après, un contenu vide : fichier absent.
     const QString installe = "usr/share/gestion-chauffage/data.prg=exemple|"
                              "usr/share/gestion-chauffage/VK472.CFG= 0 ";
     const std::tuple<QString, bool, QString, QString> cas[] = {
@@ -55,9 +54,6 @@ TEST(DossierDonnees, ChoixEtCopieDesExemples) {
 TEST(DossierDonnees, EmplacementsDuGuide) {
     const QString usr = QStringLiteral("/usr/share/doc/gestion-chauffage/guide.html");
     const std::pair<QString, QStringList> cas[] = {
-        {"/home/gc/build",
-         {"/home/gc/build/guide/guide.html", "/home/gc/share/doc/gestion-chauffage/guide.html",
-          usr}},
         {"/usr/bin", {"/usr/bin/guide/guide.html", usr}},
         {"/opt/gc/bin",
          {"/opt/gc/bin/guide/guide.html", "/opt/gc/share/doc/gestion-chauffage/guide.html", usr}},

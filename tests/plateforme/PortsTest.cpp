@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -27,14 +28,11 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         int numero; // 0 : les lignes de --ports, sinon l'échec de l'ouverture de COMn
     };
     const Cas cas[] = {
-        // USB par nom stable, puis les ports intégrés qui ont une UART, ttyS2 avant ttyS10.
-        {{S10, Prolific, S1, Ftdi, S2}, {}, 0},
-        // Un lien gagne ; les COMn sans lien prennent les périphériques qu'aucun lien ne prend.
-        // COM5 n'est pas un des quatre ports.
+        // USB par nom stable, puis les ports intégrés qui ont une UART, ttyS2 avant ttyS10 ; un
+        // lien gagne ; les COMn sans lien prennent les autres ; COM5 n'est pas des quatre.
         {{S10, Prolific, S1, Ftdi, S2},
          {{1, "/dev/pts/7"}, {3, "/dev/ttyUSB0"}, {5, "/dev/ttyS1"}},
          0},
-        {{S1}, {}, 0},
         // Rien derrière COM1 : surtout pas le port intégré sans UART.
         {{S1}, {}, 1},
         {{Ftdi, S2}, {{2, "@/absent"}}, 2},
@@ -75,10 +73,8 @@ TEST(Ports, SysDitSiLePortEstUsbEtSiUneUartRepond) {
     for (const PeripheriqueSerie& p : DetectePeripheriquesDans(sys.Fichier("tty/")))
         if (p.chemin.contains("70") || p.chemin.contains("71"))
             vus << QString("%1 usb=%2 sansUart=%3 « %4 »")
-                       .arg(p.chemin)
-                       .arg(p.usb)
-                       .arg(p.sansUart)
-                       .arg(p.description);
+                       .arg(p.chemin, QString::number(p.usb), QString::number(p.sansUart),
+                            p.description);
     EXPECT_EQ(vus.join('\n').toStdString(),
               "/dev/ttyS70 usb=0 sansUart=1 « port série intégré, sans UART »\n"
               "/dev/ttyS71 usb=0 sansUart=0 « port série intégré »\n"
@@ -101,4 +97,21 @@ TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
                        "session et rouvrez-la : le groupe ne compte qu'à la connexion suivante.")
             .arg(dossier.Fichier("COM4"), ::getgrgid(::getegid())->gr_name,
                  ::getpwuid(::geteuid())->pw_name));
+}
+
+TEST(PortSerieQt, CausesDuSystemeEnFrancais) {
+    // Sans traduction : le numéro, et le texte du système entre parenthèses.
+    EXPECT_EQ(
+        DescriptionErreurPort(QSerialPort::UnknownError, 2, "/dev/ttyS1", qt_error_string(EPROTO)),
+        QStringLiteral("Erreur du port série COM2 (/dev/ttyS1) : Erreur du système n° %1 "
+                       "(%2).")
+            .arg(EPROTO)
+            .arg(qt_error_string(EPROTO)));
+    // Un tube sans lecteur en guise de vrai port : le système répond ENXIO.
+    DossierTest dossier;
+    ASSERT_TRUE(CreeTube(dossier.Fichier("COM2")));
+    PortSerieQt reel([&dossier] { return dossier.Chemin(); });
+    EXPECT_FALSE(reel.Ouvre(2));
+    EXPECT_EQ(reel.Erreur(), QStringLiteral("Erreur du port série COM2 (%1) : Périphérique absent.")
+                                 .arg(dossier.Fichier("COM2")));
 }

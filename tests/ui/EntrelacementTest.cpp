@@ -171,18 +171,3 @@ INSTANTIATE_TEST_SUITE_P(Table, Entrelacement, testing::ValuesIn(Table()),
                                     std::get<1>(info.param).nom;
                          });
 } // namespace
-
-// Sauver au milieu de l'historique : défaire puis refaire passe par l'état enregistré, qui seul
-// est non modifié ; « Nouveau » puis défaire n'y revient pas (l'historique est vidé).
-TEST(Modifie, SuitLEtatEnregistreDansLHistorique) {
-    Scenario s;
-    s.Joue(QStringLiteral("> demarre\n> clic CmdHigh\n> raccourci Ctrl+S\n> clic CmdHigh\n"));
-    std::vector<bool> vus;
-    for (const char* touches : {"Ctrl+Z", "Ctrl+Z", "Ctrl+Y", "Ctrl+Y"}) {
-        s.Joue(QStringLiteral("> raccourci %1\n").arg(QLatin1String(touches)));
-        vus.push_back(s.fenetre->Doc().Modifie());
-    }
-    EXPECT_EQ(vus, std::vector<bool>({false, true, false, true}));
-    s.Joue(QStringLiteral("> boite Oui\n> raccourci Ctrl+N\n> raccourci Ctrl+Z\n"));
-    EXPECT_TRUE(s.fenetre->Doc().Modifie());
-}

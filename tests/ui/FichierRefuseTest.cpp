@@ -1,7 +1,5 @@
-// Un fichier refusé ou impossible à écrire ne prend ni ne perd rien. Au démarrage, par
-// « &Lecture » ou « &Nouveau » : les boîtes dans l'ordre, chacune avec sa réponse, puis le
-// programme attendu. Une sauvegarde impossible dit le chemin et la cause, et ne change ni le
-// titre, ni le dossier (exports compris) ; le programme reste modifié.
+// Un fichier refusé ou impossible à écrire ne prend ni ne perd rien : les boîtes dans l'ordre,
+// chacune avec sa réponse, puis le programme, le titre et le dossier attendus.
 #include "files/FichierProgramme.h"
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
@@ -23,8 +21,7 @@ const std::map<QString, QString> Boites{
     {"sauvegarder", "« INFO » exclamation OuiNon : « Voulez-vous sauvegarder ? »"},
 };
 
-// Joue les actions (séparées par « ; ») avec une réponse par boîte ; les dialogues vus sont
-// tous "dialogue", puis viennent les boîtes nommées (séparées par « ; »), chacune avec sa réponse.
+// Actions séparées par « ; », une réponse par boîte ; attendus : les dialogues, puis les boîtes.
 void Joue(Scenario& s, const QString& actions, const QString& reponses, const QString& boites,
           const QString& dialogue = QString()) {
     const QStringList r = reponses.split(' ', Qt::SkipEmptyParts);
@@ -48,44 +45,17 @@ void Joue(Scenario& s, const QString& actions, const QString& reponses, const QS
     EXPECT_FALSE(vu.contains(QStringLiteral("!!"))) << vu.toStdString();
 }
 
-// Jours vides, températures par défaut ou nulles, identifiants gardés.
-Programme Vide(Programme p, bool parDefaut) {
+// Jours vides, températures par défaut, identifiants gardés.
+Programme Vide(Programme p) {
     for (int z = 0; z < NbZones; ++z) {
         for (int d = 0; d < NbJours; ++d) p.ProgJour[z][d] = JourVide();
-        p.TempZone[z] = parDefaut ? std::array<qint16, NbTemperatures>{169, 165, 140, 145}
-                                  : std::array<qint16, NbTemperatures>{};
+        p.TempZone[z] = {169, 165, 140, 145};
     }
     return p;
 }
 
-struct Demarrage {
-    const char *actions, *reponses, *boites;
-    bool parDefaut; // sinon températures à 0
-};
-const Demarrage Demarrages[] = {
-    {"demarre -", "Abandonner", "non conforme", false},
-    {"demarre -", "Aucun", "non conforme", false},
-    {"demarre -", "Recommencer Ignorer Oui", "non conforme;non conforme;effacer", true},
-    {"demarre -", "Ignorer Non", "non conforme;effacer", false},
-    {"ecrit data.prg UN AUTRE LOGICIEL\\r\\n 1 2,3,4,5\\r\\n;demarre tel", "Ok", "incompatible",
-     false},
-    // Une température hors bornes.
-    {"ecrit data.prg GESTION CHAUFFAGE -VK472- V1.50\\r\\n 1 199,165,140,145\\r\\n;demarre tel",
-     "Abandonner", "non conforme", false},
-};
-
-TEST(FichierRefuse, AuDemarrageRienNEstPris) {
-    for (const Demarrage& c : Demarrages) {
-        SCOPED_TRACE(testing::Message() << c.actions << " / " << c.reponses);
-        Scenario s;
-        Joue(s, c.actions, c.reponses, c.boites);
-        EXPECT_EQ(s.fenetre->Doc().Prog(), Vide({}, c.parDefaut));
-    }
-}
-
 // Depuis l'exemple modifié, zone 2 montrée : "&Lecture" (noms rendus par le dialogue, après
-// « Voulez-vous sauvegarder ? » -> Non) ou, sans noms, "&Nouveau". "lu" : le fichier lu
-// (l'exemple), sinon le programme gardé ou effacé, et le titre inchangé.
+// « Voulez-vous sauvegarder ? » -> Non) ou, sans noms, "&Nouveau". "lu" : le fichier lu.
 struct Remplacement {
     const char *noms, *reponses, *boites, *lu;
     bool efface;
@@ -128,7 +98,7 @@ TEST(FichierRefuse, LectureEtNouveau) {
              QStringLiteral("ouvrir <dossier> « *.prg »"));
         const Document& doc = s.fenetre->Doc();
         EXPECT_EQ(doc.Prog(), c.lu       ? LireFichierProgramme(ProgrammeExemple()).programme
-                              : c.efface ? Vide(avant, true)
+                              : c.efface ? Vide(avant)
                                          : avant);
         EXPECT_EQ(doc.Modifie(), !c.lu);
         // Lu : tout l'écran est celui d'un démarrage sur l'exemple, sauf le titre.
@@ -151,24 +121,18 @@ TEST(FichierRefuse, LectureEtNouveau) {
 }
 
 // Le programme modifié, "Sauver comme .." vers ce qui ne peut pas s'écrire ou qu'un export
-// écraserait aussitôt ; sans nom,
-// "&Sauvegarde" sur un dossier à la place de data.prg.
-struct Refus {
-    const char *nom, *cause;
-};
-const Refus Refuses[] = {
+// écraserait aussitôt ("&Sauvegarde" sur un dossier : scénario demarrage).
+const std::pair<QString, QString> Refuses[] = {
     {"tube.prg", "Ce n'est pas un fichier ordinaire."},
     {"lien.prg", "Ce n'est pas un fichier ordinaire."},
     {"bloc/essai.prg", "Un élément du chemin n'est pas un dossier."},
     {"absent/essai.prg", "Fichier ou dossier introuvable."},
     {"rep.prg", "C'est un dossier."},
     {"DataUc.xls", "Le programme écrit lui-même ce fichier : choisissez un autre nom."},
-    {nullptr, "C'est un dossier."},
 };
 
 TEST(FichierRefuse, SauvegardeImpossible) {
-    for (const Refus& c : Refuses) {
-        const QString nom = c.nom ? c.nom : "data.prg";
+    for (const auto& [nom, cause] : Refuses) {
         SCOPED_TRACE(nom.toStdString());
         Scenario s;
         // En root, une écriture fautive qui renommerait par-dessus le périphérique détruirait
@@ -182,17 +146,13 @@ TEST(FichierRefuse, SauvegardeImpossible) {
             QStringLiteral("> tube tube.prg\n> lien lien.prg ") + full +
             QStringLiteral("\n"
                            "> ecrit bloc fichier ordinaire\n> dossier rep.prg\n"
-                           "> ecrit DataUc.FCB ancien FCB\n> demarre\n> barre VScroll3(3) 146\n") +
-            (c.nom ? "" : "> efface data.prg\n> dossier data.prg\n"));
+                           "> ecrit DataUc.FCB ancien FCB\n> demarre\n> barre VScroll3(3) 146\n"));
         const QString titre = s.fenetre->windowTitle();
         const QString dossier = s.Joue(QStringLiteral("> montre dossier\n"));
-        Joue(s,
-             c.nom ? "dialogue " + nom + ";menu SauverComme"
-                   : QStringLiteral("menu SauvegardeFichier"),
-             "Ok",
+        Joue(s, "dialogue " + nom + ";menu SauverComme", "Ok",
              "boîte « GESTION CHAUFFAGE » critique Ok : « ** SAUVEGARDE IMPOSSIBLE "
              "**\\r\\n\\r\\n<dossier>/" +
-                 nom + "\\r\\n" + c.cause + " »",
+                 nom + "\\r\\n" + cause + " »",
              QStringLiteral("sauver <dossier> « *.PRG »"));
         EXPECT_EQ(s.Joue(QStringLiteral("> montre dossier\n")), dossier);
         EXPECT_EQ(s.fenetre->windowTitle(), titre);

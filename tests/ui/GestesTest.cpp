@@ -1,11 +1,9 @@
-// Ce que l'utilisateur voit pendant un geste et ce qu'il peut taper ou déposer : la période
-// d'un trait près du pointeur, l'identifiant gardé d'une installation précédente, un fichier
-// programme lâché sur la fenêtre.
+// Ce que l'utilisateur voit pendant un geste et ce qu'il peut déposer : la période d'un trait
+// près du pointeur, un fichier programme lâché sur la fenêtre.
 #include "files/FichierProgramme.h"
 #include "model/Textes.h"
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
-#include "zone/PanneauZone.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -31,28 +29,6 @@ TEST(Gestes, LaBulleDuTraitDitCeQuIlEcrit) {
               QStringLiteral("Lundi à Mardi %1 → %2").arg(heure(debut), heure(fin)));
     s.Joue(QStringLiteral("> lache FrameTemp(0) gauche 300 75\n"));
     EXPECT_FALSE(QToolTip::isVisible());
-}
-
-// Tapé après un double clic, sous les règles du bouton (ZoneTest) : Entrée le garde, Échap
-// l'abandonne, 65536 est refusé.
-TEST(Gestes, IdentifiantTape) {
-    Scenario s;
-    const QString transcription = s.Joue(QStringLiteral(
-        "> demarre\n> souris TextID gauche 5 5 double\n> tape TextID 1234\n> touche TextID Entree\n"
-        "> montre TextID\n> boite Ok\n> souris TextID gauche 5 5 double\n> tape TextID 65536\n"
-        "> touche TextID Entree\n> souris TextID gauche 5 5 double\n> tape TextID 99\n"
-        "> touche TextID Echap\n> montre TextID\n"));
-    EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 1234) << transcription.toStdString();
-    EXPECT_TRUE(s.fenetre->Doc().Modifie());
-    EXPECT_EQ(transcription.count(QStringLiteral("« 1234 »")), 2) << transcription.toStdString();
-    s.Joue(QStringLiteral("> raccourci Ctrl+Z\n"));
-    EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 4660);
-    EXPECT_FALSE(s.fenetre->Doc().Modifie());
-    // Tapé sans Entrée puis sauvé : la sauvegarde le prend d'abord, rien n'est perdu.
-    s.Joue(QStringLiteral("> souris TextID gauche 5 5 double\n> tape TextID 4321\n"
-                          "> raccourci Ctrl+S\n"));
-    EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 4321);
-    EXPECT_FALSE(s.fenetre->Doc().Modifie());
 }
 
 // Un .PRG déposé sur la fenêtre s'ouvre comme par "&Lecture", question de sauvegarde

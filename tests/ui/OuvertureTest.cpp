@@ -1,6 +1,5 @@
-// Ouvrir un autre programme ne perd rien : la sauvegarde est proposée d'abord ; deux fenêtres
-// sur un même fichier : la seconde le sait (verrou), et une sauvegarde ne remplace pas en
-// silence un fichier changé sur le disque depuis sa lecture.
+// Ouvrir ne perd rien : la sauvegarde est proposée d'abord ; un fichier tenu par une autre
+// fenêtre (verrou) ou changé sur le disque n'est pas remplacé en silence.
 #include "files/PanneauFichier.h"
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
@@ -51,16 +50,16 @@ protected:
 // "&Lecture" et un fichier récent : Échap ne fait rien (pas même le dialogue), Non ouvre,
 // Oui sauvegarde puis ouvre, et rien ne s'ouvre si la sauvegarde échoue.
 TEST_F(Ouverture, ProposeDeSauvegarderAvantDOuvrir) {
-    const std::tuple<Bouton, bool, bool> cas[] = {// réponse, sauvegarde ratée, ouvert
-                                                  {Bouton::Aucun, false, false},
+    // Réponse, sauvegarde ratée, ouvert.
+    const std::tuple<Bouton, bool, bool> cas[] = {{Bouton::Aucun, false, false},
                                                   {Bouton::Non, false, true},
                                                   {Bouton::Oui, false, true},
                                                   {Bouton::Oui, true, false}};
     for (const bool parMenu : {true, false})
         for (const auto& [reponse, ratee, ouvert] : cas) {
-            SCOPED_TRACE(testing::Message() << "menu " << parMenu << ", réponse "
-                                            << NomsBoutons[static_cast<int>(reponse)] << ratee);
+            SCOPED_TRACE(testing::Message() << parMenu << NomsBoutons[int(reponse)] << ratee);
             dossier.Ecrit("data.prg", ProgrammeExemple());
+            QFile::remove(dossier.Fichier("DataUc.FCB"));
             Fenetre f(dossier, {reponse, Bouton::Ok});
             f.fenetre.Doc().ChangeTemperature(3, 146);
             if (ratee) {
@@ -76,9 +75,10 @@ TEST_F(Ouverture, ProposeDeSauvegarderAvantDOuvrir) {
             EXPECT_EQ(f.plateforme.Dialogues.size(), parMenu && ouvert ? 1u : 0u);
             EXPECT_EQ(f.Identifiant(), ouvert ? 1234 : 4660);
             EXPECT_EQ(f.Modifie(), !ouvert);
-            if (ratee)
+            if (ratee) { // ni les exports
+                EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
                 QDir(dossier.Chemin()).rmdir("data.prg");
-            else
+            } else
                 EXPECT_EQ(dossier.Lit("data.prg") == ProgrammeExemple(), reponse != Bouton::Oui);
         }
 }
@@ -136,7 +136,7 @@ TEST_F(Ouverture, VerrouLacheOuAbandonne) {
     EXPECT_EQ(dossier.Lit(".autre.prg.lock").split('\n').value(0), QByteArray::number(::getpid()));
 }
 
-// Root passe outre les droits : ce test tourne sans droits par "VerrouSansDroits" (ctest).
+// Tourne sans droits par "VerrouSansDroits" (ctest) : root passe outre.
 TEST_F(Ouverture, DossierSansVerrouPossible) {
     if (::geteuid() == 0) GTEST_SKIP() << "root passe outre les droits";
     ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(), QFile::ReadOwner | QFile::ExeOwner));
@@ -160,9 +160,8 @@ TEST_F(Ouverture, FichierChangeSurLeDisque) {
         EXPECT_EQ(dossier.Lit("data.prg") == autre, reponse != Bouton::Oui);
         EXPECT_EQ(f.Modifie(), reponse != Bouton::Oui);
     }
-    EXPECT_EQ(f.Boites(),
-              QStringList(3, "Le fichier data.prg a été modifié par un autre "
-                             "programme depuis sa lecture. Voulez-vous le remplacer ?"));
+    EXPECT_EQ(f.Boites(), QStringList(3, "Le fichier data.prg a été modifié par un autre programme "
+                                         "depuis sa lecture. Voulez-vous le remplacer ?"));
     f.fenetre.Doc().ChangeTemperature(3, 147);
     f.Menu("SauvegardeFichier");
     EXPECT_EQ(f.plateforme.Boites.size(), 3u);
