@@ -45,10 +45,7 @@ public:
     // Horaires : LignesMontrees garde les lignes reçues, Horaires donne la réponse.
     std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) override;
     ChoixImpression DialogueImprimer() override;
-    QDateTime Maintenant() override {
-        ++LecturesHorloge;
-        return {QDate(2026, 12, 1), QTime(14, 5, 9)};
-    }
+    QDateTime Maintenant() override { return {QDate(2026, 12, 1), QTime(14, 5, 9)}; }
     double Aleatoire() override;
     QString DossierProgramme() override { return dossier_; }
     PortSerie& Port() override { return port; }
@@ -69,7 +66,6 @@ public:
     LignesSemaine LignesMontrees;
     std::vector<BoiteVue> Boites;
     std::vector<DialogueVu> Dialogues;
-    int LecturesHorloge = 0;
     HorlogeFactice horloge;
     PortFactice port{horloge};
     MinuterieFactice minuterie{horloge};

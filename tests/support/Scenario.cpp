@@ -505,8 +505,6 @@ void Scenario::Montre(const QStringList& mots) {
                                    : f.isFile()  ? QStringLiteral(" (%1)").arg(f.size())
                                                  : QStringLiteral(" (spécial)"));
         Note(QStringLiteral("dossier : ") + vus.join(QStringLiteral(", ")));
-    } else if (quoi == QLatin1String("horloge")) {
-        Note(QStringLiteral("heure lue %1 fois").arg(plateforme.LecturesHorloge));
     } else if (quoi == QLatin1String("titre")) {
         Note(QStringLiteral("titre « %1 »").arg(Clair(fenetre->windowTitle())));
     } else if (quoi == QLatin1String("horaires")) {

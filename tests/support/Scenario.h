@@ -59,7 +59,7 @@
 //   montre jour (zone et jour édités et montrés) | controles (tous, avec leurs positions : le
 //                        seul endroit où elles se disent ; place NOM : un seul, avec elles)
 //                        | fichier NOM | NOM (un contrôle, sans position ni bulle ni police)
-//                        | dossier [SOUS] (ses fichiers et leur taille) | titre | horloge
+//                        | dossier [SOUS] (ses fichiers et leur taille) | titre
 //   montre … = REF       la suite de ce qui se montre (après la première ligne) doit être
 //                        tests/donnees/REF, une trame ou un journal de référence
 //   montre ecart NOM     les seuls champs (entre virgules) qui diffèrent de l'exemple livré,
