@@ -1,5 +1,4 @@
-// Les heures de confort tapées en clair (donnees/horaires.txt) : lignes acceptées, lignes
-// refusées et leur raison.
+// Les heures de confort tapées en clair (donnees/horaires.txt) : lignes acceptées ou refusées.
 #include "model/Horaires.h"
 #include "support/Dossier.h"
 #include "support/Jours.h"
@@ -26,6 +25,6 @@ TEST(Horaires, LignesAccepteesEtRefusees) {
         EXPECT_EQ(lue.jour, jour) << tapee.toStdString();
         EXPECT_EQ(lue.raison, raison) << tapee.toStdString();
     }
-    // Les jours montrés dans la boîte (les lignes ordinaires sont vues dans editionrapide.txt).
+    // Un jour entier (les jours ordinaires se voient dans editionrapide.txt).
     EXPECT_EQ(TexteHoraires(JourAvec({{0, 144}})), QStringLiteral("0H00-24H00"));
 }
