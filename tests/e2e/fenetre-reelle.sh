@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# La vraie fenêtre sous Xvfb, pilotée comme par une personne : vraies touches (raccourcis,
-# menus au clavier, champ tapé), clics et traits aux places dessinées, couleurs vues à
-# l'écran, titre vide de la boîte « ? » pour le gestionnaire de fenêtres. Le reste est vu
-# hors écran par les scénarios. Usage : fenetre-reelle.sh DOSSIER_CONSTRUCTION
+# La vraie fenêtre sous Xvfb : vraies touches et souris aux places dessinées, couleurs à l'écran,
+# titre X de « ? » ; le reste est vu hors écran. Usage : fenetre-reelle.sh DOSSIER_CONSTRUCTION
 set -euo pipefail
 CONSTRUCTION=$(cd "$1" && pwd)
 SOURCES=$(cd "$(dirname "$0")/../.." && pwd)
@@ -13,9 +11,13 @@ CAPTURE="$CONSTRUCTION/e2e-derniere-capture.png"
 # shellcheck source=commun.sh
 source "$SOURCES/tests/e2e/commun.sh"
 avant_fin() { import -window root "$CAPTURE" 2>/dev/null || true; }
-
 # Le dossier du programme est celui de l'exécutable : on en fait une copie à part.
 cp "$CONSTRUCTION/gestion-chauffage" "$SOURCES/data/data.prg" "$SOURCES/data/VK472.CFG" "$TRAVAIL/"
+# La télécommande virtuelle au bout de COM1, dans le dossier du programme.
+"$CONSTRUCTION/telecommande-virtuelle" --dossier "$TRAVAIL" --port 1 --une-fois \
+  >"$TRAVAIL/telecommande.txt" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -e "$TRAVAIL/COM1" ] && break; sleep 0.1; done
 XDG_CONFIG_HOME="$TRAVAIL/reglages" "$TRAVAIL/gestion-chauffage" >"$TRAVAIL/programme.txt" 2>&1 &
 pids+=($!)
 fenetre=""
@@ -43,24 +45,27 @@ couleur() { # couleur vue à cette place (twips)
   read -r x y <<<"$(pixels "$1" "$2")"
   import -window "$fenetre" -crop "1x1+$x+$y" txt:- | tail -1 | awk '{print $3}'
 }
+boite() { # la boîte ouverte, attendue jusqu'à dix secondes
+  for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --class gestion-chauffage 2>/dev/null || true); do
+      xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG && echo "$w" && return
+    done
+    sleep 0.1
+  done
+  echec "boîte attendue absente"
+}
+# Sans gestionnaire de fenêtres, le clavier va où on le met : chaque boîte prend le focus.
+repond() { xdotool windowfocus --sync "${1:-$(boite)}" key Return; sleep 0.3; }
 
 # « ? » par Alt+? : sans titre ni dans sa barre (Qt y mettrait le nom du programme) ni pour
 # le gestionnaire de fenêtres.
 xdotool windowfocus --sync "$fenetre"
 xdotool key alt+question
-boite=""
-for _ in $(seq 30); do
-  for w in $(xdotool search --onlyvisible --class gestion-chauffage 2>/dev/null || true); do
-    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG && boite=$w
-  done
-  [ -n "$boite" ] && break
-  sleep 0.1
-done
-[ -n "$boite" ] || echec "la boîte « ? » n'est pas apparue"
+boite=$(boite)
 nom=$(xprop -id "$boite" _NET_WM_NAME)
 [ "$nom" = "_NET_WM_NAME(UTF8_STRING) = " ] || echec "la boîte « ? » porte un titre : [$nom]"
 [ -z "$(xdotool getwindowname "$boite")" ] || echec "la boîte « ? » a un nom"
-xdotool key Return
+repond "$boite"
 
 # La semaine de référence de deux zones, peinte en aussi peu de gestes que possible (une
 # touche, un clic ou un trait : appui, glisser, relâcher) depuis « &Nouveau », sauvée par le
@@ -89,13 +94,7 @@ h() { echo $(($1 * 6 + ${2:-0} / 10)); } # heure -> borne
 xdotool windowfocus --sync "$fenetre"
 xdotool key --window "$fenetre" ctrl+n # « &Nouveau »
 geste
-boite=""
-for _ in $(seq 50); do # sa question, dans une boîte au titre court
-  boite=$(xdotool search --onlyvisible --name "^GESTION CHAUFFAGE$" 2>/dev/null | head -1) && break
-  sleep 0.1
-done
-xdotool windowfocus --sync "$boite"
-xdotool key Return # « Oui » : tout effacer
+repond # « Oui » : tout effacer
 geste
 trait 0 "$(h 6 30)" 4 "$(h 8 30)"
 trait 0 "$(h 17 30)" 4 "$(h 22 30)"
@@ -134,3 +133,17 @@ cmp "$TRAVAIL/data.prg" "$TRAVAIL/reference.prg" || {
   echec "semaine de référence : fichier différent (gardé dans e2e-semaine-reference.prg)"
 }
 [ "$gestes" -le 20 ] || echec "$gestes gestes, plus de 20"
+
+# La semaine envoyée par le vrai port : Alt+P, deuxième article, les deux consignes, la fin.
+xdotool windowfocus --sync "$fenetre"
+xdotool key alt+p
+sleep 0.3
+xdotool key Down Return
+repond
+repond
+repond # « ** FIN DE TRANSMISSION ** »
+for _ in $(seq 60); do grep -q "PROG. OK\|DEFAUT DIALOGUE" "$TRAVAIL/telecommande.txt" && break; sleep 0.1; done
+grep -q "2 BEEP -> PROG. OK" "$TRAVAIL/telecommande.txt" || {
+  cat "$TRAVAIL/telecommande.txt" >&2
+  echec "la télécommande virtuelle n'a pas validé la programmation"
+}

@@ -24,7 +24,6 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
             << curseur;
         EXPECT_EQ(DemandeConfirmation(jour, curseur, 8, RegleHuitSegments::Heure), confHeure)
             << curseur;
-        EXPECT_FALSE(DemandeConfirmation(jour, curseur, 7, RegleHuitSegments::Heure));
     }
     // Écriture : jamais au-delà du créneau 143 ni avant 0 ; un jour court est d'abord complété.
     QByteArray jour("11"), court("1");
