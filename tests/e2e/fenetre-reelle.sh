@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # La vraie fenêtre sous Xvfb : vraies touches et souris aux places dessinées, couleurs à l'écran,
-# titre X de « ? » ; le reste est vu hors écran. Usage : fenetre-reelle.sh DOSSIER_CONSTRUCTION
+# titre X de « ? », vrai port ; le reste est vu hors écran. Usage : fenetre-reelle.sh CONSTRUCTION
 set -euo pipefail
 CONSTRUCTION=$(cd "$1" && pwd)
 SOURCES=$(cd "$(dirname "$0")/../.." && pwd)
