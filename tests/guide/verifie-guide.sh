@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Le guide suit le programme : il est construit, ses images et celles du README et de
-# l'AppStream existent (et toutes servent), chaque texte de boîte qu'il cite (lignes "> `…`")
-# est dans les sources, et l'aide qu'il recopie est celle de --aide.
+# Le guide suit le programme : construit, images (du README et de l'AppStream aussi) présentes
+# et toutes utilisées, textes de boîtes cités ("> `…`") dans les sources, aide = --aide.
 # Usage : verifie-guide.sh DOSSIER_SOURCES DOSSIER_CONSTRUCTION
 set -uo pipefail
-SOURCES=$1
-CONSTRUCTION=$2
+SOURCES=$1 CONSTRUCTION=$2
 GUIDE="$SOURCES/docs/guide/guide.md"
 fautes=0
 faute() { echo "FAUTE : $*" >&2; fautes=$((fautes + 1)); }

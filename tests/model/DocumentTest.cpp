@@ -1,12 +1,11 @@
-// Les opérations du document une à une. Leur effet à l'écran, la coupe du neuvième segment,
-// les températures ramenées et les refus pendant un envoi se voient dans les scénarios de la
-// fenêtre (historique, zone, jourmontre, envoigele).
+// Le document seul : refus pendant un envoi, « modifié » seulement si quelque chose change,
+// jours hors de la semaine, températures aux limites ; leur effet à l'écran : les scénarios.
 #include "model/Document.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
-TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
+TEST(Document, EditionsRefuseesPendantUnEnvoiEtModifieSeulementSiChangement) {
     // Chacune rend vrai si elle est acceptée.
     const std::vector<std::pair<const char*, std::function<bool(Document&)>>> editions{
         {"créneau", [](Document& d) { return d.EcritCreneaux(5, '1', 1); }},
@@ -16,17 +15,24 @@ TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
         {"effacement", [](Document& d) { return d.Efface(); }},
     };
     for (const auto& [nom, edite] : editions) {
-        Document d;
+        // Neuf segments au jour édité et dans les cases de réserve derrière dimanche.
         Programme p;
         RemetParDefaut(p);
-        for (int s = 0; s < 18; s += 2) p.ProgJour[1][3][s] = '1'; // neuf segments
+        for (QByteArray* jour :
+             {&p.ProgJour[1][3], &p.ProgJour[0][NbJours], &p.ProgJour[1][NbJours]}) {
+            *jour = QByteArray(LongueurJour, '0');
+            for (int s = 0; s < 18; s += 2) (*jour)[s] = '1';
+        }
+        Document d;
         d.Charge(p);
         d.ChoisitZone(1);
         d.ChoisitJour(3);
+        for (const int jour : {-1, NbJours}) EXPECT_TRUE(d.ValideJour(jour).empty()) << jour;
         {
             const auto prise = d.Tiens();
             EXPECT_FALSE(edite(d)) << nom;
-            EXPECT_EQ(d.Prog(), p) << nom << " : refusé pendant une transmission";
+            EXPECT_EQ(d.Prog(), p)
+                << nom << " : un jour hors semaine coupé, ou édité pendant un envoi";
         }
         EXPECT_TRUE(edite(d)) << nom;
         ASSERT_TRUE(d.Modifie()) << nom;
@@ -37,26 +43,10 @@ TEST(Document, ChaqueEditionMarqueModifieSeulementSiElleChangeQuelqueChose) {
     }
 }
 
-TEST(Document, UnJourHorsDeLaSemaineNeValideRien) {
-    // Les cases de réserve derrière dimanche ont neuf segments : les valider les couperait.
-    Programme p;
-    RemetParDefaut(p);
-    for (QByteArray* reserve : {&p.ProgJour[0][NbJours], &p.ProgJour[1][NbJours]}) {
-        *reserve = QByteArray(LongueurJour, '0');
-        for (int s = 0; s < 18; s += 2) (*reserve)[s] = '1';
-    }
-    Document d;
-    d.Charge(p);
-    d.ChoisitZone(1);
-    for (const int jour : {-1, NbJours}) EXPECT_TRUE(d.ValideJour(jour).empty()) << jour;
-    EXPECT_EQ(d.Prog(), p);
-}
-
 TEST(Programme, TemperatureHorsLimites) {
-    // 0 et 35 °C admis, un demi-degré de moins ou de plus refusé, jusqu'au dernier réglage lu
-    // (les messages se voient dans les scénarios et à la ligne de commande).
-    const std::pair<int, bool> limites[] = {{127, true}, {128, false}, {198, false}, {199, true}};
-    for (const auto& [valeur, refusee] : limites) {
+    // 0 et 35 °C admis, un demi-degré au-delà refusé, jusqu'au dernier réglage lu.
+    for (const auto& [valeur, refusee] : {std::pair{127, true}, std::pair{128, false},
+                                          std::pair{198, false}, std::pair{199, true}}) {
         Programme p;
         RemetParDefaut(p);
         p.TempZone[2][3] = static_cast<qint16>(valeur);

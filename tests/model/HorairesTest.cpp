@@ -1,5 +1,4 @@
-// Les heures de confort tapées en clair (donnees/horaires.txt) : lignes acceptées, lignes
-// refusées et leur raison.
+// Les heures de confort tapées en clair (donnees/horaires.txt) : lignes acceptées ou refusées.
 #include "model/Horaires.h"
 #include "support/Dossier.h"
 #include "support/Jours.h"
@@ -8,7 +7,7 @@
 
 TEST(Horaires, LignesAccepteesEtRefusees) {
     const QStringList cas = CasDeTable(QStringLiteral("horaires.txt"));
-    ASSERT_EQ(cas.size(), 14);
+    ASSERT_EQ(cas.size(), 13);
     for (const QString& ligne : cas) {
         const QString tapee = ligne.section(QLatin1String("=>"), 0, 0).trimmed();
         const QString attendu = ligne.section(QLatin1String("=>"), 1).trimmed();
@@ -26,6 +25,6 @@ TEST(Horaires, LignesAccepteesEtRefusees) {
         EXPECT_EQ(lue.jour, jour) << tapee.toStdString();
         EXPECT_EQ(lue.raison, raison) << tapee.toStdString();
     }
-    // Les jours montrés dans la boîte (les lignes ordinaires sont vues dans editionrapide.txt).
+    // Un jour entier (les jours ordinaires se voient dans editionrapide.txt).
     EXPECT_EQ(TexteHoraires(JourAvec({{0, 144}})), QStringLiteral("0H00-24H00"));
 }

@@ -33,7 +33,6 @@ TEST(ValideJour, BarresCoupeEtTexte) {
         {JourAvec({{10, 20}}).replace(14, 1, "2").replace(30, 1, "x").replace(144, 1, "1"),
          {{10, 4}, {15, 5}},
          "   (1H40-2H20)     (2H30-3H20)     "},
-        {JourVide().replace(145, 1, "1"), {}, "   "},
         // La fin d'un segment se cherche dans la queue ; sans queue, le texte reste ouvert.
         {JourAvec({{140, 144}}).replace(144, 1, "z"), {{140, 4}}, "   (23H20-24H00)     "},
         {JourAvec({{140, 144}}).replace(144, 1, "1"), {{140, 4}}, "   (23H20-24H10)     "},

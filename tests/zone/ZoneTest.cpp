@@ -1,5 +1,5 @@
-// Zone : l'avertissement des huit segments et l'écriture aux cas limites ; la vraie fenêtre
-// (textes des températures, identifiants, collisions) est jouée par le scénario "zone".
+// Zone aux cas limites : avertissement des huit segments, écriture, identifiant tapé ; la vraie
+// fenêtre est jouée par le scénario "zone".
 #include "support/Impression.h"
 #include "support/Jours.h"
 #include "zone/CommandesJour.h"
@@ -15,22 +15,15 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
     avec0[0] = avec1[1] = avec142[142] = queue[144] = '1';
     // Question de "Conf." (les deux voisins) et de "Conf./1H" (le créneau d'avant seulement) ;
     // "Conf." au curseur 0 ne regarde que le créneau 0, pas 0H10.
-    struct Cas {
-        QByteArray jour;
-        int curseur;
-        bool conf, confHeure;
-    };
-    const Cas cas[] = {{huit, 35, true, true},    {huit, 11, false, false},
-                       {huit, 19, false, true},   {huit, 143, true, true},
-                       {huit, 144, false, false}, {avec142, 143, false, false},
-                       {queue, 143, true, true},  {queue.left(144), 143, true, true},
-                       {avec1, 0, true, true},    {avec0, 0, false, true}};
-    for (const Cas& c : cas) {
-        EXPECT_EQ(DemandeConfirmation(c.jour, c.curseur, 8, RegleHuitSegments::Creneau), c.conf)
-            << c.curseur;
-        EXPECT_EQ(DemandeConfirmation(c.jour, c.curseur, 8, RegleHuitSegments::Heure), c.confHeure)
-            << c.curseur;
-        EXPECT_FALSE(DemandeConfirmation(c.jour, c.curseur, 7, RegleHuitSegments::Heure));
+    const std::tuple<QByteArray, int, bool, bool> cas[] = {
+        {huit, 11, false, false},     {huit, 19, false, true},  {huit, 144, false, false},
+        {avec142, 143, false, false}, {queue, 143, true, true}, {queue.left(144), 143, true, true},
+        {avec1, 0, true, true},       {avec0, 0, false, true}};
+    for (const auto& [jour, curseur, conf, confHeure] : cas) {
+        EXPECT_EQ(DemandeConfirmation(jour, curseur, 8, RegleHuitSegments::Creneau), conf)
+            << curseur;
+        EXPECT_EQ(DemandeConfirmation(jour, curseur, 8, RegleHuitSegments::Heure), confHeure)
+            << curseur;
     }
     // Écriture : jamais au-delà du créneau 143 ni avant 0 ; un jour court est d'abord complété.
     QByteArray jour("11"), court("1");
