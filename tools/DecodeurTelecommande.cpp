@@ -12,13 +12,13 @@ constexpr int FinsAvecPause[6] = {67, 134, 201, 268, 335, 402};
 
 const char* const NomsJours[7] = {"Lundi",    "Mardi",  "Mercredi", "Jeudi",
                                   "Vendredi", "Samedi", "Dimanche"};
-const char* const NomsSemaine[8] = {"?",        "Dimanche", "Lundi",    "Mardi",
-                                    "Mercredi", "Jeudi",    "Vendredi", "Samedi"};
-const char* const NomsTemperatures[4] = {"Confort", "ECO", "Hors Gel", "EJP"};
-const char* const NomsHorloge[7] = {"seconde", "minute", "heure", "jour de semaine",
-                                    "jour",    "mois",   "année"};
-const int MinHorloge[7] = {0, 0, 0, 1, 1, 1, 0};
-const int MaxHorloge[7] = {59, 59, 23, 7, 31, 12, 99};
+constexpr std::array NomsSemaine{"?",        "Dimanche", "Lundi",    "Mardi",
+                                 "Mercredi", "Jeudi",    "Vendredi", "Samedi"};
+constexpr std::array NomsTemperatures{"Confort", "ECO", "Hors Gel", "EJP"};
+constexpr std::array NomsHorloge{"seconde", "minute", "heure", "jour de semaine",
+                                 "jour",    "mois",   "année"};
+constexpr std::array MinHorloge{0, 0, 0, 1, 1, 1, 0};
+constexpr std::array MaxHorloge{59, 59, 23, 7, 31, 12, 99};
 
 quint8 Octet(const QByteArray& t, int rang) {
     return static_cast<quint8>(t.at(rang));

@@ -19,9 +19,9 @@
 
 namespace {
 // Rangées de la semaine, noms des jours et étiquettes d'heures, placés à la main.
-constexpr int HautsRangees[7] = {705, 1515, 2370, 3180, 4035, 4860, 5700};
-constexpr int HautsJours[7] = {930, 1740, 2580, 3405, 4245, 5070, 5895};
-constexpr int GauchesHeures[24] = {1800, 2160, 2600, 2980, 3360, 3760,  4175,  4560,
+constexpr std::array HautsRangees{705, 1515, 2370, 3180, 4035, 4860, 5700};
+constexpr std::array HautsJours{930, 1740, 2580, 3405, 4245, 5070, 5895};
+constexpr std::array GauchesHeures{1800, 2160, 2600, 2980, 3360, 3760,  4175,  4560,
                                    4980, 5350, 5760, 6150, 6550, 6940,  7350,  7750,
                                    8160, 8540, 8930, 9250, 9630, 10060, 10450, 10815};
 
