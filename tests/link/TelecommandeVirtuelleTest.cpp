@@ -105,15 +105,17 @@ TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
     for (const auto& [ligne, fois] : vues)
         EXPECT_EQ(exemple.count(QString::fromUtf8(ligne)), fois) << ligne;
     EXPECT_EQ(exemple.filter(QStringLiteral(": éco toute la journée")).size(), 20);
-    // Jugée dès le silence de fin, pas après ; 35 °C admis, un confort dès 0H00 (trame de
-    // l'émetteur ; le dimanche de l'horloge se lit au bout du pseudo-terminal).
+    // Jugée dès le silence de fin, pas après ; 35 °C admis, un confort dès 0H00, une horloge à
+    // ses plus petites valeurs (trame de l'émetteur ; les plus hautes : au bout du terminal).
     Programme p;
     RemetParDefaut(p);
     p.TempZone[2][3] = 198;
     p.ProgJour[0][0].replace(0, 9, "111111111");
     Envoi envoi = Exemple();
-    envoi.octets = OctetsTrame(TrameZones(p)) + OctetsTrame(BlocReglages(p, 4660, MardiPremier));
+    envoi.octets =
+        OctetsTrame(TrameZones(p)) + OctetsTrame(BlocReglages(p, 4660, {{2026, 12, 6}, {8, 0}}));
     const QStringList lignes = Ecoute(d, envoi, DecodeurTelecommande::SilenceFinMs);
+    EXPECT_TRUE(lignes.contains(QStringLiteral("Date et heure : Dimanche 06/12/2026 08:00:00")));
     EXPECT_TRUE(lignes.contains(QStringLiteral("  Lundi    : 0H00-1H30")));
     EXPECT_EQ(lignes.last(), Ok) << lignes.join('\n').toStdString();
 }
