@@ -37,6 +37,7 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         {{S1}, {}, 1},
         {{Ftdi, S2}, {{2, "@/absent"}}, 2},
         {{S1}, {{3, "/dev/ttyS1"}}, 3},
+        {{S1}, {}, 5},
     };
     // Les textes vus, cas après cas, comparés à ceux écrits en clair (CR LF des boîtes compris).
     QString vus;

@@ -126,6 +126,7 @@ QString Edite(const Document& doc) {
 Qt::MouseButton BoutonSouris(const QString& nom) {
     return nom == QLatin1String("droit")    ? Qt::RightButton
            : nom == QLatin1String("milieu") ? Qt::MiddleButton
+           : nom == QLatin1String("retour") ? Qt::BackButton
                                             : Qt::LeftButton;
 }
 

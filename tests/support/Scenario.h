@@ -32,8 +32,8 @@
 //   hasard X             prochain tirage aléatoire
 //   clic NOM | menu NOM  bouton ou case cliqué, commande de menu choisie
 //   barre NOM V          barre réglée à V, ou flèche/page : haut, bas, page-haut, page-bas
-//   souris NOM BOUTON X Y [double]   appui et relâché (gauche, droit, milieu) en pixels
-//   trait NOM BOUTON X1 Y1 X2 Y2   appui, glissé, relâché (gauche ou droit), en pixels du contrôle
+//   souris NOM BOUTON X Y [double]   appui et relâché (gauche, droit, milieu, retour) en pixels
+//   trait NOM BOUTON X1 Y1 X2 Y2   appui, glissé, relâché (gauche, droit, retour), en pixels
 //   touche NOM T…        touches appuyées sur le contrôle : lettre, Droite, Gauche, Haut, Bas,
 //                        Entree, Echap, précédée de "Maj+" éventuel
 //   tape NOM TEXTE       texte mis dans le champ, s'il n'est pas en lecture seule
