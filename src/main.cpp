@@ -55,9 +55,9 @@ int main(int argc, char** argv) {
 
     // Un fichier donné (gestionnaire de fichiers, "gestion-chauffage maison.PRG") est lu au
     // démarrage à la place de data.prg.
-    const QString fichier = arguments.size() > 1 ? arguments[1] : QString();
+    const QString fichier = arguments.value(arguments.value(1) == QLatin1String("--") ? 2 : 1);
     QTextStream erreurs(stderr);
-    if (arguments.size() > 1)
+    if (!fichier.isEmpty())
         if (const int code = VerifieFichierAOuvrir(fichier, erreurs)) return code;
     if (EcranAbsent()) {
         erreurs << "gestion-chauffage : pas d'écran (DISPLAY et WAYLAND_DISPLAY vides), la "

@@ -192,6 +192,8 @@ bool DemandePdf(const QStringList& arguments) {
 }
 
 bool DemandeLigneCommande(const QStringList& arguments) {
+    // "-- fichier" : pour la fenêtre, un fichier même nommé comme une option.
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--")) return false;
     // Toute option, même d'un tiret, est à nous : celles de Qt (-platform, -display…)
     // finiraient en abandon sans écran. Deux fichiers ne s'ouvrent pas non plus.
     for (qsizetype i = 1; i < arguments.size(); ++i)
