@@ -10,7 +10,7 @@ PAQUETS=(
   libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   cmark
-  xvfb xauth xdotool imagemagick socat time poppler-utils
+  xvfb xauth xdotool x11-utils imagemagick socat time poppler-utils
 )
 if [ "${1:-}" = ci ]; then
   PAQUETS+=(clang libclang-rt-14-dev clang-format clang-tidy

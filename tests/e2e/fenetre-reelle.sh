@@ -55,7 +55,15 @@ boite() { # la boîte ouverte, attendue jusqu'à dix secondes
   echec "boîte attendue absente"
 }
 # Sans gestionnaire de fenêtres, le clavier va où on le met : chaque boîte prend le focus.
-repond() { xdotool windowfocus --sync "${1:-$(boite)}" key Return; sleep 0.3; }
+# Puis la boîte partie et la fenêtre de nouveau active : son départ, vu en retard, fermerait
+# le trait qui suit.
+repond() {
+  local b=${1:-$(boite)}
+  xdotool windowfocus --sync "$b" key Return
+  for _ in $(seq 100); do xwininfo -id "$b" 2>/dev/null | grep -q IsViewable || break; sleep 0.1; done
+  xdotool windowfocus --sync "$fenetre" 2>/dev/null || true
+  sleep 0.3
+}
 
 # « ? » par Alt+? : sans titre ni dans sa barre (Qt y mettrait le nom du programme) ni pour
 # le gestionnaire de fenêtres.
