@@ -735,22 +735,25 @@ void Scenario::Port() {
     plateforme.horloge.ms = 0;
 }
 
-// Tous les contrôles avec leurs positions (twips, pixels), ou un seul, sans elles.
+// Tous les contrôles avec leurs positions (twips, pixels), ou un seul, sans elles. Une famille
+// indexée dit une fois ce que ses membres ont en commun (parent, taille, apparence), puis chaque
+// membre : "(indice) place [pixels] « texte »".
 void Scenario::ControlesVus(const QString& seul, bool place) {
+    const bool tous = seul.isEmpty();
+    struct Ligne {
+        QString commun, entiere; // ce que la famille a en commun ; la ligne d'un membre seul
+        QStringList membres, parents;
+    };
+    std::vector<Ligne> lignes;
     for (const QWidget* w : fenetre->findChildren<QWidget*>()) {
         // Les barres de confort cachées n'ont pas de place à dire.
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
-            (!seul.isEmpty() && w->objectName() != seul) ||
-            (seul.isEmpty() && w->isHidden() &&
-             w->objectName().startsWith(QLatin1String("ShTemp"))))
+            (!tous && w->objectName() != seul) ||
+            (tous && w->isHidden() && w->objectName().startsWith(QLatin1String("ShTemp"))))
             continue;
-        QString s = seul.isEmpty() || place
-                        ? QStringLiteral("%1 < %2 %3")
-                              .arg(w->objectName(), w->parentWidget()->objectName(), Twips(w))
-                        : w->objectName();
-        if (w->isHidden()) s += QStringLiteral(" caché");
-        if (!w->isEnabled()) s += QStringLiteral(" grisé");
-        if (!Texte(w).isEmpty()) s += QStringLiteral(" « %1 »").arg(Texte(w));
+        QString etat, s;
+        if (w->isHidden()) etat += QStringLiteral(" caché");
+        if (!w->isEnabled()) etat += QStringLiteral(" grisé");
         if (const auto* c = qobject_cast<const QCheckBox*>(w); c && c->isChecked())
             s += QStringLiteral(" coché");
         if (const auto* b = qobject_cast<const BarreDefilement*>(w))
@@ -762,18 +765,77 @@ void Scenario::ControlesVus(const QString& seul, bool place) {
                                    p->isTextVisible() ? " en %" : "");
         if (const auto* m = qobject_cast<const QMenu*>(w)) {
             QStringList textes;
-            for (const QAction* a : m->actions()) textes << Clair(a->text());
+            for (const QAction* a : m->actions())
+                textes << (tous && !a->objectName().isEmpty() ? Commande(a, false).mid(9)
+                                                              : Clair(a->text()));
             s += QStringLiteral(" : ") + textes.join(QStringLiteral(" | ")) +
                  (m->toolTipsVisible() ? QStringLiteral(" (bulles)") : QString());
         }
         // Bulle et police ne changent pas : elles se disent avec les positions.
-        if (seul.isEmpty() && !w->toolTip().isEmpty())
-            s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
-        Note(s + Apparence(w, seul.isEmpty()));
+        if (tous && !w->toolTip().isEmpty()) s += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
+        s += Apparence(w, tous);
+        const QString texte =
+            Texte(w).isEmpty() ? QString() : QStringLiteral(" « %1 »").arg(Texte(w));
+        if (!tous && !place) {
+            Note(w->objectName() + etat + texte + s);
+            continue;
+        }
+        const QRectF t = TwipsDe(w);
+        const QRect p = w->geometry();
+        const QString famille = w->objectName().section('(', 0, 0);
+        const bool membre = tous && famille != w->objectName() && !t.isNull();
+        const QString commun =
+            famille + QStringLiteral(" %1x%2").arg(t.width()).arg(t.height()) + etat + s;
+        const QString propre = QStringLiteral("%1,%2 [%3,%4 %5x%6]%7")
+                                   .arg(t.x())
+                                   .arg(t.y())
+                                   .arg(p.x())
+                                   .arg(p.y())
+                                   .arg(p.width())
+                                   .arg(p.height())
+                                   .arg(texte);
+        const QString entiere =
+            QStringLiteral("%1 < %2 %3")
+                .arg(w->objectName(), w->parentWidget()->objectName(), Twips(w)) +
+            etat + texte + s;
+        const auto meme = std::find_if(lignes.begin(), lignes.end(), [&](const Ligne& l) {
+            return membre && l.commun == commun;
+        });
+        const QString parent = w->parentWidget()->objectName();
+        if (meme != lignes.end()) {
+            meme->membres << w->objectName().mid(famille.size()) + ' ' + propre;
+            meme->parents << parent;
+        } else {
+            lignes.push_back({membre ? commun : QString(),
+                              entiere,
+                              {w->objectName().mid(famille.size()) + ' ' + propre},
+                              {parent}});
+        }
     }
-    if (seul.isEmpty()) {
-        for (const auto& [cle, ligne] : CommandesVues())
-            if (cle != QLatin1String("grisées")) Note(ligne);
+    // Le parent commun se dit une fois ; sinon avec chaque membre.
+    for (Ligne& l : lignes) {
+        const bool unParent = l.parents.count(l.parents[0]) == l.parents.size();
+        for (qsizetype i = 0; !unParent && i < l.membres.size(); ++i)
+            l.membres[i].insert(l.membres[i].indexOf(' '), QStringLiteral(" < ") + l.parents[i]);
+        Note(l.membres.size() == 1
+                 ? l.entiere
+                 : l.commun.section(' ', 0, 0) +
+                       (unParent ? QStringLiteral(" < ") + l.parents[0] : QString()) + ' ' +
+                       l.commun.section(' ', 1) + QStringLiteral(" : ") +
+                       l.membres.join(QStringLiteral(" ; ")));
+    }
+    // La barre de menus, puis les commandes qui ne sont dans aucun menu (raccourcis seuls).
+    if (tous) {
+        QStringList barre, ailleurs;
+        for (const QAction* a : fenetre->menuBar()->actions())
+            barre << (a->menu() ? a->text() : Commande(a, false).mid(9));
+        for (const QAction* a : fenetre->findChildren<QAction*>())
+            if (!a->objectName().isEmpty() && a->associatedObjects().size() == 1 &&
+                !qobject_cast<QMenu*>(a->associatedObjects()[0]) &&
+                !qobject_cast<QMenuBar*>(a->associatedObjects()[0]))
+                ailleurs << Commande(a, false).mid(9);
+        Note(QStringLiteral("barre de menus : ") + barre.join(QStringLiteral(" | ")));
+        Note(QStringLiteral("hors des menus : ") + ailleurs.join(QStringLiteral(" | ")));
     }
     for (const QAction* a : fenetre->findChildren<QAction*>())
         if (!a->objectName().isEmpty() && a->objectName() == seul) Note(Commande(a, true));
