@@ -736,20 +736,16 @@ void Scenario::Port() {
 }
 
 // Tous les contrôles avec leurs positions (twips, pixels), ou un seul, sans elles. Une famille
-// indexée dit une fois ce que ses membres ont en commun (parent, taille, apparence), puis chaque
+// indexée dit une fois ce que ses membres ont en commun (état, apparence, parent), puis chaque
 // membre : "(indice) place [pixels] « texte »".
 void Scenario::ControlesVus(const QString& seul, bool place) {
     const bool tous = seul.isEmpty();
-    struct Ligne {
-        QString commun, entiere; // ce que la famille a en commun ; la ligne d'un membre seul
-        QStringList membres, parents;
-    };
-    std::vector<Ligne> lignes;
+    std::vector<std::pair<QString, QStringList>> lignes; // (famille et son commun, membres)
     for (const QWidget* w : fenetre->findChildren<QWidget*>()) {
+        const QString nom = w->objectName(), famille = nom.section('(', 0, 0);
         // Les barres de confort cachées n'ont pas de place à dire.
-        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
-            (!tous && w->objectName() != seul) ||
-            (tous && w->isHidden() && w->objectName().startsWith(QLatin1String("ShTemp"))))
+        if (nom.isEmpty() || nom.startsWith(QLatin1String("qt_")) || (!tous && nom != seul) ||
+            (tous && w->isHidden() && famille == QLatin1String("ShTemp")))
             continue;
         QString etat, s;
         if (w->isHidden()) etat += QStringLiteral(" caché");
@@ -776,53 +772,25 @@ void Scenario::ControlesVus(const QString& seul, bool place) {
         s += Apparence(w, tous);
         const QString texte =
             Texte(w).isEmpty() ? QString() : QStringLiteral(" « %1 »").arg(Texte(w));
-        if (!tous && !place) {
-            Note(w->objectName() + etat + texte + s);
+        const QString ici =
+            QStringLiteral(" < %1 %2").arg(w->parentWidget()->objectName(), Twips(w));
+        if (!tous || famille == nom) {
+            Note(nom + (tous || place ? ici : QString()) + etat + texte + s);
             continue;
         }
-        const QRectF t = TwipsDe(w);
-        const QRect p = w->geometry();
-        const QString famille = w->objectName().section('(', 0, 0);
-        const bool membre = tous && famille != w->objectName() && !t.isNull();
-        const QString commun =
-            famille + QStringLiteral(" %1x%2").arg(t.width()).arg(t.height()) + etat + s;
-        const QString propre = QStringLiteral("%1,%2 [%3,%4 %5x%6]%7")
-                                   .arg(t.x())
-                                   .arg(t.y())
-                                   .arg(p.x())
-                                   .arg(p.y())
-                                   .arg(p.width())
-                                   .arg(p.height())
-                                   .arg(texte);
-        const QString entiere =
-            QStringLiteral("%1 < %2 %3")
-                .arg(w->objectName(), w->parentWidget()->objectName(), Twips(w)) +
-            etat + texte + s;
-        const auto meme = std::find_if(lignes.begin(), lignes.end(), [&](const Ligne& l) {
-            return membre && l.commun == commun;
-        });
-        const QString parent = w->parentWidget()->objectName();
-        if (meme != lignes.end()) {
-            meme->membres << w->objectName().mid(famille.size()) + ' ' + propre;
-            meme->parents << parent;
-        } else {
-            lignes.push_back({membre ? commun : QString(),
-                              entiere,
-                              {w->objectName().mid(famille.size()) + ' ' + propre},
-                              {parent}});
-        }
+        const QString commun = famille + etat + s;
+        auto l = std::find_if(lignes.begin(), lignes.end(),
+                              [&](const auto& l) { return l.first == commun; });
+        if (l == lignes.end()) l = lignes.insert(l, {commun, {}});
+        l->second << nom.mid(famille.size()) + ici + texte;
     }
-    // Le parent commun se dit une fois ; sinon avec chaque membre.
-    for (Ligne& l : lignes) {
-        const bool unParent = l.parents.count(l.parents[0]) == l.parents.size();
-        for (qsizetype i = 0; !unParent && i < l.membres.size(); ++i)
-            l.membres[i].insert(l.membres[i].indexOf(' '), QStringLiteral(" < ") + l.parents[i]);
-        Note(l.membres.size() == 1
-                 ? l.entiere
-                 : l.commun.section(' ', 0, 0) +
-                       (unParent ? QStringLiteral(" < ") + l.parents[0] : QString()) + ' ' +
-                       l.commun.section(' ', 1) + QStringLiteral(" : ") +
-                       l.membres.join(QStringLiteral(" ; ")));
+    // Le parent commun à toute la famille se dit une fois.
+    for (auto& [commun, membres] : lignes) {
+        const QString famille = commun.section(' ', 0, 0), parent = membres[0].section(' ', 1, 2);
+        const bool unParent = membres.filter(parent + ' ').size() == membres.size();
+        if (unParent) membres.replaceInStrings(parent + ' ', QString());
+        Note(famille + (unParent ? ' ' + parent : QString()) + commun.mid(famille.size()) +
+             QStringLiteral(" : ") + membres.join(QStringLiteral(" ; ")));
     }
     // La barre de menus, puis les commandes qui ne sont dans aucun menu (raccourcis seuls).
     if (tous) {
