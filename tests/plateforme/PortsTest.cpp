@@ -28,13 +28,12 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         int numero; // 0 : les lignes de --ports, sinon l'échec de l'ouverture de COMn
     };
     const Cas cas[] = {
-        // USB par nom stable, puis les ports intégrés qui ont une UART, ttyS2 avant ttyS10 ; un
-        // lien gagne ; les COMn sans lien prennent les autres ; COM5 n'est pas des quatre.
+        // USB par nom stable, puis les ports intégrés qui ont une UART (jamais ttyS1), ttyS2
+        // avant ttyS10 ; un lien gagne ; les COMn sans lien prennent les autres ; COM5 n'est
+        // pas des quatre.
         {{S10, Prolific, S1, Ftdi, S2},
          {{1, "/dev/pts/7"}, {3, "/dev/ttyUSB0"}, {5, "/dev/ttyS1"}},
          0},
-        // Rien derrière COM1 : surtout pas le port intégré sans UART.
-        {{S1}, {}, 1},
         {{Ftdi, S2}, {{2, "@/absent"}}, 2},
         {{S1}, {{3, "/dev/ttyS1"}}, 3},
         {{S1}, {}, 5},
@@ -61,15 +60,11 @@ TEST(Ports, SysDitSiLePortEstUsbEtSiUneUartRepond) {
     // Un /sys/class/tty/ factice : type 0 = pas d'UART, sauf pour l'USB qui n'en dit rien ;
     // une entrée sans "type" n'est pas un port série.
     const DossierTest sys;
-    const QDir racine(sys.Chemin());
-    for (const char* dossier :
-         {"tty/ttyS70", "tty/ttyS71", "tty/ttyUSB70", "tty/tty70", "devices/pci0000:00/usb1/1-1"})
-        ASSERT_TRUE(racine.mkpath(dossier));
-    sys.Ecrit("tty/ttyS70/type", "0\n");
-    sys.Ecrit("tty/ttyS71/type", "4\n");
-    sys.Ecrit("tty/ttyUSB70/type", "0\n");
-    ASSERT_TRUE(QFile::link(sys.Fichier("devices/pci0000:00/usb1/1-1"),
-                            sys.Fichier("tty/ttyUSB70/device")));
+    for (const char* d : {"tty/ttyS70", "tty/ttyS71", "tty/ttyUSB70", "tty/tty70", "usb1/1-1"})
+        ASSERT_TRUE(QDir(sys.Chemin()).mkpath(d));
+    for (const auto& [port, type] : {std::pair("S70", "0"), {"S71", "4"}, {"USB70", "0"}})
+        sys.Ecrit(QString("tty/tty%1/type").arg(port), type);
+    ASSERT_TRUE(QFile::link(sys.Fichier("usb1/1-1"), sys.Fichier("tty/ttyUSB70/device")));
     QStringList vus;
     for (const PeripheriqueSerie& p : DetectePeripheriquesDans(sys.Fichier("tty/")))
         if (p.chemin.contains("70") || p.chemin.contains("71"))
