@@ -1,6 +1,5 @@
-// La télécommande virtuelle : son décodeur, nourri de la trame écrite en clair (et non tirée de
-// l'émetteur : une faute commune passerait) ; puis, de bout en bout, la transmission, le vrai
-// port série et la vraie minuterie dans son pseudo-terminal.
+// Le décodeur de la télécommande virtuelle, nourri de la trame écrite en clair (une faute commune
+// à l'émetteur passerait) ; puis l'envoi par le vrai port et la vraie minuterie à l'outil.
 #include "DecodeurTelecommande.h"
 #include "files/FichierProgramme.h"
 #include "link/Transmission.h"
@@ -12,7 +11,6 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -85,9 +83,7 @@ QString EnvoieALOutil() {
         }))
         return transmission.Cause();
     if (!outil.waitForFinished(10000)) return QStringLiteral("pas de réponse de la télécommande");
-    // En partant, l'outil retire le lien COM1 qu'il avait posé.
-    return sortie + QString::fromUtf8(outil.readAllStandardOutput()) +
-           (QFileInfo(dossier.Fichier("COM1")).isSymLink() ? "\nCOM1 laissé\n" : "");
+    return sortie + QString::fromUtf8(outil.readAllStandardOutput());
 }
 } // namespace
 
@@ -122,7 +118,7 @@ TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
 
 TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {
     const QStringList cas = CasDeTable(QStringLiteral("anomalies-telecommande.txt"));
-    ASSERT_EQ(cas.size(), 21);
+    ASSERT_EQ(cas.size(), 13);
     for (const QString& ligne : cas) {
         const QString raison = ligne.section(QLatin1String(" | "), 1);
         Envoi envoi = Exemple();
@@ -141,35 +137,18 @@ TEST(TelecommandeVirtuelle, ProgrammeExempleJugeBonAuBoutDUnPseudoTerminal) {
     // lecture d'un octet au point de raccourcir une pause vue. Une seconde chance, pas plus.
     QString sortie = EnvoieALOutil();
     if (!sortie.contains(QLatin1String("\n2 BEEP -> PROG. OK\n"))) sortie = EnvoieALOutil();
+    // Jugée bonne, donc chaque pause assez longue ; l'horloge lue, chaque valeur à son plus haut.
     EXPECT_TRUE(sortie.contains(QLatin1String("\n2 BEEP -> PROG. OK\n"))) << sortie.toStdString();
-    EXPECT_FALSE(sortie.contains(QStringLiteral("COM1 laissé")));
-    // Ce qu'elle a lu de l'horloge, chaque valeur à son plus haut (le reste de la trame est
-    // comparé octet pour octet ailleurs).
     EXPECT_TRUE(sortie.contains(QLatin1String("\nDate et heure : Dimanche 31/12/2028 23:59:58\n")));
-    // Sur un pseudo-terminal, les octets arrivent dès leur remise : l'écart entre deux blocs
-    // est la pause entière.
-    const QRegularExpression pause(QStringLiteral("pause après le bloc \\d : (\\d+) ms"));
-    int pauses = 0;
-    for (auto it = pause.globalMatch(sortie); it.hasNext(); ++pauses)
-        EXPECT_GE(it.next().captured(1).toInt(), 190);
-    EXPECT_EQ(pauses, 6) << sortie.toStdString();
 }
 
-TEST(TelecommandeVirtuelle, ErreursEnFrancais) {
-    const auto lance = [](const QStringList& arguments) {
-        QProcess outil;
-        outil.start(Outil, arguments);
-        EXPECT_TRUE(outil.waitForFinished(5000)) << arguments.join(' ').toStdString();
-        return QString::fromUtf8(outil.readAllStandardOutput() + outil.readAllStandardError());
-    };
-    // COM1 à COM99 : 99 passe au dossier (absent ici), 100 est refusé.
-    EXPECT_TRUE(lance({"--dossier", "/absent", "--port", "99"}).contains("dossier absent"));
-    EXPECT_TRUE(lance({"--dossier", "/absent", "--port", "100"}).contains("port invalide"));
-    // Un COM1 qui mène à un vrai périphérique (ici un fichier) n'est jamais remplacé.
+TEST(TelecommandeVirtuelle, NeRemplaceJamaisLeLienDUnVraiPeripherique) {
     DossierTest dossier;
     dossier.Ecrit("ttyUSB0", {});
     ASSERT_TRUE(QFile::link(dossier.Fichier("ttyUSB0"), dossier.Fichier("COM1")));
-    EXPECT_TRUE(lance({"--dossier", dossier.Chemin(), "--port", "1", "--une-fois"})
-                    .contains(QStringLiteral("existe déjà")));
+    QProcess outil;
+    outil.start(Outil, {"--dossier", dossier.Chemin(), "--port", "1", "--une-fois"});
+    ASSERT_TRUE(outil.waitForFinished(5000));
+    EXPECT_TRUE(QString::fromUtf8(outil.readAllStandardError()).contains("existe déjà"));
     EXPECT_EQ(QFileInfo(dossier.Fichier("COM1")).symLinkTarget(), dossier.Fichier("ttyUSB0"));
 }
