@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <cerrno>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -96,13 +95,6 @@ TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
 }
 
 TEST(PortSerieQt, CausesDuSystemeEnFrancais) {
-    // Sans traduction : le numéro, et le texte du système entre parenthèses.
-    EXPECT_EQ(
-        DescriptionErreurPort(QSerialPort::UnknownError, 2, "/dev/ttyS1", qt_error_string(EPROTO)),
-        QStringLiteral("Erreur du port série COM2 (/dev/ttyS1) : Erreur du système n° %1 "
-                       "(%2).")
-            .arg(EPROTO)
-            .arg(qt_error_string(EPROTO)));
     // Un tube sans lecteur en guise de vrai port : le système répond ENXIO.
     DossierTest dossier;
     ASSERT_TRUE(CreeTube(dossier.Fichier("COM2")));
