@@ -19,6 +19,5 @@ essai() { # code attendu, texte attendu (début de ligne), arguments...
 essai 64 "gestion-chauffage : option inconnue « -zz »" "$1" -zz
 essai 64 "gestion-chauffage : fichier introuvable « absent.PRG »" "$1" absent.PRG
 essai 6 "gestion-chauffage : pas d'écran" "$1" "$2"
-essai 6 "gestion-chauffage : pas d'écran" "$1" -- "$2"
 essai 64 "gestion-chauffage : fichier introuvable « -x.PRG »" "$1" -- -x.PRG
 exit $echec
