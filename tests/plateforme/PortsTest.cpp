@@ -36,11 +36,13 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         {{Ftdi, S2}, {{2, "@/absent"}}, 2},
         {{S1}, {{3, "/dev/ttyS1"}}, 3},
         {{S1}, {}, 5},
+        {{}, {{2, "@/tube"}}, 2}, // un tube sans lecteur en guise de port : le système dit ENXIO
     };
     // Les textes vus, cas après cas, comparés à ceux écrits en clair (CR LF des boîtes compris).
     QString vus;
     for (const Cas& c : cas) {
         const DossierTest dossier;
+        ASSERT_TRUE(CreeTube(dossier.Fichier("tube")));
         for (const auto& [numero, cible] : c.liens)
             ASSERT_TRUE(QFile::link(QString(cible).replace('@', dossier.Chemin()),
                                     dossier.Fichier(QString("COM%1").arg(numero))));
@@ -92,14 +94,4 @@ TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
                        "session et rouvrez-la : le groupe ne compte qu'à la connexion suivante.")
             .arg(dossier.Fichier("COM4"), ::getgrgid(::getegid())->gr_name,
                  ::getpwuid(::geteuid())->pw_name));
-}
-
-TEST(PortSerieQt, CausesDuSystemeEnFrancais) {
-    // Un tube sans lecteur en guise de vrai port : le système répond ENXIO.
-    DossierTest dossier;
-    ASSERT_TRUE(CreeTube(dossier.Fichier("COM2")));
-    PortSerieQt reel([&dossier] { return dossier.Chemin(); });
-    EXPECT_FALSE(reel.Ouvre(2));
-    EXPECT_EQ(reel.Erreur(), QStringLiteral("Erreur du port série COM2 (%1) : Périphérique absent.")
-                                 .arg(dossier.Fichier("COM2")));
 }
