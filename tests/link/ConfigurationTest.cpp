@@ -1,5 +1,5 @@
-// VK472.CFG : l'index du port lu ; hors 0 à 3, illisible ou absent, 0 (COM1). Le scénario
-// configuration vérifie que le menu coche le port lu.
+// VK472.CFG : l'index du port lu ; hors 0 à 3, illisible ou absent, 0 (COM1) ; ce qui est écrit
+// se relit. Le scénario configuration vérifie que le menu coche le port lu.
 #include "link/Configuration.h"
 #include "support/Dossier.h"
 
@@ -14,4 +14,7 @@ TEST(Configuration, IndexLuOuCom1) {
         if (!contenu.isNull()) dossier.Ecrit(QStringLiteral("VK472.CFG"), contenu);
         EXPECT_EQ(IndexConfigure(dossier.Chemin()), index) << contenu.toStdString();
     }
+    // Ce que le menu écrit, relu au démarrage suivant.
+    for (int index = 0; index < 4; ++index)
+        EXPECT_EQ(LireConfiguration(EcrireConfiguration(index)), index);
 }
