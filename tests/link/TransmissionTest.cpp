@@ -53,7 +53,7 @@ TEST_F(Envoi, TrameEntiereSixPausesProgressionEtJournaux) {
     EXPECT_EQ(Brut().toHex(' '), brut.toHex(' '));
     EXPECT_EQ(Trace(), trace);
 
-    // Un pas émis par élément remis, 453 en tout (la barre : liaison.txt).
+    // Un pas émis par élément remis, 453 en tout.
     ASSERT_EQ(progression.size(), 470u);
     EXPECT_EQ(std::accumulate(progression.begin(), progression.end(), 0), 453);
 }
