@@ -5,8 +5,6 @@
 #include "support/Dossier.h"
 #include "support/Impression.h"
 
-#include <QFileInfo>
-#include <QProcess>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -103,16 +101,4 @@ TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {
             << lignes.join('\n').toStdString();
         EXPECT_EQ(Ecoute(d, Exemple()).last(), Ok) << ligne.toStdString();
     }
-}
-
-TEST(TelecommandeVirtuelle, NeRemplaceJamaisLeLienDUnVraiPeripherique) {
-    const QString outil = QStringLiteral(GC_DOSSIER_CONSTRUCTION "/telecommande-virtuelle");
-    DossierTest dossier;
-    dossier.Ecrit("ttyUSB0", {});
-    ASSERT_TRUE(QFile::link(dossier.Fichier("ttyUSB0"), dossier.Fichier("COM1")));
-    QProcess processus;
-    processus.start(outil, {"--dossier", dossier.Chemin(), "--port", "1", "--une-fois"});
-    ASSERT_TRUE(processus.waitForFinished(5000));
-    EXPECT_TRUE(QString::fromUtf8(processus.readAllStandardError()).contains("existe déjà"));
-    EXPECT_EQ(QFileInfo(dossier.Fichier("COM1")).symLinkTarget(), dossier.Fichier("ttyUSB0"));
 }
