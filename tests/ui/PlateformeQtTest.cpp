@@ -53,7 +53,6 @@ TEST(PlateformeQt, EchapEtFermetureNeChoisissentRien) {
         {Boutons::AbandonnerRecommencerIgnorer, ferme, Bouton::Aucun},
         {Boutons::OuiNon, Clique("Non"), Bouton::Non},
         {Boutons::OuiNon, Clique("Oui"), Bouton::Oui},
-        {Boutons::Ok, Clique("OK"), Bouton::Ok},
         {Boutons::OkAnnuler, Clique("Annuler"), Bouton::Annuler},
         {Boutons::AbandonnerRecommencerIgnorer, Clique("Ignorer"), Bouton::Ignorer},
     };
