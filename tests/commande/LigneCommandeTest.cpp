@@ -23,13 +23,11 @@ protected:
         QTextStream flux(&sortie), fluxErreurs(&erreurs);
         const auto pdf = [this](const QString& f, const Programme& p, const QString& nom,
                                 const QDateTime& d) {
-            pdfs << QStringList{QFileInfo(f).fileName(), nom, QString::number(p.IdentZone[0]),
-                                d.toString(Qt::ISODate)}
-                        .join(' ');
-            return f.endsWith(QLatin1String("plein.pdf")) ? QStringLiteral("Disque plein.")
-                                                          : QString();
+            pdfs << QFileInfo(f).fileName() + ' ' + nom + ' ' + QString::number(p.IdentZone[0]) +
+                        ' ' + d.toString(Qt::ISODate);
+            return QString(f.endsWith(QLatin1String("plein.pdf")) ? "Disque plein." : "");
         };
-        const auto ports = [] { return QStringList{"COM1 : aucun périphérique"}; };
+        const auto ports = [] { return QStringList(); }; // --ports : ListeDesPortsSansEcran
         OutilsCommande outils{
             port, minuterie, [] { return MardiPremier; }, dossier.Chemin(), flux, fluxErreurs,
             pdf,  ports};
@@ -37,8 +35,8 @@ protected:
         arguments.prepend(QStringLiteral("gestion-chauffage"));
         return ExecuteLigneCommande(arguments, outils);
     }
-    // L'exemple de la trame écrite en clair ; au besoin, la zone 2 autrement en confort, et
-    // d'autres segments d'un créneau ce lundi à partir de 10H00.
+    // L'exemple de la trame écrite en clair ; au besoin, un autre confort en zone 2 et d'autres
+    // segments d'un créneau ce lundi dès 10H00.
     static QByteArray FichierLundi(qint16 confortZone2 = 169, int segmentsEnPlus = 0) {
         Programme p = ProgrammeLundi();
         p.TempZone[2][0] = confortZone2;
@@ -69,7 +67,7 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     p.ProgJour[0][1][NbCreneaux + 1] = 'x';                    // la queue ne part pas
     dossier.Ecrit("drole.prg", EcrireFichierProgramme(p, TitreVersion));
     const QStringList cas = CasDeTable(QStringLiteral("ligne-commande.txt"));
-    ASSERT_EQ(cas.size(), 32);
+    ASSERT_EQ(cas.size(), 25);
     for (const QString& ligne : cas) {
         const QStringList c = ligne.split(QLatin1String(" | "));
         const std::string vu = c[0].toStdString();
@@ -78,28 +76,23 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
         EXPECT_EQ(code, c[1].toInt()) << vu;
         const QString attendu = QString(c[3]).replace("\\n", "\n").replace("<d>", dossier.Chemin());
         EXPECT_TRUE((sortie + erreurs).contains(attendu)) << vu << (sortie + erreurs).toStdString();
-        // Pas d'avertissement de plus que ceux attendus.
+        // Pas d'avertissement de plus ; l'usage pour 64 ; le port ouvert une fois, ou pas du tout.
         EXPECT_EQ(sortie.count("avertissement :"), attendu.count("avertissement :")) << vu;
         EXPECT_EQ(erreurs.contains(QLatin1String("\nUsage : ")), code == 64) << vu;
-        // Le port ouvert une fois, ou pas du tout.
         EXPECT_EQ(port.Ouvertures, std::vector<int>(c[2] == "0" ? 0 : 1, c[2].toInt())) << vu;
     }
     // Les cibles refusées ne sont jamais passées à l'écriture ; les fichiers sont intacts.
     EXPECT_EQ(pdfs, QStringList({"s.pdf lundi.prg 4660 2026-12-01T14:05:09",
                                  "plein.pdf lundi.prg 4660 2026-12-01T14:05:09"}));
     EXPECT_EQ(dossier.Lit("lundi.prg"), FichierLundi());
-    // Toute option (celles de Qt comprises) ou deux fichiers : la ligne de commande ; un seul
-    // fichier, même "-", la fenêtre, qui refuse un dossier avant de s'ouvrir (un fichier absent
-    // ou lisible : sans-ecran.sh).
-    EXPECT_TRUE(DemandeLigneCommande({"g", "-platform", "xcb"}));
+    // Deux fichiers : la ligne de commande ; un seul, la fenêtre, qui refuse un dossier avant
+    // de s'ouvrir (une option, un fichier absent ou lisible : sans-ecran.sh).
     EXPECT_TRUE(DemandeLigneCommande({"g", "a.prg", "b.prg"}));
-    EXPECT_FALSE(DemandeLigneCommande({"g", "-"}));
     QTextStream flux(&erreurs);
     EXPECT_EQ(VerifieFichierAOuvrir(dossier.Chemin(), flux), 64);
 }
 
 TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
-    // Rend le code de sortie et les octets partis.
     const auto envoie = [this](int segmentsEnPlus, QStringList options = {}) {
         dossier.Ecrit("lundi.prg", FichierLundi(169, segmentsEnPlus));
         port.Remis.clear();
@@ -116,7 +109,6 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     EXPECT_NE(envoie(7).second, trame.octets.toHex(' '));
     // --zone 2 : l'identifiant de la zone 2 (2) à la place de celui de la zone 0 (0x1234).
     constexpr int rangIdentifiant = LongueurTrame - 67 + 7;
-    ASSERT_EQ(trame.octets.mid(rangIdentifiant, 2).toHex(), "1234");
     EXPECT_EQ(envoie(0, {"--zone", "2"}).second.left(3 * rangIdentifiant + 5),
               trame.octets.left(rangIdentifiant).toHex(' ') + " 00 02");
 
@@ -130,12 +122,9 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     EXPECT_EQ(erreurs, "** ECHEC DE LA TRANSMISSION ** " + port.ErreurPerte + '\n');
     // Tout est parti, mais un journal ne peut pas être écrit : ce n'est pas un succès.
     port.PerteAuOctet.reset();
-    for (const char* journal : {"TESTTRANS.ASC", "TESTTRANSF.Asc"})
-        ASSERT_TRUE(QFile::remove(dossier.Fichier(journal)));
+    ASSERT_TRUE(QFile::remove(dossier.Fichier("TESTTRANS.ASC")));
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("TESTTRANS.ASC"));
     EXPECT_EQ(envoie(0).first, 5);
-    EXPECT_TRUE(sortie.endsWith(QLatin1String("** FIN DE TRANSMISSION **\n")));
     EXPECT_EQ(erreurs,
               dossier.Fichier("TESTTRANS.ASC") + " : journal non écrit. C'est un dossier.\n");
-    EXPECT_TRUE(dossier.Lit("TESTTRANSF.Asc").contains("CHKSUM")) << "l'autre journal est écrit";
 }

@@ -16,10 +16,8 @@ essai() { # code attendu, texte attendu (début de ligne), arguments...
   cat "$sortie" >&2
   echec=1
 }
-essai 0 "Usage : gestion-chauffage" "$1" -h
 essai 64 "gestion-chauffage : option inconnue « -zz »" "$1" -zz
 essai 64 "gestion-chauffage : fichier introuvable « absent.PRG »" "$1" absent.PRG
 essai 6 "gestion-chauffage : pas d'écran" "$1" "$2"
-essai 6 "gestion-chauffage : pas d'écran" "$1" -- "$2"
 essai 64 "gestion-chauffage : fichier introuvable « -x.PRG »" "$1" -- -x.PRG
 exit $echec

@@ -3,9 +3,7 @@
 #include "plateforme/PortSerieQt.h"
 #include "support/Dossier.h"
 
-#include <QDir>
 #include <QFile>
-#include <cerrno>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -28,21 +26,22 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         int numero; // 0 : les lignes de --ports, sinon l'échec de l'ouverture de COMn
     };
     const Cas cas[] = {
-        // USB par nom stable, puis les ports intégrés qui ont une UART, ttyS2 avant ttyS10 ; un
-        // lien gagne ; les COMn sans lien prennent les autres ; COM5 n'est pas des quatre.
+        // USB par nom stable, puis les ports intégrés qui ont une UART (jamais ttyS1), ttyS2
+        // avant ttyS10 ; un lien gagne ; les COMn sans lien prennent les autres ; COM5 n'est
+        // pas des quatre.
         {{S10, Prolific, S1, Ftdi, S2},
          {{1, "/dev/pts/7"}, {3, "/dev/ttyUSB0"}, {5, "/dev/ttyS1"}},
          0},
-        // Rien derrière COM1 : surtout pas le port intégré sans UART.
-        {{S1}, {}, 1},
         {{Ftdi, S2}, {{2, "@/absent"}}, 2},
         {{S1}, {{3, "/dev/ttyS1"}}, 3},
         {{S1}, {}, 5},
+        {{}, {{2, "@/tube"}}, 2}, // un tube sans lecteur en guise de port : le système dit ENXIO
     };
     // Les textes vus, cas après cas, comparés à ceux écrits en clair (CR LF des boîtes compris).
     QString vus;
     for (const Cas& c : cas) {
         const DossierTest dossier;
+        ASSERT_TRUE(CreeTube(dossier.Fichier("tube")));
         for (const auto& [numero, cible] : c.liens)
             ASSERT_TRUE(QFile::link(QString(cible).replace('@', dossier.Chemin()),
                                     dossier.Fichier(QString("COM%1").arg(numero))));
@@ -55,31 +54,6 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         vus += QString(vu).replace(dossier.Chemin(), "@") + "\n-----\n";
     }
     EXPECT_EQ(vus.toStdString(), DonneeTest(QStringLiteral("ports-textes.txt")).toStdString());
-}
-
-TEST(Ports, SysDitSiLePortEstUsbEtSiUneUartRepond) {
-    // Un /sys/class/tty/ factice : type 0 = pas d'UART, sauf pour l'USB qui n'en dit rien ;
-    // une entrée sans "type" n'est pas un port série.
-    const DossierTest sys;
-    const QDir racine(sys.Chemin());
-    for (const char* dossier :
-         {"tty/ttyS70", "tty/ttyS71", "tty/ttyUSB70", "tty/tty70", "devices/pci0000:00/usb1/1-1"})
-        ASSERT_TRUE(racine.mkpath(dossier));
-    sys.Ecrit("tty/ttyS70/type", "0\n");
-    sys.Ecrit("tty/ttyS71/type", "4\n");
-    sys.Ecrit("tty/ttyUSB70/type", "0\n");
-    ASSERT_TRUE(QFile::link(sys.Fichier("devices/pci0000:00/usb1/1-1"),
-                            sys.Fichier("tty/ttyUSB70/device")));
-    QStringList vus;
-    for (const PeripheriqueSerie& p : DetectePeripheriquesDans(sys.Fichier("tty/")))
-        if (p.chemin.contains("70") || p.chemin.contains("71"))
-            vus << QString("%1 usb=%2 sansUart=%3 « %4 »")
-                       .arg(p.chemin, QString::number(p.usb), QString::number(p.sansUart),
-                            p.description);
-    EXPECT_EQ(vus.join('\n').toStdString(),
-              "/dev/ttyS70 usb=0 sansUart=1 « port série intégré, sans UART »\n"
-              "/dev/ttyS71 usb=0 sansUart=0 « port série intégré »\n"
-              "/dev/ttyUSB70 usb=1 sansUart=0 «  »");
 }
 
 TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
@@ -98,21 +72,4 @@ TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
                        "session et rouvrez-la : le groupe ne compte qu'à la connexion suivante.")
             .arg(dossier.Fichier("COM4"), ::getgrgid(::getegid())->gr_name,
                  ::getpwuid(::geteuid())->pw_name));
-}
-
-TEST(PortSerieQt, CausesDuSystemeEnFrancais) {
-    // Sans traduction : le numéro, et le texte du système entre parenthèses.
-    EXPECT_EQ(
-        DescriptionErreurPort(QSerialPort::UnknownError, 2, "/dev/ttyS1", qt_error_string(EPROTO)),
-        QStringLiteral("Erreur du port série COM2 (/dev/ttyS1) : Erreur du système n° %1 "
-                       "(%2).")
-            .arg(EPROTO)
-            .arg(qt_error_string(EPROTO)));
-    // Un tube sans lecteur en guise de vrai port : le système répond ENXIO.
-    DossierTest dossier;
-    ASSERT_TRUE(CreeTube(dossier.Fichier("COM2")));
-    PortSerieQt reel([&dossier] { return dossier.Chemin(); });
-    EXPECT_FALSE(reel.Ouvre(2));
-    EXPECT_EQ(reel.Erreur(), QStringLiteral("Erreur du port série COM2 (%1) : Périphérique absent.")
-                                 .arg(dossier.Fichier("COM2")));
 }
