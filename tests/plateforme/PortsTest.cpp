@@ -3,6 +3,7 @@
 #include "plateforme/PortSerieQt.h"
 #include "support/Dossier.h"
 
+#include <QDir>
 #include <QFile>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -54,6 +55,27 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         vus += QString(vu).replace(dossier.Chemin(), "@") + "\n-----\n";
     }
     EXPECT_EQ(vus.toStdString(), DonneeTest(QStringLiteral("ports-textes.txt")).toStdString());
+}
+
+TEST(Ports, SysDitSiLePortEstUsbEtSiUneUartRepond) {
+    // Un /sys/class/tty/ factice : type 0 = pas d'UART, sauf pour l'USB qui n'en dit rien ;
+    // une entrée sans "type" n'est pas un port série.
+    const DossierTest sys;
+    for (const char* d : {"tty/ttyS70", "tty/ttyS71", "tty/ttyUSB70", "tty/tty70", "usb1/1-1"})
+        ASSERT_TRUE(QDir(sys.Chemin()).mkpath(d));
+    for (const auto& [port, type] : {std::pair("S70", "0"), {"S71", "4"}, {"USB70", "0"}})
+        sys.Ecrit(QString("tty/tty%1/type").arg(port), type);
+    ASSERT_TRUE(QFile::link(sys.Fichier("usb1/1-1"), sys.Fichier("tty/ttyUSB70/device")));
+    QStringList vus;
+    for (const PeripheriqueSerie& p : DetectePeripheriquesDans(sys.Fichier("tty/")))
+        if (p.chemin.contains("70") || p.chemin.contains("71"))
+            vus << QString("%1 usb=%2 sansUart=%3 « %4 »")
+                       .arg(p.chemin, QString::number(p.usb), QString::number(p.sansUart),
+                            p.description);
+    EXPECT_EQ(vus.join('\n').toStdString(),
+              "/dev/ttyS70 usb=0 sansUart=1 « port série intégré, sans UART »\n"
+              "/dev/ttyS71 usb=0 sansUart=0 « port série intégré »\n"
+              "/dev/ttyUSB70 usb=1 sansUart=0 «  »");
 }
 
 TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
