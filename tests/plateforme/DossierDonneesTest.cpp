@@ -1,5 +1,5 @@
 // Le dossier des données : à côté d'une construction inscriptible, sinon "~", garni des
-// exemples qui y manquent sans écraser ceux de l'utilisateur ; les emplacements du guide.
+// exemples qui y manquent sans écraser ceux de l'utilisateur.
 #include "plateforme/DossierDonnees.h"
 #include "support/Impression.h"
 
@@ -49,15 +49,4 @@ TEST(DossierDonnees, ChoixEtCopieDesExemples) {
             EXPECT_TRUE(fichier.permissions() & QFile::WriteOwner) << quoi;
         }
     }
-}
-
-TEST(DossierDonnees, EmplacementsDuGuide) {
-    const QString usr = QStringLiteral("/usr/share/doc/gestion-chauffage/guide.html");
-    const std::pair<QString, QStringList> cas[] = {
-        {"/usr/bin", {"/usr/bin/guide/guide.html", usr}},
-        {"/opt/gc/bin",
-         {"/opt/gc/bin/guide/guide.html", "/opt/gc/share/doc/gestion-chauffage/guide.html", usr}},
-    };
-    for (const auto& [executable, attendus] : cas)
-        EXPECT_EQ(EmplacementsGuide(executable), attendus) << executable.toStdString();
 }
