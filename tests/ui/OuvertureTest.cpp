@@ -1,5 +1,4 @@
-// Ouvrir ne perd rien : la sauvegarde est proposée d'abord ; un fichier tenu par une autre
-// fenêtre (verrou) ou changé sur le disque n'est pas remplacé en silence.
+// Un fichier tenu par une autre fenêtre du programme (verrou) n'est pas remplacé en silence.
 #include "files/PanneauFichier.h"
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
@@ -46,42 +45,6 @@ protected:
     DossierTest dossier;
 };
 } // namespace
-
-// "&Lecture" et un fichier récent : Échap ne fait rien (pas même le dialogue), Non ouvre,
-// Oui sauvegarde puis ouvre, et rien ne s'ouvre si la sauvegarde échoue.
-TEST_F(Ouverture, ProposeDeSauvegarderAvantDOuvrir) {
-    // Réponse, sauvegarde ratée, ouvert.
-    const std::tuple<Bouton, bool, bool> cas[] = {{Bouton::Aucun, false, false},
-                                                  {Bouton::Non, false, true},
-                                                  {Bouton::Oui, false, true},
-                                                  {Bouton::Oui, true, false}};
-    for (const bool parMenu : {true, false})
-        for (const auto& [reponse, ratee, ouvert] : cas) {
-            SCOPED_TRACE(testing::Message() << parMenu << NomsBoutons[int(reponse)] << ratee);
-            dossier.Ecrit("data.prg", ProgrammeExemple());
-            QFile::remove(dossier.Fichier("DataUc.FCB"));
-            Fenetre f(dossier, {reponse, Bouton::Ok});
-            f.fenetre.Doc().ChangeTemperature(3, 146);
-            if (ratee) {
-                QFile::remove(dossier.Fichier("data.prg"));
-                QDir(dossier.Chemin()).mkdir("data.prg");
-            }
-            f.plateforme.Noms = {dossier.Fichier("autre.prg")};
-            if (parMenu)
-                f.Menu("LectureData");
-            else
-                f.fenetre.Fichiers().LectureRecente(dossier.Fichier("autre.prg"));
-            EXPECT_EQ(f.Boites().value(0), "Voulez-vous sauvegarder ?");
-            EXPECT_EQ(f.plateforme.Dialogues.size(), parMenu && ouvert ? 1u : 0u);
-            EXPECT_EQ(f.Identifiant(), ouvert ? 1234 : 4660);
-            EXPECT_EQ(f.Modifie(), !ouvert);
-            if (ratee) { // ni les exports
-                EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
-                QDir(dossier.Chemin()).rmdir("data.prg");
-            } else
-                EXPECT_EQ(dossier.Lit("data.prg") == ProgrammeExemple(), reponse != Bouton::Oui);
-        }
-}
 
 // Le fichier qu'une fenêtre tient : une autre ne l'ouvre qu'en lecture seule, ou pas du tout
 // (au démarrage, elle s'arrête) ; "&Sauvegarde" y est refusée, "Sauver comme .." en sort.
@@ -145,25 +108,4 @@ TEST_F(Ouverture, DossierSansVerrouPossible) {
     EXPECT_TRUE(a.plateforme.Boites.empty() && b.plateforme.Boites.empty());
     ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-}
-
-// Changé sur le disque depuis la lecture : la sauvegarde demande ; Non garde le fichier de
-// l'autre. Une fois écrit par nous, le fichier est de nouveau le nôtre : plus de question.
-TEST_F(Ouverture, FichierChangeSurLeDisque) {
-    Fenetre f(dossier, {});
-    const QByteArray autre = dossier.Lit("autre.prg");
-    dossier.Ecrit("data.prg", autre);
-    f.fenetre.Doc().ChangeTemperature(3, 146);
-    for (const Bouton reponse : {Bouton::Non, Bouton::Aucun, Bouton::Oui}) {
-        f.plateforme.Reponses = {reponse};
-        f.Menu("SauvegardeFichier");
-        EXPECT_EQ(dossier.Lit("data.prg") == autre, reponse != Bouton::Oui);
-        EXPECT_EQ(f.Modifie(), reponse != Bouton::Oui);
-    }
-    EXPECT_EQ(f.Boites(), QStringList(3, "Le fichier data.prg a été modifié par un autre programme "
-                                         "depuis sa lecture. Voulez-vous le remplacer ?"));
-    f.fenetre.Doc().ChangeTemperature(3, 147);
-    f.Menu("SauvegardeFichier");
-    EXPECT_EQ(f.plateforme.Boites.size(), 3u);
-    EXPECT_FALSE(f.Modifie());
 }
