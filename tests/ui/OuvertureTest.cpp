@@ -22,12 +22,10 @@ struct Fenetre {
     }
     QStringList Boites() const {
         QStringList textes;
-        for (const BoiteVue& b : plateforme.Boites)
-            textes << b.texte.section(QLatin1Char('\r'), 0, 0);
+        for (const BoiteVue& b : plateforme.Boites) textes << b.texte;
         return textes;
     }
     void Menu(const char* nom) { fenetre.findChild<QAction*>(QLatin1String(nom))->trigger(); }
-    qint32 Identifiant() { return fenetre.Doc().Prog().IdentZone[0]; }
     bool LectureSeule() const { return fenetre.windowTitle().endsWith(" (lecture seule)"); }
     bool Modifie() { return fenetre.Doc().Modifie(); }
 
@@ -47,55 +45,45 @@ protected:
 } // namespace
 
 // Le fichier qu'une fenêtre tient : une autre ne l'ouvre qu'en lecture seule, ou pas du tout
-// (au démarrage, elle s'arrête) ; "&Sauvegarde" y est refusée, "Sauver comme .." en sort.
+// (au démarrage, elle s'arrête) ; "&Sauvegarde" y est refusée jusqu'à ce que la première le
+// lâche, "Sauver comme .." en sort. Un verrou laissé par un programme arrêté net ne compte pas.
 TEST_F(Ouverture, DeuxFenetresUnFichier) {
-    Fenetre a(dossier, {});
-    EXPECT_TRUE(a.demarree);
+    auto a = std::make_unique<Fenetre>(dossier, std::initializer_list<Bouton>{});
     Fenetre refusee(dossier, {Bouton::Aucun});
-    EXPECT_FALSE(refusee.demarree);
+    EXPECT_TRUE(a->demarree && !refusee.demarree);
     EXPECT_EQ(refusee.Boites(), QStringList{DejaOuvert});
 
     Fenetre b(dossier, {Bouton::Oui, Bouton::Ok});
     EXPECT_TRUE(b.demarree && b.LectureSeule());
-    EXPECT_EQ(b.Identifiant(), 4660);
+    EXPECT_EQ(b.fenetre.Doc().Prog().IdentZone[0], 4660);
     b.fenetre.Doc().ChangeTemperature(3, 146);
     b.Menu("SauvegardeFichier");
     EXPECT_TRUE(b.Boites().last().startsWith("Le fichier data.prg est ouvert en lecture seule"));
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
-    EXPECT_TRUE(b.Modifie());
+    a.reset();
+    b.Menu("SauvegardeFichier");
+    EXPECT_FALSE(b.LectureSeule() || b.Modifie());
+    EXPECT_NE(dossier.Lit("data.prg"), ProgrammeExemple());
 
-    // La copie sort de la lecture seule, et c'est elle que la seconde fenêtre tient alors.
+    // La copie sort de la lecture seule, et c'est elle que la troisième fenêtre tient alors.
+    Fenetre c(dossier, {Bouton::Oui});
+    c.fenetre.Doc().ChangeTemperature(3, 147);
+    c.plateforme.Noms = {dossier.Fichier("copie.prg")};
+    c.Menu("SauverComme");
+    EXPECT_FALSE(c.LectureSeule() || c.Modifie());
+    b.plateforme.Reponses = {Bouton::Non, Bouton::Ok};
+    EXPECT_FALSE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("copie.prg")));
     b.plateforme.Noms = {dossier.Fichier("copie.prg")};
     b.Menu("SauverComme");
-    EXPECT_FALSE(b.LectureSeule() || b.Modifie());
-    a.plateforme.Reponses = {Bouton::Non, Bouton::Ok};
-    EXPECT_FALSE(a.fenetre.Fichiers().OuvreFichier(dossier.Fichier("copie.prg")));
-    a.plateforme.Noms = {dossier.Fichier("copie.prg")};
-    a.Menu("SauverComme");
-    EXPECT_EQ(a.Boites(), QStringList({QString(DejaOuvert).replace("data.prg", "copie.prg"),
-                                       QStringLiteral("Le fichier copie.prg est ouvert dans une "
-                                                      "autre fenêtre du programme. Choisissez "
-                                                      "un autre nom.")}));
-    EXPECT_EQ(a.fenetre.Fichiers().CheminFichier(), dossier.Fichier("data.prg"));
-    // Son propre fichier, relu : pas de question.
-    EXPECT_TRUE(a.fenetre.Fichiers().OuvreFichier(dossier.Fichier("data.prg")));
-    EXPECT_EQ(a.plateforme.Boites.size(), 2u);
-}
-
-// La fenêtre qui le tenait s'est fermée : la lecture seule reprend le fichier à la sauvegarde.
-// Un verrou laissé par un programme arrêté net ne compte pas.
-TEST_F(Ouverture, VerrouLacheOuAbandonne) {
-    auto a = std::make_unique<Fenetre>(dossier, std::initializer_list<Bouton>{});
-    Fenetre b(dossier, {Bouton::Oui});
-    a.reset();
-    b.fenetre.Doc().ChangeTemperature(3, 146);
-    b.Menu("SauvegardeFichier");
-    EXPECT_FALSE(b.LectureSeule());
-    EXPECT_NE(dossier.Lit("data.prg"), ProgrammeExemple());
+    EXPECT_EQ(b.Boites().mid(2), QStringList({QString(DejaOuvert).replace("data.prg", "copie.prg"),
+                                              QStringLiteral("Le fichier copie.prg est ouvert dans "
+                                                             "une autre fenêtre du programme. "
+                                                             "Choisissez un autre nom.")}));
+    EXPECT_EQ(b.fenetre.Fichiers().CheminFichier(), dossier.Fichier("data.prg"));
 
     dossier.Ecrit(".autre.prg.lock", "2147483646\ngestion-chauffage\n\n");
     EXPECT_TRUE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("autre.prg")));
-    EXPECT_EQ(b.plateforme.Boites.size(), 1u);
+    EXPECT_EQ(b.plateforme.Boites.size(), 4u);
     EXPECT_EQ(dossier.Lit(".autre.prg.lock").split('\n').value(0), QByteArray::number(::getpid()));
 }
 
