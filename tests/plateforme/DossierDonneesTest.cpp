@@ -8,45 +8,41 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace {
+void Ecrit(const QString& chemin, const QByteArray& contenu, bool lectureSeule = false) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(chemin).path()));
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
+    if (lectureSeule) f.setPermissions(QFile::ReadOwner);
+}
+QByteArray Lit(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
+}
+} // namespace
+
 TEST(DossierDonnees, ChoixEtCopieDesExemples) {
-    // Fichiers "nom=contenu" séparés par "|" ; après, un contenu vide : fichier absent.
-    const QString installe = "usr/share/gestion-chauffage/data.prg=exemple|"
-                             "usr/share/gestion-chauffage/VK472.CFG= 0 ";
-    const std::tuple<QString, bool, QString, QString> cas[] = {
-        {"", true, "usr/bin", "~="},
-        // Root peut écrire dans /usr/bin : installé, on n'y va pas.
-        {installe, true, "~", "~/data.prg=exemple|~/VK472.CFG= 0 |usr/bin/data.prg="},
-        {installe + "|~/data.prg=mien", false, "~", "~/data.prg=mien|~/VK472.CFG= 0 "},
-        {"usr/bin/data.prg=local", false, "~", "~/data.prg=local|~/VK472.CFG="},
-        // Dossier personnel impossible à créer : l'exemple est lu en place.
-        {installe + "|home=un fichier", false, "usr/share/gestion-chauffage", ""},
-    };
-    for (const auto& [avant, inscriptible, attendu, apres] : cas) {
-        QTemporaryDir temporaire;
-        const QDir racine(temporaire.path());
-        const auto chemin = [&racine](const QString& nom) {
-            return racine.filePath(QString(nom).replace('~', "home/gc"));
-        };
-        ASSERT_TRUE(racine.mkpath(QStringLiteral("usr/bin")));
-        for (const QString& f : avant.split('|', Qt::SkipEmptyParts)) {
-            const QString nom = f.section('=', 0, 0);
-            QDir().mkpath(QFileInfo(chemin(nom)).path());
-            QFile fichier(chemin(nom));
-            ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-            fichier.write(f.section('=', 1).toUtf8());
-            if (nom.startsWith("usr/share")) fichier.setPermissions(QFile::ReadOwner);
-        }
-        const auto ecrit = [oui = inscriptible](const QString&) { return oui; };
-        EXPECT_EQ(DossierDonnees(chemin("usr/bin"), chemin("~"), ecrit), chemin(attendu));
-        for (const QString& f : apres.split('|', Qt::SkipEmptyParts)) {
-            QFile fichier(chemin(f.section('=', 0, 0)));
-            const QByteArray contenu = f.section('=', 1).toUtf8();
-            const std::string quoi = (attendu + " : " + f).toStdString();
-            EXPECT_EQ(fichier.exists(), !contenu.isEmpty()) << quoi;
-            if (contenu.isEmpty()) continue;
-            EXPECT_TRUE(fichier.open(QIODevice::ReadOnly) && fichier.readAll() == contenu) << quoi;
-            // Un exemple en lecture seule devient modifiable une fois copié.
-            EXPECT_TRUE(fichier.permissions() & QFile::WriteOwner) << quoi;
-        }
-    }
+    QTemporaryDir temporaire;
+    const QDir racine(temporaire.path());
+    const QString bin = racine.filePath("usr/bin"), home = racine.filePath("home/gc"),
+                  installe = racine.filePath("usr/share/gestion-chauffage");
+    const auto inscriptible = [](const QString&) { return true; };
+    ASSERT_TRUE(racine.mkpath("usr/bin"));
+    // Rien d'installé : à côté de la construction si elle est inscriptible, sinon dans "~",
+    // l'exemple copié depuis elle.
+    Ecrit(bin + "/data.prg", "local");
+    EXPECT_EQ(DossierDonnees(bin, home, inscriptible), bin);
+    EXPECT_FALSE(QFile::exists(home));
+    EXPECT_EQ(DossierDonnees(bin, home, [](const QString&) { return false; }), home);
+    EXPECT_EQ(Lit(home + "/data.prg"), "local");
+    // Installé (root peut écrire dans /usr/bin : on n'y va pas) : ce qui manque est copié,
+    // modifiable ; ce que l'utilisateur a reste.
+    Ecrit(installe + "/data.prg", "exemple", true);
+    Ecrit(installe + "/VK472.CFG", " 0 ", true);
+    EXPECT_EQ(DossierDonnees(bin, home, inscriptible), home);
+    EXPECT_EQ(Lit(home + "/data.prg"), "local");
+    EXPECT_EQ(Lit(home + "/VK472.CFG"), " 0 ");
+    EXPECT_TRUE(QFile::permissions(home + "/VK472.CFG") & QFile::WriteOwner);
+    // Dossier personnel impossible à créer : l'exemple est lu en place.
+    EXPECT_EQ(DossierDonnees(bin, home + "/data.prg/x", inscriptible), installe);
 }

@@ -4,9 +4,6 @@
 #include "support/Impression.h"
 
 #include <QDateTime>
-
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <vector>
