@@ -18,17 +18,14 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
         "> ecrit remplace.pdf ancien\n> dialogue remplace.pdf\n> boite Oui\n> menu ExporterPdf\n"
         "> ecrit prog.pdf \"GESTION CHAUFFAGE -VK472- V1.50\"\\r\\n 1\n> dialogue prog.pdf\n"
         "> boite Ok\n> menu ExporterPdf\n"
-        // Imprimer dans un fichier : le même PDF, et le même refus d'un programme.
-        "> imprime fichier:<dossier>/data.prg\n> boite Ok\n> menu Imprimer\n"
+        // Imprimer dans un fichier : le même PDF.
         "> imprime fichier:<dossier>/fichier.pdf\n> menu Imprimer\n"));
     for (const char* attendu :
          {"vieux.pdf existe déjà. Voulez-vous le remplacer ? » -> Non",
           "remplace.pdf existe déjà. Voulez-vous le remplacer ? » -> Oui",
-          "IMPOSSIBLE **\\r\\n\\r\\n<dossier>/prog.pdf\\r\\nC'est un fichier programme",
-          "IMPOSSIBLE **\\r\\n\\r\\n<dossier>/data.prg\\r\\nC'est un fichier programme"})
+          "IMPOSSIBLE **\\r\\n\\r\\n<dossier>/prog.pdf\\r\\nC'est un fichier programme"})
         EXPECT_TRUE(vu.contains(QString::fromUtf8(attendu))) << attendu << "\n" << vu.toStdString();
-    EXPECT_EQ(vu.count(QStringLiteral("boîte")), 4) << vu.toStdString();
-    EXPECT_EQ(s.dossier.Lit("data.prg"), ProgrammeExemple());
+    EXPECT_EQ(vu.count(QStringLiteral("boîte")), 3) << vu.toStdString();
     EXPECT_EQ(s.dossier.Lit("vieux.pdf"), "ancien");
     EXPECT_TRUE(s.dossier.Lit("prog.pdf").startsWith("\"GESTION"));
     EXPECT_EQ(QDir(s.dossier.Chemin()).entryList({"*.pdf"}, QDir::Files),
