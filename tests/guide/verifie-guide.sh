@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Le guide suit le programme : construit, ses images copiées, textes de boîtes cités ("> `…`")
-# dans les sources, aide = --aide.
-# Usage : verifie-guide.sh DOSSIER_SOURCES DOSSIER_CONSTRUCTION
+# Le guide suit le programme : construit, textes de boîtes cités ("> `…`") dans les sources,
+# aide = --aide. Usage : verifie-guide.sh DOSSIER_SOURCES DOSSIER_CONSTRUCTION
 set -uo pipefail
 SOURCES=$1 CONSTRUCTION=$2
 GUIDE="$SOURCES/docs/guide/guide.md"
@@ -9,12 +8,6 @@ fautes=0
 faute() { echo "FAUTE : $*" >&2; fautes=$((fautes + 1)); }
 
 grep -q "<h1>" "$CONSTRUCTION/guide/guide.html" 2>/dev/null || faute "guide.html absent ou vide"
-
-# Images référencées : présentes dans les sources et copiées dans la construction.
-for image in $(grep -o '!\[[^]]*\](images/[^)]*)' "$GUIDE" | sed 's/.*](images\/\(.*\))$/\1/'); do
-  [ -f "$SOURCES/docs/guide/images/$image" ] || faute "image absente : $image"
-  [ -f "$CONSTRUCTION/guide/images/$image" ] || faute "image non copiée : $image"
-done
 
 # Textes des boîtes : les littéraux C++ voisins recollés ("…" "…" sur deux lignes), chaque
 # morceau du texte cité entre deux "…" (nom, port, valeur) doit s'y trouver.
