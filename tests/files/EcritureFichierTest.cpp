@@ -20,8 +20,7 @@ QString EcritAvecLimite(rlim_t octets, const QString& chemin, const QByteArray& 
     const auto signal = std::signal(SIGXFSZ, SIG_IGN);
     rlimit avant{};
     ::getrlimit(RLIMIT_FSIZE, &avant);
-    rlimit limite = avant;
-    limite.rlim_cur = octets;
+    const rlimit limite{octets, avant.rlim_max};
     EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
     const QString cause = EcritFichierAtomique(chemin, contenu);
     ::setrlimit(RLIMIT_FSIZE, &avant);
@@ -64,8 +63,7 @@ TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
               "Fichier trop gros.");
     EXPECT_EQ(dossier.Lit("data.prg"), "nouveau");
     EXPECT_FALSE(EcritFichierEntier(plateforme, dossier.Fichier("fige.prg"), "x", entete));
-    ASSERT_EQ(plateforme.Boites.size(), 1u);
-    EXPECT_EQ(plateforme.Boites[0].texte,
+    EXPECT_EQ(plateforme.Boites.at(0).texte,
               entete + "\r\n\r\n" + dossier.Fichier("fige.prg") + "\r\nFichier en lecture seule.");
     EXPECT_EQ(dossier.Lit("fige.prg"), "fige");
     ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(),

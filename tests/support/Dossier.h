@@ -42,5 +42,4 @@ struct TrameEcrite {
     std::vector<int> pauses;
 };
 TrameEcrite LitTrameEcrite(const QString& nom);
-// Crée un tube nommé ; faux en cas d'échec.
 bool CreeTube(const QString& chemin);
