@@ -46,9 +46,8 @@ TEST(EcritureFichierProgramme, ProgrammeEtExportsCommeEcritsEnClair) {
     EXPECT_EQ(ExportXls(p), DonneeTest(QStringLiteral("limites.xls")));
 }
 
-// Root passe outre les droits : ce test tourne sans droits par "EcritureSansDroits" (ctest).
-// Pas de fichier temporaire possible à côté : écrit en place ; trop gros, refusé avant que
-// l'ancien contenu soit touché ; un fichier en lecture seule ne change pas, la boîte le dit.
+// Sans temporaire possible à côté : écrit en place, trop gros refusé avant de toucher l'ancien
+// contenu, lecture seule dit. Tourne sans droits par "EcritureSansDroits" (root passe outre).
 TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
     if (::geteuid() == 0) GTEST_SKIP() << "root passe outre les droits";
     DossierTest dossier;
@@ -70,9 +69,8 @@ TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
-// Un échec à l'octet choisi, à la création comme au remplacement : la cause dite, l'ancien
-// fichier intact, aucun fichier temporaire laissé ; à la limite exacte, tout est écrit. Un
-// fichier remplacé garde ses droits, un lien reste un lien.
+// Un échec à l'octet choisi : la cause dite, l'ancien fichier intact, aucun temporaire laissé ;
+// à la limite exacte, tout est écrit. Droits gardés, un lien reste un lien.
 TEST(EcritureAtomique, EchecALOctetChoisiSansRienPerdre) {
     DossierTest dossier;
     dossier.Ecrit("data.prg", "ancien");

@@ -7,9 +7,8 @@
 #include <gtest/gtest.h>
 
 TEST(Impression, SemaineImprimeeEtEnPdf) {
-    // Annulés, rien ; sans ".pdf", il est ajouté (le programme "semaine" ne serait pas écrasé) ;
-    // un PDF existant n'est remplacé qu'après un Oui ; un programme, même nommé .pdf, n'est
-    // jamais remplacé, et on le dit (un dossier, un tube : RefusCiblePdf, à la ligne de commande).
+    // Annulés, rien ; sans ".pdf", il est ajouté ; un PDF existant n'est remplacé qu'après un
+    // Oui, un programme, même nommé .pdf, jamais (un dossier, un tube : à la ligne de commande).
     Scenario s;
     const QString vu = s.Joue(QStringLiteral(
         "> demarre\n> dialogue *.PDF\n> menu ExporterPdf\n> menu Imprimer\n"
@@ -32,14 +31,11 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
               QStringList({"fichier.pdf", "imprime.pdf", "prog.pdf", "remplace.pdf", "semaine.pdf",
                            "vieux.pdf"}));
     // Un objet "/Type /Page" par page d'un PDF de Qt.
+    const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b"));
     for (const char* nom : {"fichier.pdf", "imprime.pdf", "remplace.pdf", "semaine.pdf"})
-        EXPECT_EQ(
-            QString::fromLatin1(s.dossier.Lit(nom)).count(QRegularExpression("/Type\\s*/Page\\b")),
-            3)
-            << nom;
+        EXPECT_EQ(QString::fromLatin1(s.dossier.Lit(nom)).count(page), 3) << nom;
 #ifdef GC_PDFTOTEXT
-    // Heures de confort du programme livré et totaux de la semaine, comptés à la main dans
-    // data/data.prg (voir le fichier attendu).
+    // Heures de confort et totaux de la semaine comptés à la main dans data/data.prg.
     QProcess extraction;
     extraction.start(QStringLiteral(GC_PDFTOTEXT), {s.dossier.Fichier("semaine.pdf"), "-"});
     ASSERT_TRUE(extraction.waitForFinished(10000));

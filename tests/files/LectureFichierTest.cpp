@@ -51,8 +51,7 @@ TEST_F(LectureFichierProgramme, TexteRemplaceDansLimites) {
 }
 
 TEST_F(LectureFichierProgramme, NonConformesEtJoursLongs) {
-    // 1 Mio pile avec une marque courte était accepté, mais la sauvegarde (titre complet)
-    // dépassait la limite et ne se relisait plus.
+    // 1 Mio pile avec une marque courte : sa sauvegarde (titre complet) ne se relirait plus.
     QByteArray pile = "VK472" + bon.mid(Titre.size());
     pile.insert(pile.indexOf('"') + 1, QByteArray(TailleMaxFichierProgramme - pile.size(), '0'));
     for (const QByteArray& contenu : {
@@ -66,8 +65,7 @@ TEST_F(LectureFichierProgramme, NonConformesEtJoursLongs) {
          })
         EXPECT_EQ(LireFichierProgramme(contenu).statut, StatutLecture::NonConforme)
             << contenu.left(60).toStdString();
-    // Des jours longs, tous à la fois, et des caractères de contrôle (NUL, SOH, tabulation, fin
-    // DOS, DEL) qui valent éco : relus tels quels.
+    // Des jours longs, tous à la fois, et des contrôles (NUL, SOH, TAB, fin DOS, DEL) : éco.
     Programme q = p;
     for (int z = 0; z < NbZones; ++z)
         for (int d = 0; d < NbJours; ++d) q.ProgJour[z][d] = QByteArray(40000, '1');

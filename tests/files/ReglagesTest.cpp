@@ -1,6 +1,5 @@
-// Les réglages (fichiers récents) : ce qui n'est pas un fichier à leur place (un tube) est ignoré
-// sans attendre (QSettings attendrait un écrivain) ; un fichier à la place de leur dossier : non
-// écrits, la boîte le dit.
+// Réglages (fichiers récents) : un tube à leur place est ignoré sans attendre (QSettings
+// attendrait un écrivain) ; un fichier à la place de leur dossier : non écrits, la boîte le dit.
 #include "support/Scenario.h"
 
 #include <QDir>
@@ -33,8 +32,7 @@ TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
                   !tube)
             << vu.toStdString();
         EXPECT_FALSE(QFileInfo(chemin).isFile());
-        QFile::remove(chemin);
+        QFile::remove(chemin); // le prochain Scenario lirait ce tube
         QFile::remove(dossier);
     }
-    QDir().rmdir(dossier);
 }

@@ -19,8 +19,7 @@ TEST(DossierDonnees, ChoixEtCopieDesExemples) {
     EXPECT_FALSE(QFile::exists(home));
     EXPECT_EQ(DossierDonnees(bin, home, [](const QString&) { return false; }), home);
     EXPECT_EQ(racine.Lit("home/gc/data.prg"), "local");
-    // Installé (root peut écrire dans /usr/bin : on n'y va pas) : ce qui manque est copié,
-    // modifiable ; ce que l'utilisateur a reste.
+    // Installé (root écrit dans /usr/bin : on n'y va pas) : le manquant copié, modifiable.
     racine.Ecrit("usr/share/gestion-chauffage/data.prg", "exemple");
     racine.Ecrit("usr/share/gestion-chauffage/VK472.CFG", " 0 ");
     ASSERT_TRUE(QFile::setPermissions(installe + "/VK472.CFG", QFile::ReadOwner));

@@ -1,5 +1,4 @@
-// F1 ouvre le guide construit à côté de l'exécutable (le raccourci se voit dans le scénario
-// controles).
+// F1 ouvre le guide construit à côté de l'exécutable (le raccourci : scénario controles).
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
 

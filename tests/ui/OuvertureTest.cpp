@@ -20,11 +20,6 @@ struct Fenetre {
         plateforme.Reponses = reponses;
         demarree = fenetre.Demarre();
     }
-    QStringList Boites() const {
-        QStringList textes;
-        for (const BoiteVue& b : plateforme.Boites) textes << b.texte;
-        return textes;
-    }
     void Menu(const char* nom) { fenetre.findChild<QAction*>(QLatin1String(nom))->trigger(); }
     bool LectureSeule() const { return fenetre.windowTitle().endsWith(" (lecture seule)"); }
     bool Modifie() { return fenetre.Doc().Modifie(); }
@@ -44,21 +39,21 @@ protected:
 };
 } // namespace
 
-// Le fichier qu'une fenêtre tient : une autre ne l'ouvre qu'en lecture seule, ou pas du tout
-// (au démarrage, elle s'arrête) ; "&Sauvegarde" y est refusée jusqu'à ce que la première le
-// lâche, "Sauver comme .." en sort. Un verrou laissé par un programme arrêté net ne compte pas.
+// Tenu par une fenêtre, le fichier ne s'ouvre ailleurs qu'en lecture seule : "&Sauvegarde" y
+// attend qu'il soit lâché, "Sauver comme .." en sort. Le verrou d'un programme mort ne compte pas.
 TEST_F(Ouverture, DeuxFenetresUnFichier) {
     auto a = std::make_unique<Fenetre>(dossier, std::initializer_list<Bouton>{});
     Fenetre refusee(dossier, {Bouton::Aucun});
     EXPECT_TRUE(a->demarree && !refusee.demarree);
-    EXPECT_EQ(refusee.Boites(), QStringList{DejaOuvert});
+    EXPECT_EQ(refusee.plateforme.Boites.at(0).texte, DejaOuvert);
 
     Fenetre b(dossier, {Bouton::Oui, Bouton::Ok});
     EXPECT_TRUE(b.demarree && b.LectureSeule());
     EXPECT_EQ(b.fenetre.Doc().Prog().IdentZone[0], 4660);
     b.fenetre.Doc().ChangeTemperature(3, 146);
     b.Menu("SauvegardeFichier");
-    EXPECT_TRUE(b.Boites().last().startsWith("Le fichier data.prg est ouvert en lecture seule"));
+    EXPECT_TRUE(b.plateforme.Boites.at(1).texte.startsWith("Le fichier data.prg est ouvert en "
+                                                           "lecture seule"));
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
     a.reset();
     b.Menu("SauvegardeFichier");
@@ -75,10 +70,9 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
     EXPECT_FALSE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("copie.prg")));
     b.plateforme.Noms = {dossier.Fichier("copie.prg")};
     b.Menu("SauverComme");
-    EXPECT_EQ(b.Boites().mid(2), QStringList({QString(DejaOuvert).replace("data.prg", "copie.prg"),
-                                              QStringLiteral("Le fichier copie.prg est ouvert dans "
-                                                             "une autre fenêtre du programme. "
-                                                             "Choisissez un autre nom.")}));
+    EXPECT_EQ(b.plateforme.Boites.at(2).texte, QString(DejaOuvert).replace("data", "copie"));
+    EXPECT_EQ(b.plateforme.Boites.at(3).texte, "Le fichier copie.prg est ouvert dans une autre "
+                                               "fenêtre du programme. Choisissez un autre nom.");
     EXPECT_EQ(b.fenetre.Fichiers().CheminFichier(), dossier.Fichier("data.prg"));
 
     dossier.Ecrit(".autre.prg.lock", "2147483646\ngestion-chauffage\n\n");
