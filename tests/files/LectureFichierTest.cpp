@@ -1,5 +1,4 @@
-// La lecture en liste du fichier programme : seules comptent la marque et la suite des
-// 37 champs ; tout le reste le rend non conforme, sans rien en prendre.
+// Lecture du fichier programme : seules comptent la marque et les 37 champs, sinon non conforme.
 #include "files/FichierProgramme.h"
 #include "model/OctetsJour.h"
 #include "model/Textes.h"

@@ -1,5 +1,4 @@
-// Le dossier des données : à côté d'une construction inscriptible, sinon "~", garni des
-// exemples qui y manquent sans écraser ceux de l'utilisateur.
+// Le dossier des données, garni des exemples sans écraser ceux de l'utilisateur.
 #include "plateforme/DossierDonnees.h"
 #include "support/Dossier.h"
 
