@@ -18,14 +18,13 @@ TEST(DossierDonnees, ChoixEtCopieDesExemples) {
     EXPECT_FALSE(QFile::exists(home));
     EXPECT_EQ(DossierDonnees(bin, home, [](const QString&) { return false; }), home);
     EXPECT_EQ(racine.Lit("home/gc/data.prg"), "local");
-    // Installé (root écrit dans /usr/bin : on n'y va pas) : le manquant copié, modifiable.
+    // Installé (root écrit dans /usr/bin : on n'y va pas) : le manquant copié.
     racine.Ecrit("usr/share/gestion-chauffage/data.prg", "exemple");
     racine.Ecrit("usr/share/gestion-chauffage/VK472.CFG", " 0 ");
     ASSERT_TRUE(QFile::setPermissions(installe + "/VK472.CFG", QFile::ReadOwner));
     EXPECT_EQ(DossierDonnees(bin, home, inscriptible), home);
     EXPECT_EQ(racine.Lit("home/gc/data.prg"), "local");
     EXPECT_EQ(racine.Lit("home/gc/VK472.CFG"), " 0 ");
-    EXPECT_TRUE(QFile::permissions(home + "/VK472.CFG") & QFile::WriteOwner);
     // Dossier personnel impossible à créer : l'exemple est lu en place.
     EXPECT_EQ(DossierDonnees(bin, home + "/data.prg/x", inscriptible), installe);
 }
