@@ -16,25 +16,17 @@
 
 namespace {
 // Au-delà de "octets", l'écriture échoue (EFBIG, comme un disque plein) ; SIGXFSZ ignoré.
-class LimiteTaille {
-public:
-    explicit LimiteTaille(rlim_t octets) : signal_(std::signal(SIGXFSZ, SIG_IGN)) {
-        ::getrlimit(RLIMIT_FSIZE, &avant_);
-        rlimit limite = avant_;
-        limite.rlim_cur = octets;
-        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
-    }
-    ~LimiteTaille() {
-        ::setrlimit(RLIMIT_FSIZE, &avant_);
-        std::signal(SIGXFSZ, signal_);
-    }
-    LimiteTaille(const LimiteTaille&) = delete;
-    LimiteTaille& operator=(const LimiteTaille&) = delete;
-
-private:
-    rlimit avant_{};
-    void (*signal_)(int);
-};
+QString EcritAvecLimite(rlim_t octets, const QString& chemin, const QByteArray& contenu) {
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit avant{};
+    ::getrlimit(RLIMIT_FSIZE, &avant);
+    const rlimit limite{octets, avant.rlim_max};
+    EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const QString cause = EcritFichierAtomique(chemin, contenu);
+    ::setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signal);
+    return cause;
+}
 } // namespace
 
 TEST(EcritureFichierProgramme, ProgrammeEtExportsCommeEcritsEnClair) {
@@ -54,7 +46,8 @@ TEST(EcritureFichierProgramme, ProgrammeEtExportsCommeEcritsEnClair) {
     EXPECT_EQ(ExportXls(p), DonneeTest(QStringLiteral("limites.xls")));
 }
 
-// Root passe outre les droits : ce test tourne sans droits par "EcritureSansDroits" (ctest).
+// Sans temporaire possible à côté : écrit en place, trop gros refusé avant de toucher l'ancien
+// contenu, lecture seule dit. Tourne sans droits par "EcritureSansDroits" (root passe outre).
 TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
     if (::geteuid() == 0) GTEST_SKIP() << "root passe outre les droits";
     DossierTest dossier;
@@ -64,34 +57,20 @@ TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
     ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(), QFile::ReadOwner | QFile::ExeOwner));
     PlateformeFactice plateforme(dossier.Chemin());
     const QString entete = QStringLiteral("** SAUVEGARDE IMPOSSIBLE **");
-    // Pas de fichier temporaire possible à côté : écrit en place.
     EXPECT_TRUE(EcritFichierEntier(plateforme, dossier.Fichier("data.prg"), "nouveau", entete));
+    EXPECT_EQ(EcritAvecLimite(4096, dossier.Fichier("data.prg"), QByteArray(5000, 'x')),
+              "Fichier trop gros.");
     EXPECT_EQ(dossier.Lit("data.prg"), "nouveau");
-    // En place aussi, trop gros est refusé avant que l'ancien contenu soit touché.
-    {
-        const LimiteTaille limite(4096);
-        EXPECT_EQ(EcritFichierAtomique(dossier.Fichier("data.prg"), QByteArray(5000, 'x')),
-                  "Fichier trop gros.");
-    }
-    EXPECT_EQ(dossier.Lit("data.prg"), "nouveau");
-    // Ni un nouveau fichier, ni un fichier en lecture seule : la cause en français.
-    for (const auto& [nom, cause] : {std::pair{"neuf.prg", "Accès refusé."},
-                                     std::pair{"fige.prg", "Fichier en lecture seule."}}) {
-        EXPECT_FALSE(EcritFichierEntier(plateforme, dossier.Fichier(nom), "x", entete));
-        ASSERT_FALSE(plateforme.Boites.empty());
-        EXPECT_EQ(plateforme.Boites.back().texte,
-                  entete + "\r\n\r\n" + dossier.Fichier(nom) + "\r\n" + cause);
-    }
-    EXPECT_EQ(plateforme.Boites.size(), 2u);
+    EXPECT_FALSE(EcritFichierEntier(plateforme, dossier.Fichier("fige.prg"), "x", entete));
+    EXPECT_EQ(plateforme.Boites.at(0).texte,
+              entete + "\r\n\r\n" + dossier.Fichier("fige.prg") + "\r\nFichier en lecture seule.");
     EXPECT_EQ(dossier.Lit("fige.prg"), "fige");
-    EXPECT_FALSE(dossier.Existe("neuf.prg"));
     ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
-// Un échec à l'octet choisi, à la création comme au remplacement : la cause dite, l'ancien
-// fichier intact, aucun fichier temporaire laissé ; à la limite exacte, tout est écrit. Un
-// fichier remplacé garde ses droits, un lien reste un lien.
+// Un échec à l'octet choisi : la cause dite, l'ancien fichier intact, aucun temporaire laissé ;
+// à la limite exacte, tout est écrit. Droits gardés, un lien reste un lien.
 TEST(EcritureAtomique, EchecALOctetChoisiSansRienPerdre) {
     DossierTest dossier;
     dossier.Ecrit("data.prg", "ancien");
@@ -104,12 +83,9 @@ TEST(EcritureAtomique, EchecALOctetChoisiSansRienPerdre) {
     for (const auto& [nom, plafond, taille] : cas) {
         const QByteArray avant = dossier.Lit(nom), octets(taille, 'x');
         const bool ecrit = static_cast<rlim_t>(taille) <= plafond;
-        QString cause;
-        {
-            const LimiteTaille limite(plafond);
-            cause = EcritFichierAtomique(dossier.Fichier(nom), octets);
-        }
-        EXPECT_EQ(cause, ecrit ? QString() : QStringLiteral("Fichier trop gros.")) << nom;
+        EXPECT_EQ(EcritAvecLimite(plafond, dossier.Fichier(nom), octets),
+                  ecrit ? QString() : QStringLiteral("Fichier trop gros."))
+            << nom;
         EXPECT_EQ(dossier.Lit(nom), ecrit ? octets : avant) << nom;
         EXPECT_EQ(QDir(dossier.Chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System),
                   QStringList({"data.prg", "lien.prg"}))

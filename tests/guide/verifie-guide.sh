@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Le guide suit le programme : construit, images (du README et de l'AppStream aussi) présentes
-# et toutes utilisées, textes de boîtes cités ("> `…`") dans les sources, aide = --aide.
-# Usage : verifie-guide.sh DOSSIER_SOURCES DOSSIER_CONSTRUCTION
+# Le guide suit le programme : construit, textes de boîtes cités ("> `…`") dans les sources,
+# aide = --aide. Usage : verifie-guide.sh DOSSIER_SOURCES DOSSIER_CONSTRUCTION
 set -uo pipefail
 SOURCES=$1 CONSTRUCTION=$2
 GUIDE="$SOURCES/docs/guide/guide.md"
@@ -9,24 +8,6 @@ fautes=0
 faute() { echo "FAUTE : $*" >&2; fautes=$((fautes + 1)); }
 
 grep -q "<h1>" "$CONSTRUCTION/guide/guide.html" 2>/dev/null || faute "guide.html absent ou vide"
-
-# Images : référencées et présentes, dans les sources comme dans la construction.
-utilisees=$(grep -o '!\[[^]]*\](images/[^)]*)' "$GUIDE" | sed 's/.*](images\/\(.*\))$/\1/')
-for image in $utilisees; do
-  [ -f "$SOURCES/docs/guide/images/$image" ] || faute "image absente : $image"
-  [ -f "$CONSTRUCTION/guide/images/$image" ] || faute "image non copiée : $image"
-done
-for image in $(grep -o '!\[[^]]*\](docs/[^)]*)' "$SOURCES/README.md" | sed 's/.*](\(.*\))$/\1/'); do
-  [ -f "$SOURCES/$image" ] || faute "image du README absente : $image"
-  utilisees+=" $(basename "$image")"
-done
-# La capture de l'AppStream est publiée avec le guide : son nom est celui d'une de ses images.
-for image in $(sed -n 's|.*<image>.*/\([^/<]*\)</image>.*|\1|p' "$SOURCES"/packaging/*.metainfo.xml); do
-  [ -f "$SOURCES/docs/guide/images/$image" ] || faute "capture de l'AppStream absente : $image"
-done
-for fichier in "$SOURCES"/docs/guide/images/*.png; do
-  grep -qw "$(basename "$fichier")" <<<"$utilisees" || faute "image inutilisée : $fichier"
-done
 
 # Textes des boîtes : les littéraux C++ voisins recollés ("…" "…" sur deux lignes), chaque
 # morceau du texte cité entre deux "…" (nom, port, valeur) doit s'y trouver.

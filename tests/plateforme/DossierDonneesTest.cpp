@@ -1,63 +1,30 @@
-// Le dossier des données : à côté d'une construction inscriptible, sinon "~", garni des
-// exemples qui y manquent sans écraser ceux de l'utilisateur ; les emplacements du guide.
+// Le dossier des données, garni des exemples sans écraser ceux de l'utilisateur.
 #include "plateforme/DossierDonnees.h"
-#include "support/Impression.h"
+#include "support/Dossier.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(DossierDonnees, ChoixEtCopieDesExemples) {
-    // Fichiers "nom=contenu" séparés par "|" ; après, un contenu vide : fichier absent.
-    const QString installe = "usr/share/gestion-chauffage/data.prg=exemple|"
-                             "usr/share/gestion-chauffage/VK472.CFG= 0 ";
-    const std::tuple<QString, bool, QString, QString> cas[] = {
-        {"", true, "usr/bin", "~="},
-        // Root peut écrire dans /usr/bin : installé, on n'y va pas.
-        {installe, true, "~", "~/data.prg=exemple|~/VK472.CFG= 0 |usr/bin/data.prg="},
-        {installe + "|~/data.prg=mien", false, "~", "~/data.prg=mien|~/VK472.CFG= 0 "},
-        {"usr/bin/data.prg=local", false, "~", "~/data.prg=local|~/VK472.CFG="},
-        // Dossier personnel impossible à créer : l'exemple est lu en place.
-        {installe + "|home=un fichier", false, "usr/share/gestion-chauffage", ""},
-    };
-    for (const auto& [avant, inscriptible, attendu, apres] : cas) {
-        QTemporaryDir temporaire;
-        const QDir racine(temporaire.path());
-        const auto chemin = [&racine](const QString& nom) {
-            return racine.filePath(QString(nom).replace('~', "home/gc"));
-        };
-        ASSERT_TRUE(racine.mkpath(QStringLiteral("usr/bin")));
-        for (const QString& f : avant.split('|', Qt::SkipEmptyParts)) {
-            const QString nom = f.section('=', 0, 0);
-            QDir().mkpath(QFileInfo(chemin(nom)).path());
-            QFile fichier(chemin(nom));
-            ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-            fichier.write(f.section('=', 1).toUtf8());
-            if (nom.startsWith("usr/share")) fichier.setPermissions(QFile::ReadOwner);
-        }
-        const auto ecrit = [oui = inscriptible](const QString&) { return oui; };
-        EXPECT_EQ(DossierDonnees(chemin("usr/bin"), chemin("~"), ecrit), chemin(attendu));
-        for (const QString& f : apres.split('|', Qt::SkipEmptyParts)) {
-            QFile fichier(chemin(f.section('=', 0, 0)));
-            const QByteArray contenu = f.section('=', 1).toUtf8();
-            const std::string quoi = (attendu + " : " + f).toStdString();
-            EXPECT_EQ(fichier.exists(), !contenu.isEmpty()) << quoi;
-            if (contenu.isEmpty()) continue;
-            EXPECT_TRUE(fichier.open(QIODevice::ReadOnly) && fichier.readAll() == contenu) << quoi;
-            // Un exemple en lecture seule devient modifiable une fois copié.
-            EXPECT_TRUE(fichier.permissions() & QFile::WriteOwner) << quoi;
-        }
-    }
-}
-
-TEST(DossierDonnees, EmplacementsDuGuide) {
-    const QString usr = QStringLiteral("/usr/share/doc/gestion-chauffage/guide.html");
-    const std::pair<QString, QStringList> cas[] = {
-        {"/usr/bin", {"/usr/bin/guide/guide.html", usr}},
-        {"/opt/gc/bin",
-         {"/opt/gc/bin/guide/guide.html", "/opt/gc/share/doc/gestion-chauffage/guide.html", usr}},
-    };
-    for (const auto& [executable, attendus] : cas)
-        EXPECT_EQ(EmplacementsGuide(executable), attendus) << executable.toStdString();
+    DossierTest racine;
+    const QString bin = racine.Fichier("usr/bin"), home = racine.Fichier("home/gc"),
+                  installe = racine.Fichier("usr/share/gestion-chauffage");
+    const auto inscriptible = [](const QString&) { return true; };
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(installe));
+    // Rien d'installé : à côté de la construction si elle est inscriptible, sinon dans "~".
+    racine.Ecrit("usr/bin/data.prg", "local");
+    EXPECT_EQ(DossierDonnees(bin, home, inscriptible), bin);
+    EXPECT_FALSE(QFile::exists(home));
+    EXPECT_EQ(DossierDonnees(bin, home, [](const QString&) { return false; }), home);
+    EXPECT_EQ(racine.Lit("home/gc/data.prg"), "local");
+    // Installé (root écrit dans /usr/bin : on n'y va pas) : le manquant copié.
+    racine.Ecrit("usr/share/gestion-chauffage/data.prg", "exemple");
+    racine.Ecrit("usr/share/gestion-chauffage/VK472.CFG", " 0 ");
+    ASSERT_TRUE(QFile::setPermissions(installe + "/VK472.CFG", QFile::ReadOwner));
+    EXPECT_EQ(DossierDonnees(bin, home, inscriptible), home);
+    EXPECT_EQ(racine.Lit("home/gc/data.prg"), "local");
+    EXPECT_EQ(racine.Lit("home/gc/VK472.CFG"), " 0 ");
+    // Dossier personnel impossible à créer : l'exemple est lu en place.
+    EXPECT_EQ(DossierDonnees(bin, home + "/data.prg/x", inscriptible), installe);
 }

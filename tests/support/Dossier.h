@@ -4,9 +4,6 @@
 #include "support/Impression.h"
 
 #include <QDateTime>
-
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <vector>
@@ -45,5 +42,4 @@ struct TrameEcrite {
     std::vector<int> pauses;
 };
 TrameEcrite LitTrameEcrite(const QString& nom);
-// Crée un tube nommé ; faux en cas d'échec.
 bool CreeTube(const QString& chemin);

@@ -1,5 +1,4 @@
-// Ouvrir ne perd rien : la sauvegarde est proposée d'abord ; un fichier tenu par une autre
-// fenêtre (verrou) ou changé sur le disque n'est pas remplacé en silence.
+// Un fichier tenu par une autre fenêtre du programme (verrou) n'est pas remplacé en silence.
 #include "files/PanneauFichier.h"
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
@@ -21,14 +20,7 @@ struct Fenetre {
         plateforme.Reponses = reponses;
         demarree = fenetre.Demarre();
     }
-    QStringList Boites() const {
-        QStringList textes;
-        for (const BoiteVue& b : plateforme.Boites)
-            textes << b.texte.section(QLatin1Char('\r'), 0, 0);
-        return textes;
-    }
     void Menu(const char* nom) { fenetre.findChild<QAction*>(QLatin1String(nom))->trigger(); }
-    qint32 Identifiant() { return fenetre.Doc().Prog().IdentZone[0]; }
     bool LectureSeule() const { return fenetre.windowTitle().endsWith(" (lecture seule)"); }
     bool Modifie() { return fenetre.Doc().Modifie(); }
 
@@ -47,92 +39,45 @@ protected:
 };
 } // namespace
 
-// "&Lecture" et un fichier récent : Échap ne fait rien (pas même le dialogue), Non ouvre,
-// Oui sauvegarde puis ouvre, et rien ne s'ouvre si la sauvegarde échoue.
-TEST_F(Ouverture, ProposeDeSauvegarderAvantDOuvrir) {
-    // Réponse, sauvegarde ratée, ouvert.
-    const std::tuple<Bouton, bool, bool> cas[] = {{Bouton::Aucun, false, false},
-                                                  {Bouton::Non, false, true},
-                                                  {Bouton::Oui, false, true},
-                                                  {Bouton::Oui, true, false}};
-    for (const bool parMenu : {true, false})
-        for (const auto& [reponse, ratee, ouvert] : cas) {
-            SCOPED_TRACE(testing::Message() << parMenu << NomsBoutons[int(reponse)] << ratee);
-            dossier.Ecrit("data.prg", ProgrammeExemple());
-            QFile::remove(dossier.Fichier("DataUc.FCB"));
-            Fenetre f(dossier, {reponse, Bouton::Ok});
-            f.fenetre.Doc().ChangeTemperature(3, 146);
-            if (ratee) {
-                QFile::remove(dossier.Fichier("data.prg"));
-                QDir(dossier.Chemin()).mkdir("data.prg");
-            }
-            f.plateforme.Noms = {dossier.Fichier("autre.prg")};
-            if (parMenu)
-                f.Menu("LectureData");
-            else
-                f.fenetre.Fichiers().LectureRecente(dossier.Fichier("autre.prg"));
-            EXPECT_EQ(f.Boites().value(0), "Voulez-vous sauvegarder ?");
-            EXPECT_EQ(f.plateforme.Dialogues.size(), parMenu && ouvert ? 1u : 0u);
-            EXPECT_EQ(f.Identifiant(), ouvert ? 1234 : 4660);
-            EXPECT_EQ(f.Modifie(), !ouvert);
-            if (ratee) { // ni les exports
-                EXPECT_FALSE(dossier.Existe("DataUc.FCB"));
-                QDir(dossier.Chemin()).rmdir("data.prg");
-            } else
-                EXPECT_EQ(dossier.Lit("data.prg") == ProgrammeExemple(), reponse != Bouton::Oui);
-        }
-}
-
-// Le fichier qu'une fenêtre tient : une autre ne l'ouvre qu'en lecture seule, ou pas du tout
-// (au démarrage, elle s'arrête) ; "&Sauvegarde" y est refusée, "Sauver comme .." en sort.
+// Tenu par une fenêtre, le fichier ne s'ouvre ailleurs qu'en lecture seule : "&Sauvegarde" y
+// attend qu'il soit lâché, "Sauver comme .." en sort. Le verrou d'un programme mort ne compte pas.
 TEST_F(Ouverture, DeuxFenetresUnFichier) {
-    Fenetre a(dossier, {});
-    EXPECT_TRUE(a.demarree);
+    auto a = std::make_unique<Fenetre>(dossier, std::initializer_list<Bouton>{});
     Fenetre refusee(dossier, {Bouton::Aucun});
-    EXPECT_FALSE(refusee.demarree);
-    EXPECT_EQ(refusee.Boites(), QStringList{DejaOuvert});
+    EXPECT_TRUE(a->demarree && !refusee.demarree);
+    EXPECT_EQ(refusee.plateforme.Boites.at(0).texte, DejaOuvert);
 
     Fenetre b(dossier, {Bouton::Oui, Bouton::Ok});
     EXPECT_TRUE(b.demarree && b.LectureSeule());
-    EXPECT_EQ(b.Identifiant(), 4660);
+    EXPECT_EQ(b.fenetre.Doc().Prog().IdentZone[0], 4660);
     b.fenetre.Doc().ChangeTemperature(3, 146);
     b.Menu("SauvegardeFichier");
-    EXPECT_TRUE(b.Boites().last().startsWith("Le fichier data.prg est ouvert en lecture seule"));
+    EXPECT_TRUE(b.plateforme.Boites.at(1).texte.startsWith("Le fichier data.prg est ouvert en "
+                                                           "lecture seule"));
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
-    EXPECT_TRUE(b.Modifie());
+    a.reset();
+    b.Menu("SauvegardeFichier");
+    EXPECT_FALSE(b.LectureSeule() || b.Modifie());
+    EXPECT_NE(dossier.Lit("data.prg"), ProgrammeExemple());
 
-    // La copie sort de la lecture seule, et c'est elle que la seconde fenêtre tient alors.
+    // La copie sort de la lecture seule, et c'est elle que la troisième fenêtre tient alors.
+    Fenetre c(dossier, {Bouton::Oui});
+    c.fenetre.Doc().ChangeTemperature(3, 147);
+    c.plateforme.Noms = {dossier.Fichier("copie.prg")};
+    c.Menu("SauverComme");
+    EXPECT_FALSE(c.LectureSeule() || c.Modifie());
+    b.plateforme.Reponses = {Bouton::Non, Bouton::Ok};
+    EXPECT_FALSE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("copie.prg")));
     b.plateforme.Noms = {dossier.Fichier("copie.prg")};
     b.Menu("SauverComme");
-    EXPECT_FALSE(b.LectureSeule() || b.Modifie());
-    a.plateforme.Reponses = {Bouton::Non, Bouton::Ok};
-    EXPECT_FALSE(a.fenetre.Fichiers().OuvreFichier(dossier.Fichier("copie.prg")));
-    a.plateforme.Noms = {dossier.Fichier("copie.prg")};
-    a.Menu("SauverComme");
-    EXPECT_EQ(a.Boites(), QStringList({QString(DejaOuvert).replace("data.prg", "copie.prg"),
-                                       QStringLiteral("Le fichier copie.prg est ouvert dans une "
-                                                      "autre fenêtre du programme. Choisissez "
-                                                      "un autre nom.")}));
-    EXPECT_EQ(a.fenetre.Fichiers().CheminFichier(), dossier.Fichier("data.prg"));
-    // Son propre fichier, relu : pas de question.
-    EXPECT_TRUE(a.fenetre.Fichiers().OuvreFichier(dossier.Fichier("data.prg")));
-    EXPECT_EQ(a.plateforme.Boites.size(), 2u);
-}
-
-// La fenêtre qui le tenait s'est fermée : la lecture seule reprend le fichier à la sauvegarde.
-// Un verrou laissé par un programme arrêté net ne compte pas.
-TEST_F(Ouverture, VerrouLacheOuAbandonne) {
-    auto a = std::make_unique<Fenetre>(dossier, std::initializer_list<Bouton>{});
-    Fenetre b(dossier, {Bouton::Oui});
-    a.reset();
-    b.fenetre.Doc().ChangeTemperature(3, 146);
-    b.Menu("SauvegardeFichier");
-    EXPECT_FALSE(b.LectureSeule());
-    EXPECT_NE(dossier.Lit("data.prg"), ProgrammeExemple());
+    EXPECT_EQ(b.plateforme.Boites.at(2).texte, QString(DejaOuvert).replace("data", "copie"));
+    EXPECT_EQ(b.plateforme.Boites.at(3).texte, "Le fichier copie.prg est ouvert dans une autre "
+                                               "fenêtre du programme. Choisissez un autre nom.");
+    EXPECT_EQ(b.fenetre.Fichiers().CheminFichier(), dossier.Fichier("data.prg"));
 
     dossier.Ecrit(".autre.prg.lock", "2147483646\ngestion-chauffage\n\n");
     EXPECT_TRUE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("autre.prg")));
-    EXPECT_EQ(b.plateforme.Boites.size(), 1u);
+    EXPECT_EQ(b.plateforme.Boites.size(), 4u);
     EXPECT_EQ(dossier.Lit(".autre.prg.lock").split('\n').value(0), QByteArray::number(::getpid()));
 }
 
@@ -145,25 +90,4 @@ TEST_F(Ouverture, DossierSansVerrouPossible) {
     EXPECT_TRUE(a.plateforme.Boites.empty() && b.plateforme.Boites.empty());
     ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-}
-
-// Changé sur le disque depuis la lecture : la sauvegarde demande ; Non garde le fichier de
-// l'autre. Une fois écrit par nous, le fichier est de nouveau le nôtre : plus de question.
-TEST_F(Ouverture, FichierChangeSurLeDisque) {
-    Fenetre f(dossier, {});
-    const QByteArray autre = dossier.Lit("autre.prg");
-    dossier.Ecrit("data.prg", autre);
-    f.fenetre.Doc().ChangeTemperature(3, 146);
-    for (const Bouton reponse : {Bouton::Non, Bouton::Aucun, Bouton::Oui}) {
-        f.plateforme.Reponses = {reponse};
-        f.Menu("SauvegardeFichier");
-        EXPECT_EQ(dossier.Lit("data.prg") == autre, reponse != Bouton::Oui);
-        EXPECT_EQ(f.Modifie(), reponse != Bouton::Oui);
-    }
-    EXPECT_EQ(f.Boites(), QStringList(3, "Le fichier data.prg a été modifié par un autre programme "
-                                         "depuis sa lecture. Voulez-vous le remplacer ?"));
-    f.fenetre.Doc().ChangeTemperature(3, 147);
-    f.Menu("SauvegardeFichier");
-    EXPECT_EQ(f.plateforme.Boites.size(), 3u);
-    EXPECT_FALSE(f.Modifie());
 }
