@@ -1,6 +1,5 @@
-// Chaque édition, depuis sa mise en place : ce qu'elle change à l'écran, le pas qu'elle laisse ;
-// défaite, l'écran redevient exactement celui d'avant (non modifié, neuvième segment revenu,
-// jour défait montré) ; refaite, celui d'après.
+// Chaque édition : ce qu'elle change à l'écran, le pas qu'elle laisse ; défaite, l'écran
+// redevient exactement celui d'avant (jour défait montré compris) ; refaite, celui d'après.
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
 
@@ -31,31 +30,20 @@ struct Cas {
 const Cas Editions[] = {
     // Le clavier du graphique : flèches d'un créneau (Maj : d'une heure), haut et bas changent
     // de jour ; c, e posent confort ou éco et avancent (Maj+C : une heure de confort).
-    {"FlechesDroite", "jour 0 0 vide",
-     "touche Frame1 Maj+Droite Maj+Droite Maj+Droite Droite Gauche", "curseur 18 :  3H00 |  3H00",
-     nullptr},
-    {"FlechesGaucheAuBord", "jour 0 0 vide", "touche Frame1 Gauche Maj+Gauche", "inchangé",
-     nullptr},
-    {"HautBas", "jour 0 0 vide", "touche Frame1 Bas Bas Bas Haut",
-     "édité : zone 0, jour 2, non modifié / montré : « Mercredi », en rouge Mercredi", nullptr},
+    {"Fleches", "jour 0 0 vide",
+     "touche Frame1 Gauche Maj+Gauche Maj+Droite Maj+Droite Maj+Droite Droite Gauche",
+     "curseur 18 :  3H00 |  3H00", nullptr},
     {"BasAuBord", "jour 0 0 vide", "touche Frame1 Haut Bas Bas Bas Bas Bas Bas Bas Bas Bas",
      "édité : zone 0, jour 6, non modifié / montré : « Dimanche », en rouge Dimanche", nullptr},
     {"ConfortAvance", "jour 0 0 vide;touche Frame1 Droite C", "touche Frame1 Droite C",
      "curseur 4 :  0H40 |  0H40 / Lundi 0H10-0H20 0H30-0H40", "Conf."},
     {"UneHeureDeConfort", "jour 0 0 vide;touche Frame1 Maj+C Gauche Gauche", "touche Frame1 E",
      "curseur 5 :  0H50 |  0H50 / Lundi 0H00-0H40 0H50-1H00", "Eco."},
-    {"UneHeureEnArriere", "jour 0 0 vide;touche Frame1 Maj+C", "touche Frame1 Maj+Gauche E",
-     "curseur 1 :  0H10 |  0H10 / Lundi 0H10-1H00", "Eco."},
     // Un trait peint les rangées traversées (droit : en éco), un pas ; un appui sans glisser de
     // plus de quatre pixels ne peint rien. Défait, le premier jour changé se montre.
     {"TraitLundiAVendredi", SEMAINE("vide"), "trait FrameTemp(0) gauche 179 20 231 242",
      "édité : zone 0, jour 0, modifié / curseur 39 :  6H30 |  6H30 / Lundi 6H30-8H30 / Mardi "
      "6H30-8H30 / Mercredi 6H30-8H30 / Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
-     "Tracé confort"},
-    {"TraitEnRemontant", SEMAINE("vide") ";barre VScJour 2",
-     "trait FrameTemp(4) gauche 231 20 179 -91",
-     "édité : zone 0, jour 4, modifié / montré : « Vendredi », en rouge Vendredi / curseur 51 :  "
-     "8H30 |  8H30 / Mercredi 6H30-8H30 / Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
      "Tracé confort"},
     {"SansGlisserGauche", SEMAINE("vide"), "trait FrameTemp(2) gauche 183 20 180 20",
      "édité : zone 0, jour 2, non modifié / montré : « Mercredi », en rouge Mercredi / curseur 40 "
@@ -74,8 +62,6 @@ const Cas Editions[] = {
     // Un neuvième segment : une question pour tout le trait ; Ok coupe le dernier. Maj+C aussi.
     {"TraitNeuviemeAnnule", SEMAINE(HUIT) ";boite Annuler", "trait FrameTemp(0) gauche 18 20 44 75",
      NEUF "Annuler / curseur 2 :  0H20 |  0H20", nullptr},
-    {"MajCNeuviemeAnnule", SEMAINE(HUIT) ";barre VScJour 4;barre HScroll1 2;boite Annuler",
-     "touche Frame1 Maj+C", NEUF "Annuler / inchangé", nullptr},
     {"TraitNeuviemeCoupe", SEMAINE(HUIT) ";boite Ok", "trait FrameTemp(0) gauche 18 20 44 75",
      NEUF "Ok / édité : zone 0, jour 0, modifié / curseur 2 :  0H20 |  0H20 / Lundi 0H00-0H10 "
           "0H20-1H20 1H40-1H50 3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 / Mardi "
@@ -88,10 +74,6 @@ const Cas Editions[] = {
      "Conf./1H"},
     // Température tapée (double clic, Entrée ; Échap renonce) : par demi-degré de 0 à 35 °C,
     // confort >= éco >= hors gel ; un refus le dit et ne change rien.
-    {"TemperatureTapee", "", TAPE("Text2(0)", "21", "Entree"),
-     "édité : zone 0, jour 0, modifié / températures 170 «  21°C », 165 «  18.5°C », 140 «  6°C », "
-     "145 «  8.5°C » ; identifiant « 4660 »",
-     "Température Confort"},
     {"TemperatureEntraineLesAutres", "", TAPE("Text2(0)", "5", "Entree"),
      "édité : zone 0, jour 0, modifié / températures 138 «  5°C », 138 «  5°C », 138 «  5°C », 145 "
      "«  8.5°C » ; identifiant « 4660 »",
@@ -107,8 +89,6 @@ const Cas Editions[] = {
     {"TemperatureEchap", "", TAPE("Text2(0)", "25", "Echap"), "inchangé", nullptr},
     {"TemperatureTropHaute", "", "boite Ok;" TAPE("Text2(0)", "36", "Entree"),
      REFUS("36 » : la température va de 0 à 35 °C."), nullptr},
-    {"TemperatureNegative", "", "boite Ok;" TAPE("Text2(1)", "-0.5", "Entree"),
-     REFUS("-0.5 » : la température va de 0 à 35 °C."), nullptr},
     {"TemperatureHorsDemiDegre", "", "boite Ok;" TAPE("Text2(0)", "20.3", "Entree"),
      REFUS("20.3 » : la température se règle par demi-degré."), nullptr},
     {"TemperatureIllisible", "", "boite Ok;" TAPE("Text2(2)", "chaud", "Entree"),
@@ -124,7 +104,10 @@ const Cas Editions[] = {
     // Les boutons et barres de la zone (les touches c, e, Maj font les mêmes commandes) ; leur
     // effet se lit dans les scénarios zone et semaine. Conf. coupe un neuvième segment que
     // défaire rend.
-    {"Conf", HUIT_A_35, "boite Ok;clic CmdHigh", nullptr, "Conf."},
+    {"Conf", HUIT_A_35, "boite Ok;clic CmdHigh",
+     NEUF "Ok / édité : zone 0, jour 0, modifié / curseur 36 :  6H00 |  6H00 / Lundi 0H00-0H10 "
+          "1H40-1H50 3H20-3H30 5H00-5H10 5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
+     "Conf."},
     {"Eco1H", HUIT_A_35, "clic Cmd1Hmoins",
      "édité : zone 0, jour 0, modifié / curseur 41 :  6H50 |  6H50 / Lundi 0H00-0H10 1H40-1H50 "
      "3H20-3H30 5H00-5H10 8H20-8H30 10H00-10H10 11H40-11H50",
@@ -134,13 +117,19 @@ const Cas Editions[] = {
     {"CLS", "", "clic CmdCLS", nullptr, "CLS"},
     {"Coller", "barre VScJour 5;clic CmdCopy;barre VScJour 0", "clic CmdPASTE", nullptr, "Coller"},
     {"ClicDroit", "", "souris Label2(0) droit 10 5", nullptr, "Clic droit"},
-    {"BarreTemperature", "", "barre VScroll3(0) 160", nullptr, "Température Confort"},
+    {"QuatriemeBarreSeule", "", "barre VScroll3(3) 129",
+     "édité : zone 0, jour 0, modifié / températures 169 «  20.5°C », 165 «  18.5°C », 140 «  "
+     "6°C », 129 «  .5°C » ; identifiant « 4660 »",
+     "Température EJP"},
+    {"Horaires", "", "horaires 6H00-8H00||||||;menu HorairesSemaine",
+     "dialogue horaires de la semaine  «  » / édité : zone 0, jour 0, modifié / Lundi 6H00-8H00 / "
+     "Mardi vide / Mercredi vide / Jeudi vide / Vendredi vide / Samedi vide / Dimanche vide",
+     "Horaires de la semaine"},
     {"ID", "", "boite Oui;hasard 0.5;clic CmdID", nullptr, "ID"},
 };
 
-// Tout l'écran, sauf le curseur qu'une édition avance sans que défaire le ramène, et sans le
-// jour si on le demande (refaire montre le premier jour changé) ; les hauteurs des barres
-// suivent les températures.
+// Tout l'écran sauf le curseur (défaire ne le ramène pas), et au besoin sans le jour (refaire
+// montre le premier jour changé) ; les hauteurs des barres suivent les températures.
 QString Ecran(const Scenario& s, bool jour = true) {
     QStringList lignes;
     for (const auto& [cle, ligne] : s.EtatVu())
