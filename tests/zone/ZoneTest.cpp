@@ -1,5 +1,4 @@
-// Zone aux cas limites : avertissement des huit segments, écriture, identifiant tapé ; la vraie
-// fenêtre est jouée par le scénario "zone".
+// Zone aux cas limites : avertissement des huit segments, écriture, identifiant tapé.
 #include "support/Impression.h"
 #include "support/Jours.h"
 #include "zone/CommandesJour.h"
@@ -49,8 +48,6 @@ TEST(Identifiant, TapeSurSeizeBitsEtSansCollision) {
             << texte;
     EXPECT_EQ(LitIdentifiant(QStringLiteral("4464"), identifiants, 0).raison,
               QStringLiteral("« 4464 » : la zone 1 a déjà cet identifiant."));
-    EXPECT_EQ(LitIdentifiant(QStringLiteral("70000"), identifiants, 1).raison,
-              QStringLiteral("« 70000 » : l'identifiant va de 0 à 65535."));
     // Depuis la zone 2, celui de la zone 0 est pris aussi.
     EXPECT_EQ(LitIdentifiant(QStringLiteral("4660"), identifiants, 2).valeur, -1);
 }
