@@ -83,11 +83,10 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
                             quint64) { vus.push_back(apres); });
     // Déjà modifié : les commandes qui remplacent le programme posent leur question.
     joue(QStringLiteral("> clic CmdHigh\n") + Actions(geste.ouvre));
-    const std::string trace = journal.toStdString();
-    ASSERT_TRUE(doc.EditionLongueOuverte()) << trace;
+    ASSERT_TRUE(doc.EditionLongueOuverte()) << journal.toStdString();
     joue(Actions(cas.commande));
     const Programme apresCommande = doc.Prog();
-    EXPECT_FALSE(doc.EditionLongueOuverte()) << trace;
+    EXPECT_FALSE(doc.EditionLongueOuverte()) << journal.toStdString();
     joue(Actions(geste.finit) + QStringLiteral("> montre jour\n"));
     EXPECT_TRUE(doc.Prog() == apresCommande) << journal.toStdString();
     // Chaque boîte attendue a eu sa réponse, et aucune autre ne s'est montrée.
@@ -95,12 +94,15 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
                  journal.contains(QStringLiteral("jamais servis")))
         << journal.toStdString();
 
-    // "Modifié" exactement quand la mémoire diffère du fichier courant.
+    // "Modifié" exactement quand la mémoire diffère du fichier courant, à chaque pas défait ou
+    // refait (revenir à l'état enregistré rend « non modifié »).
     const QString chemin = s.fenetre->Fichiers().CheminFichier();
     const auto contenu = LitContenuFichierProgramme(
         chemin.isEmpty() ? s.dossier.Fichier(QStringLiteral("data.prg")) : chemin);
     ASSERT_TRUE(contenu.has_value());
-    EXPECT_EQ(doc.Modifie(), LireFichierProgramme(*contenu).programme != doc.Prog());
+    const Programme fichier = LireFichierProgramme(*contenu).programme;
+    const auto modifieDitVrai = [&] { return doc.Modifie() == (fichier != doc.Prog()); };
+    EXPECT_TRUE(modifieDitVrai());
 
     // Tout défaire puis refaire autant : rien que des états vus, et l'on revient au dernier.
     const Programme fin = doc.Prog();
@@ -109,9 +111,12 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
     for (; annulations < 20 && annuler->isEnabled(); ++annulations) {
         annuler->trigger();
         EXPECT_NE(std::find(vus.begin(), vus.end(), doc.Prog()), vus.end()) << annulations;
+        EXPECT_TRUE(modifieDitVrai()) << "annulation " << annulations;
     }
-    for (int i = 0; i < annulations; ++i)
+    for (int i = 0; i < annulations; ++i) {
         s.fenetre->findChild<QAction*>(QStringLiteral("Retablir"))->trigger();
+        EXPECT_TRUE(modifieDitVrai()) << "rétablissement " << i;
+    }
     EXPECT_TRUE(doc.Prog() == fin);
     s.Joue(QStringLiteral("> montre jour\n"));
 }
