@@ -30,47 +30,40 @@ struct Cas {
 #define SEMAINE(J) "jour 0 * " J ";barre VScrollZone 1;barre VScrollZone 0"
 #define REFUS(T) "boîte « GESTION CHAUFFAGE » exclamation Ok : « « " T " » -> Ok / inchangé"
 #define MODIFIE "édité : zone 0, jour 0, modifié / "
+#define MONTRE(J, NOM)                                                                             \
+    "édité : zone 0, jour " J ", non modifié / montré : « " NOM " », en rouge " NOM
 #define TEMPERATURES "températures 169 «  20.5°C », 165 «  18.5°C », 140 «  6°C », 145 «  8.5°C »"
 // Les identifiants lus d'un fichier, puis montrés (aller-retour de zone).
 #define IDENTIFIANTS(I) "identifiants " I ";barre VScrollZone 1;barre VScrollZone 0"
 
 const Cas Editions[] = {
-    // Le clavier du graphique : flèches d'un créneau (Maj : d'une heure), haut et bas changent
-    // de jour ; c, e posent confort ou éco et avancent (Maj+C : une heure de confort).
+    // Clavier : flèches d'un créneau (Maj : une heure), haut et bas de jour ; c, e peignent.
     {"Fleches", "jour 0 0 vide",
      "touche Frame1 Gauche Maj+Gauche Maj+Droite Maj+Droite Maj+Droite Droite Gauche",
      "curseur 18 :  3H00 |  3H00", nullptr},
     {"BasAuBord", "jour 0 0 vide", "touche Frame1 Haut Bas Bas Bas Bas Bas Bas Bas Bas Bas",
-     "édité : zone 0, jour 6, non modifié / montré : « Dimanche », en rouge Dimanche", nullptr},
+     MONTRE("6", "Dimanche"), nullptr},
     {"ConfortAvance", "jour 0 0 vide;touche Frame1 Droite C", "touche Frame1 Droite C",
      "curseur 4 :  0H40 |  0H40 / Lundi 0H10-0H20 0H30-0H40", "Conf."},
     {"UneHeureDeConfort", "jour 0 0 vide;touche Frame1 Maj+C Gauche Gauche", "touche Frame1 E",
      "curseur 5 :  0H50 |  0H50 / Lundi 0H00-0H40 0H50-1H00", "Eco."},
-    // La barre du jour : sa flèche haute passe au suivant (après dimanche, lundi), le curseur
-    // reste ; le jour montré est coupé à huit segments, comme par la case des segments.
+    // Jour suivant (après dimanche, lundi), curseur gardé ; un jour montré a huit segments.
     {"JourSuivant", "barre HScroll1 72;jour 0 4 " HUIT ",80-81;barre VScJour 3",
      "barre VScJour haut",
-     "édité : zone 0, jour 4, non modifié / montré : « Vendredi », en rouge Vendredi / Vendredi "
-     "0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 11H40-11H50",
+     MONTRE("4", "Vendredi") " / Vendredi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 6H40-6H50 "
+                             "8H20-8H30 10H00-10H10 11H40-11H50",
      nullptr},
-    {"ApresDimanche", "barre VScJour 6", "barre VScJour haut",
-     "édité : zone 0, jour 0, non modifié / montré : « Lundi », en rouge Lundi", nullptr},
+    {"ApresDimanche", "barre VScJour 6", "barre VScJour haut", MONTRE("0", "Lundi"), nullptr},
     {"CaseSegments", "jour 0 0 " HUIT ",80-81", "clic ChkVisuHoraire",
-     "segments «    (0H00-0H10)     (1H40-1H50)     (3H20-3H30)     (5H00-5H10)     (6H40-6H50)  "
-     "   (8H20-8H30)     (10H00-10H10)     (11H40-11H50)      » / Lundi 0H00-0H10 1H40-1H50 "
+     "segments «    (0H00-0H10)     (1H40-1H50)     (3H20-3H30)     (5H00-5H10)     (6H40-6H50)    "
+     " (8H20-8H30)     (10H00-10H10)     (11H40-11H50)      » / Lundi 0H00-0H10 1H40-1H50 "
      "3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 11H40-11H50",
      nullptr},
-    // La souris sur le graphique : une ligne d'heure porte le curseur (la dernière : 24H00, la
-    // suivante : 0H00) ; un appui dans une rangée choisit son jour puis le curseur.
+    // Une ligne d'heure porte le curseur ; un appui dans une rangée choisit jour et curseur.
     {"LigneDe24H", "", "souris Marqueur(24) gauche 1 10", "curseur 144 :  24H00 |  24H00", nullptr},
-    {"LigneApres24H", "barre HScroll1 50", "souris Marqueur(25) gauche 1 10",
-     "curseur 0 :  0H00 |  0H00", nullptr},
     {"AppuiDansUneRangee", "", "souris FrameTemp(3) gauche 323 20",
-     "édité : zone 0, jour 3, non modifié / montré : « Jeudi », en rouge Jeudi / curseur 72 :  "
-     "12H00 |  12H00",
-     nullptr},
-    // Le nom du jour courant : gauche avance, milieu rien, droit peint et avance (un neuvième
-    // segment coupé sans question, rien à 24H00) ; celui d'un autre jour le choisit, à 0H00.
+     MONTRE("3", "Jeudi") " / curseur 72 :  12H00 |  12H00", nullptr},
+    // Nom du jour : gauche avance, milieu rien, droit peint (neuvième coupé sans question).
     {"NomDuJour", "barre HScroll1 10",
      "souris Label2(0) gauche 10 5;souris Label2(0) milieu 10 5;souris Label2(0) droit 10 5",
      MODIFIE "curseur 12 :  2H00 |  2H00 / Lundi 1H50-2H00 6H30-8H30 17H30-22H30", "Clic droit"},
@@ -80,26 +73,20 @@ const Cas Editions[] = {
              "5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
      "Clic droit"},
     {"NomDUnAutreJour", "barre HScroll1 30", "souris Label2(4) droit 2 2",
-     "édité : zone 0, jour 4, non modifié / montré : « Vendredi », en rouge Vendredi / curseur 0 "
-     ":  0H00 |  0H00",
-     nullptr},
-    // Un trait peint les rangées traversées (droit : en éco), un pas ; un appui sans glisser de
-    // plus de quatre pixels ne peint rien. Défait, le premier jour changé se montre.
+     MONTRE("4", "Vendredi") " / curseur 0 :  0H00 |  0H00", nullptr},
+    // Un trait peint les rangées traversées (droit : éco) ; sans glisser de 4 pixels, rien.
     {"TraitLundiAVendredi", SEMAINE("vide"), "trait FrameTemp(0) gauche 179 20 231 242",
-     MODIFIE "curseur 39 :  6H30 |  6H30 / Lundi 6H30-8H30 / Mardi 6H30-8H30 / Mercredi "
-             "6H30-8H30 / Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
+     MODIFIE "curseur 39 :  6H30 |  6H30 / Lundi 6H30-8H30 / Mardi 6H30-8H30 / Mercredi 6H30-8H30 "
+             "/ Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
      "Tracé confort"},
     {"SansGlisserGauche", SEMAINE("vide"), "trait FrameTemp(2) gauche 183 20 180 20",
-     "édité : zone 0, jour 2, non modifié / montré : « Mercredi », en rouge Mercredi / curseur 40 "
-     ":  6H40 |  6H40",
-     nullptr},
+     MONTRE("2", "Mercredi") " / curseur 40 :  6H40 |  6H40", nullptr},
     {"TraitDroit", SEMAINE("30-60") ";barre VScJour 1", "trait FrameTemp(3) droit 231 20 179 -91",
      "édité : zone 0, jour 3, modifié / montré : « Jeudi », en rouge Jeudi / curseur 51 :  8H30 |  "
      "8H30 / Mardi 5H00-6H30 8H30-10H00 / Mercredi 5H00-6H30 8H30-10H00 / Jeudi 5H00-6H30 "
      "8H30-10H00",
      "Tracé éco"},
-    // Un neuvième segment : une question pour tout le trait ; Ok coupe le dernier. Un "1" de
-    // queue n'en est pas un.
+    // Un neuvième segment : une question par trait, Ok coupe le dernier ; la queue n'en fait pas.
     {"TraitNeuviemeAnnule", SEMAINE(HUIT) ";boite Annuler", "trait FrameTemp(0) gauche 18 20 44 75",
      NEUF "Annuler / curseur 2 :  0H20 |  0H20", nullptr},
     {"TraitNeuviemeCoupe", SEMAINE(HUIT) ";boite Ok", "trait FrameTemp(0) gauche 18 20 44 75",
@@ -109,11 +96,10 @@ const Cas Editions[] = {
      "Tracé confort"},
     {"QueueNEstPasUnSegment", "jour 0 0 39-51,60-61,70-71,80-81,90-91,100-101,110-111,120-121+1000",
      "trait FrameTemp(0) gauche 179 20 231 20", "curseur 39 :  6H30 |  6H30", nullptr},
-    // Température tapée (double clic, Entrée ; Échap renonce) : par demi-degré de 0 à 35 °C,
-    // confort >= éco >= hors gel, la quatrième libre ; un refus le dit et ne change rien.
+    // Températures : confort >= éco >= hors gel, la quatrième libre ; un refus ne change rien.
     {"TemperatureEntraineLesAutres", "", TAPE("Text2(0)", "5", "Entree"),
-     MODIFIE "températures 138 «  5°C », 138 «  5°C », 138 «  5°C », 145 «  8.5°C » ; identifiant "
-             "« 4660 »",
+     MODIFIE
+     "températures 138 «  5°C », 138 «  5°C », 138 «  5°C », 145 «  8.5°C » ; identifiant « 4660 »",
      "Température Confort"},
     {"TemperatureAvecVirgule", "", TAPE("Text2(1)", "21,5", "Entree"),
      MODIFIE "températures 169 «  20.5°C », 169 «  20.5°C », 140 «  6°C », 145 «  8.5°C » ; "
@@ -134,12 +120,10 @@ const Cas Editions[] = {
      REFUS("20.3 » : la température se règle par demi-degré."), nullptr},
     {"TemperatureIllisible", "", "boite Ok;" TAPE("Text2(2)", "chaud", "Entree"),
      REFUS("chaud » n'est pas une température."), nullptr},
-    // L'identifiant tapé (Entrée le garde, Échap l'abandonne) ou tiré : Échap ne change rien ;
-    // tiré sur 200 (zone 1) puis 215 (zone 2), il devient 230 ; 65534 puis 13 (65549 sur les
-    // ondes) donnent 28.
+    // Identifiant tapé ou tiré : tiré sur 200 (zone 1) puis 215 (zone 2), il devient 230 ;
+    // 65534 puis 13 (65549 sur les ondes) donnent 28.
     {"IdentifiantTape", "", TAPE("TextID", "1234", "Entree"),
      MODIFIE TEMPERATURES " ; identifiant « 1234 »", "ID"},
-    {"IdentifiantEchap", "", TAPE("TextID", "99", "Echap"), "inchangé", nullptr},
     {"IdentifiantRefuse", "", "boite Ok;" TAPE("TextID", "65536", "Entree"),
      REFUS("65536 » : l'identifiant va de 0 à 65535."), nullptr},
     {"IDEchap", "", "boite Aucun;clic CmdID", QUESTION_ID "Aucun / inchangé", nullptr},
@@ -147,16 +131,15 @@ const Cas Editions[] = {
      QUESTION_ID "Oui / " MODIFIE TEMPERATURES " ; identifiant «  230 »", "ID"},
     {"IDSurSeizeBits", IDENTIFIANTS("100 65534 65549"), "boite Oui;hasard 0.99999999;clic CmdID",
      QUESTION_ID "Oui / " MODIFIE TEMPERATURES " ; identifiant «  28 »", "ID"},
-    // Les boutons de la zone (les touches c, e, Maj font les mêmes commandes). Conf. coupe un
-    // neuvième segment que défaire rend ; la boîte fermée sans choix ne change rien.
+    // Boutons de la zone ; la question du neuvième segment fermée sans choix ne change rien.
     {"Conf", HUIT_A_35, "boite Ok;clic CmdHigh",
      NEUF "Ok / " MODIFIE "curseur 36 :  6H00 |  6H00 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 "
-          "5H00-5H10 5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
+                          "5H00-5H10 5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
      "Conf."},
     {"ConfEchap", HUIT_A_35, "boite Aucun;clic CmdHigh", NEUF "Aucun / inchangé", nullptr},
     {"Eco1H", HUIT_A_35, "clic Cmd1Hmoins",
-     MODIFIE "curseur 41 :  6H50 |  6H50 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 "
-             "8H20-8H30 10H00-10H10 11H40-11H50",
+     MODIFIE "curseur 41 :  6H50 |  6H50 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 8H20-8H30 "
+             "10H00-10H10 11H40-11H50",
      "Eco/1H"},
     {"Eco", "barre HScroll1 40", "clic CmdLow", nullptr, "Eco."},
     {"Conf1H", "", "clic Cmd1H", nullptr, "Conf./1H"},
@@ -166,17 +149,16 @@ const Cas Editions[] = {
     {"CollerDansUneAutreZone", "barre VScJour 5;clic CmdCopy;barre VScrollZone 2", "clic CmdPASTE",
      "édité : zone 2, jour 0, modifié / Lundi 7H30-23H00", "Coller"},
     {"Horaires", "", "horaires 6H00-8H00||||||;menu HorairesSemaine",
-     "dialogue horaires de la semaine  «  » / " MODIFIE "Lundi 6H00-8H00 / Mardi vide / Mercredi "
-     "vide / Jeudi vide / Vendredi vide / Samedi vide / Dimanche vide",
+     "dialogue horaires de la semaine  «  » / " MODIFIE
+     "Lundi 6H00-8H00 / Mardi vide / Mercredi vide / Jeudi vide / Vendredi vide / Samedi vide / "
+     "Dimanche vide",
      "Horaires de la semaine"},
-    // Changer de zone : hors plage ramenées à l'affichage (le programme est alors modifié),
-    // désordre venu d'un fichier gardé ; la barre à 3 donne la zone 0, lundi à 0H00.
+    // Zone changée : hors plage ramenées (donc modifié), désordre d'un fichier gardé ; 3 vaut 0.
     {"ZoneHorsPlage",
      SEMAINE("vide") ";jour 1 * vide;temperatures 1 250 100 -5 198;identifiants 4660 17 -3",
      "barre VScrollZone 1",
      "édité : zone 1, jour 0, modifié / températures 198 «  35°C », 128 «  0°C », 128 «  0°C », "
-     "198 "
-     "«  35°C » ; identifiant « 17 »",
+     "198 «  35°C » ; identifiant « 17 »",
      nullptr},
     {"ZoneEnDesordre", SEMAINE("vide") ";jour 2 * vide;temperatures 2 150 170 190 130",
      "barre VScrollZone 2",
@@ -186,8 +168,7 @@ const Cas Editions[] = {
     {"ZoneTroisEstZero",
      SEMAINE("vide") ";jour 2 * vide;barre VScrollZone 2;barre VScJour 3;barre HScroll1 77",
      "barre VScrollZone 3",
-     "édité : zone 0, jour 0, non modifié / montré : « Lundi », en rouge Lundi / curseur 0 :  0H00 "
-     "|  0H00 / " TEMPERATURES " ; identifiant « 4660 »",
+     MONTRE("0", "Lundi") " / curseur 0 :  0H00 |  0H00 / " TEMPERATURES " ; identifiant « 4660 »",
      nullptr},
 };
 

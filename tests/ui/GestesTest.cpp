@@ -1,6 +1,7 @@
 // Ce que l'utilisateur voit pendant un geste et ce qu'il peut déposer : la période d'un trait
 // près du pointeur, un fichier programme lâché sur la fenêtre.
 #include "files/FichierProgramme.h"
+#include "model/Horaires.h"
 #include "model/Textes.h"
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
@@ -22,11 +23,8 @@ TEST(Gestes, LaBulleDuTraitDitCeQuIlEcrit) {
     const int fin = static_cast<int>(p.ProgJour[0][0].lastIndexOf('1', NbCreneaux - 1)) + 1;
     ASSERT_GT(fin, debut);
     EXPECT_EQ(p.ProgJour[0][1].left(NbCreneaux), p.ProgJour[0][0].left(NbCreneaux));
-    const auto heure = [](int c) {
-        return QStringLiteral("%1H%2").arg(c / 6).arg(c % 6 * 10, 2, 10, QLatin1Char('0'));
-    };
     EXPECT_EQ(QToolTip::text(),
-              QStringLiteral("Lundi à Mardi %1 → %2").arg(heure(debut), heure(fin)));
+              QStringLiteral("Lundi à Mardi %1 → %2").arg(TexteHeure(debut), TexteHeure(fin)));
     s.Joue(QStringLiteral("> lache FrameTemp(0) gauche 300 75\n"));
     EXPECT_FALSE(QToolTip::isVisible());
 }
