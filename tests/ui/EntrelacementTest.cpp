@@ -49,13 +49,6 @@ const Cas Commandes[] = {
     {"perte_focus", "desactive"},
 };
 
-QString Actions(const char* liste) {
-    QString texte;
-    for (const QString& a : QString::fromUtf8(liste).split(';', Qt::SkipEmptyParts))
-        texte += QStringLiteral("> ") + a + '\n';
-    return texte;
-}
-
 std::vector<std::tuple<Geste, Cas>> Table() {
     std::vector<std::tuple<Geste, Cas>> table;
     for (const Geste& geste : Gestes)
@@ -70,11 +63,12 @@ class Entrelacement : public testing::TestWithParam<std::tuple<Geste, Cas>> {};
 TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
     const auto& [geste, cas] = GetParam();
     Scenario s;
-    QString journal = s.Joue(QStringLiteral("> demarre\n"));
+    s.Vu(QStringLiteral("demarre"));
     const Document& doc = s.fenetre->Doc();
     std::vector<Programme> vus{doc.Prog()};
-    const auto joue = [&](const QString& actions) {
-        journal += s.Joue(actions);
+    QString journal; // ce qu'on a vu après chaque pas, boîtes comprises
+    const auto joue = [&](const char* actions) {
+        journal += s.Vu(QString::fromUtf8(actions)) + '\n';
         vus.push_back(doc.Prog());
     };
     // Une édition close s'est montrée, ne serait-ce qu'un instant, avant la commande qui suit.
@@ -82,12 +76,13 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
                      [&vus](const QString&, const Programme&, const Programme& apres, quint64,
                             quint64) { vus.push_back(apres); });
     // Déjà modifié : les commandes qui remplacent le programme posent leur question.
-    joue(QStringLiteral("> clic CmdHigh\n") + Actions(geste.ouvre));
+    joue("clic CmdHigh");
+    joue(geste.ouvre);
     ASSERT_TRUE(doc.EditionLongueOuverte()) << journal.toStdString();
-    joue(Actions(cas.commande));
+    joue(cas.commande);
     const Programme apresCommande = doc.Prog();
     EXPECT_FALSE(doc.EditionLongueOuverte()) << journal.toStdString();
-    joue(Actions(geste.finit) + QStringLiteral("> montre jour\n"));
+    joue(geste.finit);
     EXPECT_TRUE(doc.Prog() == apresCommande) << journal.toStdString();
     // Chaque boîte attendue a eu sa réponse, et aucune autre ne s'est montrée.
     EXPECT_FALSE(journal.contains(QStringLiteral("imprévue")) ||
@@ -121,8 +116,7 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
     s.Joue(QStringLiteral("> montre jour\n"));
 }
 
-// Aucun menu de Qt (défaire, coller, défiler ici) ne s'ouvre d'un clic droit, et aucune
-// édition ne reste ouverte derrière.
+// Aucun menu de Qt (défaire, coller, défiler ici) ne s'ouvre d'un clic droit.
 TEST(MenusContextuels, AucunMenuDeQt) {
     Scenario s;
     s.Joue(QStringLiteral("> demarre\n"));
@@ -143,10 +137,6 @@ TEST(MenusContextuels, AucunMenuDeQt) {
                                controle->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(controle, &clic);
         QApplication::processEvents();
-        if (controle->objectName().isEmpty() || controle == s.fenetre.get()) continue;
-        s.Joue(QStringLiteral("> souris %1 droit 2 2\n").arg(controle->objectName()));
-        EXPECT_FALSE(s.fenetre->Doc().EditionLongueOuverte())
-            << controle->objectName().toStdString();
     }
     EXPECT_TRUE(ouverts.isEmpty()) << ouverts.join(' ').toStdString();
 }
