@@ -7,10 +7,6 @@
 #include "ui/FenetrePrincipale.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QPointer>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -114,31 +110,6 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
     }
     EXPECT_TRUE(doc.Prog() == fin);
     s.Joue(QStringLiteral("> montre jour\n"));
-}
-
-// Aucun menu de Qt (défaire, coller, défiler ici) ne s'ouvre d'un clic droit.
-TEST(MenusContextuels, AucunMenuDeQt) {
-    Scenario s;
-    s.Joue(QStringLiteral("> demarre\n"));
-    QStringList ouverts;
-    QList<QPointer<QWidget>> controles{s.fenetre.get()};
-    for (QWidget* controle : s.fenetre->findChildren<QWidget*>())
-        if (controle->isVisibleTo(s.fenetre.get())) controles << controle;
-    for (QWidget* controle : controles) {
-        if (!controle) continue;
-        // Un menu ouvert se refermerait ici, noté, au lieu de bloquer le test.
-        QTimer::singleShot(0, [&ouverts, controle] {
-            if (QWidget* menu = QApplication::activePopupWidget()) {
-                ouverts << controle->objectName();
-                menu->close();
-            }
-        });
-        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(2, 2),
-                               controle->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(controle, &clic);
-        QApplication::processEvents();
-    }
-    EXPECT_TRUE(ouverts.isEmpty()) << ouverts.join(' ').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Entrelacement, testing::ValuesIn(Table()),

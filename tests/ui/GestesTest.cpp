@@ -16,16 +16,15 @@
 // La bulle dit exactement les jours et les heures que le trait écrit.
 TEST(Gestes, LaBulleDuTraitDitCeQuIlEcrit) {
     Scenario s;
-    s.Joue(QStringLiteral("> demarre\n> jour 0 0 vide\n> jour 0 1 vide\n> valide\n"
-                          "> tiens FrameTemp(0) gauche 10 20\n> glisse FrameTemp(0) 300 75\n"));
+    s.Vu(QStringLiteral("demarre;jour 0 0 vide;jour 0 1 vide;valide;tiens FrameTemp(0) gauche 10 "
+                        "20;glisse FrameTemp(0) 300 75"));
     const Programme& p = s.fenetre->Doc().Prog();
-    const int debut = static_cast<int>(p.ProgJour[0][0].indexOf('1'));
-    const int fin = static_cast<int>(p.ProgJour[0][0].lastIndexOf('1', NbCreneaux - 1)) + 1;
-    ASSERT_GT(fin, debut);
-    EXPECT_EQ(p.ProgJour[0][1].left(NbCreneaux), p.ProgJour[0][0].left(NbCreneaux));
-    EXPECT_EQ(QToolTip::text(),
-              QStringLiteral("Lundi à Mardi %1 → %2").arg(TexteHeure(debut), TexteHeure(fin)));
-    s.Joue(QStringLiteral("> lache FrameTemp(0) gauche 300 75\n"));
+    const QByteArray lundi = p.ProgJour[0][0].left(NbCreneaux);
+    EXPECT_EQ(p.ProgJour[0][1].left(NbCreneaux), lundi);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Lundi à Mardi %1 → %2")
+                                    .arg(TexteHeure(static_cast<int>(lundi.indexOf('1'))),
+                                         TexteHeure(static_cast<int>(lundi.lastIndexOf('1')) + 1)));
+    s.Vu(QStringLiteral("lache FrameTemp(0) gauche 300 75"));
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
