@@ -1,5 +1,4 @@
-// Le document seul : refus pendant un envoi, « modifié » seulement si quelque chose change,
-// jours hors de la semaine, températures aux limites.
+// Le document seul : refus pendant un envoi, « modifié », jours hors semaine, températures.
 #include "model/Document.h"
 
 #include <functional>

@@ -59,8 +59,7 @@ const Cas Editions[] = {
      " (8H20-8H30)     (10H00-10H10)     (11H40-11H50)      » / Lundi 0H00-0H10 1H40-1H50 "
      "3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 11H40-11H50",
      nullptr},
-    // Une ligne d'heure porte le curseur ; un appui dans une rangée choisit jour et curseur.
-    {"LigneDe24H", "", "souris Marqueur(24) gauche 1 10", "curseur 144 :  24H00 |  24H00", nullptr},
+    // Un appui dans une rangée choisit le jour, puis le curseur.
     {"AppuiDansUneRangee", "", "souris FrameTemp(3) gauche 323 20",
      MONTRE("3", "Jeudi") " / curseur 72 :  12H00 |  12H00", nullptr},
     // Nom du jour : gauche avance, milieu rien, droit peint (neuvième coupé sans question).
@@ -134,7 +133,7 @@ const Cas Editions[] = {
     // Boutons de la zone ; la question du neuvième segment fermée sans choix ne change rien.
     {"Conf", HUIT_A_35, "boite Ok;clic CmdHigh",
      NEUF "Ok / " MODIFIE "curseur 36 :  6H00 |  6H00 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 "
-                          "5H00-5H10 5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
+          "5H00-5H10 5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
      "Conf."},
     {"ConfEchap", HUIT_A_35, "boite Aucun;clic CmdHigh", NEUF "Aucun / inchangé", nullptr},
     {"Eco1H", HUIT_A_35, "clic Cmd1Hmoins",
@@ -204,7 +203,6 @@ TEST_P(EditionRapide, ChangeCeQuIlDitEtSeDefaitEnUnPas) {
         EXPECT_EQ(vu.toStdString(), cas.vu);
     }
     EXPECT_FALSE(vu.contains(QLatin1String("!!"))) << vu.toStdString();
-    // Une valeur tapée se referme avec son édition.
     for (const char* champ : {"Text2(0)", "Text2(1)", "Text2(2)", "TextID"})
         EXPECT_TRUE(s.fenetre->findChild<QLineEdit*>(QLatin1String(champ))->isReadOnly());
     if (!cas.pas) {

@@ -1,6 +1,5 @@
-// Une édition ouverte (trait, flèche tenue, valeur en cours de frappe) puis une autre commande :
-// celle-ci ferme d'abord l'édition, qui ne compte que pour un pas ; finir le geste ne change
-// plus rien ; « modifié » dit vrai ; défaire et refaire ne passent que par des états vus.
+// Une édition ouverte (trait, flèche tenue, frappe), puis une autre commande : l'édition se ferme
+// d'abord, en un pas ; « modifié » dit vrai ; défaire et refaire ne passent que par des états vus.
 #include "files/FichierProgramme.h"
 #include "files/PanneauFichier.h"
 #include "support/Scenario.h"
@@ -29,9 +28,8 @@ struct Cas {
     const char* commande; // précédée de ses réponses (boîtes, dialogues)
     bool touche = false;  // une touche du graphique : pendant une frappe, elle va au champ
 };
-// Une commande par chemin : raccourci d'historique, de fichier sans et avec question, de
-// dialogue, touche du graphique, barre, molette sur une autre édition, clic droit, envoi,
-// perte de la main.
+// Une commande par chemin : historique, fichier sans et avec question, dialogue, touche, barre,
+// molette sur une autre édition, clic droit, envoi, perte de la main.
 const Cas Commandes[] = {
     {"annuler", "raccourci Ctrl+Z"},
     {"sauvegarde", "raccourci Ctrl+S"},
@@ -85,8 +83,7 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
                  journal.contains(QStringLiteral("jamais servis")))
         << journal.toStdString();
 
-    // "Modifié" exactement quand la mémoire diffère du fichier courant, à chaque pas défait ou
-    // refait (revenir à l'état enregistré rend « non modifié »).
+    // "Modifié" exactement quand la mémoire diffère du fichier, à chaque pas défait ou refait.
     const QString chemin = s.fenetre->Fichiers().CheminFichier();
     const auto contenu = LitContenuFichierProgramme(
         chemin.isEmpty() ? s.dossier.Fichier(QStringLiteral("data.prg")) : chemin);

@@ -1,5 +1,3 @@
-// Ce que l'utilisateur voit pendant un geste et ce qu'il peut déposer : la période d'un trait
-// près du pointeur, un fichier programme lâché sur la fenêtre.
 #include "files/FichierProgramme.h"
 #include "model/Horaires.h"
 #include "model/Textes.h"
@@ -28,8 +26,7 @@ TEST(Gestes, LaBulleDuTraitDitCeQuIlEcrit) {
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
-// Un .PRG déposé sur la fenêtre s'ouvre comme par "&Lecture", question de sauvegarde
-// comprise ; tout autre dépôt est refusé dès l'entrée.
+// Un .PRG déposé s'ouvre comme par "&Lecture", question comprise ; tout autre dépôt est refusé.
 TEST(Gestes, FichierDeposeSurLaFenetre) {
     Scenario s;
     s.Joue(QStringLiteral("> demarre\n> clic CmdHigh\n"));

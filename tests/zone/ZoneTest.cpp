@@ -12,8 +12,7 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
         JourAvec({{10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}, {80, 81}});
     QByteArray avec0 = huit, avec1 = huit, avec142 = huit, queue = huit;
     avec0[0] = avec1[1] = avec142[142] = queue[144] = '1';
-    // Question de "Conf." (les deux voisins) et de "Conf./1H" (le créneau d'avant seulement) ;
-    // "Conf." au curseur 0 ne regarde que le créneau 0, pas 0H10.
+    // "Conf." regarde les deux voisins (au curseur 0 : le créneau 0), "Conf./1H" celui d'avant.
     const std::tuple<QByteArray, int, bool, bool> cas[] = {
         {huit, 11, false, false},     {huit, 19, false, true},  {huit, 144, false, false},
         {avec142, 143, false, false}, {queue, 143, true, true}, {queue.left(144), 143, true, true},
