@@ -59,7 +59,8 @@ const Cas Editions[] = {
      " (8H20-8H30)     (10H00-10H10)     (11H40-11H50)      » / Lundi 0H00-0H10 1H40-1H50 "
      "3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 11H40-11H50",
      nullptr},
-    // Un appui dans une rangée choisit le jour, puis le curseur.
+    // Une ligne d'heure porte le curseur ; un appui dans une rangée choisit jour puis curseur.
+    {"LigneDe24H", "", "souris Marqueur(24) gauche 1 10", "curseur 144 :  24H00 |  24H00", nullptr},
     {"AppuiDansUneRangee", "", "souris FrameTemp(3) gauche 323 20",
      MONTRE("3", "Jeudi") " / curseur 72 :  12H00 |  12H00", nullptr},
     // Nom du jour : gauche avance, milieu rien, droit peint (neuvième coupé sans question).

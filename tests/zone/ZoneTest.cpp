@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
-    // Huit segments d'un créneau aux créneaux 10, 20, ..., 80 ; rien autour de 0 et 143.
     const QByteArray huit =
         JourAvec({{10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}, {80, 81}});
     QByteArray avec0 = huit, avec1 = huit, avec142 = huit, queue = huit;
