@@ -1,6 +1,5 @@
-// Chaque édition, depuis sa mise en place : ce qu'elle change à l'écran, le pas qu'elle laisse ;
-// défaite, l'écran redevient exactement celui d'avant (non modifié, neuvième segment revenu,
-// jour défait montré) ; refaite, celui d'après.
+// Chaque édition : ce qu'elle change à l'écran, le pas qu'elle laisse ; défaite, l'écran
+// redevient exactement celui d'avant (jour défait montré compris) ; refaite, celui d'après.
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
 
@@ -17,130 +16,164 @@ struct Cas {
     const char* pas; // le pas d'annulation laissé, nul si aucun
 };
 
-// La question d'un neuvième segment.
+// La question d'un neuvième segment, celle d'un nouvel identifiant.
 #define NEUF                                                                                       \
     "boîte «  » critique OkAnnuler : « ** Attention nombre de segment >8 **\\r\\n\\r\\n "      \
     "Confirmez la suppression du dernier SEGMENT ! » -> "
+#define QUESTION_ID                                                                                \
+    "boîte « CONFIGURATION » critique OuiNon : « Voulez-vous changer l'Identificateur de la "  \
+    "zone? » -> "
 #define HUIT "0-1,10-11,20-21,30-31,40-41,50-51,60-61,70-71"
 #define TAPE(C, X, K) "souris " C " gauche 5 5 double;tape " C " " X ";touche " C " " K
 #define HUIT_A_35 "jour 0 0 " HUIT ";valide;barre HScroll1 35"
 // La semaine posée comme relue d'un fichier, puis dessinée en entier (aller-retour de zone).
 #define SEMAINE(J) "jour 0 * " J ";barre VScrollZone 1;barre VScrollZone 0"
 #define REFUS(T) "boîte « GESTION CHAUFFAGE » exclamation Ok : « « " T " » -> Ok / inchangé"
+#define MODIFIE "édité : zone 0, jour 0, modifié / "
+#define MONTRE(J, NOM)                                                                             \
+    "édité : zone 0, jour " J ", non modifié / montré : « " NOM " », en rouge " NOM
+#define TEMPERATURES "températures 169 «  20.5°C », 165 «  18.5°C », 140 «  6°C », 145 «  8.5°C »"
+// Les identifiants lus d'un fichier, puis montrés (aller-retour de zone).
+#define IDENTIFIANTS(I) "identifiants " I ";barre VScrollZone 1;barre VScrollZone 0"
 
 const Cas Editions[] = {
-    // Le clavier du graphique : flèches d'un créneau (Maj : d'une heure), haut et bas changent
-    // de jour ; c, e posent confort ou éco et avancent (Maj+C : une heure de confort).
-    {"FlechesDroite", "jour 0 0 vide",
-     "touche Frame1 Maj+Droite Maj+Droite Maj+Droite Droite Gauche", "curseur 18 :  3H00 |  3H00",
-     nullptr},
-    {"FlechesGaucheAuBord", "jour 0 0 vide", "touche Frame1 Gauche Maj+Gauche", "inchangé",
-     nullptr},
-    {"HautBas", "jour 0 0 vide", "touche Frame1 Bas Bas Bas Haut",
-     "édité : zone 0, jour 2, non modifié / montré : « Mercredi », en rouge Mercredi", nullptr},
+    // Clavier : flèches d'un créneau (Maj : une heure), haut et bas de jour ; c, e peignent.
+    {"Fleches", "jour 0 0 vide",
+     "touche Frame1 Gauche Maj+Gauche Maj+Droite Maj+Droite Maj+Droite Droite Gauche",
+     "curseur 18 :  3H00 |  3H00", nullptr},
     {"BasAuBord", "jour 0 0 vide", "touche Frame1 Haut Bas Bas Bas Bas Bas Bas Bas Bas Bas",
-     "édité : zone 0, jour 6, non modifié / montré : « Dimanche », en rouge Dimanche", nullptr},
+     MONTRE("6", "Dimanche"), nullptr},
     {"ConfortAvance", "jour 0 0 vide;touche Frame1 Droite C", "touche Frame1 Droite C",
      "curseur 4 :  0H40 |  0H40 / Lundi 0H10-0H20 0H30-0H40", "Conf."},
     {"UneHeureDeConfort", "jour 0 0 vide;touche Frame1 Maj+C Gauche Gauche", "touche Frame1 E",
      "curseur 5 :  0H50 |  0H50 / Lundi 0H00-0H40 0H50-1H00", "Eco."},
-    {"UneHeureEnArriere", "jour 0 0 vide;touche Frame1 Maj+C", "touche Frame1 Maj+Gauche E",
-     "curseur 1 :  0H10 |  0H10 / Lundi 0H10-1H00", "Eco."},
-    // Un trait peint les rangées traversées (droit : en éco), un pas ; un appui sans glisser de
-    // plus de quatre pixels ne peint rien. Défait, le premier jour changé se montre.
+    // Jour suivant (après dimanche, lundi), curseur gardé ; un jour montré a huit segments.
+    {"JourSuivant", "barre HScroll1 72;jour 0 4 " HUIT ",80-81;barre VScJour 3",
+     "barre VScJour haut",
+     MONTRE("4", "Vendredi") " / Vendredi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 6H40-6H50 "
+                             "8H20-8H30 10H00-10H10 11H40-11H50",
+     nullptr},
+    {"ApresDimanche", "barre VScJour 6", "barre VScJour haut", MONTRE("0", "Lundi"), nullptr},
+    {"CaseSegments", "jour 0 0 " HUIT ",80-81", "clic ChkVisuHoraire",
+     "segments «    (0H00-0H10)     (1H40-1H50)     (3H20-3H30)     (5H00-5H10)     (6H40-6H50)    "
+     " (8H20-8H30)     (10H00-10H10)     (11H40-11H50)      » / Lundi 0H00-0H10 1H40-1H50 "
+     "3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 11H40-11H50",
+     nullptr},
+    // Une ligne d'heure porte le curseur ; un appui dans une rangée choisit jour puis curseur.
+    {"LigneDe24H", "", "souris Marqueur(24) gauche 1 10", "curseur 144 :  24H00 |  24H00", nullptr},
+    {"AppuiDansUneRangee", "", "souris FrameTemp(3) gauche 323 20",
+     MONTRE("3", "Jeudi") " / curseur 72 :  12H00 |  12H00", nullptr},
+    // Nom du jour : gauche avance, milieu rien, droit peint (neuvième coupé sans question).
+    {"NomDuJour", "barre HScroll1 10",
+     "souris Label2(0) gauche 10 5;souris Label2(0) milieu 10 5;souris Label2(0) droit 10 5",
+     MODIFIE "curseur 12 :  2H00 |  2H00 / Lundi 1H50-2H00 6H30-8H30 17H30-22H30", "Clic droit"},
+    {"NeuviemeSansQuestion", HUIT_A_35,
+     "souris Label2(0) droit 2 2;barre HScroll1 144;souris Label2(0) droit 2 2",
+     MODIFIE "curseur 144 :  24H00 |  24H00 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 "
+             "5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
+     "Clic droit"},
+    {"NomDUnAutreJour", "barre HScroll1 30", "souris Label2(4) droit 2 2",
+     MONTRE("4", "Vendredi") " / curseur 0 :  0H00 |  0H00", nullptr},
+    // Un trait peint les rangées traversées (droit : éco) ; sans glisser de 4 pixels, rien.
     {"TraitLundiAVendredi", SEMAINE("vide"), "trait FrameTemp(0) gauche 179 20 231 242",
-     "édité : zone 0, jour 0, modifié / curseur 39 :  6H30 |  6H30 / Lundi 6H30-8H30 / Mardi "
-     "6H30-8H30 / Mercredi 6H30-8H30 / Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
-     "Tracé confort"},
-    {"TraitEnRemontant", SEMAINE("vide") ";barre VScJour 2",
-     "trait FrameTemp(4) gauche 231 20 179 -91",
-     "édité : zone 0, jour 4, modifié / montré : « Vendredi », en rouge Vendredi / curseur 51 :  "
-     "8H30 |  8H30 / Mercredi 6H30-8H30 / Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
+     MODIFIE "curseur 39 :  6H30 |  6H30 / Lundi 6H30-8H30 / Mardi 6H30-8H30 / Mercredi 6H30-8H30 "
+             "/ Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
      "Tracé confort"},
     {"SansGlisserGauche", SEMAINE("vide"), "trait FrameTemp(2) gauche 183 20 180 20",
-     "édité : zone 0, jour 2, non modifié / montré : « Mercredi », en rouge Mercredi / curseur 40 "
-     ":  6H40 |  6H40",
-     nullptr},
-    {"TraitDepuisLaLigneDe8H", SEMAINE("vide") ";barre VScJour 5",
-     "trait Marqueur(8) gauche 1 297 394 353",
-     "édité : zone 0, jour 5, modifié / curseur 48 :  8H00 |  8H00 / Samedi 8H00-23H00 / Dimanche "
-     "8H00-23H00",
-     "Tracé confort"},
+     MONTRE("2", "Mercredi") " / curseur 40 :  6H40 |  6H40", nullptr},
     {"TraitDroit", SEMAINE("30-60") ";barre VScJour 1", "trait FrameTemp(3) droit 231 20 179 -91",
      "édité : zone 0, jour 3, modifié / montré : « Jeudi », en rouge Jeudi / curseur 51 :  8H30 |  "
      "8H30 / Mardi 5H00-6H30 8H30-10H00 / Mercredi 5H00-6H30 8H30-10H00 / Jeudi 5H00-6H30 "
      "8H30-10H00",
      "Tracé éco"},
-    // Un neuvième segment : une question pour tout le trait ; Ok coupe le dernier. Maj+C aussi.
+    // Un neuvième segment : une question par trait, Ok coupe le dernier ; la queue n'en fait pas.
     {"TraitNeuviemeAnnule", SEMAINE(HUIT) ";boite Annuler", "trait FrameTemp(0) gauche 18 20 44 75",
      NEUF "Annuler / curseur 2 :  0H20 |  0H20", nullptr},
-    {"MajCNeuviemeAnnule", SEMAINE(HUIT) ";barre VScJour 4;barre HScroll1 2;boite Annuler",
-     "touche Frame1 Maj+C", NEUF "Annuler / inchangé", nullptr},
     {"TraitNeuviemeCoupe", SEMAINE(HUIT) ";boite Ok", "trait FrameTemp(0) gauche 18 20 44 75",
      NEUF "Ok / édité : zone 0, jour 0, modifié / curseur 2 :  0H20 |  0H20 / Lundi 0H00-0H10 "
           "0H20-1H20 1H40-1H50 3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 / Mardi "
           "0H00-0H10 0H20-1H20 1H40-1H50 3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10",
      "Tracé confort"},
-    {"MajCNeuviemeCoupe", SEMAINE(HUIT) ";barre VScJour 4;barre HScroll1 2;boite Ok",
-     "touche Frame1 Maj+C",
-     NEUF "Ok / édité : zone 0, jour 4, modifié / curseur 8 :  1H20 |  1H20 / Vendredi 0H00-0H10 "
-          "0H20-1H20 1H40-1H50 3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10",
-     "Conf./1H"},
-    // Température tapée (double clic, Entrée ; Échap renonce) : par demi-degré de 0 à 35 °C,
-    // confort >= éco >= hors gel ; un refus le dit et ne change rien.
-    {"TemperatureTapee", "", TAPE("Text2(0)", "21", "Entree"),
-     "édité : zone 0, jour 0, modifié / températures 170 «  21°C », 165 «  18.5°C », 140 «  6°C », "
-     "145 «  8.5°C » ; identifiant « 4660 »",
-     "Température Confort"},
+    {"QueueNEstPasUnSegment", "jour 0 0 39-51,60-61,70-71,80-81,90-91,100-101,110-111,120-121+1000",
+     "trait FrameTemp(0) gauche 179 20 231 20", "curseur 39 :  6H30 |  6H30", nullptr},
+    // Températures : confort >= éco >= hors gel, la quatrième libre ; un refus ne change rien.
     {"TemperatureEntraineLesAutres", "", TAPE("Text2(0)", "5", "Entree"),
-     "édité : zone 0, jour 0, modifié / températures 138 «  5°C », 138 «  5°C », 138 «  5°C », 145 "
-     "«  8.5°C » ; identifiant « 4660 »",
+     MODIFIE
+     "températures 138 «  5°C », 138 «  5°C », 138 «  5°C », 145 «  8.5°C » ; identifiant « 4660 »",
      "Température Confort"},
     {"TemperatureAvecVirgule", "", TAPE("Text2(1)", "21,5", "Entree"),
-     "édité : zone 0, jour 0, modifié / températures 169 «  20.5°C », 169 «  20.5°C », 140 «  6°C "
-     "», 145 «  8.5°C » ; identifiant « 4660 »",
+     MODIFIE "températures 169 «  20.5°C », 169 «  20.5°C », 140 «  6°C », 145 «  8.5°C » ; "
+             "identifiant « 4660 »",
      "Température ECO"},
     {"TemperatureEnDegres", "", TAPE("Text2(2)", "19.5°C", "Entree"),
-     "édité : zone 0, jour 0, modifié / températures 169 «  20.5°C », 165 «  18.5°C », 165 «  "
-     "18.5°C », 145 «  8.5°C » ; identifiant « 4660 »",
+     MODIFIE "températures 169 «  20.5°C », 165 «  18.5°C », 165 «  18.5°C », 145 «  8.5°C » ; "
+             "identifiant « 4660 »",
      "Température Hors Gel"},
+    {"QuatriemeBarreSeule", "", "barre VScroll3(3) 129",
+     MODIFIE "températures 169 «  20.5°C », 165 «  18.5°C », 140 «  6°C », 129 «  .5°C » ; "
+             "identifiant « 4660 »",
+     "Température EJP"},
     {"TemperatureEchap", "", TAPE("Text2(0)", "25", "Echap"), "inchangé", nullptr},
     {"TemperatureTropHaute", "", "boite Ok;" TAPE("Text2(0)", "36", "Entree"),
      REFUS("36 » : la température va de 0 à 35 °C."), nullptr},
-    {"TemperatureNegative", "", "boite Ok;" TAPE("Text2(1)", "-0.5", "Entree"),
-     REFUS("-0.5 » : la température va de 0 à 35 °C."), nullptr},
     {"TemperatureHorsDemiDegre", "", "boite Ok;" TAPE("Text2(0)", "20.3", "Entree"),
      REFUS("20.3 » : la température se règle par demi-degré."), nullptr},
     {"TemperatureIllisible", "", "boite Ok;" TAPE("Text2(2)", "chaud", "Entree"),
      REFUS("chaud » n'est pas une température."), nullptr},
-    // L'identifiant tapé, sous les règles du bouton : Entrée le garde, Échap l'abandonne.
+    // Identifiant tapé ou tiré : tiré sur 200 (zone 1) puis 215 (zone 2), il devient 230 ;
+    // 65534 puis 13 (65549 sur les ondes) donnent 28.
     {"IdentifiantTape", "", TAPE("TextID", "1234", "Entree"),
-     "édité : zone 0, jour 0, modifié / températures 169 «  20.5°C », 165 «  18.5°C », 140 «  6°C "
-     "», 145 «  8.5°C » ; identifiant « 1234 »",
-     "ID"},
-    {"IdentifiantEchap", "", TAPE("TextID", "99", "Echap"), "inchangé", nullptr},
+     MODIFIE TEMPERATURES " ; identifiant « 1234 »", "ID"},
     {"IdentifiantRefuse", "", "boite Ok;" TAPE("TextID", "65536", "Entree"),
      REFUS("65536 » : l'identifiant va de 0 à 65535."), nullptr},
-    // Les boutons et barres de la zone (les touches c, e, Maj font les mêmes commandes) ; leur
-    // effet se lit dans les scénarios zone et semaine. Conf. coupe un neuvième segment que
-    // défaire rend.
-    {"Conf", HUIT_A_35, "boite Ok;clic CmdHigh", nullptr, "Conf."},
+    {"IDEchap", "", "boite Aucun;clic CmdID", QUESTION_ID "Aucun / inchangé", nullptr},
+    {"IDSansCollision", IDENTIFIANTS("100 200 215"), "boite Oui;hasard 0.003059434;clic CmdID",
+     QUESTION_ID "Oui / " MODIFIE TEMPERATURES " ; identifiant «  230 »", "ID"},
+    {"IDSurSeizeBits", IDENTIFIANTS("100 65534 65549"), "boite Oui;hasard 0.99999999;clic CmdID",
+     QUESTION_ID "Oui / " MODIFIE TEMPERATURES " ; identifiant «  28 »", "ID"},
+    // Boutons de la zone ; la question du neuvième segment fermée sans choix ne change rien.
+    {"Conf", HUIT_A_35, "boite Ok;clic CmdHigh",
+     NEUF "Ok / " MODIFIE "curseur 36 :  6H00 |  6H00 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 "
+          "5H00-5H10 5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
+     "Conf."},
+    {"ConfEchap", HUIT_A_35, "boite Aucun;clic CmdHigh", NEUF "Aucun / inchangé", nullptr},
     {"Eco1H", HUIT_A_35, "clic Cmd1Hmoins",
-     "édité : zone 0, jour 0, modifié / curseur 41 :  6H50 |  6H50 / Lundi 0H00-0H10 1H40-1H50 "
-     "3H20-3H30 5H00-5H10 8H20-8H30 10H00-10H10 11H40-11H50",
+     MODIFIE "curseur 41 :  6H50 |  6H50 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 8H20-8H30 "
+             "10H00-10H10 11H40-11H50",
      "Eco/1H"},
     {"Eco", "barre HScroll1 40", "clic CmdLow", nullptr, "Eco."},
     {"Conf1H", "", "clic Cmd1H", nullptr, "Conf./1H"},
     {"CLS", "", "clic CmdCLS", nullptr, "CLS"},
-    {"Coller", "barre VScJour 5;clic CmdCopy;barre VScJour 0", "clic CmdPASTE", nullptr, "Coller"},
-    {"ClicDroit", "", "souris Label2(0) droit 10 5", nullptr, "Clic droit"},
-    {"BarreTemperature", "", "barre VScroll3(0) 160", nullptr, "Température Confort"},
-    {"ID", "", "boite Oui;hasard 0.5;clic CmdID", nullptr, "ID"},
+    // Coller sans rien de copié ne colle rien ; le jour copié reste d'une zone à l'autre.
+    {"CollerSansCopie", "", "clic CmdPASTE", "inchangé", nullptr},
+    {"CollerDansUneAutreZone", "barre VScJour 5;clic CmdCopy;barre VScrollZone 2", "clic CmdPASTE",
+     "édité : zone 2, jour 0, modifié / Lundi 7H30-23H00", "Coller"},
+    {"Horaires", "", "horaires 6H00-8H00||||||;menu HorairesSemaine",
+     "dialogue horaires de la semaine  «  » / " MODIFIE
+     "Lundi 6H00-8H00 / Mardi vide / Mercredi vide / Jeudi vide / Vendredi vide / Samedi vide / "
+     "Dimanche vide",
+     "Horaires de la semaine"},
+    // Zone changée : hors plage ramenées (donc modifié), désordre d'un fichier gardé ; 3 vaut 0.
+    {"ZoneHorsPlage",
+     SEMAINE("vide") ";jour 1 * vide;temperatures 1 250 100 -5 198;identifiants 4660 17 -3",
+     "barre VScrollZone 1",
+     "édité : zone 1, jour 0, modifié / températures 198 «  35°C », 128 «  0°C », 128 «  0°C », "
+     "198 «  35°C » ; identifiant « 17 »",
+     nullptr},
+    {"ZoneEnDesordre", SEMAINE("vide") ";jour 2 * vide;temperatures 2 150 170 190 130",
+     "barre VScrollZone 2",
+     "édité : zone 2, jour 0, non modifié / températures 150 «  11°C », 170 «  21°C », 190 «  31°C "
+     "», 130 «  1°C » ; identifiant « 50311 »",
+     nullptr},
+    {"ZoneTroisEstZero",
+     SEMAINE("vide") ";jour 2 * vide;barre VScrollZone 2;barre VScJour 3;barre HScroll1 77",
+     "barre VScrollZone 3",
+     MONTRE("0", "Lundi") " / curseur 0 :  0H00 |  0H00 / " TEMPERATURES " ; identifiant « 4660 »",
+     nullptr},
 };
 
-// Tout l'écran, sauf le curseur qu'une édition avance sans que défaire le ramène, et sans le
-// jour si on le demande (refaire montre le premier jour changé) ; les hauteurs des barres
-// suivent les températures.
+// Tout l'écran sauf le curseur (défaire ne le ramène pas), et au besoin sans le jour (refaire
+// montre le premier jour changé) ; les hauteurs des barres suivent les températures.
 QString Ecran(const Scenario& s, bool jour = true) {
     QStringList lignes;
     for (const auto& [cle, ligne] : s.EtatVu())
@@ -171,7 +204,6 @@ TEST_P(EditionRapide, ChangeCeQuIlDitEtSeDefaitEnUnPas) {
         EXPECT_EQ(vu.toStdString(), cas.vu);
     }
     EXPECT_FALSE(vu.contains(QLatin1String("!!"))) << vu.toStdString();
-    // Une valeur tapée se referme avec son édition.
     for (const char* champ : {"Text2(0)", "Text2(1)", "Text2(2)", "TextID"})
         EXPECT_TRUE(s.fenetre->findChild<QLineEdit*>(QLatin1String(champ))->isReadOnly());
     if (!cas.pas) {

@@ -1,6 +1,5 @@
-// Ce que l'utilisateur voit pendant un geste et ce qu'il peut déposer : la période d'un trait
-// près du pointeur, un fichier programme lâché sur la fenêtre.
 #include "files/FichierProgramme.h"
+#include "model/Horaires.h"
 #include "model/Textes.h"
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
@@ -15,24 +14,19 @@
 // La bulle dit exactement les jours et les heures que le trait écrit.
 TEST(Gestes, LaBulleDuTraitDitCeQuIlEcrit) {
     Scenario s;
-    s.Joue(QStringLiteral("> demarre\n> jour 0 0 vide\n> jour 0 1 vide\n> valide\n"
-                          "> tiens FrameTemp(0) gauche 10 20\n> glisse FrameTemp(0) 300 75\n"));
+    s.Vu(QStringLiteral("demarre;jour 0 0 vide;jour 0 1 vide;valide;tiens FrameTemp(0) gauche 10 "
+                        "20;glisse FrameTemp(0) 300 75"));
     const Programme& p = s.fenetre->Doc().Prog();
-    const int debut = static_cast<int>(p.ProgJour[0][0].indexOf('1'));
-    const int fin = static_cast<int>(p.ProgJour[0][0].lastIndexOf('1', NbCreneaux - 1)) + 1;
-    ASSERT_GT(fin, debut);
-    EXPECT_EQ(p.ProgJour[0][1].left(NbCreneaux), p.ProgJour[0][0].left(NbCreneaux));
-    const auto heure = [](int c) {
-        return QStringLiteral("%1H%2").arg(c / 6).arg(c % 6 * 10, 2, 10, QLatin1Char('0'));
-    };
-    EXPECT_EQ(QToolTip::text(),
-              QStringLiteral("Lundi à Mardi %1 → %2").arg(heure(debut), heure(fin)));
-    s.Joue(QStringLiteral("> lache FrameTemp(0) gauche 300 75\n"));
+    const QByteArray lundi = p.ProgJour[0][0].left(NbCreneaux);
+    EXPECT_EQ(p.ProgJour[0][1].left(NbCreneaux), lundi);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Lundi à Mardi %1 → %2")
+                                    .arg(TexteHeure(static_cast<int>(lundi.indexOf('1'))),
+                                         TexteHeure(static_cast<int>(lundi.lastIndexOf('1')) + 1)));
+    s.Vu(QStringLiteral("lache FrameTemp(0) gauche 300 75"));
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
-// Un .PRG déposé sur la fenêtre s'ouvre comme par "&Lecture", question de sauvegarde
-// comprise ; tout autre dépôt est refusé dès l'entrée.
+// Un .PRG déposé s'ouvre comme par "&Lecture", question comprise ; tout autre dépôt est refusé.
 TEST(Gestes, FichierDeposeSurLaFenetre) {
     Scenario s;
     s.Joue(QStringLiteral("> demarre\n> clic CmdHigh\n"));

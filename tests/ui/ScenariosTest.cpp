@@ -11,9 +11,9 @@ TEST_P(Scenarios, CommeAttendu) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fenetre, Scenarios,
-                         testing::Values("controles", "zone", "semaine", "demarrage",
-                                         "configuration", "fichier", "liaison", "tubes",
-                                         "envoigele", "ports", "historique", "editionrapide"),
+                         testing::Values("controles", "zone", "demarrage", "configuration",
+                                         "fichier", "liaison", "tubes", "envoigele", "ports",
+                                         "historique", "editionrapide"),
                          [](const testing::TestParamInfo<const char*>& info) {
                              return std::string(info.param);
                          });

@@ -1,5 +1,4 @@
-// Zone aux cas limites : avertissement des huit segments, écriture, identifiant tapé ; la vraie
-// fenêtre est jouée par le scénario "zone".
+// Zone aux cas limites : avertissement des huit segments, écriture, identifiant tapé.
 #include "support/Impression.h"
 #include "support/Jours.h"
 #include "zone/CommandesJour.h"
@@ -8,13 +7,11 @@
 #include <gtest/gtest.h>
 
 TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
-    // Huit segments d'un créneau aux créneaux 10, 20, ..., 80 ; rien autour de 0 et 143.
     const QByteArray huit =
         JourAvec({{10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}, {80, 81}});
     QByteArray avec0 = huit, avec1 = huit, avec142 = huit, queue = huit;
     avec0[0] = avec1[1] = avec142[142] = queue[144] = '1';
-    // Question de "Conf." (les deux voisins) et de "Conf./1H" (le créneau d'avant seulement) ;
-    // "Conf." au curseur 0 ne regarde que le créneau 0, pas 0H10.
+    // "Conf." regarde les deux voisins (au curseur 0 : le créneau 0), "Conf./1H" celui d'avant.
     const std::tuple<QByteArray, int, bool, bool> cas[] = {
         {huit, 11, false, false},     {huit, 19, false, true},  {huit, 144, false, false},
         {avec142, 143, false, false}, {queue, 143, true, true}, {queue.left(144), 143, true, true},
@@ -49,8 +46,6 @@ TEST(Identifiant, TapeSurSeizeBitsEtSansCollision) {
             << texte;
     EXPECT_EQ(LitIdentifiant(QStringLiteral("4464"), identifiants, 0).raison,
               QStringLiteral("« 4464 » : la zone 1 a déjà cet identifiant."));
-    EXPECT_EQ(LitIdentifiant(QStringLiteral("70000"), identifiants, 1).raison,
-              QStringLiteral("« 70000 » : l'identifiant va de 0 à 65535."));
     // Depuis la zone 2, celui de la zone 0 est pris aussi.
     EXPECT_EQ(LitIdentifiant(QStringLiteral("4660"), identifiants, 2).valeur, -1);
 }
