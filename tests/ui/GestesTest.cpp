@@ -5,8 +5,10 @@
 #include "ui/FenetrePrincipale.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTimer>
 #include <QToolTip>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -52,4 +54,26 @@ TEST(Gestes, FichierDeposeSurLaFenetre) {
     EXPECT_EQ(s.plateforme.Boites[0].texte, QStringLiteral("Voulez-vous sauvegarder ?"));
     EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 777);
     EXPECT_FALSE(s.fenetre->Doc().Modifie());
+}
+
+// Aucun menu de Qt (défaire, coller, défiler ici) ne s'ouvre d'un clic droit : il changerait
+// une valeur au milieu d'une édition.
+TEST(Gestes, AucunMenuDeQtAuClicDroit) {
+    Scenario s;
+    s.Vu(QStringLiteral("demarre"));
+    QStringList ouverts;
+    for (QWidget* controle : s.fenetre->findChildren<QWidget*>()) {
+        // Un menu ouvert par exec() se referme ici, noté, au lieu de bloquer le test.
+        QTimer::singleShot(0, [&ouverts, controle] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                ouverts << controle->objectName();
+                menu->close();
+            }
+        });
+        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(2, 2),
+                               controle->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(controle, &clic);
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(ouverts.isEmpty()) << ouverts.join(' ').toStdString();
 }
