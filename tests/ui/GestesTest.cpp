@@ -1,5 +1,4 @@
 #include "files/FichierProgramme.h"
-#include "model/Horaires.h"
 #include "model/Textes.h"
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
@@ -9,24 +8,8 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTimer>
-#include <QToolTip>
 #include <QUrl>
 #include <gtest/gtest.h>
-
-// La bulle dit exactement les jours et les heures que le trait écrit.
-TEST(Gestes, LaBulleDuTraitDitCeQuIlEcrit) {
-    Scenario s;
-    s.Vu(QStringLiteral("demarre;jour 0 0 vide;jour 0 1 vide;valide;tiens FrameTemp(0) gauche 10 "
-                        "20;glisse FrameTemp(0) 300 75"));
-    const Programme& p = s.fenetre->Doc().Prog();
-    const QByteArray lundi = p.ProgJour[0][0].left(NbCreneaux);
-    EXPECT_EQ(p.ProgJour[0][1].left(NbCreneaux), lundi);
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Lundi à Mardi %1 → %2")
-                                    .arg(TexteHeure(static_cast<int>(lundi.indexOf('1'))),
-                                         TexteHeure(static_cast<int>(lundi.lastIndexOf('1')) + 1)));
-    s.Vu(QStringLiteral("lache FrameTemp(0) gauche 300 75"));
-    EXPECT_FALSE(QToolTip::isVisible());
-}
 
 // Un .PRG déposé s'ouvre comme par "&Lecture", question comprise ; tout autre dépôt est refusé.
 TEST(Gestes, FichierDeposeSurLaFenetre) {
