@@ -67,13 +67,11 @@ const Cas Editions[] = {
      MODIFIE "curseur 144 :  24H00 |  24H00 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 "
              "5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
      "Clic droit"},
-    // Un trait peint les rangées traversées (droit : éco) ; sans glisser de 4 pixels, rien.
+    // Un trait peint les rangées traversées (droit : éco).
     {"TraitLundiAVendredi", SEMAINE("vide"), "trait FrameTemp(0) gauche 179 20 231 242",
      MODIFIE "curseur 39 :  6H30 |  6H30 / Lundi 6H30-8H30 / Mardi 6H30-8H30 / Mercredi 6H30-8H30 "
              "/ Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
      "Tracé confort"},
-    {"SansGlisserGauche", SEMAINE("vide"), "trait FrameTemp(2) gauche 183 20 180 20",
-     MONTRE("2", "Mercredi") " / curseur 40 :  6H40 |  6H40", nullptr},
     {"TraitDroit", SEMAINE("30-60") ";barre VScJour 1", "trait FrameTemp(3) droit 231 20 179 -91",
      "édité : zone 0, jour 3, modifié / montré : « Jeudi », en rouge Jeudi / curseur 51 :  8H30 |  "
      "8H30 / Mardi 5H00-6H30 8H30-10H00 / Mercredi 5H00-6H30 8H30-10H00 / Jeudi 5H00-6H30 "

@@ -20,7 +20,6 @@ const Geste Gestes[] = {
      "glisse FrameTemp(0) 500 130;lache FrameTemp(0) gauche 500 130"},
     {"fleche", "tiens VScroll3(0) gauche 5 3", "lache VScroll3(0) gauche 5 3"},
     {"saisie", "souris Text2(0) gauche 5 5 double;tape Text2(0) 25", "touche Text2(0) Entree"},
-    {"identifiant", "souris TextID gauche 5 5 double;tape TextID 1234", "touche TextID Entree"},
 };
 
 struct Cas {
