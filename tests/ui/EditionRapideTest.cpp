@@ -16,7 +16,6 @@ struct Cas {
     const char* pas; // le pas d'annulation laissé, nul si aucun
 };
 
-// La question d'un neuvième segment, celle d'un nouvel identifiant.
 #define NEUF                                                                                       \
     "boîte «  » critique OkAnnuler : « ** Attention nombre de segment >8 **\\r\\n\\r\\n "      \
     "Confirmez la suppression du dernier SEGMENT ! » -> "
@@ -68,10 +67,6 @@ const Cas Editions[] = {
              "5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10",
      "Clic droit"},
     // Un trait peint les rangées traversées (droit : éco).
-    {"TraitLundiAVendredi", SEMAINE("vide"), "trait FrameTemp(0) gauche 179 20 231 242",
-     MODIFIE "curseur 39 :  6H30 |  6H30 / Lundi 6H30-8H30 / Mardi 6H30-8H30 / Mercredi 6H30-8H30 "
-             "/ Jeudi 6H30-8H30 / Vendredi 6H30-8H30",
-     "Tracé confort"},
     {"TraitDroit", SEMAINE("30-60") ";barre VScJour 1", "trait FrameTemp(3) droit 231 20 179 -91",
      "édité : zone 0, jour 3, modifié / montré : « Jeudi », en rouge Jeudi / curseur 51 :  8H30 |  "
      "8H30 / Mardi 5H00-6H30 8H30-10H00 / Mercredi 5H00-6H30 8H30-10H00 / Jeudi 5H00-6H30 "
@@ -121,7 +116,6 @@ const Cas Editions[] = {
      MODIFIE "curseur 41 :  6H50 |  6H50 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 8H20-8H30 "
              "10H00-10H10 11H40-11H50",
      "Eco/1H"},
-    {"Eco", "barre HScroll1 40", "clic CmdLow", nullptr, "Eco."},
     {"Conf1H", "", "clic Cmd1H", nullptr, "Conf./1H"},
     {"CLS", "", "clic CmdCLS", nullptr, "CLS"},
     // Coller sans rien de copié ne colle rien ; le jour copié reste d'une zone à l'autre.

@@ -11,28 +11,22 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
-// Un .PRG déposé s'ouvre comme par "&Lecture", question comprise ; tout autre dépôt est refusé.
+// Un .PRG déposé s'ouvre comme par "&Lecture", question comprise.
 TEST(Gestes, FichierDeposeSurLaFenetre) {
     Scenario s;
     s.Joue(QStringLiteral("> demarre\n> clic CmdHigh\n"));
     Programme autre = s.fenetre->Doc().Prog();
     autre.IdentZone[0] = 777;
     s.dossier.Ecrit(QStringLiteral("AUTRE.PRG"), EcrireFichierProgramme(autre, TitreVersion));
-    s.dossier.Ecrit(QStringLiteral("notes.txt"), "x");
-    const auto depose = [&](const QString& nom) {
-        QMimeData donnees;
-        donnees.setUrls({QUrl::fromLocalFile(s.dossier.Fichier(nom))});
-        const QPoint milieu = s.fenetre->rect().center();
-        QDragEnterEvent entree(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(s.fenetre.get(), &entree);
-        if (!entree.isAccepted()) return false;
-        QDropEvent depot(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(s.fenetre.get(), &depot);
-        return true;
-    };
-    EXPECT_FALSE(depose(QStringLiteral("notes.txt")));
+    QMimeData donnees;
+    donnees.setUrls({QUrl::fromLocalFile(s.dossier.Fichier(QStringLiteral("AUTRE.PRG")))});
+    const QPoint milieu = s.fenetre->rect().center();
+    QDragEnterEvent entree(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(s.fenetre.get(), &entree);
+    EXPECT_TRUE(entree.isAccepted());
     s.plateforme.Reponses.push_back(Bouton::Non);
-    EXPECT_TRUE(depose(QStringLiteral("AUTRE.PRG")));
+    QDropEvent depot(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(s.fenetre.get(), &depot);
     ASSERT_EQ(s.plateforme.Boites.size(), 1u);
     EXPECT_EQ(s.plateforme.Boites[0].texte, QStringLiteral("Voulez-vous sauvegarder ?"));
     EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 777);
