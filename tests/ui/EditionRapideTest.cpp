@@ -72,9 +72,11 @@ const Cas Editions[] = {
      "8H30 / Mardi 5H00-6H30 8H30-10H00 / Mercredi 5H00-6H30 8H30-10H00 / Jeudi 5H00-6H30 "
      "8H30-10H00",
      "Tracé éco"},
-    // Un neuvième segment : une question par trait ; la queue n'en fait pas.
+    // Un neuvième segment : une question par trait, Ok garde le trait ; la queue n'en fait pas.
     {"TraitNeuviemeAnnule", SEMAINE(HUIT) ";boite Annuler", "trait FrameTemp(0) gauche 18 20 44 75",
      NEUF "Annuler / curseur 2 :  0H20 |  0H20", nullptr},
+    {"TraitNeuviemeCoupe", SEMAINE(HUIT) ";boite Ok", "trait FrameTemp(0) gauche 18 20 44 75",
+     nullptr, "Tracé confort"},
     {"QueueNEstPasUnSegment", "jour 0 0 39-51,60-61,70-71,80-81,90-91,100-101,110-111,120-121+1000",
      "trait FrameTemp(0) gauche 179 20 231 20", "curseur 39 :  6H30 |  6H30", nullptr},
     // Températures : confort >= éco >= hors gel, la quatrième libre ; un refus ne change rien.
@@ -116,9 +118,9 @@ const Cas Editions[] = {
      MODIFIE "curseur 41 :  6H50 |  6H50 / Lundi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 8H20-8H30 "
              "10H00-10H10 11H40-11H50",
      "Eco/1H"},
+    {"Eco", "barre HScroll1 40", "clic CmdLow", nullptr, "Eco."},
     {"Conf1H", "", "clic Cmd1H", nullptr, "Conf./1H"},
     {"CLS", "", "clic CmdCLS", nullptr, "CLS"},
-    // Coller sans rien de copié ne colle rien ; le jour copié reste d'une zone à l'autre.
     {"CollerSansCopie", "", "clic CmdPASTE", "inchangé", nullptr},
     {"CollerDansUneAutreZone", "barre VScJour 5;clic CmdCopy;barre VScrollZone 2", "clic CmdPASTE",
      "édité : zone 2, jour 0, modifié / Lundi 7H30-23H00", "Coller"},

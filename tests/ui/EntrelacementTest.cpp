@@ -26,7 +26,6 @@ struct Cas {
     const char* nom;
     const char* commande; // précédée de ses réponses (boîtes, dialogues)
 };
-// Une commande par chemin : raccourci, barre, molette et clic d'ailleurs, perte de la main.
 const Cas Commandes[] = {
     {"annuler", "raccourci Ctrl+Z"},
     {"sauvegarde", "raccourci Ctrl+S"},
