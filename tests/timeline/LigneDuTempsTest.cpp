@@ -50,6 +50,4 @@ TEST(ValideJour, BarresCoupeEtTexte) {
             EXPECT_EQ(TexteSegments(c.jour), c.texte) << c.jour.data();
         }
     }
-    // Un jour pas encore validé liste neuf segments, pas dix.
-    EXPECT_EQ(TexteSegments(Courts(10)).count('('), 9);
 }

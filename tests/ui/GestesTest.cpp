@@ -1,5 +1,4 @@
 #include "files/FichierProgramme.h"
-#include "model/Horaires.h"
 #include "model/Textes.h"
 #include "support/Scenario.h"
 #include "ui/FenetrePrincipale.h"
@@ -9,47 +8,25 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTimer>
-#include <QToolTip>
 #include <QUrl>
 #include <gtest/gtest.h>
 
-// La bulle dit exactement les jours et les heures que le trait écrit.
-TEST(Gestes, LaBulleDuTraitDitCeQuIlEcrit) {
-    Scenario s;
-    s.Vu(QStringLiteral("demarre;jour 0 0 vide;jour 0 1 vide;valide;tiens FrameTemp(0) gauche 10 "
-                        "20;glisse FrameTemp(0) 300 75"));
-    const Programme& p = s.fenetre->Doc().Prog();
-    const QByteArray lundi = p.ProgJour[0][0].left(NbCreneaux);
-    EXPECT_EQ(p.ProgJour[0][1].left(NbCreneaux), lundi);
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Lundi à Mardi %1 → %2")
-                                    .arg(TexteHeure(static_cast<int>(lundi.indexOf('1'))),
-                                         TexteHeure(static_cast<int>(lundi.lastIndexOf('1')) + 1)));
-    s.Vu(QStringLiteral("lache FrameTemp(0) gauche 300 75"));
-    EXPECT_FALSE(QToolTip::isVisible());
-}
-
-// Un .PRG déposé s'ouvre comme par "&Lecture", question comprise ; tout autre dépôt est refusé.
+// Un .PRG déposé s'ouvre comme par "&Lecture", question comprise.
 TEST(Gestes, FichierDeposeSurLaFenetre) {
     Scenario s;
     s.Joue(QStringLiteral("> demarre\n> clic CmdHigh\n"));
     Programme autre = s.fenetre->Doc().Prog();
     autre.IdentZone[0] = 777;
     s.dossier.Ecrit(QStringLiteral("AUTRE.PRG"), EcrireFichierProgramme(autre, TitreVersion));
-    s.dossier.Ecrit(QStringLiteral("notes.txt"), "x");
-    const auto depose = [&](const QString& nom) {
-        QMimeData donnees;
-        donnees.setUrls({QUrl::fromLocalFile(s.dossier.Fichier(nom))});
-        const QPoint milieu = s.fenetre->rect().center();
-        QDragEnterEvent entree(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(s.fenetre.get(), &entree);
-        if (!entree.isAccepted()) return false;
-        QDropEvent depot(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(s.fenetre.get(), &depot);
-        return true;
-    };
-    EXPECT_FALSE(depose(QStringLiteral("notes.txt")));
+    QMimeData donnees;
+    donnees.setUrls({QUrl::fromLocalFile(s.dossier.Fichier(QStringLiteral("AUTRE.PRG")))});
+    const QPoint milieu = s.fenetre->rect().center();
+    QDragEnterEvent entree(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(s.fenetre.get(), &entree);
+    EXPECT_TRUE(entree.isAccepted());
     s.plateforme.Reponses.push_back(Bouton::Non);
-    EXPECT_TRUE(depose(QStringLiteral("AUTRE.PRG")));
+    QDropEvent depot(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(s.fenetre.get(), &depot);
     ASSERT_EQ(s.plateforme.Boites.size(), 1u);
     EXPECT_EQ(s.plateforme.Boites[0].texte, QStringLiteral("Voulez-vous sauvegarder ?"));
     EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 777);

@@ -30,9 +30,6 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
     EcritCreneaux(court, -1, '1', 2);
     EXPECT_EQ(jour, JourAvec({{1, 2}, {140, 144}}));
     EXPECT_EQ(court, "1");
-    // Le curseur n'avance que s'il reste dans la barre.
-    for (const auto& [curseur, avance, apres] : {std::tuple{138, 6, 144}, {139, 6, 139}})
-        EXPECT_EQ(CurseurApres(curseur, avance, 144), apres) << curseur << " + " << avance;
 }
 
 TEST(Identifiant, TapeSurSeizeBitsEtSansCollision) {
