@@ -95,10 +95,16 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
     s.Joue(QStringLiteral("> montre jour\n"));
 }
 
+std::string NomDuCas(const testing::TestParamInfo<std::tuple<Geste, Cas>>& info) {
+    return std::string(std::get<0>(info.param).nom) + "_" + std::get<1>(info.param).nom;
+}
 INSTANTIATE_TEST_SUITE_P(Table, Entrelacement,
                          testing::Combine(testing::ValuesIn(Gestes), testing::ValuesIn(Commandes)),
-                         [](const testing::TestParamInfo<std::tuple<Geste, Cas>>& info) {
-                             return std::string(std::get<0>(info.param).nom) + "_" +
-                                    std::get<1>(info.param).nom;
-                         });
+                         NomDuCas);
+// Une touche du graphique pendant un trait ou une flèche tenue (pendant une frappe, elle va
+// au champ).
+INSTANTIATE_TEST_SUITE_P(Touche, Entrelacement,
+                         testing::Combine(testing::Values(Gestes[0], Gestes[1]),
+                                          testing::Values(Cas{"conf_touche", "raccourci C"})),
+                         NomDuCas);
 } // namespace
