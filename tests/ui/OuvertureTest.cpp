@@ -66,18 +66,16 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
     c.plateforme.Noms = {dossier.Fichier("copie.prg")};
     c.Menu("SauverComme");
     EXPECT_FALSE(c.LectureSeule() || c.Modifie());
-    b.plateforme.Reponses = {Bouton::Non, Bouton::Ok};
-    EXPECT_FALSE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("copie.prg")));
+    b.plateforme.Reponses = {Bouton::Ok};
     b.plateforme.Noms = {dossier.Fichier("copie.prg")};
     b.Menu("SauverComme");
-    EXPECT_EQ(b.plateforme.Boites.at(2).texte, QString(DejaOuvert).replace("data", "copie"));
-    EXPECT_EQ(b.plateforme.Boites.at(3).texte, "Le fichier copie.prg est ouvert dans une autre "
+    EXPECT_EQ(b.plateforme.Boites.at(2).texte, "Le fichier copie.prg est ouvert dans une autre "
                                                "fenêtre du programme. Choisissez un autre nom.");
     EXPECT_EQ(b.fenetre.Fichiers().CheminFichier(), dossier.Fichier("data.prg"));
 
     dossier.Ecrit(".autre.prg.lock", "2147483646\ngestion-chauffage\n\n");
     EXPECT_TRUE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("autre.prg")));
-    EXPECT_EQ(b.plateforme.Boites.size(), 4u);
+    EXPECT_EQ(b.plateforme.Boites.size(), 3u);
     EXPECT_EQ(dossier.Lit(".autre.prg.lock").split('\n').value(0), QByteArray::number(::getpid()));
 }
 

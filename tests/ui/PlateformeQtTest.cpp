@@ -52,8 +52,6 @@ TEST(PlateformeQt, EchapEtFermetureNeChoisissentRien) {
         {Boutons::OuiNon, echap, Bouton::Aucun},
         {Boutons::AbandonnerRecommencerIgnorer, ferme, Bouton::Aucun},
         {Boutons::OuiNon, Clique("Non"), Bouton::Non},
-        {Boutons::OuiNon, Clique("Oui"), Bouton::Oui},
-        {Boutons::OkAnnuler, Clique("Annuler"), Bouton::Annuler},
         {Boutons::AbandonnerRecommencerIgnorer, Clique("Ignorer"), Bouton::Ignorer},
     };
     for (const auto& [boutons, geste, attendu] : cas)
