@@ -35,7 +35,6 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
          0},
         {{Ftdi, S2}, {{2, "@/absent"}}, 2},
         {{S1}, {{3, "/dev/ttyS1"}}, 3},
-        {{S1}, {}, 5},
         {{}, {{2, "@/tube"}}, 2}, // un tube sans lecteur en guise de port : le système dit ENXIO
     };
     // Les textes vus, cas après cas, comparés à ceux écrits en clair (CR LF des boîtes compris).

@@ -49,7 +49,6 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
 
     Fenetre b(dossier, {Bouton::Oui, Bouton::Ok});
     EXPECT_TRUE(b.demarree && b.LectureSeule());
-    EXPECT_EQ(b.fenetre.Doc().Prog().IdentZone[0], 4660);
     b.fenetre.Doc().ChangeTemperature(3, 146);
     b.Menu("SauvegardeFichier");
     EXPECT_TRUE(b.plateforme.Boites.at(1).texte.startsWith("Le fichier data.prg est ouvert en "

@@ -52,7 +52,6 @@ TEST(PlateformeQt, EchapEtFermetureNeChoisissentRien) {
         {Boutons::OuiNon, echap, Bouton::Aucun},
         {Boutons::AbandonnerRecommencerIgnorer, ferme, Bouton::Aucun},
         {Boutons::OuiNon, Clique("Non"), Bouton::Non},
-        {Boutons::AbandonnerRecommencerIgnorer, Clique("Ignorer"), Bouton::Ignorer},
     };
     for (const auto& [boutons, geste, attendu] : cas)
         EXPECT_EQ(static_cast<int>(Repond(boutons, geste)), static_cast<int>(attendu))
