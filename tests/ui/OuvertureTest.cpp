@@ -61,10 +61,9 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
 
     // La copie sort de la lecture seule, et c'est elle que la troisième fenêtre tient alors.
     Fenetre c(dossier, {Bouton::Oui});
-    c.fenetre.Doc().ChangeTemperature(3, 147);
     c.plateforme.Noms = {dossier.Fichier("copie.prg")};
     c.Menu("SauverComme");
-    EXPECT_FALSE(c.LectureSeule() || c.Modifie());
+    EXPECT_FALSE(c.LectureSeule());
     b.plateforme.Reponses = {Bouton::Ok};
     b.plateforme.Noms = {dossier.Fichier("copie.prg")};
     b.Menu("SauverComme");
