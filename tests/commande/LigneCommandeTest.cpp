@@ -67,7 +67,7 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     p.ProgJour[0][1][NbCreneaux + 1] = 'x';                    // la queue ne part pas
     dossier.Ecrit("drole.prg", EcrireFichierProgramme(p, TitreVersion));
     const QStringList cas = CasDeTable(QStringLiteral("ligne-commande.txt"));
-    ASSERT_EQ(cas.size(), 20);
+    ASSERT_EQ(cas.size(), 19);
     for (const QString& ligne : cas) {
         const QStringList c = ligne.split(QLatin1String(" | "));
         const std::string vu = c[0].toStdString();
@@ -111,7 +111,6 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     EXPECT_EQ(envoie(0, {"--zone", "2"}).second.left(3 * rangIdentifiant + 5),
               trame.octets.left(rangIdentifiant).toHex(' ') + " 00 02");
 
-    // Port refusé, puis perdu au 200e octet.
     port.RefusOuverture = QStringLiteral("Port série introuvable : COM1");
     EXPECT_EQ(envoie(0).first, 2);
     EXPECT_EQ(erreurs, QStringLiteral("Port série introuvable : COM1\n"));

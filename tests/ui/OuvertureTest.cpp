@@ -69,7 +69,6 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
     b.Menu("SauverComme");
     EXPECT_EQ(b.plateforme.Boites.at(2).texte, "Le fichier copie.prg est ouvert dans une autre "
                                                "fenêtre du programme. Choisissez un autre nom.");
-    EXPECT_EQ(b.fenetre.Fichiers().CheminFichier(), dossier.Fichier("data.prg"));
 
     dossier.Ecrit(".autre.prg.lock", "2147483646\ngestion-chauffage\n\n");
     EXPECT_TRUE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("autre.prg")));
