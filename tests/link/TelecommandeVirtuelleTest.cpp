@@ -64,7 +64,6 @@ TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
     const std::pair<const char*, qsizetype> vues[] = {
         {"  Lundi    : 6H00-8H00", 1},
         {"  Températures : Confort 20.5 °C, ECO 18.5 °C, Hors Gel 6 °C, EJP 8.5 °C", 3},
-        {"Identifiant : 4660 (0x1234)", 1},
         {"Date et heure : Mardi 01/12/2026 14:05:09", 1},
         {"2 BEEP -> PROG. OK", 1}};
     for (const auto& [ligne, fois] : vues)
