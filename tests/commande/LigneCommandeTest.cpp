@@ -1,5 +1,4 @@
-// La ligne de commande sans fenêtre (QCoreApplication, port et minuterie factices) : codes de
-// sortie et messages, puis la trame d'un envoi comparée à celle écrite en clair.
+// Sans fenêtre : QCoreApplication, port et minuterie factices.
 #include "commande/LigneCommande.h"
 #include "files/FichierProgramme.h"
 #include "link/TrameProgramme.h"

@@ -1,5 +1,4 @@
-// Le programme et ses exports écrits octet pour octet (limites.prg : valeurs hors bornes, jours
-// de toute longueur) ; une écriture ratée ne perd rien.
+// limites.prg : valeurs hors bornes, jours de toute longueur ; une écriture ratée ne perd rien.
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
 #include "plateforme/EcritureAtomique.h"

@@ -1,5 +1,4 @@
-// Les vraies boîtes de Qt : le bouton cliqué revient tel quel, Échap et la case de fermeture
-// ne répondent jamais à la place de l'utilisateur ; ce que rendent les dialogues.
+// Les vraies boîtes et les dialogues de Qt, sans réponse prévue à la place de l'utilisateur.
 #include "plateforme/PlateformeQt.h"
 #include "model/Textes.h"
 #include "plateforme/BoiteCopieJour.h"
