@@ -58,34 +58,28 @@ void Abime(Envoi& e, const QStringList& mots) {
 
 TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
     DecodeurTelecommande d;
-    EXPECT_EQ(d.Recoit('T', 0), QStringList{QStringLiteral("Test de liaison \"T\" reçu : 2 BEEP")});
     // Ce que la télécommande lit de l'exemple, relu à la main contre la trame.
     const QStringList exemple = Ecoute(d, Exemple());
     const std::pair<const char*, qsizetype> vues[] = {
         {"  Lundi    : 6H00-8H00", 1},
         {"  Températures : Confort 20.5 °C, ECO 18.5 °C, Hors Gel 6 °C, EJP 8.5 °C", 3},
-        {"Identifiant : 4660 (0x1234)", 1},
         {"Date et heure : Mardi 01/12/2026 14:05:09", 1},
         {"2 BEEP -> PROG. OK", 1}};
     for (const auto& [ligne, fois] : vues)
         EXPECT_EQ(exemple.count(QString::fromUtf8(ligne)), fois) << ligne;
-    EXPECT_EQ(exemple.filter(QStringLiteral(": éco toute la journée")).size(), 20);
     // Jugée dès le silence de fin, pas après ; 35 °C admis, un confort dès 0H00, l'horloge à ses
-    // plus petites puis à ses plus hautes valeurs (trame de l'émetteur).
+    // plus hautes valeurs (trame de l'émetteur).
     Programme p;
     RemetParDefaut(p);
     p.TempZone[2][3] = 198;
     p.ProgJour[0][0].replace(0, 9, "111111111");
-    for (const auto& [horloge, vue] :
-         {std::pair(QDateTime({2026, 12, 6}, {8, 0}), "Dimanche 06/12/2026 08:00:00"),
-          {QDateTime({2028, 12, 31}, {23, 59, 58}), "Dimanche 31/12/2028 23:59:58"}}) {
-        Envoi envoi = Exemple();
-        envoi.octets = OctetsTrame(TrameZones(p)) + OctetsTrame(BlocReglages(p, 4660, horloge));
-        const QStringList lignes = Ecoute(d, envoi, DecodeurTelecommande::SilenceFinMs);
-        EXPECT_TRUE(lignes.contains(QStringLiteral("Date et heure : ") + vue)) << vue;
-        EXPECT_TRUE(lignes.contains(QStringLiteral("  Lundi    : 0H00-1H30")));
-        EXPECT_EQ(lignes.last(), Ok) << lignes.join('\n').toStdString();
-    }
+    Envoi envoi = Exemple();
+    envoi.octets = OctetsTrame(TrameZones(p)) +
+                   OctetsTrame(BlocReglages(p, 4660, QDateTime({2028, 12, 31}, {23, 59, 58})));
+    const QStringList lignes = Ecoute(d, envoi, DecodeurTelecommande::SilenceFinMs);
+    EXPECT_TRUE(lignes.contains(QStringLiteral("Date et heure : Dimanche 31/12/2028 23:59:58")));
+    EXPECT_TRUE(lignes.contains(QStringLiteral("  Lundi    : 0H00-1H30")));
+    EXPECT_EQ(lignes.last(), Ok) << lignes.join('\n').toStdString();
 }
 
 TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {
