@@ -34,6 +34,14 @@ TEST(EcritureFichierProgramme, ProgrammeEtExportsCommeEcritsEnClair) {
     ASSERT_EQ(lu.statut, StatutLecture::Lu);
     const Programme& p = lu.programme;
     EXPECT_EQ(EcrireFichierProgramme(p, "GESTION CHAUFFAGE -VK472- V1.50"), fichier);
+    // Aux bornes de 32 bits, et zéro avec son blanc de signe.
+    const QByteArray bornes = QByteArray(fichier)
+                                  .replace(" 4660 ", "-2147483648 ")
+                                  .replace(" 70000 ", " 2147483647 ")
+                                  .replace("-2 ", " 0 ");
+    EXPECT_EQ(EcrireFichierProgramme(LireFichierProgramme(bornes).programme,
+                                     "GESTION CHAUFFAGE -VK472- V1.50"),
+              bornes);
     EXPECT_EQ(ExportFcb(p), DonneeTest(QStringLiteral("limites.FCB")));
     EXPECT_EQ(ExportXls(p), DonneeTest(QStringLiteral("limites.xls")));
 }
@@ -85,4 +93,6 @@ TEST(EcritureAtomique, EchecALOctetChoisiSansRienPerdre) {
     }
     EXPECT_TRUE(QFileInfo(dossier.Fichier("lien.prg")).isSymLink());
     EXPECT_EQ(QFile::permissions(dossier.Fichier("data.prg")), droits);
+    // Un nom permis, de 255 octets, s'écrit aussi : son temporaire n'est pas plus long.
+    EXPECT_EQ(EcritFichierAtomique(dossier.Fichier(QString(251, 'b') + ".prg"), "x"), QString());
 }
