@@ -53,4 +53,7 @@ TEST(Gestes, AucunMenuDeQtAuClicDroit) {
         QApplication::processEvents();
     }
     EXPECT_TRUE(ouverts.isEmpty()) << ouverts.join(' ').toStdString();
+    // Ni, du bouton droit, une flèche de température tenue comme une édition.
+    s.Vu(QStringLiteral("tiens VScroll3(0) droit 5 3"));
+    EXPECT_FALSE(s.fenetre->Doc().EditionLongueOuverte());
 }
