@@ -11,9 +11,9 @@ CAPTURE="$CONSTRUCTION/e2e-derniere-capture.png"
 # shellcheck source=commun.sh
 source "$SOURCES/tests/e2e/commun.sh"
 avant_fin() { import -window root "$CAPTURE" 2>/dev/null || true; }
-# Le dossier du programme est celui de l'exécutable : on en fait une copie à part.
+# Le dossier du programme est celui de l'exécutable (copie à part), COM1 y mène à la
+# télécommande virtuelle.
 cp "$CONSTRUCTION/gestion-chauffage" "$SOURCES/data/data.prg" "$SOURCES/data/VK472.CFG" "$TRAVAIL/"
-# La télécommande virtuelle au bout de COM1, dans le dossier du programme.
 "$CONSTRUCTION/telecommande-virtuelle" --dossier "$TRAVAIL" --port 1 --une-fois \
   >"$TRAVAIL/telecommande.txt" 2>&1 &
 pids+=($!)
@@ -100,9 +100,9 @@ trait() { # jour et borne de départ, jour et borne d'arrivée ; Ctrl+Z au milie
 h() { echo $(($1 * 6 + ${2:-0} / 10)); } # heure -> borne
 
 xdotool windowfocus --sync "$fenetre"
-xdotool key --window "$fenetre" ctrl+n # « &Nouveau »
+xdotool key --window "$fenetre" ctrl+n # « &Nouveau », « Oui » : tout effacer
 geste
-repond # « Oui » : tout effacer
+repond
 geste
 trait 0 "$(h 6 30)" 4 "$(h 8 30)"
 trait 0 "$(h 17 30)" 4 "$(h 22 30)"
