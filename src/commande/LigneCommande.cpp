@@ -47,7 +47,7 @@ Programme CommeLaFenetre(const Programme& lu) {
     Document doc;
     doc.Charge(lu);
     doc.CompleteJours();
-    for (int jour = NbJours - 1; jour >= 0; --jour) doc.ValideJour(jour);
+    for (int jour = NbJours - 1; jour >= 0; --jour) doc.ValideJour(0, jour);
     return doc.Prog();
 }
 

@@ -58,8 +58,8 @@ QByteArray EmpreinteFichier(const QString& chemin) {
 } // namespace
 
 PanneauFichier::PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu,
-                               EcranFichier ecran, QObject* parent)
-    : QObject(parent), doc_(document), plateforme_(plateforme), ecran_(std::move(ecran)),
+                               QObject* parent)
+    : QObject(parent), doc_(document), plateforme_(plateforme),
       Nouveau(AjouteAction(menu, "Nouveau", QStringLiteral("&Nouveau"))),
       LectureData(AjouteAction(menu, "LectureData", QStringLiteral("&Lecture"))),
       SauvegardeFichier(AjouteAction(menu, "SauvegardeFichier", QStringLiteral("&Sauvegarde"))),
@@ -88,8 +88,8 @@ void PanneauFichier::AfficheTitreFichier() {
     // Un chemin choisi au dialogue est montré en majuscules, comme le programme l'a toujours
     // fait ; on l'ouvre et l'écrit tel quel (système de fichiers sensible à la casse).
     const QString montre = cheminMajuscules_ ? cheminFichier_.toUpper() : cheminFichier_;
-    ecran_.Titre(TitreAvecFichier(TitreVersion, montre) +
-                 (LectureSeule() ? QStringLiteral(" (lecture seule)") : QString()));
+    emit Titre(TitreAvecFichier(TitreVersion, montre) +
+               (LectureSeule() ? QStringLiteral(" (lecture seule)") : QString()));
 }
 
 bool PanneauFichier::LectureSeule() const {
@@ -150,7 +150,6 @@ StatutLecture PanneauFichier::LitFichierCourant() {
 
     AfficheTitreFichier();
     doc_.Charge(lu.programme);
-    ecran_.ApresLecture();
     return StatutLecture::Lu;
 }
 
@@ -168,7 +167,7 @@ bool PanneauFichier::ProposeSauvegarde() {
 void PanneauFichier::LectureData_Click() {
     // Avant le dialogue : c'est la première chose que l'utilisateur attend.
     if (!ProposeSauvegarde()) return;
-    const bool lu = LitAvecReprise([this]() -> std::optional<StatutLecture> {
+    LitAvecReprise([this]() -> std::optional<StatutLecture> {
         for (;;) {
             const QString choisi =
                 plateforme_.DialogueOuvrir(plateforme_.DossierProgramme(), FiltreOuvrir);
@@ -178,7 +177,6 @@ void PanneauFichier::LectureData_Click() {
             return LitChoisi(choisi);
         }
     });
-    if (lu) ecran_.ApresMenuLecture();
 }
 
 std::unique_ptr<VerrouFichier> PanneauFichier::VerrouPourOuvrir(const QString& chemin) {
@@ -232,9 +230,7 @@ void PanneauFichier::LectureRecente(const QString& chemin) {
 }
 
 bool PanneauFichier::OuvreFichier(const QString& chemin) {
-    if (!ProposeSauvegarde() || !LitAvecReprise([&] { return LitChoisi(chemin); })) return false;
-    ecran_.ApresMenuLecture();
-    return true;
+    return ProposeSauvegarde() && LitAvecReprise([&] { return LitChoisi(chemin); });
 }
 
 namespace {
@@ -428,9 +424,7 @@ void PanneauFichier::EffaceData() {
     if (plateforme_.Message(QStringLiteral("Voulez-vous effacer les données en mémoire ?"),
                             Boutons::OuiNon, Icone::Critique, TitreCourt) != Bouton::Oui)
         return;
-    ecran_.AvantEffacement();
     doc_.Efface();
-    ecran_.ApresEffacement();
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // Le panneau du menu "&Fichier" : nouveau, lecture, sauvegarde, sauver comme, avec le fichier
-// courant, son titre et les fichiers annexes. La fenêtre lui donne de quoi refaire l'écran.
+// courant, son titre et les fichiers annexes. L'écran suit le document qu'il lit ou efface.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -15,28 +15,12 @@ class QMenu;
 class VerrouFichier;
 enum class StatutLecture;
 
-// Ce que le menu demande à la fenêtre et aux autres panneaux. Lire et effacer remplacent tous
-// deux le programme, mais l'écran ne les suit pas de même : un rappel pour chacun.
-struct EcranFichier {
-    // Titre de la fenêtre : le fichier n'est pas au document.
-    std::function<void(const QString&)> Titre;
-    // Avant l'effacement : segments décochés et cachés.
-    std::function<void()> AvantEffacement;
-    // Zone 0, lundi, températures ; le curseur reste si la zone ne change pas.
-    std::function<void()> ApresEffacement;
-    // Tout l'écran, curseur à 0h00 et identifiant compris, ce que l'effacement ne fait pas.
-    std::function<void()> ApresLecture;
-    // La lecture du menu acceptée (pas au démarrage) : zone 0, segments de lundi.
-    std::function<void()> ApresMenuLecture;
-};
-
 class PanneauFichier : public QObject {
     Q_OBJECT
 public:
     // Ajoute ses quatre commandes au menu, puis après un séparateur l'impression et le PDF ;
     // "&Quitter", qui le termine, reste à la fenêtre.
-    PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu, EcranFichier ecran,
-                   QObject* parent);
+    PanneauFichier(Document& document, Plateforme& plateforme, QMenu* menu, QObject* parent);
     ~PanneauFichier() override;
 
     // Le fichier donné, à défaut "data.prg", devient le fichier courant, verrouillé (donné,
@@ -76,6 +60,10 @@ public:
     // retiré de la liste.
     void LectureRecente(const QString& chemin);
 
+signals:
+    // Titre de la fenêtre : le fichier courant n'est pas au document.
+    void Titre(const QString& titre);
+
 private:
     // Lit jusqu'à une issue : "Fichier non conforme" propose de recommencer, d'effacer tout
     // (Ignorer) ou d'abandonner. "lit" ne rend rien quand l'utilisateur renonce avant.
@@ -111,7 +99,6 @@ private:
 
     Document& doc_;
     Plateforme& plateforme_;
-    EcranFichier ecran_;
     QAction* Nouveau;
     QAction* LectureData;
     QAction* SauvegardeFichier;

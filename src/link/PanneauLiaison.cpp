@@ -27,9 +27,8 @@ const QString RelierTelecommande =
 
 PanneauLiaison::PanneauLiaison(Document& document, Plateforme& plateforme,
                                const ControlesNommes& controles, QMenu* configuration,
-                               QMenu* programmation, std::function<void(bool)> geleTout,
-                               QObject* parent)
-    : QObject(parent), doc_(document), plateforme_(plateforme), geleTout_(std::move(geleTout)),
+                               QMenu* programmation, QObject* parent)
+    : QObject(parent), doc_(document), plateforme_(plateforme),
       ProgressBar1(controles.Prend<QProgressBar>("ProgressBar1")) {
     ChoixPortSerie = configuration->addMenu(QStringLiteral("&Choix port série"));
     ChoixPortSerie->setObjectName(QStringLiteral("ChoixPortSerie"));
@@ -110,7 +109,7 @@ void PanneauLiaison::RafraichitPorts() {
 
 void PanneauLiaison::Fige(bool fige) {
     transmissionEnCours_ = fige;
-    geleTout_(fige);
+    emit GeleTout(fige);
 }
 
 void PanneauLiaison::OuvreCom() {

@@ -21,11 +21,9 @@ class PanneauLiaison : public QObject {
     Q_OBJECT
 public:
     // Ajoute "&Choix port série" (COM1..COM4, puis les périphériques détectés) au menu de
-    // configuration et ses trois commandes au menu de programmation. "geleTout" gèle (vrai)
-    // ou rend (faux) toutes les commandes de la fenêtre.
+    // configuration et ses trois commandes au menu de programmation.
     PanneauLiaison(Document& document, Plateforme& plateforme, const ControlesNommes& controles,
-                   QMenu* configuration, QMenu* programmation,
-                   std::function<void(bool gele)> geleTout, QObject* parent);
+                   QMenu* configuration, QMenu* programmation, QObject* parent);
 
     void OuvreCom();
     void COM_Click(int Index);
@@ -41,6 +39,10 @@ public:
     // Ses commandes grisées pendant un envoi.
     void Gele(bool gele);
 
+signals:
+    // Toutes les commandes de la fenêtre gelées (vrai) pendant un envoi, ou rendues.
+    void GeleTout(bool gele);
+
 private:
     // Toute la fenêtre gelée, ou rendue.
     void Fige(bool fige);
@@ -49,7 +51,6 @@ private:
 
     Document& doc_;
     Plateforme& plateforme_;
-    std::function<void(bool)> geleTout_;
     std::array<QAction*, NbPortsCom> COM{};
     QMenu* ChoixPortSerie;
     std::vector<QAction*> peripheriques_;   // entre le séparateur et RechercherPorts

@@ -5,12 +5,24 @@
 
 Document::Document(QObject* parent) : QObject(parent) {}
 
+qint16 Document::TemperatureMontree(int zone, int reglage) const {
+    return static_cast<qint16>(
+        qBound<int>(TemperatureMin, prog_.TempZone.at(zone).at(reglage), TemperatureMax));
+}
+
 void Document::ChoisitZone(int zone) {
     if (Choisit(zone_, zone, NbZones)) emit ZoneChoisie(zone_);
+    RameneTemperatures(zone_);
+    PlaceCurseur(0);
+    ChoisitJour(0);
 }
 
 void Document::ChoisitJour(int jour) {
     if (Choisit(jour_, jour, NbJours)) emit JourChoisi(jour_);
+}
+
+void Document::PlaceCurseur(int curseur) {
+    if (Choisit(curseur_, curseur, NbCreneaux + 1)) emit CurseurPlace(curseur_);
 }
 
 bool Document::Choisit(int& choix, int valeur, int nombre) {
@@ -55,19 +67,20 @@ void Document::MarqueEditee() {
     ChangeVersion(++derniereVersion_, versionEnregistree_);
 }
 
-bool Document::JourChange(const QByteArray& avant, int zone, int jour, bool edition) {
+bool Document::SignaleJour(const QByteArray& avant, int zone, int jour, bool edition) {
     if (prog_.ProgJour[zone][jour] == avant) return false;
     if (edition) MarqueEditee();
+    emit JourChange(zone, jour);
     return true;
 }
 
 bool Document::EditeJour(int zone, int jour, const std::function<void(QByteArray&)>& edition) {
-    if (Tenu() || zone < 0 || zone >= NbZones || jour < 0 || jour >= NbJours) return false;
+    if (Tenu() || !Valide(zone, jour)) return false;
     QByteArray& edite = prog_.ProgJour[zone][jour];
     const QByteArray avant = edite;
     edition(edite);
     nbSegments_[zone][jour] = static_cast<int>(::ValideJour(edite).size());
-    JourChange(avant, zone, jour, true);
+    SignaleJour(avant, zone, jour, true);
     return true;
 }
 
@@ -99,31 +112,31 @@ Document::Edition::~Edition() {
 bool Document::Retablit(const Programme& depuis, const Programme& vers, quint64 version) {
     FermeEditionEtrangere();
     if (Tenu()) return false;
+    ChangeVersion(version, versionEnregistree_);
     for (int z = 0; z < NbZones; ++z) {
         for (int d = 0; d < NbJours; ++d) {
             if (depuis.ProgJour[z][d] == vers.ProgJour[z][d]) continue;
             QByteArray& jour = prog_.ProgJour[z][d];
-            jour = vers.ProgJour[z][d];
-            QByteArray compte = jour;
-            nbSegments_[z][d] = static_cast<int>(::ValideJour(compte).size());
+            const QByteArray avant = std::exchange(jour, vers.ProgJour[z][d]);
+            nbSegments_[z][d] = static_cast<int>(BarresJour(jour).size());
+            SignaleJour(avant, z, d, false);
         }
-        for (int t = 0; t < NbTemperatures; ++t)
-            if (depuis.TempZone[z][t] != vers.TempZone[z][t])
-                prog_.TempZone[z][t] = vers.TempZone[z][t];
-        if (depuis.IdentZone[z] != vers.IdentZone[z]) prog_.IdentZone[z] = vers.IdentZone[z];
+        if (depuis.TempZone[z] != vers.TempZone[z] && prog_.TempZone[z] != vers.TempZone[z]) {
+            prog_.TempZone[z] = vers.TempZone[z];
+            emit TemperaturesChangees(z);
+        }
+        if (depuis.IdentZone[z] != vers.IdentZone[z] && prog_.IdentZone[z] != vers.IdentZone[z]) {
+            prog_.IdentZone[z] = vers.IdentZone[z];
+            emit IdentifiantChange(z);
+        }
     }
-    ChangeVersion(version, versionEnregistree_);
     return true;
 }
 
-bool Document::EcritCreneaux(int curseur, char valeur, int nombre) {
+bool Document::EcritCreneaux(int zone, int jour, int curseur, char valeur, int nombre) {
     const Edition edition(*this, QStringLiteral("Créneaux"));
-    return EditeJour(zone_, jour_,
-                     [&](QByteArray& jour) { ::EcritCreneaux(jour, curseur, valeur, nombre); });
-}
-
-bool Document::RemplaceJour(const QByteArray& jour) {
-    return RemplaceJour(zone_, jour_, jour);
+    return EditeJour(zone, jour,
+                     [&](QByteArray& edite) { ::EcritCreneaux(edite, curseur, valeur, nombre); });
 }
 
 bool Document::RemplaceJour(int zone, int jour, const QByteArray& contenu) {
@@ -131,49 +144,52 @@ bool Document::RemplaceJour(int zone, int jour, const QByteArray& contenu) {
     return EditeJour(zone, jour, [&](QByteArray& edite) { edite = contenu; });
 }
 
-bool Document::ChangeTemperature(int reglage, qint16 valeur) {
-    if (Tenu() || reglage < 0 || reglage >= NbTemperatures) return false;
-    const Edition edition(*this, QStringLiteral("Température"));
-    qint16& stockee = prog_.TempZone[zone_][reglage];
-    if (stockee != valeur) {
-        stockee = valeur;
-        MarqueEditee();
-    }
+bool Document::ChangeTemperature(int zone, int reglage, qint16 valeur) {
+    if (Tenu() || !Valide(zone, 0) || reglage < 0 || reglage >= NbTemperatures) return false;
+    const Edition edition(*this, QStringLiteral("Température ") + NomTemperature(reglage));
+    auto& t = prog_.TempZone[zone];
+    const auto avant = t;
+    valeur = static_cast<qint16>(qBound<int>(TemperatureMin, valeur, TemperatureMax));
+    if (t[reglage] == valeur) return true;
+    t[reglage] = valeur;
+    if (reglage <= 1 && t[1] > t[0]) t[1] = t[0];
+    if (t[2] > t[1]) t[2] = t[1];
+    if (t == avant) return true;
+    MarqueEditee();
+    emit TemperaturesChangees(zone);
     return true;
 }
 
-bool Document::ChangeIdentifiant(qint32 identifiant) {
-    if (Tenu()) return false;
+bool Document::ChangeIdentifiant(int zone, qint32 identifiant) {
+    if (Tenu() || !Valide(zone, 0)) return false;
     const Edition edition(*this, QStringLiteral("Identifiant"));
-    if (prog_.IdentZone[zone_] != identifiant) {
-        prog_.IdentZone[zone_] = identifiant;
+    if (prog_.IdentZone[zone] != identifiant) {
+        prog_.IdentZone[zone] = identifiant;
         MarqueEditee();
+        emit IdentifiantChange(zone);
     }
     return true;
 }
 
-std::vector<BarreSegment> Document::ValideJour(int jour) {
-    if (Tenu() || jour < 0 || jour >= NbJours) return {};
-    QByteArray& chaine = prog_.ProgJour[zone_][jour];
+std::vector<BarreSegment> Document::ValideJour(int zone, int jour) {
+    if (Tenu() || !Valide(zone, jour)) return {};
+    QByteArray& chaine = prog_.ProgJour[zone][jour];
     const QByteArray avant = chaine;
     std::vector<BarreSegment> barres = ::ValideJour(chaine);
-    nbSegments_[zone_][jour] = static_cast<int>(barres.size());
-    JourChange(avant, zone_, jour, false);
+    nbSegments_[zone][jour] = static_cast<int>(barres.size());
+    SignaleJour(avant, zone, jour, false);
     return barres;
 }
 
-bool Document::RameneTemperatures() {
-    if (Tenu()) return false;
-    bool ramenee = false;
-    for (qint16& valeur : prog_.TempZone[zone_]) {
-        const auto bornee =
-            static_cast<qint16>(qBound<int>(TemperatureMin, valeur, TemperatureMax));
-        ramenee = ramenee || bornee != valeur;
-        valeur = bornee;
-    }
+void Document::RameneTemperatures(int zone) {
+    if (Tenu()) return;
+    auto& t = prog_.TempZone[zone];
+    const auto avant = t;
+    for (int r = 0; r < NbTemperatures; ++r) t[r] = TemperatureMontree(zone, r);
+    if (t == avant) return;
     // Le programme n'est plus celui du fichier : "Quitter" doit le dire.
-    if (ramenee) MarqueEditee();
-    return true;
+    MarqueEditee();
+    emit TemperaturesChangees(zone);
 }
 
 bool Document::CompleteJours() {
@@ -182,13 +198,24 @@ bool Document::CompleteJours() {
     return true;
 }
 
+void Document::RevientAuDebut(bool curseurAZero) {
+    // Une autre zone est toute reprise, curseur compris ; la même garde son curseur à
+    // l'effacement.
+    if (zone_ != 0)
+        ChoisitZone(0);
+    else if (curseurAZero)
+        PlaceCurseur(0);
+    ChoisitJour(0);
+}
+
 bool Document::Charge(const Programme& lu) {
     FermeEditionLongue();
     if (Tenu()) return false;
     prog_ = lu;
     ++derniereVersion_;
     ChangeVersion(derniereVersion_, derniereVersion_);
-    emit ProgrammeRemplace();
+    RevientAuDebut(true);
+    emit ProgrammeRemplace(Remplacement::Lu);
     return true;
 }
 
@@ -199,7 +226,8 @@ bool Document::Efface() {
     for (auto& zone : nbSegments_) zone.fill(0);
     // Effacer compte toujours, même un programme déjà vide : ni lu ni écrit tel quel.
     ChangeVersion(++derniereVersion_, versionEnregistree_);
-    emit ProgrammeRemplace();
+    RevientAuDebut(false);
+    emit ProgrammeRemplace(Remplacement::Efface);
     return true;
 }
 

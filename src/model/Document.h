@@ -20,9 +20,13 @@ public:
     const Programme& Prog() const { return prog_; }
     int Zone() const { return zone_; }
     int Jour() const { return jour_; }
+    // Créneau sous le curseur horaire, 0..144 (144 : 24h00).
+    int Curseur() const { return curseur_; }
     const QByteArray& JourEdite() const { return prog_.ProgJour[zone_][jour_]; }
-    // Segments du jour de la zone courante trouvés par sa dernière validation.
-    int NbSegments(int jour) const { return nbSegments_[zone_][jour]; }
+    // Segments d'un jour trouvés par sa dernière validation.
+    int NbSegments(int zone, int jour) const { return nbSegments_.at(zone).at(jour); }
+    // La température telle que la montre sa barre, qui ne sort pas de 128..198.
+    qint16 TemperatureMontree(int zone, int reglage) const;
     // Modifié : loin de la version lue ou écrite. Chaque édition donne une version neuve ;
     // annuler ou rétablir remet celle de l'état rendu, si bien que revenir à l'état
     // enregistré rend le programme non modifié. Un seul endroit le sait : ici.
@@ -30,31 +34,34 @@ public:
     bool Tenu() const { return prises_ > 0; }
 
     // Navigation : choisir ce qu'on édite n'est pas une édition. Seul un changement est signalé.
+    // Une zone demandée, même déjà choisie, est toute reprise : ses températures ramenées
+    // dans 128..198, le curseur à 0h00, lundi.
     void ChoisitZone(int zone);
     void ChoisitJour(int jour);
+    void PlaceCurseur(int curseur);
 
-    // Éditions de la zone et du jour courants. Chacune rend faux, sans rien changer,
-    // pendant une transmission. Un jour édité est aussitôt validé : il n'est modifié que
-    // s'il diffère une fois son neuvième segment coupé.
-    bool EcritCreneaux(int curseur, char valeur, int nombre);
-    bool RemplaceJour(const QByteArray& jour);
-    // Le même, sur un jour nommé : une copie ou un trait n'a pas à changer la sélection.
+    // Éditions, chacune sur la zone et le jour qu'elle nomme. Chacune rend faux, sans rien
+    // changer, pendant une transmission. Un jour édité est aussitôt validé : il n'est modifié
+    // que s'il diffère une fois son neuvième segment coupé.
+    bool EcritCreneaux(int zone, int jour, int curseur, char valeur, int nombre);
     bool RemplaceJour(int zone, int jour, const QByteArray& contenu);
-    bool ChangeTemperature(int reglage, qint16 valeur);
-    bool ChangeIdentifiant(qint32 identifiant);
-    // Coupe le neuvième segment d'un jour de la zone courante et compte ses segments ;
-    // rend les barres à dessiner (aucune pendant une transmission). Montrer un jour n'est
-    // pas l'éditer : la coupe ne le marque pas modifié.
-    std::vector<BarreSegment> ValideJour(int jour);
-    // Températures de la zone courante ramenées dans 128..198, celles que montrent les
-    // barres, donc sauvées et transmises ; comme la coupe, sans marquer le programme.
-    bool RameneTemperatures();
+    // Un réglage demandé (ramené dans 128..198, comme par sa barre), puis les règles
+    // confort >= éco >= hors gel : l'éco suit le confort qui descend et ne le dépasse pas,
+    // le hors gel ne dépasse pas l'éco, quel que soit le réglage bougé. Rien ne bouge si la
+    // valeur est déjà celle-là. Le confort n'est jamais poussé, l'EJP n'a pas de règle.
+    bool ChangeTemperature(int zone, int reglage, qint16 valeur);
+    bool ChangeIdentifiant(int zone, qint32 identifiant);
+    // Coupe le neuvième segment d'un jour et compte ses segments ; rend ses barres (aucune
+    // pendant une transmission). Montrer un jour n'est pas l'éditer : la coupe ne le marque
+    // pas modifié.
+    std::vector<BarreSegment> ValideJour(int zone, int jour);
     // Jours trop courts complétés en éco, sans marquer le programme (démarrage).
     bool CompleteJours();
-    // Programme lu d'un fichier : pris tel quel, non modifié. Ni la lecture ni l'effacement
-    // ne choisissent : l'écran revient à la zone 0 et sait ainsi s'il en change.
+    // Programme lu d'un fichier : pris tel quel, non modifié ; l'écran revient à la zone 0,
+    // lundi, 0h00.
     bool Charge(const Programme& lu);
-    // Jours vides et températures par défaut (identifiants gardés) ; modifié.
+    // Jours vides et températures par défaut (identifiants gardés) ; modifié. L'écran revient
+    // à la zone 0, lundi ; le curseur ne reste que si la zone n'a pas changé.
     bool Efface();
     // Après une sauvegarde réussie.
     void MarqueEnregistre();
@@ -119,11 +126,19 @@ public:
         return Prise(*this);
     }
 
+    enum class Remplacement { Lu, Efface };
+    Q_ENUM(Remplacement)
+
 signals:
-    void ProgrammeRemplace();
-    // La zone ou le jour édités, que les barres et les légendes montrent.
+    // Chaque sorte de changement, éditions, annulations et lectures comprises.
+    void JourChange(int zone, int jour);
+    void TemperaturesChangees(int zone);
+    void IdentifiantChange(int zone);
+    void ProgrammeRemplace(Document::Remplacement comment);
+    // La zone, le jour et le curseur, que les barres et les légendes montrent.
     void ZoneChoisie(int zone);
     void JourChoisi(int jour);
+    void CurseurPlace(int curseur);
     // Une édition a fini de changer le programme, de la version "depuis" à la version "vers".
     void Editee(const QString& nom, const Programme& avant, const Programme& apres, quint64 depuis,
                 quint64 vers);
@@ -132,10 +147,19 @@ private:
     // Version neuve à la première modification d'une édition ; "modifié" dit aussitôt vrai.
     void MarqueEditee();
     void ChangeVersion(quint64 version, quint64 enregistree);
-    bool JourChange(const QByteArray& avant, int zone, int jour, bool edition);
+    // Le jour a changé : édition (modifié) ou coupe à l'affichage ; il est signalé.
+    bool SignaleJour(const QByteArray& avant, int zone, int jour, bool edition);
     bool EditeJour(int zone, int jour, const std::function<void(QByteArray&)>& edition);
-    // Zone ou jour choisi, ramené dans [0, nombre) ; vrai s'il a changé.
+    // Zone, jour ou curseur choisi, ramené dans [0, nombre) ; vrai s'il a changé.
     bool Choisit(int& choix, int valeur, int nombre);
+    // Températures de la zone ramenées dans 128..198, celles que montrent les barres, donc
+    // sauvées et transmises ; comme la coupe, à l'affichage.
+    void RameneTemperatures(int zone);
+    // Retour à la zone 0 et à lundi après une lecture ou un effacement.
+    void RevientAuDebut(bool curseurAZero);
+    static bool Valide(int zone, int jour) {
+        return zone >= 0 && zone < NbZones && jour >= 0 && jour < NbJours;
+    }
     // Une commande arrive : l'édition longue d'un autre se ferme d'abord.
     void FermeEditionEtrangere() {
         if (longue_ && poursuite_ == 0) FermeEditionLongue();
@@ -145,6 +169,7 @@ private:
     std::array<std::array<int, NbJours>, NbZones> nbSegments_{};
     int zone_ = 0;
     int jour_ = 0;
+    int curseur_ = 0;
     quint64 version_ = 0;
     quint64 versionEnregistree_ = 0;
     quint64 derniereVersion_ = 0;

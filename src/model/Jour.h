@@ -8,9 +8,6 @@
 struct BarreSegment {
     int debut = 0;
     int largeur = 0;
-    bool operator==(const BarreSegment& autre) const {
-        return debut == autre.debut && largeur == autre.largeur;
-    }
 };
 
 // Parcourt les 144 créneaux (tout autre caractère que "1" vaut éco, un jour court finit en éco).

@@ -18,12 +18,12 @@ constexpr int TemperatureMin = 128;
 constexpr int TemperatureMax = 198;
 constexpr std::array<qint16, NbTemperatures> TemperaturesParDefaut{169, 165, 140, 145};
 
-// Les bornes déclarées (zone 0..3, jour 0..7) dépassent celles utilisées :
-// les cases en trop restent vides et ne sont jamais lues.
+// Exactement trois zones de sept jours : une boucle qui déborde s'arrête sur l'assertion de
+// la bibliothèque au lieu de lire un huitième jour vide.
 struct Programme {
     // Un caractère par créneau, "1" confort, tout autre caractère éco.
     // Tableau d'octets : le fichier est du texte 8 bits, relu et réécrit tel quel.
-    std::array<std::array<QByteArray, 8>, 4> ProgJour{};
+    std::array<std::array<QByteArray, NbJours>, NbZones> ProgJour{};
     std::array<std::array<qint16, NbTemperatures>, NbZones> TempZone{};
     std::array<qint32, NbZones> IdentZone{};
 
@@ -31,7 +31,6 @@ struct Programme {
         return ProgJour == autre.ProgJour && TempZone == autre.TempZone &&
                IdentZone == autre.IdentZone;
     }
-    bool operator!=(const Programme& autre) const { return !(*this == autre); }
 };
 
 // Jour vidé : 148 caractères "0".

@@ -22,3 +22,8 @@ int PositionSouris(double x);
 
 // " 7H30" pour la position 45 : un blanc devant, minutes sur deux chiffres.
 QString TexteHeureCurseur(int position);
+
+// Hauteur en twips d'une barre pour la température codée : 8 twips par demi-degré, 72 au moins.
+constexpr int HauteurBarre(int valeur) {
+    return 8 * (valeur - 128) < 72 ? 72 : 8 * (valeur - 128);
+}

@@ -4,6 +4,7 @@
 #include "model/Textes.h"
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Controles.h"
+#include "plateforme/Plateforme.h"
 #include "plateforme/Twips.h"
 #include "timeline/Curseur.h"
 #include "timeline/Segments.h"
@@ -65,9 +66,10 @@ void PlaceHauteur(QWidget* barre, int hauteur) {
 }
 } // namespace
 
-PanneauSemaine::PanneauSemaine(Document& document, const ControlesNommes& controles,
-                               QWidget* Frame1)
-    : QObject(Frame1), doc_(document), HScroll1(controles.Prend<BarreDefilement>("HScroll1")),
+PanneauSemaine::PanneauSemaine(Document& document, Plateforme& plateforme,
+                               const ControlesNommes& controles, QWidget* Frame1)
+    : QObject(Frame1), doc_(document), plateforme_(plateforme),
+      HScroll1(controles.Prend<BarreDefilement>("HScroll1")),
       VScJour(controles.Prend<BarreDefilement>("VScJour")),
       Text1(controles.Prend<QLineEdit>("Text1")),
       VisuProgramme(controles.Prend<QLineEdit>("VisuProgramme")),
@@ -81,7 +83,24 @@ PanneauSemaine::PanneauSemaine(Document& document, const ControlesNommes& contro
     connect(ChkVisuHoraire, &QCheckBox::clicked, this, [this] { ChkVisuHoraire_Click(); });
     connect(HScroll1, &BarreDefilement::Change, this, [this] { HScroll1_Change(); });
     connect(VScJour, &BarreDefilement::Change, this, [this] { VScJour_Change(); });
-    connect(&doc_, &Document::JourChoisi, this, &PanneauSemaine::MontreJourChoisi);
+    connect(&doc_, &Document::JourChoisi, this, &PanneauSemaine::MontreJour);
+    connect(&doc_, &Document::CurseurPlace, this, &PanneauSemaine::DeplaceCurseur);
+    connect(&doc_, &Document::JourChange, this, [this](int zone, int jour) {
+        if (zone != doc_.Zone()) return;
+        DessineJour(jour, BarresJour(doc_.Prog().ProgJour[zone][jour]));
+        if (jour == doc_.Jour() && ChkVisuHoraire->isChecked()) VisuDataProgramme();
+    });
+    connect(&doc_, &Document::TemperaturesChangees, this, [this](int zone) {
+        if (zone == doc_.Zone()) PlaceHauteurs();
+    });
+    // Une autre zone : toute la semaine, le jour choisi ne change que s'il n'était pas lundi.
+    connect(&doc_, &Document::ZoneChoisie, this, [this] {
+        AfficheJour();
+        AfficheEcran();
+        PlaceHauteurs();
+        VisuDataProgramme();
+    });
+    connect(&doc_, &Document::ProgrammeRemplace, this, &PanneauSemaine::RemplaceProgramme);
 }
 
 void PanneauSemaine::ConstruitGraphique(QWidget* Frame1) {
@@ -184,15 +203,13 @@ void PanneauSemaine::AfficheJour() {
     }
 }
 
-void PanneauSemaine::ValideProgramme() {
-    ValideJour(doc_.Jour());
+void PanneauSemaine::ValideJour(int jour) {
+    DessineJour(jour, doc_.ValideJour(doc_.Zone(), jour));
 }
 
-void PanneauSemaine::ValideJour(int jour) {
-    const int d = jour;
-    const std::vector<BarreSegment> barres = doc_.ValideJour(d);
+void PanneauSemaine::DessineJour(int jour, const std::vector<BarreSegment>& barres) {
     for (int j = 0; j < NbSegmentsMax; ++j) {
-        QFrame* barre = ShTemp[NbSegmentsMax * d + j];
+        QFrame* barre = ShTemp[NbSegmentsMax * jour + j];
         if (j >= static_cast<int>(barres.size())) {
             barre->hide();
             continue;
@@ -214,14 +231,22 @@ void PanneauSemaine::AfficheEcran() {
     for (int d = NbJours - 1; d >= 0; --d) ValideJour(d);
 }
 
-void PanneauSemaine::MontreJour(int jour) {
+void PanneauSemaine::RemplaceProgramme(Document::Remplacement comment) {
+    // Effacé : la case des segments décochée, leur texte caché.
+    if (comment == Document::Remplacement::Efface) {
+        ChkVisuHoraire->setChecked(false);
+        VisuProgramme->hide();
+    }
+    AfficheJour();
     AfficheEcran();
-    // Même déjà choisi, le jour est refait.
-    ChangeJour(jour);
+    PlaceHauteurs();
+    DeplaceCurseur();
+    VisuDataProgramme();
 }
 
 void PanneauSemaine::DeplaceCurseur() {
-    const int c = HScroll1->Valeur();
+    const int c = doc_.Curseur();
+    HScroll1->MontreValeur(c);
     DeplaceTwips(Marqueur[0], GaucheCurseur(c), TwipsDe(Marqueur[0]).top());
     const QString heure = TexteHeureCurseur(c);
     for (QLabel* etiquette : HeureProg) {
@@ -230,45 +255,16 @@ void PanneauSemaine::DeplaceCurseur() {
     }
 }
 
-int PanneauSemaine::Position() const {
-    return HScroll1->Valeur();
-}
-
-void PanneauSemaine::PlaceCurseur(int position) {
-    HScroll1->ChangeValeur(position);
-}
-
-void PanneauSemaine::ChoisitJour(int jour) {
-    if (jour != doc_.Jour()) ChangeJour(jour);
-}
-
-bool PanneauSemaine::SegmentsAffiches() const {
-    return ChkVisuHoraire->isChecked();
-}
-
-void PanneauSemaine::MontreSegments() {
-    VisuDataProgramme();
-    VisuProgramme->show();
-}
-
-void PanneauSemaine::CacheSegments() {
-    VisuProgramme->hide();
-}
-
 void PanneauSemaine::EffaceSegments() {
     VisuProgramme->clear();
     VisuProgramme->hide();
 }
 
-void PanneauSemaine::DecocheSegments() {
-    if (!ChkVisuHoraire->isChecked()) return;
-    ChkVisuHoraire->setChecked(false);
-    ChkVisuHoraire_Click();
-}
-
-void PanneauSemaine::PlaceHauteurs(int confort, int eco) {
-    for (QFrame* barre : ShTemp) PlaceHauteur(barre, confort);
-    for (QFrame* bande : Shape1) PlaceHauteur(bande, eco);
+void PanneauSemaine::PlaceHauteurs() {
+    // Toute la semaine d'un coup : confort sur les barres vertes, éco sur les bandes.
+    const int z = doc_.Zone();
+    for (QFrame* barre : ShTemp) PlaceHauteur(barre, HauteurBarre(doc_.TemperatureMontree(z, 0)));
+    for (QFrame* bande : Shape1) PlaceHauteur(bande, HauteurBarre(doc_.TemperatureMontree(z, 1)));
 }
 
 void PanneauSemaine::Gele(bool gele) {
@@ -278,32 +274,32 @@ void PanneauSemaine::Gele(bool gele) {
 
 void PanneauSemaine::ChkVisuHoraire_Click() {
     if (ChkVisuHoraire->isChecked()) {
-        ValideProgramme();
-        MontreSegments();
+        ValideJour(doc_.Jour());
+        VisuDataProgramme();
+        VisuProgramme->show();
     } else {
         VisuProgramme->hide();
     }
 }
 
 void PanneauSemaine::HScroll1_Change() {
-    DeplaceCurseur();
+    doc_.PlaceCurseur(HScroll1->Valeur());
 }
 
 void PanneauSemaine::VScJour_Change() {
     // 7 n'est pas un jour : après dimanche on revient à lundi, même s'il était déjà choisi.
-    const int jour = VScJour->Valeur();
-    ChangeJour(jour == NbJours ? 0 : jour);
-}
-
-void PanneauSemaine::ChangeJour(int jour) {
+    const int jour = VScJour->Valeur() == NbJours ? 0 : VScJour->Valeur();
     // Redemandé tel quel, le jour ne change pas dans le document, qui n'en dit rien : la
-    // barre (poussée à 7) et le nom sont remis ici.
+    // barre (poussée à 7) et le reste sont remis ici.
     if (jour == doc_.Jour())
-        MontreJourChoisi();
+        MontreJour();
     else
         doc_.ChoisitJour(jour);
-    DeplaceCurseur();
-    ValideProgramme();
+}
+
+void PanneauSemaine::MontreJour() {
+    MontreJourChoisi();
+    ValideJour(doc_.Jour());
     VisuDataProgramme();
 }
 
@@ -315,21 +311,21 @@ void PanneauSemaine::MontreJourChoisi() {
 
 void PanneauSemaine::AvanceCurseur() {
     // Un créneau vers la droite, sans dépasser 24h00.
-    if (HScroll1->Valeur() + 1 <= HScroll1->Max()) HScroll1->ChangeValeur(HScroll1->Valeur() + 1);
+    doc_.PlaceCurseur(qMin(doc_.Curseur() + 1, PositionMax));
 }
 
 void PanneauSemaine::FrameTemp_MouseDown(int Index, int, double X) {
     const int position = PositionSouris(X);
     // Le changement de jour se fait d'abord, puis le curseur bouge.
-    ChoisitJour(Index);
-    HScroll1->ChangeValeur(position);
+    doc_.ChoisitJour(Index);
+    doc_.PlaceCurseur(position);
 }
 
 void PanneauSemaine::Label2_MouseDown(int Index, int Button) {
     jourChoisiParAppui_ = -1;
     if (Index != doc_.Jour()) {
-        HScroll1->ChangeValeur(0);
-        ChangeJour(Index);
+        doc_.PlaceCurseur(0);
+        doc_.ChoisitJour(Index);
         jourChoisiParAppui_ = Index;
         return;
     }
@@ -338,17 +334,16 @@ void PanneauSemaine::Label2_MouseDown(int Index, int Button) {
     } else if (Button == 2) {
         const auto edition = doc_.OuvreEdition(QStringLiteral("Clic droit"));
         // Peinture créneau par créneau : pas d'avertissement au neuvième segment, la
-        // validation le coupe, et le texte des segments n'est pas refait.
-        const int creneau = HScroll1->Valeur();
+        // validation le coupe.
+        const int creneau = doc_.Curseur();
         if (creneau < NbCreneaux) {
             // Un jour court (lu tel quel d'un fichier) n'est complété que s'il s'arrête avant.
             QByteArray jour = doc_.JourEdite();
             if (jour.size() <= creneau) CompleteJour(jour);
             jour[creneau] = '1';
-            doc_.RemplaceJour(jour);
+            doc_.RemplaceJour(doc_.Zone(), doc_.Jour(), jour);
             AvanceCurseur();
         }
-        ValideProgramme();
     }
 }
 
@@ -364,38 +359,30 @@ void PanneauSemaine::Label2_DblClick(int Index, int Button) {
 
 void PanneauSemaine::Marqueur_Click(int Index) {
     // 25 : la ligne de 0h00 ; 0 est le curseur lui-même ; h : début de l'heure h.
-    HScroll1->ChangeValeur(Index == 25 ? 0 : 6 * Index);
+    doc_.PlaceCurseur(Index == 25 ? 0 : 6 * Index);
 }
 
 bool PanneauSemaine::SourisTrait(QEvent::Type type, int bouton, QPoint point) {
     if (type == QEvent::MouseButtonPress) {
         LacheTrait();
-        trait_.jour = doc_.Jour();
-        trait_.bouton = bouton;
-        trait_.appui = point;
-        trait_.debut = HScroll1->Valeur();
-        trait_.depuisLigne = false;
+        geste_ = Geste{doc_.Jour(), bouton, point, doc_.Curseur(), false, nullptr};
         return true;
     }
-    if (trait_.jour < 0) return false;
-    const bool relache = type == QEvent::MouseButtonRelease && bouton == trait_.bouton;
+    if (geste_.jour < 0) return false;
+    const bool relache = type == QEvent::MouseButtonRelease && bouton == geste_.bouton;
     // Le relâchement compte aussi comme dernier point : un trait finit sous le pointeur.
     if ((type == QEvent::MouseMove || relache) &&
-        (trait_.peint || (point - trait_.appui).manhattanLength() > SeuilTrait)) {
-        if (!trait_.peint) {
+        (trait_ || (point - geste_.appui).manhattanLength() > SeuilTrait)) {
+        if (!trait_) {
             // Parti d'une ligne d'heure : le jour et le curseur comme par un appui sur la rangée.
-            if (trait_.depuisLigne) {
-                ChoisitJour(trait_.jour);
-                HScroll1->ChangeValeur(trait_.debut);
+            if (geste_.depuisLigne) {
+                doc_.ChoisitJour(geste_.jour);
+                doc_.PlaceCurseur(geste_.debut);
             }
-            trait_.zone = doc_.Zone();
-            for (int d = 0; d < NbJours; ++d)
-                trait_.avant[d] = doc_.Prog().ProgJour[trait_.zone][d];
-            trait_.premier = trait_.dernier = trait_.jour;
-            doc_.OuvreEditionLongue(trait_.bouton == 1 ? QStringLiteral("Tracé confort")
+            trait_.emplace(doc_, geste_.jour, geste_.debut, geste_.bouton == 1);
+            doc_.OuvreEditionLongue(geste_.bouton == 1 ? QStringLiteral("Tracé confort")
                                                        : QStringLiteral("Tracé éco"),
-                                    trait_.cible, [this] { FinitTrait(); });
-            trait_.peint = true;
+                                    geste_.cible, [this] { FinitTrait(); });
         }
         doc_.Poursuit([&] { PeintTrait(point); });
     }
@@ -411,62 +398,26 @@ void PanneauSemaine::PeintTrait(QPoint point) {
         if (qAbs(FrameTemp[d]->geometry().center().y() - y) <
             qAbs(FrameTemp[vise]->geometry().center().y() - y))
             vise = d;
-    const int fin = PositionSouris((point.x() - FrameTemp[trait_.jour]->x()) * TwipsParPixel);
-    const int debut = qMin(trait_.debut, fin), nombre = qAbs(fin - trait_.debut);
-    trait_.depuis = debut;
-    trait_.nombre = nombre;
-    const int premier = qMin(trait_.jour, vise), dernier = qMax(trait_.jour, vise);
-    const int anciens[2] = {trait_.premier, trait_.dernier};
-    trait_.premier = premier;
-    trait_.dernier = dernier;
-    for (int d = qMin(premier, anciens[0]); d <= qMax(dernier, anciens[1]); ++d) {
-        QByteArray jour = trait_.avant[d];
-        if (d >= premier && d <= dernier && nombre > 0)
-            ::EcritCreneaux(jour, debut, trait_.bouton == 1 ? '1' : '0', nombre);
-        doc_.RemplaceJour(trait_.zone, d, jour);
-    }
-    for (int d = 0; d < NbJours; ++d) ValideJour(d);
-    MontrePeriodeTrait(point);
-}
-
-void PanneauSemaine::MontrePeriodeTrait(QPoint point) {
+    trait_->Peint(vise, PositionSouris((point.x() - FrameTemp[geste_.jour]->x()) * TwipsParPixel));
     // Ce que le trait écrira, près du pointeur : un trait qui finit d'un créneau trop loin se
     // voit avant d'être lâché.
-    const QStringList noms = NomsDesJours();
-    const QString jours =
-        trait_.premier == trait_.dernier
-            ? noms.value(trait_.premier)
-            : noms.value(trait_.premier) + QStringLiteral(" à ") + noms.value(trait_.dernier);
-    const QString periode =
-        QStringLiteral("%1 %2 → %3")
-            .arg(jours, TexteHeure(trait_.depuis), TexteHeure(trait_.depuis + trait_.nombre));
     QWidget* graphique = FrameTemp[0]->parentWidget();
-    QToolTip::showText(graphique->mapToGlobal(point), periode, graphique);
+    QToolTip::showText(graphique->mapToGlobal(point), trait_->Periode(), graphique);
 }
 
 void PanneauSemaine::LacheTrait() {
-    if (trait_.peint) doc_.FermeEditionLongue();
-    trait_.jour = -1;
+    if (trait_) doc_.FermeEditionLongue();
+    geste_.jour = -1;
 }
 
 void PanneauSemaine::FinitTrait() {
     QToolTip::hideText();
-    trait_.peint = false;
-    trait_.jour = -1;
-    bool neuvieme = false;
-    for (int d = trait_.premier; d <= trait_.dernier && trait_.bouton == 1; ++d) {
-        // Compté sur le trait sans coupe : la validation a déjà pu couper le neuvième.
-        QByteArray jour = trait_.avant[d];
-        ::EcritCreneaux(jour, trait_.depuis, '1', trait_.nombre);
-        neuvieme = neuvieme || CompteSegments(jour) > NbSegmentsMax;
-    }
+    geste_.jour = -1;
     // Une seule question pour tout le trait ; Annuler le reprend en entier.
-    if (neuvieme && ConfirmeHuitSegments && !ConfirmeHuitSegments()) {
-        for (int d = trait_.premier; d <= trait_.dernier; ++d)
-            doc_.RemplaceJour(trait_.zone, d, trait_.avant[d]);
-        for (int d = 0; d < NbJours; ++d) ValideJour(d);
-    }
-    if (ChkVisuHoraire->isChecked()) VisuDataProgramme();
+    if (trait_->FaitNeuvieme() && plateforme_.Message(TexteHuitSegments, Boutons::OkAnnuler,
+                                                      Icone::Critique, QString()) != Bouton::Ok)
+        trait_->Reprend();
+    trait_.reset();
 }
 
 bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
@@ -494,7 +445,7 @@ bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
             // Gauche : un trait de confort peut partir d'ici ; droit : d'éco.
             if (bouton == 1 || bouton == 2) {
                 SourisTrait(QEvent::MouseButtonPress, bouton, point);
-                trait_.cible = objet;
+                geste_.cible = objet;
             }
             return true;
         }
@@ -516,15 +467,15 @@ bool PanneauSemaine::eventFilter(QObject* objet, QEvent* evenement) {
                 const QRect r = FrameTemp[d]->geometry();
                 if (point.y() < r.top() || point.y() > r.bottom()) continue;
                 SourisTrait(QEvent::MouseButtonPress, bouton, point);
-                trait_.cible = objet;
-                trait_.jour = d;
-                trait_.debut = i == 25 ? 0 : i == 0 ? HScroll1->Valeur() : 6 * i;
-                trait_.depuisLigne = true;
+                geste_.cible = objet;
+                geste_.jour = d;
+                geste_.debut = i == 25 ? 0 : i == 0 ? doc_.Curseur() : 6 * i;
+                geste_.depuisLigne = true;
             }
             return bouton == 1;
         }
-        const bool trace = trait_.peint || (trait_.jour >= 0 &&
-                                            (point - trait_.appui).manhattanLength() > SeuilTrait);
+        const bool trace =
+            trait_ || (geste_.jour >= 0 && (point - geste_.appui).manhattanLength() > SeuilTrait);
         SourisTrait(type, bouton, point);
         // Un clic : appui puis relâchement sur la ligne, sans trait.
         if (bouton == 1 && !trace && Marqueur[i]->rect().contains(souris->position().toPoint()))

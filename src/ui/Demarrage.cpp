@@ -38,7 +38,7 @@ bool FenetrePrincipale::Form_Initialize(const QString& fichier) {
 
     // Rien encore à sauvegarder, même après un effacement.
     doc_.MarqueEnregistre();
-    semaine_->ChoisitJour(0);
+    doc_.ChoisitJour(0);
     semaine_->VisuDataProgramme();
     return true;
 }

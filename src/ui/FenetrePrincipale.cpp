@@ -84,67 +84,21 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
 FenetrePrincipale::~FenetrePrincipale() = default;
 
 void FenetrePrincipale::ConstruitSemaine(const ControlesNommes& controles) {
-    semaine_ = new PanneauSemaine(doc_, controles, Frame1);
+    semaine_ = new PanneauSemaine(doc_, plateforme_, controles, Frame1);
 }
 
 void FenetrePrincipale::ConstruitCommandes(const ControlesNommes& controles) {
-    PanneauSemaine* s = semaine_;
-    LigneDuTempsCommandes ligne{[s] { return s->Position(); },
-                                [s](int position) { s->PlaceCurseur(position); },
-                                [s] { s->ValideProgramme(); },
-                                [s] { return s->SegmentsAffiches(); },
-                                [s] { s->MontreSegments(); },
-                                [s] { s->EffaceSegments(); },
-                                [s, this] { s->MontreJour(doc_.Jour()); }};
-    commandes_ = new PanneauCommandes(doc_, plateforme_, controles, std::move(ligne), this);
-    s->ConfirmeHuitSegments = [c = commandes_] { return c->ConfirmeHuitSegments(); };
+    commandes_ = new PanneauCommandes(doc_, plateforme_, controles, this);
+    connect(commandes_, &PanneauCommandes::JourEfface, semaine_, &PanneauSemaine::EffaceSegments);
 }
 
 void FenetrePrincipale::ConstruitZone(const ControlesNommes& controles) {
-    PanneauSemaine* s = semaine_;
-    // La zone change : curseur à 0h00, jours de la nouvelle zone, puis ses températures,
-    // puis lundi.
-    LigneDuTempsZone ligne{[s] {
-                               s->PlaceCurseur(0);
-                               s->AfficheJour();
-                               s->AfficheEcran();
-                           },
-                           [s] {
-                               s->ChoisitJour(0);
-                               s->VisuDataProgramme();
-                           },
-                           [s](int confort, int eco) { s->PlaceHauteurs(confort, eco); }};
-    zone_ = new PanneauZone(doc_, plateforme_, controles, std::move(ligne), this);
+    zone_ = new PanneauZone(doc_, plateforme_, controles, this);
 }
 
 void FenetrePrincipale::ConstruitFichiers(QMenu* menu) {
-    PanneauSemaine* s = semaine_;
-    PanneauZone* z = zone_;
-    // Lu ou effacé, le programme se montre en zone 0, lundi ; une autre zone est toute refaite.
-    const auto retour = [s, z] {
-        z->ChoisitZone(0);
-        s->AfficheEcran();
-        z->ChargeTemperatures();
-        s->AfficheJour();
-        s->ChoisitJour(0);
-    };
-    EcranFichier ecran{[this](const QString& titre) { setWindowTitle(titre); },
-                       [s] {
-                           s->DecocheSegments();
-                           s->CacheSegments();
-                       },
-                       retour,
-                       [s, z, retour] {
-                           retour();
-                           z->MontreIdentifiant();
-                           s->PlaceCurseur(0);
-                           s->DeplaceCurseur();
-                       },
-                       [s, z] {
-                           z->ChoisitZone(0);
-                           s->VisuDataProgramme();
-                       }};
-    fichiers_ = new PanneauFichier(doc_, plateforme_, menu, std::move(ecran), this);
+    fichiers_ = new PanneauFichier(doc_, plateforme_, menu, this);
+    connect(fichiers_, &PanneauFichier::Titre, this, &QWidget::setWindowTitle);
     fichiers_->AjouteRecents(menu);
     Quitter = AjouteAction(menu, "Quitter", QStringLiteral("&Quitter"));
     const std::pair<const char*, QKeySequence> raccourcis[] = {
@@ -160,9 +114,9 @@ void FenetrePrincipale::ConstruitFichiers(QMenu* menu) {
 
 void FenetrePrincipale::ConstruitLiaison(const ControlesNommes& controles, QMenu* configuration,
                                          QMenu* programmation) {
-    liaison_ = new PanneauLiaison(
-        doc_, plateforme_, controles, configuration, programmation,
-        [this](bool gele) { ActiveCommandes(!gele); }, this);
+    liaison_ = new PanneauLiaison(doc_, plateforme_, controles, configuration, programmation, this);
+    connect(liaison_, &PanneauLiaison::GeleTout, this,
+            [this](bool gele) { ActiveCommandes(!gele); });
 }
 
 void FenetrePrincipale::ConstruitEdition(QMenu* menu) {
@@ -176,14 +130,11 @@ void FenetrePrincipale::ConstruitEdition(QMenu* menu) {
     HorairesSemaine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(HorairesSemaine, &QAction::triggered, commandes_,
             [c = commandes_] { c->HorairesSemaine_Click(); });
-    PanneauSemaine* s = semaine_;
-    PanneauZone* z = zone_;
-    // Le changement défait ou refait est montré : sa zone, ses températures, son jour.
-    connect(historique_, &Historique::Retabli, this, [s, z, this](int zone, int jour) {
-        z->ChoisitZone(zone);
-        z->ChargeTemperatures();
-        z->MontreIdentifiant();
-        s->MontreJour(jour >= 0 ? jour : doc_.Jour());
+    // Le changement défait ou refait est montré : sa zone, puis son jour, même déjà choisi.
+    connect(historique_, &Historique::Retabli, this, [this](int zone, int jour) {
+        if (zone != doc_.Zone()) doc_.ChoisitZone(zone);
+        if (jour >= 0) doc_.ChoisitJour(jour);
+        semaine_->MontreJour();
     });
 }
 
@@ -203,20 +154,20 @@ void FenetrePrincipale::ActiveCommandes(bool actives) {
 }
 
 bool FenetrePrincipale::Touche(int touche, bool majuscule) {
-    const int position = semaine_->Position();
+    const int position = doc_.Curseur();
     const int pas = majuscule ? 6 : 1; // Maj : une heure
     switch (touche) {
     case Qt::Key_Left:
-        semaine_->PlaceCurseur(qMax(0, position - pas));
+        doc_.PlaceCurseur(qMax(0, position - pas));
         return true;
     case Qt::Key_Right:
-        semaine_->PlaceCurseur(qMin(PositionMax, position + pas));
+        doc_.PlaceCurseur(qMin(PositionMax, position + pas));
         return true;
     case Qt::Key_Up:
-        semaine_->ChoisitJour(qMax(0, doc_.Jour() - 1));
+        doc_.ChoisitJour(qMax(0, doc_.Jour() - 1));
         return true;
     case Qt::Key_Down:
-        semaine_->ChoisitJour(qMin(NbJours - 1, doc_.Jour() + 1));
+        doc_.ChoisitJour(qMin(NbJours - 1, doc_.Jour() + 1));
         return true;
     case Qt::Key_C:
         majuscule ? commandes_->Cmd1H_Click() : commandes_->CmdHigh_Click();

@@ -32,8 +32,6 @@ public:
     bool Demarre(const QString& fichier = QString());
 
     Document& Doc() { return doc_; }
-    PanneauSemaine& Semaine() { return *semaine_; }
-    PanneauZone& Zone() { return *zone_; }
     PanneauFichier& Fichiers() { return *fichiers_; }
     Plateforme& Plate() { return plateforme_; }
 

@@ -1,6 +1,7 @@
 #include "zone/PanneauCommandes.h"
 #include "model/Document.h"
 #include "model/Horaires.h"
+#include "model/Textes.h"
 #include "plateforme/Controles.h"
 #include "plateforme/Plateforme.h"
 #include "zone/CommandesJour.h"
@@ -15,15 +16,9 @@ struct PanneauCommandes::Commande {
     std::optional<RegleHuitSegments> regle;
 };
 
-namespace {
-const QString TexteHuitSegments = QStringLiteral("** Attention nombre de segment >8 **\r\n\r\n"
-                                                 " Confirmez la suppression du dernier SEGMENT !");
-} // namespace
-
 PanneauCommandes::PanneauCommandes(Document& document, Plateforme& plateforme,
-                                   const ControlesNommes& controles, LigneDuTempsCommandes ligne,
-                                   QObject* parent)
-    : QObject(parent), doc_(document), plateforme_(plateforme), ligne_(std::move(ligne)),
+                                   const ControlesNommes& controles, QObject* parent)
+    : QObject(parent), doc_(document), plateforme_(plateforme),
       CmdCLS(controles.Prend<QPushButton>("CmdCLS")),
       CmdCopy(controles.Prend<QPushButton>("CmdCopy")),
       CmdPASTE(controles.Prend<QPushButton>("CmdPASTE")) {
@@ -41,23 +36,16 @@ PanneauCommandes::PanneauCommandes(Document& document, Plateforme& plateforme,
                 [this, clic = clic] { (this->*clic)(); });
 }
 
-void PanneauCommandes::ValideEtMontre() {
-    ligne_.ValideProgramme();
-    if (ligne_.SegmentsAffiches()) ligne_.MontreSegments();
-}
-
 void PanneauCommandes::Execute(const Commande& commande) {
     // La coupe d'un neuvième segment par la validation fait partie de l'édition.
     const auto edition = doc_.OuvreEdition(QString::fromUtf8(commande.nom));
-    const int c = ligne_.Position();
+    const int zone = doc_.Zone(), jour = doc_.Jour(), c = doc_.Curseur();
     if (commande.regle &&
-        DemandeConfirmation(doc_.JourEdite(), c, doc_.NbSegments(doc_.Jour()), *commande.regle) &&
+        DemandeConfirmation(doc_.JourEdite(), c, doc_.NbSegments(zone, jour), *commande.regle) &&
         !ConfirmeHuitSegments())
         return;
-    doc_.EcritCreneaux(c, commande.valeur, commande.nombre);
-    // Le curseur suit par sa barre, qui le redessine quand sa valeur change.
-    ligne_.PlaceCurseur(CurseurApres(c, commande.nombre, NbCreneaux));
-    ValideEtMontre();
+    doc_.EcritCreneaux(zone, jour, c, commande.valeur, commande.nombre);
+    doc_.PlaceCurseur(CurseurApres(c, commande.nombre, NbCreneaux));
 }
 
 bool PanneauCommandes::ConfirmeHuitSegments() {
@@ -83,9 +71,8 @@ void PanneauCommandes::Cmd1Hmoins_Click() {
 
 void PanneauCommandes::CmdCLS_Click() {
     const auto edition = doc_.OuvreEdition(QStringLiteral("CLS"));
-    doc_.RemplaceJour(JourVide());
-    ligne_.ValideProgramme();
-    ligne_.EffaceSegments();
+    doc_.RemplaceJour(doc_.Zone(), doc_.Jour(), JourVide());
+    emit JourEfface();
 }
 
 void PanneauCommandes::CmdCopy_Click() {
@@ -96,9 +83,8 @@ void PanneauCommandes::CmdPASTE_Click() {
     // Rien encore copié : le jour reste tel quel plutôt que de devenir une chaîne vide.
     if (BufferJour.isEmpty()) return;
     const auto edition = doc_.OuvreEdition(QStringLiteral("Coller"));
-    doc_.RemplaceJour(BufferJour);
-    ligne_.PlaceCurseur(0);
-    ValideEtMontre();
+    doc_.RemplaceJour(doc_.Zone(), doc_.Jour(), BufferJour);
+    doc_.PlaceCurseur(0);
 }
 
 void PanneauCommandes::CopieJourVers_Click() {
@@ -112,7 +98,6 @@ void PanneauCommandes::CopieJourVers_Click() {
                 // Validé aussitôt : un neuvième segment est coupé.
                 if (cibles->zones[z] && cibles->jours[d]) doc_.RemplaceJour(z, d, source);
     }
-    ligne_.RefaitSemaine();
 }
 
 void PanneauCommandes::HorairesSemaine_Click() {
@@ -130,7 +115,6 @@ void PanneauCommandes::HorairesSemaine_Click() {
                 doc_.RemplaceJour(doc_.Zone(), d, lue.jour);
         }
     }
-    ligne_.RefaitSemaine();
 }
 
 void PanneauCommandes::Gele(bool gele) {

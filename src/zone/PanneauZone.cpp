@@ -15,8 +15,8 @@
 #include <algorithm>
 
 PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
-                         const ControlesNommes& controles, LigneDuTempsZone ligne, QObject* parent)
-    : QObject(parent), doc_(document), plateforme_(plateforme), ligne_(std::move(ligne)),
+                         const ControlesNommes& controles, QObject* parent)
+    : QObject(parent), doc_(document), plateforme_(plateforme),
       VScrollZone(controles.Prend<BarreDefilement>("VScrollZone")),
       TextZone(controles.Prend<QLineEdit>("TextZone")),
       TextID(controles.Prend<QLineEdit>("TextID")) {
@@ -24,7 +24,7 @@ PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
                                                  QColor(255, 255, 0), QColor(192, 0, 192)};
     for (int t = 0; t < NbTemperatures; ++t) {
         VScroll3[t] = controles.Prend<BarreDefilement>(NomIndexe("VScroll3", t));
-        VScroll3[t]->ChangeValeur(TemperatureMin);
+        VScroll3[t]->MontreValeur(TemperatureMin);
         Text2[t] = controles.Prend<QLineEdit>(NomIndexe("Text2", t));
         Colore(Text2[t], QPalette::Base, fonds[t]);
         connect(VScroll3[t], &BarreDefilement::Change, this, [this, t] { VScroll3_Change(t); });
@@ -36,82 +36,59 @@ PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
     connect(TextID, &QLineEdit::returnPressed, this, [this] { Champ_Valide(ChampIdentifiant); });
     connect(VScrollZone, &BarreDefilement::Change, this, [this] { VScrollZone_Change(); });
     connect(&doc_, &Document::ZoneChoisie, this, &PanneauZone::MontreZoneChoisie);
+    connect(&doc_, &Document::TemperaturesChangees, this, [this](int zone) {
+        if (zone == doc_.Zone()) MontreTemperatures();
+    });
+    connect(&doc_, &Document::IdentifiantChange, this, [this](int zone) {
+        if (zone == doc_.Zone()) MontreIdentifiant();
+    });
+    // Effacé, le programme garde ses identifiants : leur case reste telle quelle.
+    connect(&doc_, &Document::ProgrammeRemplace, this, [this](Document::Remplacement comment) {
+        MontreTemperatures();
+        if (comment == Document::Remplacement::Lu) MontreIdentifiant();
+    });
     connect(controles.Prend<QPushButton>("CmdID"), &QPushButton::clicked, this,
             [this] { CmdID_Click(); });
 }
 
-void PanneauZone::PlaceHauteursBarres() {
-    // Toute la semaine d'un coup : confort sur les barres vertes, éco sur les bandes.
-    ligne_.PlaceHauteurs(HauteurBarre(VScroll3[0]->Valeur()), HauteurBarre(VScroll3[1]->Valeur()));
-}
-
 void PanneauZone::VScroll3_Change(int Index) {
+    const auto change = [this, Index] {
+        doc_.ChangeTemperature(doc_.Zone(), Index, static_cast<qint16>(VScroll3[Index]->Valeur()));
+    };
     // Pas à pas d'une barre tenue : le même pas que l'appui.
     if (appui_ >= 0 && doc_.ProprietaireEditionLongue() == VScroll3[appui_])
-        return doc_.Poursuit([this, Index] { ReglageTemperature(Index); });
-    ReglageTemperature(Index);
+        doc_.Poursuit(change);
+    else
+        change();
+    // Une valeur que les règles ramènent, ou refusée : la barre revient à celle du document.
+    MontreTemperatures();
 }
 
-void PanneauZone::ReglageTemperature(int Index) {
-    const auto edition = doc_.OuvreEdition(QStringLiteral("Température ") + NomTemperature(Index));
-    auto v = [this](int t) { return VScroll3[t]->Valeur(); };
-    // Confort >= éco >= hors gel ; chaque réglage relance ce traitement, imbriqué.
-    if (Index == 0 && v(0) < v(1)) VScroll3[1]->ChangeValeur(v(0));
-    if (Index == 1 && v(1) > v(0)) VScroll3[1]->ChangeValeur(v(0));
-    if (v(2) > v(1)) VScroll3[2]->ChangeValeur(v(1));
-    PlaceHauteursBarres();
-    const auto valeur = static_cast<qint16>(v(Index));
-    Text2[Index]->setText(TexteTemperature(valeur));
-    doc_.ChangeTemperature(Index, valeur);
-}
-
-void PanneauZone::ChargeTemperatures() {
-    // Barres muettes pendant le chargement : les règles d'ordre, lancées sur un écran
-    // à moitié chargé, écraseraient les valeurs de la nouvelle zone.
-    for (int t = 0; t < NbTemperatures; ++t)
-        VScroll3[t]->MontreValeur(doc_.Prog().TempZone[doc_.Zone()][t]);
-    for (int t = 0; t < NbTemperatures; ++t)
-        Text2[t]->setText(TexteTemperature(VScroll3[t]->Valeur()));
-    PlaceHauteursBarres();
-}
-
-void PanneauZone::AfficheTemperature() {
-    // Hors de 128..198 (possible depuis un fichier pour les zones 1 et 2), la valeur
-    // gardée est ramenée à celle que montre la barre, donc sauvée et transmise.
-    doc_.RameneTemperatures();
-    ChargeTemperatures();
-    MontreIdentifiant();
+void PanneauZone::MontreTemperatures() {
+    for (int t = 0; t < NbTemperatures; ++t) {
+        const qint16 valeur = doc_.TemperatureMontree(doc_.Zone(), t);
+        VScroll3[t]->MontreValeur(valeur);
+        Text2[t]->setText(TexteTemperature(valeur));
+    }
 }
 
 void PanneauZone::MontreIdentifiant() {
     TextID->setText(QString::number(doc_.Prog().IdentZone[doc_.Zone()]));
 }
 
-void PanneauZone::ChoisitZone(int zone) {
-    if (zone != doc_.Zone()) ChangeZone(zone);
-}
-
 void PanneauZone::VScrollZone_Change() {
-    // Même sur la zone déjà choisie (barre tirée de 0 à 3), tout le changement se fait.
+    // Même sur la zone déjà choisie (barre tirée de 0 à 3), tout le changement se fait ;
+    // le document n'en dit rien, la barre et le numéro sont remis ici.
     const int zone = VScrollZone->Valeur();
-    ChangeZone(zone == NbZones ? 0 : zone);
-}
-
-void PanneauZone::ChangeZone(int zone) {
-    // Redemandée telle quelle (barre poussée à 3), la zone ne change pas dans le document, qui
-    // n'en dit rien : la barre et le numéro sont remis ici.
-    if (zone == doc_.Zone())
-        MontreZoneChoisie();
-    else
-        doc_.ChoisitZone(zone);
-    ligne_.AvantTemperatures();
-    AfficheTemperature();
-    ligne_.ApresTemperatures();
+    doc_.ChoisitZone(zone == NbZones ? 0 : zone);
+    MontreZoneChoisie();
 }
 
 void PanneauZone::MontreZoneChoisie() {
     VScrollZone->MontreValeur(doc_.Zone());
     TextZone->setText(QString::number(doc_.Zone()));
+    MontreTemperatures();
+    MontreIdentifiant();
 }
 
 void PanneauZone::CmdID_Click() {
@@ -123,7 +100,7 @@ void PanneauZone::CmdID_Click() {
     const int z = doc_.Zone();
     std::array<qint32, NbZones> identifiants = doc_.Prog().IdentZone;
     identifiants[z] = TireIdentifiant(plateforme_.Aleatoire());
-    doc_.ChangeIdentifiant(ResoutCollision(identifiants, z));
+    doc_.ChangeIdentifiant(z, ResoutCollision(identifiants, z));
     TextID->setText(NombreColonneSigne(doc_.Prog().IdentZone[z]));
 }
 
@@ -137,10 +114,11 @@ void PanneauZone::Champ_DblClick(int Index) {
     // Entrée (ce qui est tapé n'est pas perdu), Échap seul y renonce.
     doc_.OuvreEditionLongue(QString(), texte, [this, Index] { Champ_Ferme(Index); });
     texte->setReadOnly(false);
-    texte->setText(
-        Index == ChampIdentifiant
-            ? QString::number(doc_.Prog().IdentZone[doc_.Zone()])
-            : NombreColonneSigne((VScroll3[Index]->Valeur() - TemperatureMin) / 2.0).trimmed());
+    texte->setText(Index == ChampIdentifiant
+                       ? QString::number(doc_.Prog().IdentZone[doc_.Zone()])
+                       : NombreColonneSigne(
+                             (doc_.TemperatureMontree(doc_.Zone(), Index) - TemperatureMin) / 2.0)
+                             .trimmed());
     texte->selectAll();
     texte->setFocus();
 }
@@ -150,7 +128,7 @@ void PanneauZone::Champ_Abandonne(int Index) {
     if (Index == ChampIdentifiant)
         MontreIdentifiant();
     else
-        Text2[Index]->setText(TexteTemperature(VScroll3[Index]->Valeur()));
+        MontreTemperatures();
 }
 
 void PanneauZone::Champ_Valide(int Index) {
@@ -173,7 +151,7 @@ void PanneauZone::Champ_Ferme(int Index) {
             return;
         }
         const auto edition = doc_.OuvreEdition(QStringLiteral("ID"));
-        doc_.ChangeIdentifiant(lu.valeur);
+        doc_.ChangeIdentifiant(doc_.Zone(), lu.valeur);
         return MontreIdentifiant();
     }
     const TemperatureLue lue = LitTemperature(tape);
@@ -181,8 +159,8 @@ void PanneauZone::Champ_Ferme(int Index) {
         plateforme_.Message(lue.raison, Boutons::Ok, Icone::Exclamation, TitreCourt);
         return;
     }
-    // Comme la barre réglée à la main : règles d'ordre, barres, texte, enregistrement.
-    VScroll3[Index]->ChangeValeur(lue.valeur);
+    // Comme la barre réglée à la main : mêmes règles d'ordre.
+    doc_.ChangeTemperature(doc_.Zone(), Index, static_cast<qint16>(lue.valeur));
 }
 
 bool PanneauZone::eventFilter(QObject* objet, QEvent* evenement) {

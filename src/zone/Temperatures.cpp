@@ -19,10 +19,6 @@ QString TexteTemperature(int valeur) {
     return NombreColonneSigne((valeur - TemperatureMin) / 2.0) + QStringLiteral("°C");
 }
 
-int HauteurBarre(int valeur) {
-    return std::max(72, 8 * (valeur - TemperatureMin));
-}
-
 TemperatureLue LitTemperature(const QString& texte) {
     QString nombre = texte.trimmed();
     if (nombre.endsWith(QStringLiteral("°C"))) nombre.chop(2);

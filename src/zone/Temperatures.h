@@ -1,5 +1,5 @@
 #pragma once
-// Températures d'une zone : texte affiché, hauteur des barres du graphique, bornes.
+// Températures d'une zone : texte affiché, valeur tapée.
 #include <QString>
 #include <QtGlobal>
 
@@ -9,9 +9,6 @@ QString NombreColonneSigne(double nombre);
 
 // Valeur codée 128 + 2 x °C vers le texte de Text2 : " 20.5°C".
 QString TexteTemperature(int valeur);
-
-// Hauteur en twips d'une barre pour la valeur codée : 8 twips par demi-degré, 72 au moins.
-int HauteurBarre(int valeur);
 
 // Une température tapée ("21", "20,5", "20.5", "20.5°C") : sa valeur codée, ou la raison
 // du refus (hors de 0 à 35 °C, hors des demi-degrés, pas un nombre).

@@ -1,36 +1,63 @@
-// Le document seul : refus pendant un envoi, « modifié », jours hors semaine, températures.
+// Le document seul : refus pendant un envoi, « modifié », bornes, règles des températures,
+// signaux de chaque changement.
 #include "model/Document.h"
+#include "support/Jours.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
+namespace {
+Programme Defaut() {
+    Programme p;
+    RemetParDefaut(p);
+    return p;
+}
+
+// Chaque signal du document, noté dans l'ordre : "jour 1 3", "temp 1", "zone 0", "lu"…
+QStringList& Ecoute(Document& d, QStringList& vus) {
+    QObject::connect(&d, &Document::JourChange,
+                     [&vus](int z, int j) { vus << QStringLiteral("jour %1 %2").arg(z).arg(j); });
+    QObject::connect(&d, &Document::TemperaturesChangees,
+                     [&vus](int z) { vus << QStringLiteral("temp %1").arg(z); });
+    QObject::connect(&d, &Document::IdentifiantChange,
+                     [&vus](int z) { vus << QStringLiteral("id %1").arg(z); });
+    QObject::connect(&d, &Document::ZoneChoisie,
+                     [&vus](int z) { vus << QStringLiteral("zone %1").arg(z); });
+    QObject::connect(&d, &Document::JourChoisi,
+                     [&vus](int j) { vus << QStringLiteral("choisi %1").arg(j); });
+    QObject::connect(&d, &Document::CurseurPlace,
+                     [&vus](int c) { vus << QStringLiteral("curseur %1").arg(c); });
+    QObject::connect(&d, &Document::ProgrammeRemplace, [&vus](Document::Remplacement r) {
+        vus << (r == Document::Remplacement::Lu ? QStringLiteral("lu") : QStringLiteral("efface"));
+    });
+    return vus;
+}
+} // namespace
+
 TEST(Document, EditionsRefuseesPendantUnEnvoiEtModifieSeulementSiChangement) {
     const std::vector<std::pair<const char*, std::function<bool(Document&)>>> editions{
-        {"créneau", [](Document& d) { return d.EcritCreneaux(5, '1', 1); }},
-        {"jour", [](Document& d) { return d.RemplaceJour(QByteArray(LongueurJour, '1')); }},
-        {"température", [](Document& d) { return d.ChangeTemperature(2, 150); }},
-        {"identifiant", [](Document& d) { return d.ChangeIdentifiant(4660); }},
+        {"créneau", [](Document& d) { return d.EcritCreneaux(1, 3, 5, '1', 1); }},
+        {"jour", [](Document& d) { return d.RemplaceJour(1, 3, QByteArray(LongueurJour, '1')); }},
+        {"température", [](Document& d) { return d.ChangeTemperature(1, 2, 150); }},
+        {"identifiant", [](Document& d) { return d.ChangeIdentifiant(1, 4660); }},
         {"effacement", [](Document& d) { return d.Efface(); }},
     };
     for (const auto& [nom, edite] : editions) {
-        // Neuf segments au jour édité et dans les cases de réserve derrière dimanche.
-        Programme p;
-        RemetParDefaut(p);
-        for (QByteArray* jour :
-             {&p.ProgJour[1][3], &p.ProgJour[0][NbJours], &p.ProgJour[1][NbJours]}) {
-            *jour = QByteArray(LongueurJour, '0');
-            for (int s = 0; s < 18; s += 2) (*jour)[s] = '1';
-        }
+        Programme p = Defaut();
+        p.ProgJour[1][3] = JourAvec(
+            {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 9}, {10, 11}, {12, 13}, {14, 15}, {16, 17}});
         Document d;
         d.Charge(p);
-        d.ChoisitZone(1);
-        d.ChoisitJour(3);
-        for (const int jour : {-1, NbJours}) EXPECT_TRUE(d.ValideJour(jour).empty()) << jour;
+        // Hors des trois zones et sept jours : rien n'est lu ni écrit.
+        for (const auto& [z, j] : {std::pair{-1, 0}, {0, -1}, {0, NbJours}, {NbZones, 0}}) {
+            EXPECT_TRUE(d.ValideJour(z, j).empty()) << z << " " << j;
+            EXPECT_FALSE(d.RemplaceJour(z, j, JourVide())) << z << " " << j;
+        }
         {
             const auto prise = d.Tiens();
             EXPECT_FALSE(edite(d)) << nom;
-            EXPECT_EQ(d.Prog(), p)
-                << nom << " : jour hors semaine coupé, ou édité pendant un envoi";
+            EXPECT_TRUE(d.ValideJour(1, 3).empty()) << nom;
+            EXPECT_EQ(d.Prog(), p) << nom << " : édité pendant un envoi";
         }
         EXPECT_TRUE(edite(d)) << nom;
         ASSERT_TRUE(d.Modifie()) << nom;
@@ -41,12 +68,78 @@ TEST(Document, EditionsRefuseesPendantUnEnvoiEtModifieSeulementSiChangement) {
     }
 }
 
-TEST(Programme, TemperatureHorsLimites) {
-    // 0 et 35 °C admis, un demi-degré au-delà refusé, jusqu'au dernier réglage lu.
-    for (const int valeur : {127, 128, 198, 199}) {
-        Programme p;
-        RemetParDefaut(p);
-        p.TempZone[2][3] = static_cast<qint16>(valeur);
-        EXPECT_EQ(ChercheTemperatureHorsLimites(p).has_value(), valeur == 127 || valeur == 199);
+TEST(Document, TemperaturesConfortEcoHorsGel) {
+    using T = std::array<qint16, NbTemperatures>;
+    struct Cas {
+        T avant;
+        int reglage;
+        int valeur;
+        T apres;
+    };
+    const T defaut = TemperaturesParDefaut;
+    const Cas cas[] = {
+        {defaut, 0, 160, {160, 160, 140, 145}}, // l'éco suit le confort qui descend
+        {defaut, 0, 130, {130, 130, 130, 145}}, // et le hors gel suit l'éco
+        {defaut, 1, 170, {169, 169, 140, 145}}, // l'éco ne passe pas le confort
+        {defaut, 2, 166, {169, 165, 165, 145}}, // le hors gel ne passe pas l'éco
+        {defaut, 0, 250, {198, 165, 140, 145}}, // ramené dans 128..198, comme la barre
+        {defaut, 3, 127, {169, 165, 140, 128}}, // l'EJP sans règle
+        // Lu d'un fichier dans le désordre : la règle du hors gel vaut pour tout réglage bougé.
+        {{150, 160, 170, 145}, 3, 146, {150, 160, 160, 146}},
+        {{150, 160, 170, 145}, 3, 145, {150, 160, 170, 145}}, // rien ne bouge : pas de règle
+    };
+    for (const Cas& c : cas) {
+        Programme p = Defaut();
+        p.TempZone[1] = c.avant;
+        Document d;
+        d.Charge(p);
+        QStringList vus;
+        Ecoute(d, vus);
+        d.ChangeTemperature(1, c.reglage, static_cast<qint16>(c.valeur));
+        EXPECT_EQ(d.Prog().TempZone[1], c.apres) << c.reglage << " " << c.valeur;
+        EXPECT_EQ(d.Prog().TempZone[0], defaut);
+        const bool change = c.apres != c.avant;
+        EXPECT_EQ(d.Modifie(), change);
+        EXPECT_EQ(vus, change ? QStringList{"temp 1"} : QStringList{});
     }
+}
+
+TEST(Document, SignalesLectureEffacementAnnulationEtRetourAuDebut) {
+    Programme p = Defaut();
+    p.TempZone[0][2] = 100; // lu hors limites : ramené quand la zone est montrée
+    Document d;
+    QStringList vus;
+    Ecoute(d, vus);
+    d.ChoisitZone(2);
+    d.ChoisitJour(4);
+    d.PlaceCurseur(200);
+    EXPECT_EQ(d.Curseur(), NbCreneaux);
+    vus.clear();
+    // Lu : zone 0 toute reprise (températures ramenées), lundi, 0h00.
+    d.Charge(p);
+    EXPECT_EQ(vus, (QStringList{"zone 0", "temp 0", "curseur 0", "choisi 0", "lu"}));
+    EXPECT_EQ(d.Prog().TempZone[0][2], TemperatureMin);
+    EXPECT_TRUE(d.Modifie());
+    // Effacé sur la zone 0 : le curseur reste.
+    d.ChoisitJour(2);
+    d.PlaceCurseur(30);
+    vus.clear();
+    d.Efface();
+    EXPECT_EQ(vus, (QStringList{"choisi 0", "efface"}));
+    EXPECT_EQ(d.Curseur(), 30);
+    // Une zone redemandée est toute reprise : curseur et jour.
+    d.ChoisitJour(5);
+    vus.clear();
+    d.ChoisitZone(0);
+    EXPECT_EQ(vus, (QStringList{"curseur 0", "choisi 0"}));
+    // Défaire une édition signale chaque jour, réglage et identifiant rendus.
+    const Programme avant = d.Prog();
+    d.EcritCreneaux(1, 6, 10, '1', 3);
+    d.ChangeTemperature(2, 0, 150);
+    d.ChangeIdentifiant(1, 77);
+    const Programme apres = d.Prog();
+    vus.clear();
+    d.Retablit(apres, avant, 0);
+    EXPECT_EQ(vus, (QStringList{"jour 1 6", "id 1", "temp 2"}));
+    EXPECT_EQ(d.Prog(), avant);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/Jour.h"
 #include "model/Programme.h"
 
 #include <initializer_list>
@@ -10,4 +11,8 @@ inline QByteArray JourAvec(std::initializer_list<std::pair<int, int>> segments) 
     for (const auto& [debut, fin] : segments)
         for (int s = debut; s < fin; ++s) jour[s] = '1';
     return jour;
+}
+
+inline bool operator==(const BarreSegment& a, const BarreSegment& b) {
+    return a.debut == b.debut && a.largeur == b.largeur;
 }

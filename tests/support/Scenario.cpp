@@ -245,10 +245,11 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
     const auto pose = [&](const std::function<void(::Programme&)>& change) {
         ::Programme p = doc().Prog();
         change(p);
-        const int zone = doc().Zone(), jour = doc().Jour();
+        const int zone = doc().Zone(), jour = doc().Jour(), curseur = doc().Curseur();
         doc().Charge(p);
         doc().ChoisitZone(zone);
         doc().ChoisitJour(jour);
+        doc().PlaceCurseur(curseur);
     };
     if (verbe == QLatin1String("demarre")) {
         fenetre.reset();
@@ -446,13 +447,12 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
             for (int t = 0; t < NbTemperatures; ++t)
                 p.TempZone[entier(1)][t] = static_cast<qint16>(entier(2 + t));
         });
-        fenetre->Zone().AfficheTemperature();
     } else if (verbe == QLatin1String("identifiants")) {
         pose([&](::Programme& p) {
             for (int z = 0; z < NbZones; ++z) p.IdentZone[z] = entier(1 + z);
         });
     } else if (verbe == QLatin1String("valide")) {
-        fenetre->Semaine().ValideProgramme();
+        doc().ValideJour(doc().Zone(), doc().Jour());
     } else if (verbe == QLatin1String("enregistre")) {
         doc().MarqueEnregistre();
     } else if (verbe == QLatin1String("taille")) {

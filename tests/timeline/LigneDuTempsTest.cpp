@@ -2,6 +2,7 @@
 #include "support/Impression.h"
 #include "support/Jours.h"
 #include "timeline/Segments.h"
+#include "timeline/Trait.h"
 
 #include <gtest/gtest.h>
 
@@ -50,4 +51,34 @@ TEST(ValideJour, BarresCoupeEtTexte) {
             EXPECT_EQ(TexteSegments(c.jour), c.texte) << c.jour.data();
         }
     }
+}
+
+TEST(Trait, PeintLesRangeesTraverseesEtRendLesAutres) {
+    Programme p;
+    RemetParDefaut(p);
+    p.ProgJour[1][2] = Courts(8); // huit segments : un de plus serait coupé
+    Document d;
+    d.Charge(p);
+    d.ChoisitZone(1);
+    Trait trait(d, 1, 36, true);
+    // De mardi 6h00 jusqu'à jeudi 8h00, puis revenu sur mardi avant 6h00.
+    trait.Peint(3, 48);
+    for (const int j : {1, 3}) EXPECT_EQ(d.Prog().ProgJour[1][j], JourAvec({{36, 48}})) << j;
+    EXPECT_EQ(d.Prog().ProgJour[1][2], Courts(8)); // neuvième segment coupé aussitôt
+    EXPECT_EQ(trait.Periode(), QStringLiteral("Mardi à Jeudi 6H00 → 8H00"));
+    EXPECT_TRUE(trait.FaitNeuvieme()); // mercredi, compté sans la coupe
+    trait.Peint(1, 30);
+    EXPECT_EQ(trait.Periode(), QStringLiteral("Mardi 5H00 → 6H00"));
+    EXPECT_EQ(d.Prog().ProgJour[1][1], JourAvec({{30, 36}}));
+    EXPECT_EQ(d.Prog().ProgJour[1][2], Courts(8));
+    EXPECT_EQ(d.Prog().ProgJour[1][3], JourVide());
+    EXPECT_FALSE(trait.FaitNeuvieme());
+    EXPECT_EQ(d.Prog().ProgJour[0], p.ProgJour[0]);
+    trait.Reprend();
+    EXPECT_EQ(d.Prog(), p);
+    // Un trait d'éco ne fait jamais de neuvième segment.
+    Trait eco(d, 2, 0, false);
+    eco.Peint(2, 144);
+    EXPECT_FALSE(eco.FaitNeuvieme());
+    EXPECT_EQ(d.Prog().ProgJour[1][2], JourVide());
 }

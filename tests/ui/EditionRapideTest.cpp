@@ -50,8 +50,7 @@ const Cas Editions[] = {
     {"ApresDimanche", "barre VScJour 6", "barre VScJour haut", MONTRE("0", "Lundi"), nullptr},
     {"CaseSegments", "jour 0 0 " HUIT ",80-81", "clic ChkVisuHoraire",
      "segments «    (0H00-0H10)     (1H40-1H50)     (3H20-3H30)     (5H00-5H10)     (6H40-6H50)    "
-     " (8H20-8H30)     (10H00-10H10)     (11H40-11H50)      » / Lundi 0H00-0H10 1H40-1H50 "
-     "3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 11H40-11H50",
+     " (8H20-8H30)     (10H00-10H10)     (11H40-11H50)      »",
      nullptr},
     // Une ligne d'heure porte le curseur ; un appui dans une rangée choisit jour puis curseur.
     {"LigneDe24H", "", "souris Marqueur(24) gauche 1 10", "curseur 144 :  24H00 |  24H00", nullptr},

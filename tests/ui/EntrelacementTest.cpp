@@ -75,7 +75,7 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
         chemin.isEmpty() ? s.dossier.Fichier(QStringLiteral("data.prg")) : chemin);
     ASSERT_TRUE(contenu.has_value());
     const Programme fichier = LireFichierProgramme(*contenu).programme;
-    const auto modifieDitVrai = [&] { return doc.Modifie() == (fichier != doc.Prog()); };
+    const auto modifieDitVrai = [&] { return doc.Modifie() == !(fichier == doc.Prog()); };
     EXPECT_TRUE(modifieDitVrai());
 
     // Tout défaire puis refaire autant : rien que des états vus, et l'on revient au dernier.

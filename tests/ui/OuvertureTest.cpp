@@ -47,7 +47,7 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
 
     Fenetre b(dossier, {Bouton::Oui, Bouton::Ok});
     EXPECT_TRUE(b.demarree && b.LectureSeule());
-    b.fenetre.Doc().ChangeTemperature(3, 146);
+    b.fenetre.Doc().ChangeTemperature(0, 3, 146);
     b.Menu("SauvegardeFichier");
     EXPECT_TRUE(b.plateforme.Boites.at(1).texte.startsWith("Le fichier data.prg est ouvert en "
                                                            "lecture seule"));
