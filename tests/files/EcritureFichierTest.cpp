@@ -61,6 +61,7 @@ TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
     EXPECT_EQ(EcritAvecLimite(4096, dossier.Fichier("data.prg"), QByteArray(5000, 'x')),
               "Fichier trop gros.");
     EXPECT_EQ(dossier.Lit("data.prg"), "nouveau");
+    plateforme.Reponses = {Bouton::Ok};
     EXPECT_FALSE(EcritFichierEntier(plateforme, dossier.Fichier("fige.prg"), "x", entete));
     EXPECT_EQ(plateforme.Boites.at(0).texte,
               entete + "\r\n\r\n" + dossier.Fichier("fige.prg") + "\r\nFichier en lecture seule.");

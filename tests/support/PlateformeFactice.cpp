@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPdfWriter>
+#include <gtest/gtest.h>
 
 const char* const NomsBoutons[NbBoutons] = {"Ok",         "Annuler",     "Oui",     "Non",
                                             "Abandonner", "Recommencer", "Ignorer", "Aucun"};
@@ -19,6 +20,8 @@ template <typename T> T Suivant(std::deque<T>& file, T defaut = T{}) {
 Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone icone,
                                   const QString& titre) {
     const bool prevue = !Reponses.empty();
+    // Une boîte que le test n'attendait pas le fait échouer, même s'il ne regarde pas les boîtes.
+    if (!prevue) ADD_FAILURE() << "boîte imprévue : « " << texte.toStdString() << " »";
     const Bouton reponse = Suivant(Reponses, Bouton::Aucun);
     Boites.push_back({texte, boutons, icone, titre,
                       prevue ? QLatin1String(NomsBoutons[static_cast<int>(reponse)])

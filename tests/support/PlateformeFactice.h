@@ -1,7 +1,7 @@
 #pragma once
 // Plateforme des tests : chaque boîte et chaque dialogue est noté avec la réponse donnée, prise
-// dans des files remplies d'avance (à défaut : Aucun, le nom proposé) ; l'heure est fixe ; port
-// et minuterie factices.
+// dans des files remplies d'avance (à défaut : le nom proposé) ; une boîte sans réponse prévue
+// fait échouer le test. L'heure est fixe ; port et minuterie factices.
 #include "plateforme/Plateforme.h"
 #include "support/PortFactice.h"
 

@@ -469,6 +469,16 @@ void Scenario::Action(const QStringList& mots, const QString& brut) {
     }
 }
 
+namespace {
+// Réécrire les références : jamais sous l'intégration continue, où rien ne les relirait.
+bool Reecrit() {
+    if (qEnvironmentVariableIsEmpty("GC_REECRIT")) return false;
+    if (qEnvironmentVariableIsEmpty("CI")) return true;
+    ADD_FAILURE() << "GC_REECRIT refusé quand CI est posée";
+    return false;
+}
+} // namespace
+
 // "montre … = NOM" : ce qui se montre après la première ligne est comparé au fichier de
 // référence tests/donnees/NOM (trames, journaux) ; la transcription ne le redit que s'il
 // diffère (GC_REECRIT=1 réécrit la référence).
@@ -480,7 +490,7 @@ void Scenario::Montre(const QStringList& mots) {
         const QStringList vus = sortie_.mid(debut);
         QFile f(QStringLiteral(GC_DONNEES_TESTS "/") + mots.value(egal + 1));
         const QString texte = vus.join('\n') + '\n';
-        if (!qEnvironmentVariableIsEmpty("GC_REECRIT") && f.open(QIODevice::WriteOnly))
+        if (Reecrit() && f.open(QIODevice::WriteOnly))
             f.write(texte.toUtf8());
         else if (!f.open(QIODevice::ReadOnly) || QString::fromUtf8(f.readAll()) != texte)
             return;
@@ -817,7 +827,7 @@ void VerifieScenario(const QString& nom) {
     f.close();
     Scenario scenario;
     const QString vu = scenario.Joue(attendu);
-    if (!qEnvironmentVariableIsEmpty("GC_REECRIT")) {
+    if (Reecrit()) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(vu.toUtf8());
         return;
