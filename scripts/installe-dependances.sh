@@ -11,6 +11,7 @@ PAQUETS=(
   fonts-liberation
   cmark
   xvfb xauth xdotool x11-utils imagemagick socat time poppler-utils
+  dbus at-spi2-core python3-pyatspi
 )
 if [ "${1:-}" = ci ]; then
   PAQUETS+=(clang libclang-rt-14-dev clang-format clang-tidy
