@@ -107,3 +107,11 @@ QString TexteSansUart(int numero, const QString& chemin) {
                           "choisissez-le dans « Choix port série ».")
         .arg(QString::number(numero), chemin);
 }
+
+QString TextePasUnPortSerie(int numero, const QString& chemin) {
+    return QStringLiteral("Ce n'est pas un port série : COM%1 (%2).\r\n\r\nLe lien COM%1 du "
+                          "dossier du programme doit mener au périphérique du cordon : "
+                          "effacez-le, puis choisissez votre adaptateur dans « Choix port "
+                          "série ».")
+        .arg(QString::number(numero), chemin);
+}

@@ -54,9 +54,11 @@ QString DescriptionCom(int numero, const PortAssocie& port);
 QStringList LignesPorts(const std::vector<PeripheriqueSerie>& detectes,
                         const Correspondance& correspondance);
 
-// Les trois échecs courants, dits à l'utilisateur avec ce qu'il peut y faire.
+// Les échecs courants, dits à l'utilisateur avec ce qu'il peut y faire.
 QString TexteAucunPeripherique(int numero, const QString& chemin,
                                const std::vector<PeripheriqueSerie>& detectes);
 QString TexteAccesRefuse(int numero, const QString& chemin, const QString& groupe,
                          const QString& utilisateur);
 QString TexteSansUart(int numero, const QString& chemin);
+// Un lien COMn vers un fichier ordinaire, /dev/null…
+QString TextePasUnPortSerie(int numero, const QString& chemin);
