@@ -202,10 +202,20 @@ bool PanneauLiaison::MemePeripherique(int numero, const Correspondance& ports,
 }
 
 bool PanneauLiaison::OuvreLiaison() {
-    const auto detectes = plateforme_.PeripheriquesSeries();
-    const Correspondance ports = CorrespondancePorts(plateforme_.DossierProgramme(), detectes);
-    return MemePeripherique(numeroPort_, ports, detectes) &&
-           OuvreEtRetient(numeroPort_, ports.com[numeroPort_ - 1]);
+    const auto designe = [this] {
+        return CorrespondancePorts(plateforme_.DossierProgramme(),
+                                   plateforme_.PeripheriquesSeries())
+            .com[numeroPort_ - 1];
+    };
+    for (;;) {
+        const auto detectes = plateforme_.PeripheriquesSeries();
+        const Correspondance ports = CorrespondancePorts(plateforme_.DossierProgramme(), detectes);
+        if (!MemePeripherique(numeroPort_, ports, detectes)) return false;
+        // Un branchement pendant la question : l'accord ne valait que pour ce qu'elle nommait.
+        const PortAssocie actuel = designe();
+        if (IdentitePort(actuel) == IdentitePort(ports.com[numeroPort_ - 1]))
+            return OuvreEtRetient(numeroPort_, actuel);
+    }
 }
 
 void PanneauLiaison::TestTelecommande_Click() {
