@@ -11,13 +11,17 @@ public:
     PlateformeBanc();
     ~PlateformeBanc() override;
     Bouton Message(const QString&, Boutons boutons, Icone, const QString&) override;
-    QString DialogueOuvrir(const QString&, const QString& nom) override { return nom; }
-    QString DialogueSauver(const QString&, const QString& nom) override { return nom; }
+    QString DialogueOuvrir(const QString&, const QString& nom, const QString&) override {
+        return nom;
+    }
+    QString DialogueSauver(const QString&, const QString& nom, const QString&) override {
+        return nom;
+    }
     std::optional<CiblesCopie> DialogueCopieJour(int, int) override { return std::nullopt; }
     std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine&) override {
         return std::nullopt;
     }
-    ChoixImpression DialogueImprimer() override { return {}; }
+    ChoixImpression DialogueImprimer(const QString&) override { return {}; }
     QDateTime Maintenant() override;
     double Aleatoire() override { return 0.5; }
     QString DossierProgramme() override { return dossier_.path(); }

@@ -85,10 +85,8 @@ pause
 xdotool key Down Return
 horaires=$(attends_fenetre "^Horaires de la semaine$")
 pause
-# Un clic dans la ligne de mardi (la deuxième), tout y est remplacé.
+# Un clic dans la ligne de mardi (la deuxième) la sélectionne : la frappe la remplace.
 xdotool mousemove --window "$horaires" 200 49 click 1
-pause
-xdotool key ctrl+a
 pause
 xdotool type --delay 80 "6h30-8h30 17h30-25h"
 photo "$horaires" horaires.png

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installe ce qui manque pour construire, lancer et tester (Debian 12).
-# Avec "ci" : aussi clang (harnais de fuzzing), clang-format et clang-tidy, et de quoi faire
-# le paquet Debian et le passer aux validateurs (scripts/verifie-paquet.sh).
+# Avec "paquet" : aussi de quoi faire le paquet Debian (dpkg-buildpackage, debhelper).
+# Avec "ci" : tout cela, plus clang (harnais de fuzzing), clang-format et clang-tidy, et les
+# validateurs du paquet (scripts/verifie-paquet.sh).
 set -euo pipefail
 
 PAQUETS=(
@@ -13,11 +14,11 @@ PAQUETS=(
   xvfb xauth xdotool x11-utils imagemagick socat time poppler-utils
   dbus at-spi2-core python3-pyatspi
 )
-if [ "${1:-}" = ci ]; then
-  PAQUETS+=(clang libclang-rt-14-dev clang-format clang-tidy
-    dpkg-dev file lintian appstream desktop-file-utils shared-mime-info libxml2-utils
-    libglib2.0-bin)
-fi
+case "${1:-}" in
+  paquet | ci) PAQUETS+=(dpkg-dev debhelper libxcb1-dev) ;;&
+  ci) PAQUETS+=(clang libclang-rt-14-dev clang-format clang-tidy
+    lintian appstream desktop-file-utils shared-mime-info libxml2-utils libglib2.0-bin) ;;
+esac
 
 manquants=()
 for p in "${PAQUETS[@]}"; do

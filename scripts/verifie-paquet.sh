@@ -2,9 +2,10 @@
 # Le paquet Debian et les fichiers qui l'inscrivent au bureau, passés aux validateurs :
 # desktop-file-validate, appstreamcli (--no-net : l'adresse https de la capture n'est pas
 # chargée), xmllint et update-mime-database sur le type MIME, puis le type reconnu par GIO
-# comme le ferait un gestionnaire de fichiers ; enfin le .deb de cpack, sa version face à
-# packaging/changelog et à l'AppStream, et lintian : aucune erreur, chaque avertissement justifié dans
-# packaging/lintian-justifications.md. Demande un build/ construit (scripts/construit.sh).
+# comme le ferait un gestionnaire de fichiers ; enfin dpkg-buildpackage dans une copie propre
+# des sources, les versions (CMake, debian/changelog, AppStream), et lintian sur le .changes :
+# aucune erreur, aucun avertissement, chaque exception de debian/*.lintian-overrides justifiée
+# par un commentaire juste au-dessus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/installe-dependances.sh ci
@@ -34,19 +35,33 @@ for cas in maison.PRG:$TYPE maison.prg:$TYPE sans-extension:$TYPE texte:text/pla
 done
 echo "Bureau : entrée, AppStream et type MIME valides"
 
-(cd build && rm -f gestion-chauffage_*.deb && cpack -G DEB >cpack.log 2>&1) || { cat build/cpack.log >&2; exit 1; }
-deb=$(ls build/gestion-chauffage_*.deb)
-version=$(dpkg-parsechangelog -l "$P/changelog" -S Version)
-[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] ||
-  { echo "$deb : version $(dpkg-deb -f "$deb" Version), $P/changelog : $version" >&2; exit 1; }
-# La dernière version d'AppStream est celle du paquet, sans la révision Debian.
-grep -q "<release version=\"${version%-*}\"" "$P/gestion-chauffage.metainfo.xml" ||
-  { echo "$P/gestion-chauffage.metainfo.xml : pas de <release> ${version%-*}" >&2; exit 1; }
-rapport=$(lintian --fail-on error --tag-display-limit 0 "$deb" 2>&1) ||
-  { echo "$rapport" >&2; exit 1; }
-echo "$rapport"
-for tag in $(sed -n 's/^W: [^:]*: \([^ ]*\).*/\1/p' <<<"$rapport" | sort -u); do
-  grep -q "\`$tag\`" "$P/lintian-justifications.md" ||
-    { echo "avertissement de lintian sans justification : $tag" >&2; exit 1; }
+# La copie : fichiers suivis par git et nouveaux fichiers non ignorés, comme les verrait un
+# « git archive » du travail en cours ; rien de build/. Les tests viennent de passer : nocheck.
+version=$(dpkg-parsechangelog -S Version)
+amont=${version%-*}
+copie="$travail/gestion-chauffage-$amont"
+mkdir "$copie"
+git ls-files -z -co --exclude-standard |
+  while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
+  tar -c --null -T - | tar -x -C "$copie"
+(cd "$copie" && DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc -b \
+  >"$travail/construction.log" 2>&1) || { tail -n 40 "$travail/construction.log" >&2; exit 1; }
+changes="$travail/gestion-chauffage_${version}_$(dpkg --print-architecture).changes"
+[ -f "$changes" ] || { echo "$changes absent" >&2; exit 1; }
+
+# Une version : celle de CMake (et du titre de la fenêtre), du journal et d'AppStream.
+cmake_version=$(sed -n 's/^project(.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ "$cmake_version" = "$amont" ] ||
+  { echo "CMakeLists.txt : version $cmake_version, debian/changelog : $version" >&2; exit 1; }
+grep -q "<release version=\"$amont\"" "$P/gestion-chauffage.metainfo.xml" ||
+  { echo "$P/gestion-chauffage.metainfo.xml : pas de <release> $amont" >&2; exit 1; }
+
+for exceptions in debian/*lintian-overrides; do
+  [ -e "$exceptions" ] || continue
+  awk -v f="$exceptions" '!/^#/ && NF && prec !~ /^#/ { print f ": exception sans justification : " $0; e = 1 }
+    { prec = $0 } END { exit e }' "$exceptions" >&2 || exit 1
 done
-echo "Paquet : $deb, lintian sans erreur"
+rapport=$(lintian --fail-on error,warning --tag-display-limit 0 "$changes" 2>&1) ||
+  { echo "$rapport" >&2; exit 1; }
+[ -z "$rapport" ] || echo "$rapport"
+echo "Paquet : $(basename "$changes"), lintian sans erreur ni avertissement"

@@ -47,6 +47,11 @@ QByteArray Empreinte(const QByteArray& octets) {
     return QCryptographicHash::hash(octets, QCryptographicHash::Sha256);
 }
 
+// Le dossier du fichier ouvert : le PDF y part, à côté du programme qu'il montre.
+QString DossierDuFichier(const QString& chemin, const QString& dossierProgramme) {
+    return chemin.isEmpty() ? dossierProgramme : QFileInfo(chemin).absolutePath();
+}
+
 // Vide quand il n'y a pas de fichier ordinaire (un tube bloquerait la lecture).
 QByteArray EmpreinteFichier(const QString& chemin) {
     if (!QFileInfo(chemin).isFile()) return {};
@@ -170,8 +175,9 @@ void PanneauFichier::LectureData_Click() {
     if (!ProposeSauvegarde()) return;
     LitAvecReprise([this]() -> std::optional<StatutLecture> {
         for (;;) {
-            const QString choisi =
-                plateforme_.DialogueOuvrir(plateforme_.DossierProgramme(), FiltreOuvrir);
+            const QString choisi = plateforme_.DialogueOuvrir(
+                plateforme_.DossierProgramme(), FiltreOuvrir,
+                DossierDuFichier(cheminFichier_, plateforme_.DossierProgramme()));
             if (EstAnnule(choisi)) return std::nullopt;
             if (!choisi.toUpper().contains(QLatin1String(".PRG"))) continue;
 
@@ -388,7 +394,9 @@ bool PanneauFichier::SauveFichier() {
 void PanneauFichier::SauverComme_Click() {
     // Refusé avant le dialogue : inutile de choisir un nom pour un fichier qui ne s'écrira pas.
     if (!TemperaturesSauvables()) return;
-    const QString choisi = plateforme_.DialogueSauver(plateforme_.DossierProgramme(), FiltreSauver);
+    const QString choisi = plateforme_.DialogueSauver(
+        plateforme_.DossierProgramme(), FiltreSauver,
+        DossierDuFichier(cheminFichier_, plateforme_.DossierProgramme()));
     if (EstAnnule(choisi)) return;
     // Un nom tapé sans aucune extension prend ".PRG", sans quoi "&Lecture" le refuserait ;
     // toute autre extension reste telle quelle.
@@ -450,7 +458,9 @@ QString NomFichierMontre(const QString& chemin) {
 } // namespace
 
 void PanneauFichier::Imprimer_Click() {
-    const auto [imprimante, fichier] = plateforme_.DialogueImprimer();
+    const QString dossier = DossierDuFichier(cheminFichier_, plateforme_.DossierProgramme());
+    const auto [imprimante, fichier] = plateforme_.DialogueImprimer(QDir(dossier).filePath(
+        QFileInfo(NomFichierMontre(cheminFichier_)).completeBaseName() + QStringLiteral(".pdf")));
     // Dans un fichier : le même PDF qu'"Exporter en PDF…", le dialogue a déjà demandé s'il
     // fallait remplacer un fichier existant.
     if (!fichier.isEmpty()) return EcritPdf(fichier, false);
@@ -463,7 +473,8 @@ void PanneauFichier::Imprimer_Click() {
 
 void PanneauFichier::ExporterPdf_Click() {
     const QString filtre = QStringLiteral("*.pdf");
-    QString choisi = plateforme_.DialogueSauver(plateforme_.DossierProgramme(), filtre);
+    const QString dossier = DossierDuFichier(cheminFichier_, plateforme_.DossierProgramme());
+    QString choisi = plateforme_.DialogueSauver(dossier, filtre, dossier);
     if (choisi.compare(filtre, Qt::CaseInsensitive) == 0) return;
     // Toujours un ".pdf" : un nom tapé sans lui ne remplace pas un programme du même nom.
     if (!choisi.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))

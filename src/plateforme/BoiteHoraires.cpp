@@ -3,12 +3,25 @@
 #include "model/Textes.h"
 
 #include <QDialogButtonBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
+
+namespace {
+const struct {
+    const char* nom;
+    const char* texte;
+    int premier, dernier;
+} Recopies[] = {
+    {"LunVen", "&Lun–Ven", 0, 4}, {"SamDim", "&Sam–Dim", 5, 6}, {"Tous", "&Tous", 0, 6}};
+} // namespace
 
 BoiteHoraires::BoiteHoraires(const LignesSemaine& lignes, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("BoiteHoraires"));
@@ -30,27 +43,28 @@ BoiteHoraires::BoiteHoraires(const LignesSemaine& lignes, QWidget* parent) : QDi
         raisons_[d]->setMinimumWidth(260);
         raisons_[d]->setWordWrap(true); // une raison longue se lit en entier
         grille->addWidget(raisons_[d], d, 2);
+        lignes_[d]->installEventFilter(this);
         connect(lignes_[d], &QLineEdit::textChanged, this, &BoiteHoraires::Verifie);
     }
     colonne->addLayout(grille);
 
+    // La ligne choisie recopiée d'un clic sur un groupe de jours ; le bouton nomme la source.
     auto* copies = new QHBoxLayout;
-    const struct {
-        const char* nom;
-        const char* texte;
-        int source, premier, dernier;
-    } recopies[] = {{"LunVen", "Lun–Ven ← Lundi", 0, 1, 4},
-                    {"SamDim", "Sam–Dim ← Samedi", 5, 6, 6}};
-    for (const auto& r : recopies) {
-        auto* bouton = new QPushButton(QString::fromUtf8(r.texte), this);
-        bouton->setObjectName(QLatin1String(r.nom));
-        bouton->setAutoDefault(false);
-        copies->addWidget(bouton);
-        connect(bouton, &QPushButton::clicked, this,
-                [this, r] { Recopie(r.source, r.premier, r.dernier); });
+    static_assert(std::size(Recopies) == std::tuple_size_v<decltype(recopies_)>);
+    for (std::size_t r = 0; r < recopies_.size(); ++r) {
+        recopies_[r] = new QPushButton(this);
+        recopies_[r]->setObjectName(QLatin1String(Recopies[r].nom));
+        recopies_[r]->setAutoDefault(false);
+        copies->addWidget(recopies_[r]);
+        connect(recopies_[r], &QPushButton::clicked, this, [this, r] {
+            const QString texte = lignes_[source_]->text();
+            for (int d = Recopies[r].premier; d <= Recopies[r].dernier; ++d)
+                lignes_[d]->setText(texte);
+        });
     }
     copies->addStretch();
     colonne->addLayout(copies);
+    ChoisitSource(0);
 
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = boutons->button(QDialogButtonBox::Ok);
@@ -73,8 +87,28 @@ void BoiteHoraires::Verifie() {
     ok_->setEnabled(toutes);
 }
 
-void BoiteHoraires::Recopie(int source, int premier, int dernier) {
-    for (int d = premier; d <= dernier; ++d) lignes_[d]->setText(lignes_[source]->text());
+void BoiteHoraires::ChoisitSource(int jour) {
+    source_ = jour;
+    const QString nom = NomsDesJours().at(jour);
+    for (std::size_t r = 0; r < recopies_.size(); ++r)
+        recopies_[r]->setText(QString::fromUtf8(Recopies[r].texte) + QStringLiteral(" ← ") + nom);
+}
+
+bool BoiteHoraires::eventFilter(QObject* objet, QEvent* evenement) {
+    const auto ligne = std::find(lignes_.begin(), lignes_.end(), objet);
+    if (ligne == lignes_.end()) return QDialog::eventFilter(objet, evenement);
+    if (evenement->type() == QEvent::FocusIn) {
+        ChoisitSource(static_cast<int>(ligne - lignes_.begin()));
+        entreeParClic_ = static_cast<QFocusEvent*>(evenement)->reason() == Qt::MouseFocusReason;
+    } else if (evenement->type() == QEvent::MouseButtonRelease && entreeParClic_) {
+        // Le clic qui entre dans une ligne la sélectionne toute : ce qu'on tape la remplace.
+        // Un glissé garde sa sélection ; un clic de plus, dans la ligne, place le curseur.
+        entreeParClic_ = false;
+        if (static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton &&
+            !(*ligne)->hasSelectedText())
+            (*ligne)->selectAll();
+    }
+    return QDialog::eventFilter(objet, evenement);
 }
 
 LignesSemaine BoiteHoraires::Lignes() const {

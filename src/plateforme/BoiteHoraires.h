@@ -16,12 +16,18 @@ public:
     explicit BoiteHoraires(const LignesSemaine& lignes, QWidget* parent = nullptr);
     LignesSemaine Lignes() const;
 
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
 private:
     void Verifie();
-    // La ligne du jour "source" recopiée sur les jours premier..dernier.
-    void Recopie(int source, int premier, int dernier);
+    // La ligne choisie (la dernière où l'on est entré) devient la source des recopies.
+    void ChoisitSource(int jour);
 
     std::array<QLineEdit*, NbJours> lignes_{};
     std::array<QLabel*, NbJours> raisons_{};
+    std::array<QPushButton*, 3> recopies_{};
     QPushButton* ok_ = nullptr;
+    int source_ = 0;
+    bool entreeParClic_ = false;
 };

@@ -40,9 +40,12 @@ public:
     virtual ~Plateforme() = default;
     virtual Bouton Message(const QString& texte, Boutons boutons, Icone icone,
                            const QString& titre) = 0;
-    // Rendent le champ nom tel qu'il était quand le dialogue est annulé.
-    virtual QString DialogueOuvrir(const QString& dossier, const QString& nom) = 0;
-    virtual QString DialogueSauver(const QString& dossier, const QString& nom) = 0;
+    // Rendent le champ nom tel qu'il était quand le dialogue est annulé. Le dossier du fichier
+    // ouvert est offert dans la barre latérale, avec celui des documents.
+    virtual QString DialogueOuvrir(const QString& dossier, const QString& nom,
+                                   const QString& dossierFichier) = 0;
+    virtual QString DialogueSauver(const QString& dossier, const QString& nom,
+                                   const QString& dossierFichier) = 0;
     // Jours et zones où copier le jour de cette zone ; rien quand le dialogue est annulé.
     virtual std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) = 0;
     // "Horaires de la semaine…" : les lignes telles que l'utilisateur les valide (toutes
@@ -50,12 +53,12 @@ public:
     virtual std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) = 0;
     // Le choix du dialogue d'impression : une imprimante, ou le PDF où "imprimer dans un
     // fichier", que le programme écrit lui-même (sans rien remplacer qu'il ne doive) ; ni
-    // l'un ni l'autre quand il est annulé.
+    // l'un ni l'autre quand il est annulé. "Imprimer dans un fichier" propose pdfPropose.
     struct ChoixImpression {
         std::unique_ptr<QPagedPaintDevice> imprimante;
         QString fichier;
     };
-    virtual ChoixImpression DialogueImprimer() = 0;
+    virtual ChoixImpression DialogueImprimer(const QString& pdfPropose) = 0;
     virtual QDateTime Maintenant() = 0;
     // Fraction dans [0, 1), nouvelle graine prise sur l'horloge.
     virtual double Aleatoire() = 0;

@@ -9,12 +9,15 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 #include <random>
@@ -32,12 +35,13 @@ struct CorrespondanceBouton {
     QMessageBox::StandardButton standard;
     const char* texte;
 };
-// Textes posés à la main : la traduction de Qt n'a pas toujours ceux du programme.
+// Textes posés à la main : la traduction de Qt n'a pas toujours ceux du programme. Oui et Non
+// répondent à leur lettre, soulignée, comme sur le bureau (QMessageBox les prend sans Alt).
 const CorrespondanceBouton Correspondances[] = {
     {Bouton::Ok, QMessageBox::Ok, "OK"},
     {Bouton::Annuler, QMessageBox::Cancel, "Annuler"},
-    {Bouton::Oui, QMessageBox::Yes, "Oui"},
-    {Bouton::Non, QMessageBox::No, "Non"},
+    {Bouton::Oui, QMessageBox::Yes, "&Oui"},
+    {Bouton::Non, QMessageBox::No, "&Non"},
     {Bouton::Abandonner, QMessageBox::Abort, "Abandonner"},
     {Bouton::Recommencer, QMessageBox::Retry, "Recommencer"},
     {Bouton::Ignorer, QMessageBox::Ignore, "Ignorer"},
@@ -167,17 +171,37 @@ Bouton PlateformeQt::Message(const QString& texte, Boutons boutons, Icone icone,
     return Bouton::Aucun;
 }
 
-QString PlateformeQt::DialogueOuvrir(const QString& dossier, const QString& nom) {
-    const QString choisi =
-        QFileDialog::getOpenFileName(parent_, QString(), QDir(dossier).filePath(nom), nom);
-    return choisi.isEmpty() ? nom : choisi;
+namespace {
+// Comme QFileDialog::getOpenFileName et getSaveFileName, plus la barre latérale. Le dialogue du
+// bureau, quand Qt en prend un, a la sienne et ignore celle-ci.
+QString DialogueFichier(QWidget* parent, bool ouvrir, const QString& dossier, const QString& nom,
+                        const QString& dossierFichier) {
+    QFileDialog dialogue(parent, QString(), QDir(dossier).filePath(nom), nom);
+    dialogue.setFileMode(ouvrir ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialogue.setAcceptMode(ouvrir ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    // La question de remplacer est posée par le programme, après le dialogue.
+    if (!ouvrir) dialogue.setOption(QFileDialog::DontConfirmOverwrite);
+    QList<QUrl> laterale = dialogue.sidebarUrls();
+    for (const QString& offert :
+         {dossierFichier, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        const QUrl url = QUrl::fromLocalFile(QDir::cleanPath(offert));
+        if (!offert.isEmpty() && QFileInfo(offert).isDir() && !laterale.contains(url))
+            laterale << url;
+    }
+    dialogue.setSidebarUrls(laterale);
+    if (dialogue.exec() != QDialog::Accepted) return nom;
+    return dialogue.selectedFiles().value(0, nom);
+}
+} // namespace
+
+QString PlateformeQt::DialogueOuvrir(const QString& dossier, const QString& nom,
+                                     const QString& dossierFichier) {
+    return DialogueFichier(parent_, true, dossier, nom, dossierFichier);
 }
 
-QString PlateformeQt::DialogueSauver(const QString& dossier, const QString& nom) {
-    const QString choisi =
-        QFileDialog::getSaveFileName(parent_, QString(), QDir(dossier).filePath(nom), nom, nullptr,
-                                     QFileDialog::DontConfirmOverwrite);
-    return choisi.isEmpty() ? nom : choisi;
+QString PlateformeQt::DialogueSauver(const QString& dossier, const QString& nom,
+                                     const QString& dossierFichier) {
+    return DialogueFichier(parent_, false, dossier, nom, dossierFichier);
 }
 
 std::optional<CiblesCopie> PlateformeQt::DialogueCopieJour(int zone, int jour) {
@@ -192,8 +216,12 @@ std::optional<LignesSemaine> PlateformeQt::DialogueHoraires(const LignesSemaine&
     return dialogue.Lignes();
 }
 
-Plateforme::ChoixImpression PlateformeQt::DialogueImprimer() {
+Plateforme::ChoixImpression PlateformeQt::DialogueImprimer(const QString& pdfPropose) {
     auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Un nom de sortie en .pdf ferait choisir "Imprimer dans un fichier" d'emblée : l'imprimante
+    // par défaut, s'il y en a une, reste le premier choix.
+    imprimante->setOutputFileName(pdfPropose);
+    imprimante->setOutputFormat(QPrinter::NativeFormat);
     QPrintDialog dialogue(imprimante.get(), parent_);
     if (dialogue.exec() != QDialog::Accepted) return {};
     // Qt écrirait le fichier lui-même, par-dessus n'importe quoi (un programme compris).

@@ -14,11 +14,13 @@ public:
 
     Bouton Message(const QString& texte, Boutons boutons, Icone icone,
                    const QString& titre) override;
-    QString DialogueOuvrir(const QString& dossier, const QString& nom) override;
-    QString DialogueSauver(const QString& dossier, const QString& nom) override;
+    QString DialogueOuvrir(const QString& dossier, const QString& nom,
+                           const QString& dossierFichier) override;
+    QString DialogueSauver(const QString& dossier, const QString& nom,
+                           const QString& dossierFichier) override;
     std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
     std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) override;
-    ChoixImpression DialogueImprimer() override;
+    ChoixImpression DialogueImprimer(const QString& pdfPropose) override;
     QDateTime Maintenant() override;
     double Aleatoire() override;
     QString DossierProgramme() override;

@@ -18,9 +18,16 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
         "> ecrit prog.pdf \"GESTION CHAUFFAGE -VK472- V1.50\"\\r\\n 1\n> dialogue prog.pdf\n"
         "> boite Ok\n> menu ExporterPdf\n"
         // Imprimer dans un fichier : le même PDF.
-        "> imprime fichier:<dossier>/fichier.pdf\n> menu Imprimer\n"));
+        "> imprime fichier:<dossier>/fichier.pdf\n> menu Imprimer\n"
+        // Un programme lu ailleurs : PDF et impression partent de son dossier, pas de celui du
+        // programme.
+        "> dossier ailleurs\n> ecrit ailleurs/maison.PRG @exemple 4660 1234\n"
+        "> dialogue ailleurs/maison.PRG\n> menu LectureData\n> dialogue *.pdf\n"
+        "> menu ExporterPdf\n> menu Imprimer\n"));
     for (const char* attendu :
-         {"vieux.pdf existe déjà. Voulez-vous le remplacer ? » -> Non",
+         {"dialogue sauver <dossier>/ailleurs « *.pdf »",
+          "dialogue impression <dossier>/ailleurs « maison.pdf »",
+          "vieux.pdf existe déjà. Voulez-vous le remplacer ? » -> Non",
           "remplace.pdf existe déjà. Voulez-vous le remplacer ? » -> Oui",
           "IMPOSSIBLE **\\r\\n\\r\\n<dossier>/prog.pdf\\r\\nC'est un fichier programme"})
         EXPECT_TRUE(vu.contains(QString::fromUtf8(attendu))) << attendu << "\n" << vu.toStdString();

@@ -48,10 +48,10 @@ std::optional<LignesSemaine> PlateformeFactice::DialogueHoraires(const LignesSem
     return Suivant(Horaires);
 }
 
-Plateforme::ChoixImpression PlateformeFactice::DialogueImprimer() {
+Plateforme::ChoixImpression PlateformeFactice::DialogueImprimer(const QString& pdfPropose) {
     const QString pdf = Suivant(Impressions);
-    Dialogues.push_back(
-        {QStringLiteral("impression"), QString(), QFileInfo(pdf).fileName(), QString()});
+    Dialogues.push_back({QStringLiteral("impression"), QFileInfo(pdfPropose).path(),
+                         QFileInfo(pdfPropose).fileName(), QFileInfo(pdf).fileName()});
     if (pdf.startsWith(QLatin1String("fichier:"))) return {nullptr, pdf.mid(8)};
     return {pdf.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(pdf), QString()};
 }

@@ -34,17 +34,17 @@ public:
 
     Bouton Message(const QString& texte, Boutons boutons, Icone icone,
                    const QString& titre) override;
-    QString DialogueOuvrir(const QString& dossier, const QString& nom) override {
+    QString DialogueOuvrir(const QString& dossier, const QString& nom, const QString&) override {
         return Dialogue(true, dossier, nom);
     }
-    QString DialogueSauver(const QString& dossier, const QString& nom) override {
+    QString DialogueSauver(const QString& dossier, const QString& nom, const QString&) override {
         return Dialogue(false, dossier, nom);
     }
     // Copie et impression : la prochaine réponse de Copies / Impressions (à défaut : annulé).
     std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
     // Horaires : LignesMontrees garde les lignes reçues, Horaires donne la réponse.
     std::optional<LignesSemaine> DialogueHoraires(const LignesSemaine& lignes) override;
-    ChoixImpression DialogueImprimer() override;
+    ChoixImpression DialogueImprimer(const QString& pdfPropose) override;
     QDateTime Maintenant() override { return {QDate(2026, 12, 1), QTime(14, 5, 9)}; }
     double Aleatoire() override;
     QString DossierProgramme() override { return dossier_; }

@@ -3,33 +3,49 @@
 #include "model/Textes.h"
 #include "plateforme/BoiteCopieJour.h"
 #include "plateforme/BoiteHoraires.h"
+#include "support/Dossier.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPagedPaintDevice>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-using Geste = std::function<void(QMessageBox*)>;
-
-// Le geste est fait sur la boîte dès qu'elle se montre ; restée ouverte, elle est fermée
-// d'office pour ne pas bloquer le test.
-Bouton Repond(Boutons boutons, const Geste& geste) {
+// Le geste est fait sur la fenêtre modale dès qu'elle se montre ; restée ouverte, elle est
+// fermée d'office pour ne pas bloquer le test.
+template <typename Fenetre, typename Appel>
+auto Repond(const std::function<void(Fenetre*)>& geste, const Appel& appel) {
     QTimer sonde;
     QObject::connect(&sonde, &QTimer::timeout, [&] {
-        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!boite || !boite->isVisible()) return;
-        geste(boite);
-        if (boite->isVisible()) boite->done(-1);
+        auto* fenetre = qobject_cast<Fenetre*>(QApplication::activeModalWidget());
+        if (!fenetre || !fenetre->isVisible()) return;
+        geste(fenetre);
+        if (fenetre->isVisible()) static_cast<QDialog*>(fenetre)->done(-1);
     });
     sonde.start(10);
-    return PlateformeQt().Message(TitreVersion, boutons, Icone::Aucune, QStringLiteral("TITRE"));
+    return appel();
+}
+
+using Geste = std::function<void(QMessageBox*)>;
+Bouton Repond(Boutons boutons, const Geste& geste) {
+    return Repond(geste, [boutons] {
+        return PlateformeQt().Message(TitreVersion, boutons, Icone::Aucune,
+                                      QStringLiteral("TITRE"));
+    });
 }
 
 Geste Clique(const char* texte) {
@@ -38,23 +54,70 @@ Geste Clique(const char* texte) {
             if (b->text() == QLatin1String(texte)) b->click();
     };
 }
+
+// Une touche appuyée là où est le clavier ; la réponse (un clic animé) est attendue.
+Geste Touche(Qt::Key touche, const char* texte = "") {
+    return [touche, texte](QMessageBox* boite) {
+        QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, QLatin1String(texte));
+        QApplication::sendEvent(boite->focusWidget() ? boite->focusWidget() : boite, &appui);
+        QElapsedTimer attente;
+        attente.start();
+        while (boite->isVisible() && attente.elapsed() < 2000) QApplication::processEvents();
+    };
+}
 } // namespace
 
-TEST(PlateformeQt, EchapEtFermetureNeChoisissentRien) {
-    // Qt prendrait « Non » ou « Abandonner » pour Échap et pour la case de fermeture.
-    const Geste echap = [](QMessageBox* boite) {
-        QKeyEvent appui(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(boite->focusWidget() ? boite->focusWidget() : boite, &appui);
-    };
+TEST(PlateformeQt, ReponsesAuClavierEtFermeture) {
+    // Qt prendrait « Non » ou « Abandonner » pour Échap et pour la case de fermeture. Oui et Non
+    // répondent à leur lettre, sans Alt.
     const Geste ferme = [](QMessageBox* boite) { boite->close(); };
     const std::tuple<Boutons, Geste, Bouton> cas[] = {
-        {Boutons::OuiNon, echap, Bouton::Aucun},
+        {Boutons::OuiNon, Touche(Qt::Key_Escape), Bouton::Aucun},
         {Boutons::AbandonnerRecommencerIgnorer, ferme, Bouton::Aucun},
-        {Boutons::OuiNon, Clique("Non"), Bouton::Non},
+        {Boutons::OuiNon, Clique("&Non"), Bouton::Non},
+        {Boutons::OuiNon, Touche(Qt::Key_O, "o"), Bouton::Oui},
+        {Boutons::OuiNon, Touche(Qt::Key_N, "n"), Bouton::Non},
+        {Boutons::OuiNon, Touche(Qt::Key_Return), Bouton::Oui},
     };
     for (const auto& [boutons, geste, attendu] : cas)
         EXPECT_EQ(static_cast<int>(Repond(boutons, geste)), static_cast<int>(attendu))
             << static_cast<int>(boutons);
+}
+
+TEST(PlateformeQt, DossiersDesDialogues) {
+    // Lecture et sauvegarde partent du dossier donné et offrent celui du fichier ouvert et
+    // celui des documents ; l'impression dans un fichier propose le PDF donné.
+    DossierTest programme, fichier, documents;
+    QFile dossiersUtilisateur(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+    ASSERT_TRUE(dossiersUtilisateur.open(QIODevice::WriteOnly));
+    dossiersUtilisateur.write("XDG_DOCUMENTS_DIR=\"" + documents.Chemin().toUtf8() + "\"\n");
+    dossiersUtilisateur.close();
+    const auto vu = [&](QFileDialog* dialogue) {
+        QStringList laterale;
+        for (const QUrl& url : dialogue->sidebarUrls()) laterale << url.toLocalFile();
+        return QStringList{dialogue->directory().path(),
+                           QString::number(laterale.contains(fichier.Chemin())),
+                           QString::number(laterale.contains(documents.Chemin()))};
+    };
+    for (const bool ouvrir : {true, false}) {
+        QStringList montre;
+        Repond<QFileDialog>([&](QFileDialog* d) { montre = vu(d); },
+                            [&] {
+                                PlateformeQt plateforme;
+                                return ouvrir ? plateforme.DialogueOuvrir(programme.Chemin(),
+                                                                          "*.prg", fichier.Chemin())
+                                              : plateforme.DialogueSauver(
+                                                    programme.Chemin(), "*.PRG", fichier.Chemin());
+                            });
+        EXPECT_EQ(montre, QStringList({programme.Chemin(), "1", "1"})) << ouvrir;
+    }
+    QString propose;
+    Repond<QPrintDialog>(
+        [&](QPrintDialog* d) {
+            propose = d->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+        },
+        [&] { return PlateformeQt().DialogueImprimer(fichier.Fichier("maison.pdf")).fichier; });
+    EXPECT_EQ(propose, fichier.Fichier("maison.pdf"));
 }
 
 TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
@@ -77,16 +140,36 @@ TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
 }
 
 TEST(PlateformeQt, BoiteHorairesRefuseEtRecopie) {
-    // Une ligne refusée grise OK ; la recopie prend lundi.
+    // Une ligne refusée grise OK. Le clic qui entre dans une ligne la sélectionne (la frappe la
+    // remplace) et en fait la source des recopies, que chaque bouton nomme.
     LignesSemaine lignes;
     lignes.fill(QStringLiteral("6h30-8h30"));
     lignes[6] = QStringLiteral("25h");
     BoiteHoraires boite(lignes);
     QPushButton* ok = boite.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    const auto recopie = [&boite](int jour, const char* tape, const char* nom) {
+        auto* ligne = boite.findChild<QLineEdit*>(QStringLiteral("Horaires(%1)").arg(jour));
+        QFocusEvent entree(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(ligne, &entree);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent clic(type, QPointF(5, 5), ligne->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                             type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(ligne, &clic);
+        }
+        QKeyEvent frappe(QEvent::KeyPress, 0, Qt::NoModifier, QLatin1String(tape));
+        QApplication::sendEvent(ligne, &frappe);
+        auto* bouton = boite.findChild<QPushButton*>(QLatin1String(nom));
+        if (!bouton) return QStringLiteral("pas de bouton");
+        bouton->click();
+        const LignesSemaine vu = boite.Lignes();
+        return bouton->text() + " : " + QStringList(vu.begin(), vu.end()).join('|');
+    };
     EXPECT_FALSE(ok->isEnabled());
-    boite.findChild<QLineEdit*>(QStringLiteral("Horaires(0)"))->setText(QStringLiteral("7h-9h"));
-    boite.findChild<QLineEdit*>(QStringLiteral("Horaires(6)"))->setText(QString());
-    boite.findChild<QPushButton*>(QStringLiteral("LunVen"))->click();
+    EXPECT_EQ(recopie(1, "7h-9h", "LunVen"),
+              "&Lun–Ven ← Mardi : 7h-9h|7h-9h|7h-9h|7h-9h|7h-9h|6h30-8h30|25h");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(recopie(5, "8h-12h", "Tous"),
+              "&Tous ← Samedi : 8h-12h|8h-12h|8h-12h|8h-12h|8h-12h|8h-12h|8h-12h");
     EXPECT_TRUE(ok->isEnabled());
-    EXPECT_EQ(boite.Lignes().at(4), QStringLiteral("7h-9h"));
 }
