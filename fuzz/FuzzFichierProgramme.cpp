@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille) {
         EcrireFichierProgramme(lu.programme, QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50"));
     const ResultatLecture relu = LireFichierProgramme(ecrit);
     if (relu.statut != StatutLecture::Lu) Echec("fichier sauvegardé illisible");
-    if (relu.programme != lu.programme) Echec("programme différent après sauvegarde");
+    if (!(relu.programme == lu.programme)) Echec("programme différent après sauvegarde");
     if (EcrireFichierProgramme(relu.programme, QStringLiteral("GESTION CHAUFFAGE -VK472- V1.50")) !=
         ecrit)
         Echec("deuxième sauvegarde différente de la première");
