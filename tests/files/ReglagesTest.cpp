@@ -1,11 +1,11 @@
 // Réglages (fichiers récents) : un tube à leur place est ignoré sans attendre (QSettings
 // attendrait un écrivain) ; un fichier à la place de leur dossier : non écrits, la boîte le dit.
-#include "support/Scenario.h"
+#include "support/Banc.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
@@ -14,25 +14,26 @@ TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
         QStringLiteral("/gestion-chauffage");
     const QString chemin = dossier + QStringLiteral("/gestion-chauffage.conf");
     for (const bool tube : {true, false}) {
-        Scenario s;
+        Banc b;
         QFile::remove(chemin);
         QDir().rmdir(dossier);
         ASSERT_TRUE(tube ? QDir().mkpath(dossier) && CreeTube(chemin)
                          : QFile(dossier).open(QIODevice::WriteOnly));
         ::alarm(20); // bloqué, tué au lieu d'attendre sans fin
-        const QString vu = s.Joue(QStringLiteral("> demarre\n> dialogue copie.prg\n%1> menu "
-                                                 "SauverComme\n> montre FichiersRecents\n")
-                                      .arg(tube ? "" : "> boite Ok\n"));
+        b.Demarre();
+        b.plateforme.Noms = {b.dossier.Fichier("copie.prg")};
+        if (!tube) b.plateforme.Reponses = {Bouton::Ok};
+        b.Menu("SauverComme");
         ::alarm(0);
         // Réglages ignorés : aucun fichier récent ; non écrits : ceux de la session restent.
-        EXPECT_EQ(vu.contains("grisé « Fichiers récents »"), tube) << vu.toStdString();
-        EXPECT_TRUE(s.dossier.Existe("copie.prg"));
-        EXPECT_EQ(vu.contains("** ECRITURE IMPOSSIBLE **\\r\\n\\r\\n" + chemin +
-                              "\\r\\nLes fichiers récents n'ont pas pu y être retenus. » -> Ok"),
-                  !tube)
-            << vu.toStdString();
+        EXPECT_EQ(b.W<QMenu>("FichiersRecents")->isEnabled(), !tube);
+        EXPECT_TRUE(b.dossier.Existe("copie.prg"));
+        EXPECT_EQ(b.Boites(), tube ? ""
+                                   : "** ECRITURE IMPOSSIBLE **\r\n\r\n" + chemin +
+                                         "\r\nLes fichiers récents n'ont pas pu y être "
+                                         "retenus. -> Ok");
         EXPECT_FALSE(QFileInfo(chemin).isFile());
-        QFile::remove(chemin); // le prochain Scenario lirait ce tube
+        QFile::remove(chemin); // le prochain banc lirait ce tube
         QFile::remove(dossier);
     }
 }

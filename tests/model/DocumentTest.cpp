@@ -142,4 +142,15 @@ TEST(Document, SignalesLectureEffacementAnnulationEtRetourAuDebut) {
     d.Retablit(apres, avant, 0);
     EXPECT_EQ(vus, (QStringList{"jour 1 6", "id 1", "temp 2"}));
     EXPECT_EQ(d.Prog(), avant);
+    // Une zone montrée a ses températures ramenées dans 128..198 (modifié), sans autre règle.
+    p.TempZone[0][2] = 140;
+    p.TempZone[1] = {250, 100, -5, 198};
+    p.TempZone[2] = {150, 170, 190, 130};
+    d.Charge(p);
+    d.ChoisitZone(2);
+    EXPECT_FALSE(d.Modifie());
+    d.ChoisitZone(1);
+    EXPECT_EQ(d.Prog().TempZone[1], (std::array<qint16, NbTemperatures>{198, 128, 128, 198}));
+    EXPECT_EQ(d.Prog().TempZone[2], p.TempZone[2]);
+    EXPECT_TRUE(d.Modifie());
 }

@@ -41,20 +41,49 @@ Geste Clique(const char* texte) {
 } // namespace
 
 TEST(PlateformeQt, EchapEtFermetureNeChoisissentRien) {
-    // Qt prendrait « Non » ou « Abandonner » pour Échap et pour la case de fermeture.
+    // Qt prendrait « Non », « Annuler » ou « Abandonner » pour Échap et pour la case de
+    // fermeture ; chaque bouton rend sa réponse.
     const Geste echap = [](QMessageBox* boite) {
         QKeyEvent appui(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(boite->focusWidget() ? boite->focusWidget() : boite, &appui);
     };
     const Geste ferme = [](QMessageBox* boite) { boite->close(); };
+    using B = Bouton;
+    constexpr auto ARI = Boutons::AbandonnerRecommencerIgnorer;
     const std::tuple<Boutons, Geste, Bouton> cas[] = {
-        {Boutons::OuiNon, echap, Bouton::Aucun},
-        {Boutons::AbandonnerRecommencerIgnorer, ferme, Bouton::Aucun},
-        {Boutons::OuiNon, Clique("Non"), Bouton::Non},
+        {Boutons::Ok, echap, B::Aucun},
+        {Boutons::OkAnnuler, echap, B::Aucun},
+        {Boutons::OuiNon, echap, B::Aucun},
+        {ARI, echap, B::Aucun},
+        {ARI, ferme, B::Aucun},
+        {Boutons::Ok, Clique("OK"), B::Ok},
+        {Boutons::OkAnnuler, Clique("Annuler"), B::Annuler},
+        {Boutons::OuiNon, Clique("Oui"), B::Oui},
+        {Boutons::OuiNon, Clique("Non"), B::Non},
+        {ARI, Clique("Abandonner"), B::Abandonner},
+        {ARI, Clique("Recommencer"), B::Recommencer},
+        {ARI, Clique("Ignorer"), B::Ignorer},
     };
     for (const auto& [boutons, geste, attendu] : cas)
         EXPECT_EQ(static_cast<int>(Repond(boutons, geste)), static_cast<int>(attendu))
             << static_cast<int>(boutons);
+}
+
+TEST(PlateformeQt, EchapAnnuleLesDialoguesDeCopieEtDesHoraires) {
+    // Le dialogue qu'Échap n'aurait pas fermé est validé tel quel : le test le verrait.
+    QTimer sonde;
+    QObject::connect(&sonde, &QTimer::timeout, [] {
+        auto* dialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialogue || !dialogue->isVisible()) return;
+        QKeyEvent appui(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(dialogue->focusWidget() ? dialogue->focusWidget() : dialogue,
+                                &appui);
+        if (dialogue->isVisible()) dialogue->accept();
+    });
+    sonde.start(10);
+    PlateformeQt plateforme;
+    EXPECT_FALSE(plateforme.DialogueCopieJour(1, 2).has_value());
+    EXPECT_FALSE(plateforme.DialogueHoraires({}).has_value());
 }
 
 TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
@@ -77,7 +106,7 @@ TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
 }
 
 TEST(PlateformeQt, BoiteHorairesRefuseEtRecopie) {
-    // Une ligne refusée grise OK ; la recopie prend lundi.
+    // Une ligne refusée grise OK ; les recopies prennent lundi et samedi.
     LignesSemaine lignes;
     lignes.fill(QStringLiteral("6h30-8h30"));
     lignes[6] = QStringLiteral("25h");
@@ -85,8 +114,10 @@ TEST(PlateformeQt, BoiteHorairesRefuseEtRecopie) {
     QPushButton* ok = boite.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     EXPECT_FALSE(ok->isEnabled());
     boite.findChild<QLineEdit*>(QStringLiteral("Horaires(0)"))->setText(QStringLiteral("7h-9h"));
-    boite.findChild<QLineEdit*>(QStringLiteral("Horaires(6)"))->setText(QString());
-    boite.findChild<QPushButton*>(QStringLiteral("LunVen"))->click();
+    boite.findChild<QLineEdit*>(QStringLiteral("Horaires(5)"))->setText(QString());
+    for (const char* nom : {"LunVen", "SamDim"})
+        boite.findChild<QPushButton*>(QLatin1String(nom))->click();
     EXPECT_TRUE(ok->isEnabled());
-    EXPECT_EQ(boite.Lignes().at(4), QStringLiteral("7h-9h"));
+    const LignesSemaine vues = boite.Lignes();
+    EXPECT_EQ(QStringList(vues.begin(), vues.end()).join('|'), "7h-9h|7h-9h|7h-9h|7h-9h|7h-9h||");
 }

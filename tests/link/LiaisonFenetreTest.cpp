@@ -1,0 +1,157 @@
+// La liaison dans la vraie fenêtre, port et minuterie factices : octets remis pause par pause
+// (références trame-*), ports choisis, gel de tout ce qui changerait la trame pendant l'envoi.
+#include "plateforme/Controles.h"
+#include "support/Banc.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+namespace {
+const QString Relier = QStringLiteral("** RELIER LA TELECOMMANDE au PC par le cordon ** -> Ok\n");
+const QString Verifier = QStringLiteral("** VERIFIER à l'issue de la transmission: [2 BEEP -> "
+                                        "PROG. OK]  [6 Beep -> DEFAUT DIALOGUE]  ** -> Ok\n");
+const QString Attention =
+    QStringLiteral("ATTENTION CE TEST CHARGE LA TELECOMMANDE AVEC UNE PROGRAMMATION DE TEST "
+                   "\r\n\r\n      COMMANDE CONFORT/ECO ACTIVEE CHAQUE 10 Minutes  -> Ok\n");
+const std::vector<int> SixPauses(6, 200);
+
+void RepondOk(Banc& b, int fois) {
+    b.plateforme.Reponses.assign(static_cast<size_t>(fois), Bouton::Ok);
+}
+} // namespace
+
+TEST(LiaisonFenetre, ProgrammesEnvoyesPerduOuRefuse) {
+    // Programme de test depuis la zone 1 : jours de test, températures et identifiant de
+    // l'utilisateur ; son programme n'est pas touché.
+    Banc b;
+    auto& port = b.plateforme.port;
+    b.Demarre();
+    const Programme avant = b.Doc().Prog();
+    b.Barre("VScrollZone", 1);
+    RepondOk(b, 4);
+    b.Menu("ProgrammeDeTest");
+    EXPECT_EQ(b.Boites(), Attention + Relier + Verifier + "** FIN DE TRANSMISSION ** -> Ok");
+    EXPECT_EQ(b.plateforme.minuterie.Pauses, SixPauses);
+    CompareReference(QStringLiteral("trame-liaison-2.txt"), b.Port());
+    EXPECT_TRUE(b.Doc().Prog() == avant);
+    // Le port lâche après la première pause : la trame s'arrête là, l'échec est dit.
+    b.Demarre();
+    port.PerteAuOctet = 68;
+    RepondOk(b, 3);
+    b.Menu("ProgrammeTelecommande");
+    EXPECT_EQ(b.Boites(), Relier + Verifier +
+                              "** ECHEC DE LA TRANSMISSION **\r\n\r\nLe port série COM1 (factice) "
+                              "a disparu -> Ok");
+    EXPECT_EQ(b.plateforme.minuterie.Pauses, std::vector<int>{200});
+    EXPECT_FALSE(port.EstOuvert());
+    CompareReference(QStringLiteral("trame-liaison-3.txt"), b.Port());
+    // Puis un port qui ne s'ouvre pas : rien n'est envoyé ni écrit.
+    b.dossier.Ecrit("TESTTRANS.ASC", "ancien");
+    port.PerteAuOctet.reset();
+    port.RefusOuverture = QStringLiteral("Port série introuvable : COM1 (factice)");
+    RepondOk(b, 1);
+    b.Menu("ProgrammeTelecommande");
+    EXPECT_EQ(b.Boites(), "Port série introuvable : COM1 (factice) -> Ok");
+    EXPECT_TRUE(port.Remis.empty());
+    EXPECT_EQ(b.dossier.Lit("TESTTRANS.ASC"), "ancien");
+    // Le programme de test prend les vraies températures, refusées aussi dans une zone cachée.
+    b.Pose([](Programme& p) { p.TempZone[2][2] = 199; });
+    RepondOk(b, 2);
+    b.Menu("ProgrammeDeTest");
+    EXPECT_EQ(b.Boites(), Attention + "Zone 2 : température « Hors Gel » hors limites (0 à 35 °C). "
+                                      "Corrigez-la avant la transmission. -> Ok");
+}
+
+// Depuis la zone 2 un samedi : son identifiant 70000 part sur 16 bits. Pendant une pause, rien
+// ne change la trame : commandes, boutons et cadres grisés, souris sans effet, la fenêtre reste
+// ouverte ; après l'envoi, les commandes répondent de nouveau.
+TEST(LiaisonFenetre, EnvoiGele) {
+    Banc b;
+    b.Demarre();
+    b.Pose([](Programme& p) { p.IdentZone = {4660, 17219, 70000}; });
+    b.Barre("VScrollZone", 2);
+    b.Barre("VScJour", 5);
+    const Programme avant = b.Doc().Prog();
+    const auto actives = [&b] {
+        QStringList noms;
+        for (const QAction* a : b.fenetre->findChildren<QAction*>())
+            if (!a->objectName().isEmpty() && a->isEnabled()) noms << a->objectName();
+        for (const char* cadre : {"Frame5", "Frame4", "Frame2"})
+            if (b.W(cadre)->isEnabled()) noms << cadre;
+        return noms.join(' ');
+    };
+    const QString toutes = actives();
+    int pauses = 0;
+    b.plateforme.minuterie.AvantPause = [&] {
+        if (pauses++ > 0) return;
+        EXPECT_EQ(actives(), "Guide");
+        EXPECT_FALSE(b.Clic("CmdHigh"));
+        b.Appui("FrameTemp(3)", Qt::LeftButton, {323, 20});
+        EXPECT_FALSE(b.fenetre->close());
+        EXPECT_TRUE(b.Doc().Prog() == avant);
+        EXPECT_EQ(b.Doc().Jour(), 5);
+    };
+    RepondOk(b, 3);
+    b.Menu("ProgrammeTelecommande");
+    EXPECT_EQ(b.Boites(), Relier + Verifier + "** FIN DE TRANSMISSION ** -> Ok");
+    EXPECT_EQ(b.plateforme.minuterie.Pauses, SixPauses);
+    CompareReference(QStringLiteral("trame-envoigele-1.txt"), b.Port());
+    EXPECT_EQ(actives(), toutes);
+}
+
+TEST(LiaisonFenetre, PortsChoisisEtRetenus) {
+    // Le port lu dans VK472.CFG est coché ; celui qui ne s'y écrit pas sert quand même, la
+    // boîte dit pourquoi.
+    Banc b;
+    auto& port = b.plateforme.port;
+    b.dossier.Ecrit("VK472.CFG", " 2 \r\n");
+    b.Demarre();
+    EXPECT_TRUE(b.W<QAction>("COM(2)")->isChecked() && !b.W<QAction>("COM(0)")->isChecked());
+    QFile::remove(b.dossier.Fichier("VK472.CFG"));
+    QDir(b.dossier.Chemin()).mkdir("VK472.CFG");
+    const QString ecriture =
+        "** ECRITURE IMPOSSIBLE **\r\n\r\n<d>/VK472.CFG\r\nC'est un dossier. -> Ok";
+    for (const int index : {1, 0}) {
+        port.Ouvertures.clear();
+        RepondOk(b, 1);
+        b.Menu(NomIndexe("COM", index));
+        EXPECT_EQ(b.Boites(), ecriture);
+        EXPECT_EQ(port.Ouvertures.back(), index + 1);
+        EXPECT_TRUE(b.W<QAction>(NomIndexe("COM", index))->isChecked());
+        if (index == 0) continue;
+        EXPECT_FALSE(b.W<QAction>("COM(2)")->isChecked());
+        // Le test de liaison : un seul "T", sur le port en service, refermé ensuite.
+        RepondOk(b, 2);
+        b.Menu("TestTelecommande");
+        EXPECT_EQ(b.Boites(), "** RELIER LA TELECOMMANDE au PC par le cordon ** -> Ok\n** 2 BEEPS "
+                              "INDIQUENT UNE BON TEST DE LA LIAISON ** -> Ok");
+        EXPECT_EQ(port.Ouvertures.back(), 2);
+        EXPECT_EQ(port.Octets(), "T");
+        EXPECT_FALSE(port.EstOuvert());
+    }
+    // Un adaptateur branché en cours de route est proposé ; choisi, il est lié au premier COMn
+    // libre par son nom stable puis ouvert comme ce COMn, et n'est plus proposé.
+    Banc c;
+    c.dossier.Ecrit("ttyUSB0", {});
+    ASSERT_TRUE(QFile::link(c.dossier.Fichier("ttyUSB0"), c.dossier.Fichier("usb-FTDI_A5")));
+    ASSERT_TRUE(QFile::link("/dev/pts/7", c.dossier.Fichier("COM1")));
+    ASSERT_TRUE(QFile::link("/dev/pts/8", c.dossier.Fichier("COM4")));
+    c.Demarre();
+    c.plateforme.Peripheriques = {{c.dossier.Fichier("ttyUSB0"), c.dossier.Fichier("usb-FTDI_A5"),
+                                   "FTDI FT232R", "A50285BI", true, false}};
+    c.plateforme.ChangementPorts();
+    c.Menu("Peripherique(0)");
+    QStringList bulles;
+    for (int i = 0; i < 4; ++i) bulles << c.W<QAction>(NomIndexe("COM", i))->statusTip();
+    EXPECT_EQ(bulles.join('\n').replace(c.dossier.Chemin(), "<d>"),
+              "COM1 : /dev/pts/7, par le lien <d>/COM1\nCOM2 : <d>/ttyUSB0 — FTDI FT232R "
+              "(A50285BI), par le lien <d>/COM2\nCOM3 : aucun périphérique\nCOM4 : /dev/pts/8, par "
+              "le lien <d>/COM4");
+    EXPECT_TRUE(c.W<QAction>("COM(1)")->isChecked());
+    EXPECT_EQ(QFileInfo(c.dossier.Fichier("COM2")).symLinkTarget(),
+              c.dossier.Fichier("usb-FTDI_A5"));
+    EXPECT_EQ(c.plateforme.port.Ouvertures.back(), 2);
+    EXPECT_EQ(c.dossier.Lit("VK472.CFG"), " 1 \r\n");
+    EXPECT_FALSE(c.W<QAction>("Peripherique(0)")->isVisible() ||
+                 c.W<QAction>("Peripherique(0)")->isEnabled());
+}
