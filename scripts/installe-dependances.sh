@@ -7,10 +7,11 @@ set -euo pipefail
 PAQUETS=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-translations-l10n
-  libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libacl1-dev libattr1-dev
   fonts-liberation
   cmark
   xvfb xauth xdotool x11-utils imagemagick socat time poppler-utils
+  dbus at-spi2-core python3-pyatspi
 )
 if [ "${1:-}" = ci ]; then
   PAQUETS+=(clang libclang-rt-14-dev clang-format clang-tidy

@@ -10,8 +10,26 @@
 #include <QApplication>
 #include <QTextStream>
 #include <memory>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 namespace {
+#ifdef Q_OS_UNIX
+// Une écriture au-delà de "ulimit -f" (SIGXFSZ) ou vers une sortie refermée (SIGPIPE,
+// "| head -1") tuerait le programme, et avec lui le travail non enregistré ou l'envoi en
+// cours : elle échoue plutôt, et l'échec se dit. Un gestionnaire vide plutôt que SIG_IGN : un
+// programme lancé d'ici (le navigateur du guide) retrouve à son exec les signaux ordinaires.
+void Survit(int) {}
+void SurvitAuxSignauxDEcriture() {
+    struct sigaction action {};
+    action.sa_handler = Survit;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    for (const int numero : {SIGXFSZ, SIGPIPE}) sigaction(numero, &action, nullptr);
+}
+#endif
+
 // Sans fenêtre ni écran : Qt Core seulement, la même transmission que la fenêtre. Le PDF
 // demande en plus Qt Gui pour ses polices, sur une plateforme hors écran.
 int LigneCommande(int argc, char** argv, bool pdf) {
@@ -49,6 +67,9 @@ bool EcranAbsent() {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef Q_OS_UNIX
+    SurvitAuxSignauxDEcriture();
+#endif
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     if (DemandeLigneCommande(arguments)) return LigneCommande(argc, argv, DemandePdf(arguments));

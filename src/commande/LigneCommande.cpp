@@ -33,7 +33,8 @@ const QString TexteUsage = QStringLiteral(
     "                                    avec l'identifiant de la zone N (0 par défaut)\n"
     "                                    (sortie 0 ; 2 port fermé ; 3 fichier refusé ;\n"
     "                                    4 port perdu pendant l'envoi ; 5 envoyé, journal\n"
-    "                                    non écrit)\n"
+    "                                    non écrit ; 7 envoyé, sortie fermée en route,\n"
+    "                                    « | head -1 » par exemple)\n"
     "  --pdf fichier.prg sortie.pdf      la semaine imprimée, une page par zone\n"
     "                                    (sortie 0 ou 1)\n"
     "  --ports                           les ports série détectés et ce que désignent\n"
@@ -127,11 +128,18 @@ public:
             o_.erreurs << "** ECHEC DE LA TRANSMISSION ** " << transmission.Cause() << '\n';
         else
             o_.sortie << "** FIN DE TRANSMISSION **\n";
+        o_.sortie.flush();
+        // Une sortie fermée ("| head -1") n'a rien arrêté : la fin se dit sur les erreurs.
+        const bool sortieFermee = o_.sortie.status() != QTextStream::Ok;
+        if (sortieFermee)
+            o_.erreurs << Nom << " : sortie fermée pendant l'envoi, sa suite est perdue.\n"
+                       << (envoye ? "** FIN DE TRANSMISSION **\n" : "");
         const auto echec = transmission.EchecJournaux();
         if (echec) o_.erreurs << echec->chemin << " : journal non écrit. " << echec->cause << '\n';
-        return !envoye ? CodeSortie::PortPerdu
-               : echec ? CodeSortie::JournalPerdu
-                       : CodeSortie::Reussi;
+        return !envoye        ? CodeSortie::PortPerdu
+               : echec        ? CodeSortie::JournalPerdu
+               : sortieFermee ? CodeSortie::SortieFermee
+                              : CodeSortie::Reussi;
     }
 
     int Pdf(const QString& chemin, const QString& sortie) {

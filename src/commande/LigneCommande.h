@@ -21,6 +21,7 @@ constexpr int FichierRefuse = 3; // non conforme ou température hors 0..35 °C 
 constexpr int PortPerdu = 4;     // le port a lâché pendant l'envoi
 constexpr int JournalPerdu = 5;  // tout est parti, mais un journal n'a pas pu être écrit
 constexpr int SansEcran = 6;     // la fenêtre demandée, mais pas d'écran où l'ouvrir
+constexpr int SortieFermee = 7;  // tout est parti, mais la sortie s'est fermée en route
 constexpr int Usage = 64;        // option inconnue, fichier manquant ou illisible
 } // namespace CodeSortie
 

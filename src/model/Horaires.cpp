@@ -44,6 +44,20 @@ QString TexteHoraires(const QByteArray& jour) {
     return periodes.join(QLatin1Char(' '));
 }
 
+QString TexteLuJour(const QByteArray& jour) {
+    QStringList periodes;
+    for (const BarreSegment& barre : BarresJour(jour))
+        periodes << QStringLiteral("de %1 à %2")
+                        .arg(TexteHeure(barre.debut), TexteHeure(barre.debut + barre.largeur));
+    if (periodes.isEmpty()) return QStringLiteral("éco toute la journée");
+    if (periodes == QStringList{QStringLiteral("de 0H00 à 24H00")})
+        return QStringLiteral("confort toute la journée");
+    const QString dernier = periodes.takeLast();
+    return QStringLiteral("confort ") + (periodes.isEmpty() ? dernier
+                                                            : periodes.join(QStringLiteral(", ")) +
+                                                                  QStringLiteral(" et ") + dernier);
+}
+
 LigneHoraires LitHoraires(const QString& ligne) {
     // Les tirets peuvent être entourés de blancs ; les périodes séparées de blancs,
     // virgules ou points-virgules.

@@ -10,6 +10,10 @@ QString TexteHeure(int position);
 // Les segments du jour, séparés d'un blanc ; vide pour un jour sans confort.
 QString TexteHoraires(const QByteArray& jour);
 
+// Le jour dit à un lecteur d'écran : "confort de 6H30 à 8H30 et de 17H00 à 22H30", "confort
+// toute la journée", "éco toute la journée".
+QString TexteLuJour(const QByteArray& jour);
+
 // Une ligne tapée : le jour qu'elle décrit (148 caractères, queue "0"), ou la raison
 // pour laquelle elle est refusée (jour nul). Heures "6h30", "06:30", "6.30", "6H", "24H00",
 // sur les dix minutes ; périodes sans chevauchement, huit au plus.

@@ -13,6 +13,9 @@ BarreDefilement::BarreDefilement(Qt::Orientation orientation, int min, int max, 
     setPageStep(1);
     // Pas de menu de Qt au clic droit : la barre ne fait que ce que le programme lui donne.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    // Atteinte au clavier par Tab (lecteur d'écran, pas de souris) ; un clic ne prend pas le
+    // focus au graphique, qui garde ses touches.
+    setFocusPolicy(Qt::TabFocus);
     connect(this, &QScrollBar::valueChanged, this, [this] { emit Change(); });
 }
 

@@ -111,6 +111,7 @@ void PanneauSemaine::ConstruitGraphique(QWidget* Frame1) {
         rangee->setFrameShape(QFrame::Box);
         PlaceTwips(rangee, 1410, HautsRangees[d], 9960, 690);
         rangee->installEventFilter(this);
+        rangee->setAccessibleName(NomsDesJours().value(d));
         FrameTemp[d] = rangee;
         Shape1[d] = Rectangle(rangee, NomIndexe("Shape1", d), cyanPale);
         PlaceTwips(Shape1[d], 90, 405, 9550, 105);
@@ -175,6 +176,10 @@ void PanneauSemaine::ConstruitGraphique(QWidget* Frame1) {
         PlaceTwips(filet, 360, hautsFilets[i], 11160, 30);
         Line1[i] = filet;
     }
+    Marqueur[0]->setAccessibleName(QStringLiteral("Curseur horaire"));
+    HScroll1->setAccessibleName(QStringLiteral("Curseur horaire"));
+    VScJour->setAccessibleName(QStringLiteral("Jour"));
+    Frame1->setAccessibleName(QStringLiteral("Semaine"));
     Marqueur[0]->raise();
     HeureProg[0]->raise();
     HeureProg[1]->raise();
@@ -208,6 +213,8 @@ void PanneauSemaine::ValideJour(int jour) {
 }
 
 void PanneauSemaine::DessineJour(int jour, const std::vector<BarreSegment>& barres) {
+    FrameTemp[jour]->setAccessibleDescription(TexteLuJour(doc_.Prog().ProgJour[doc_.Zone()][jour]));
+    if (jour == doc_.Jour()) DitJour();
     for (int j = 0; j < NbSegmentsMax; ++j) {
         QFrame* barre = ShTemp[NbSegmentsMax * jour + j];
         if (j >= static_cast<int>(barres.size())) {
@@ -249,6 +256,9 @@ void PanneauSemaine::DeplaceCurseur() {
     HScroll1->MontreValeur(c);
     DeplaceTwips(Marqueur[0], GaucheCurseur(c), TwipsDe(Marqueur[0]).top());
     const QString heure = TexteHeureCurseur(c);
+    for (QWidget* curseur : {static_cast<QWidget*>(Marqueur[0]), static_cast<QWidget*>(HScroll1)})
+        curseur->setAccessibleDescription(heure.trimmed());
+    DitJour();
     for (QLabel* etiquette : HeureProg) {
         DeplaceTwips(etiquette, GaucheHeureCurseur(c), TwipsDe(etiquette).top());
         etiquette->setText(heure);
@@ -303,7 +313,17 @@ void PanneauSemaine::MontreJour() {
     VisuDataProgramme();
 }
 
+void PanneauSemaine::DitJour() {
+    // Le graphique a le focus du clavier : il dit le jour choisi, ses heures et le curseur.
+    const QString nom = NomsDesJours().value(doc_.Jour());
+    VScJour->setAccessibleDescription(nom);
+    FrameTemp[0]->parentWidget()->setAccessibleDescription(
+        QStringLiteral("%1 : %2 ; curseur à %3")
+            .arg(nom, TexteLuJour(doc_.JourEdite()), TexteHeure(doc_.Curseur())));
+}
+
 void PanneauSemaine::MontreJourChoisi() {
+    DitJour();
     VScJour->MontreValeur(doc_.Jour());
     Text1->setText(NomsDesJours().value(doc_.Jour()));
     AfficheJour();

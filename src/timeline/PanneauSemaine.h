@@ -69,6 +69,8 @@ private:
     // Le jour choisi en rouge ; la barre, le nom et le rouge ne font que montrer le document.
     void AfficheJour();
     void MontreJourChoisi();
+    // Ce que dit un lecteur d'écran du jour choisi et du curseur.
+    void DitJour();
     // Hauteurs des barres de confort et des bandes éco, selon les températures de la zone.
     void PlaceHauteurs();
     void RemplaceProgramme(Document::Remplacement comment);

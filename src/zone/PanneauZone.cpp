@@ -28,11 +28,16 @@ PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
         Text2[t] = controles.Prend<QLineEdit>(NomIndexe("Text2", t));
         Colore(Text2[t], QPalette::Base, fonds[t]);
         connect(VScroll3[t], &BarreDefilement::Change, this, [this, t] { VScroll3_Change(t); });
+        for (QWidget* controle :
+             {static_cast<QWidget*>(VScroll3[t]), static_cast<QWidget*>(Text2[t])})
+            controle->setAccessibleName(NomTemperature(t));
         VScroll3[t]->installEventFilter(this);
         Text2[t]->installEventFilter(this);
         connect(Text2[t], &QLineEdit::returnPressed, this, [this, t] { Champ_Valide(t); });
     }
     TextID->installEventFilter(this);
+    TextID->setAccessibleName(QStringLiteral("Identifiant radio"));
+    VScrollZone->setAccessibleName(QStringLiteral("Zone"));
     connect(TextID, &QLineEdit::returnPressed, this, [this] { Champ_Valide(ChampIdentifiant); });
     connect(VScrollZone, &BarreDefilement::Change, this, [this] { VScrollZone_Change(); });
     connect(&doc_, &Document::ZoneChoisie, this, &PanneauZone::MontreZoneChoisie);
@@ -69,6 +74,7 @@ void PanneauZone::MontreTemperatures() {
         const qint16 valeur = doc_.TemperatureMontree(doc_.Zone(), t);
         VScroll3[t]->MontreValeur(valeur);
         Text2[t]->setText(TexteTemperature(valeur));
+        VScroll3[t]->setAccessibleDescription(Text2[t]->text().trimmed());
     }
 }
 
@@ -87,6 +93,7 @@ void PanneauZone::VScrollZone_Change() {
 void PanneauZone::MontreZoneChoisie() {
     VScrollZone->MontreValeur(doc_.Zone());
     TextZone->setText(QString::number(doc_.Zone()));
+    VScrollZone->setAccessibleDescription(QStringLiteral("Zone %1").arg(doc_.Zone()));
     MontreTemperatures();
     MontreIdentifiant();
 }

@@ -20,6 +20,7 @@ protected:
         sortie.clear();
         erreurs.clear();
         QTextStream flux(&sortie), fluxErreurs(&erreurs);
+        if (sortieAilleurs) flux.setDevice(sortieAilleurs);
         const auto pdf = [this](const QString& f, const Programme& p, const QString& nom,
                                 const QDateTime& d) {
             pdfs << QFileInfo(f).fileName() + ' ' + nom + ' ' + QString::number(p.IdentZone[0]) +
@@ -48,6 +49,7 @@ protected:
     PortFactice port;
     MinuterieFactice minuterie;
     QString sortie, erreurs;
+    QIODevice* sortieAilleurs = nullptr; // à la place de "sortie"
     QStringList pdfs; // PDF demandés : sortie, fichier, identifiant de la zone 0, date
 };
 } // namespace
@@ -117,8 +119,16 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     port.PerteAuOctet = 200;
     EXPECT_EQ(envoie(0).first, 4);
     EXPECT_EQ(erreurs, "** ECHEC DE LA TRANSMISSION ** " + port.ErreurPerte + '\n');
-    // Tout est parti, mais un journal ne peut pas être écrit : ce n'est pas un succès.
+    // Une sortie qui n'écrit plus (fermée, disque plein) n'arrête rien : la fin se dit ailleurs.
     port.PerteAuOctet.reset();
+    QFile plein(QStringLiteral("/dev/full"));
+    ASSERT_TRUE(plein.open(QIODevice::WriteOnly));
+    sortieAilleurs = &plein;
+    EXPECT_EQ(envoie(0), std::pair(7, trame.octets.toHex(' ')));
+    EXPECT_EQ(erreurs, "gestion-chauffage : sortie fermée pendant l'envoi, sa suite est perdue.\n"
+                       "** FIN DE TRANSMISSION **\n");
+    sortieAilleurs = nullptr;
+    // Tout est parti, mais un journal ne peut pas être écrit : ce n'est pas un succès.
     ASSERT_TRUE(QFile::remove(dossier.Fichier("TESTTRANS.ASC")));
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("TESTTRANS.ASC"));
     EXPECT_EQ(envoie(0).first, 5);

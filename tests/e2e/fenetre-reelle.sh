@@ -155,3 +155,14 @@ grep -q "2 BEEP -> PROG. OK" "$TRAVAIL/telecommande.txt" || {
   cat "$TRAVAIL/telecommande.txt" >&2
   echec "la télécommande virtuelle n'a pas validé la programmation"
 }
+
+# Un lecteur d'écran lit la semaine par AT-SPI : une seconde fenêtre sur la semaine sauvée, sur
+# son propre bus (le pont d'accessibilité reste hors de l'envoi mesuré plus haut).
+cp "$TRAVAIL/data.prg" "$TRAVAIL/lue.prg"
+lu=$(dbus-run-session -- bash -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus=$!
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$1/reglages-lecteur" \
+    "$1/gestion-chauffage" "$1/lue.prg" >/dev/null 2>&1 & programme=$!
+  /usr/bin/python3 "$2" Lundi; r=$?
+  kill $programme $bus; exit $r' _ "$TRAVAIL" "$SOURCES/tests/e2e/lit-accessible.py" 2>"$TRAVAIL/lecteur.txt") || true
+[ "$lu" = "Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30" ] || echec "lecteur d'écran : [$lu]"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Le vrai exécutable sans écran finit sur un code et un message français, jamais sur l'abandon
-# de Qt (134). Usage : sans-ecran.sh EXECUTABLE FICHIER_LISIBLE
+# de Qt (134) ni sur un signal. Usage : sans-ecran.sh EXECUTABLE FICHIER_LISIBLE [TELECOMMANDE]
 set -uo pipefail
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 sortie=$(mktemp)
-trap 'rm -f "$sortie"' EXIT
+travail=$(mktemp -d)
+trap 'rm -rf "$sortie" "$travail"' EXIT
 echec=0
 essai() { # code attendu, texte attendu (début de ligne), arguments...
   local attendu=$1 texte=$2
@@ -20,4 +21,26 @@ essai 64 "gestion-chauffage : option inconnue « -zz »" "$1" -zz
 essai 64 "gestion-chauffage : fichier introuvable « absent.PRG »" "$1" absent.PRG
 essai 6 "gestion-chauffage : pas d'écran" "$1" "$2"
 essai 64 "gestion-chauffage : fichier introuvable « -x.PRG »" "$1" -- -x.PRG
+# Au-delà de "ulimit -f", l'écriture échoue avec sa cause, sans temporaire laissé (SIGXFSZ).
+essai 1 "$travail/s.pdf : écriture impossible. Fichier trop gros." \
+  bash -c 'ulimit -f 1 && exec "$0" "$@"' "$1" --pdf "$2" "$travail/s.pdf"
+[ -z "$(ls -A "$travail")" ] || { echo "ÉCHEC : laissé par --pdf : $(ls -A "$travail")" >&2; echec=1; }
+
+# Une sortie fermée (SIGPIPE) n'arrête pas l'envoi : la télécommande virtuelle reçoit tout, les
+# journaux sont écrits, sortie 7. Le dossier du programme est celui de l'exécutable copié.
+if [ -n "${3:-}" ]; then
+  cp "$1" "$2" "$travail/"
+  timeout 30 "$3" --dossier "$travail" --port 1 --une-fois >"$travail/telecommande.txt" 2>&1 &
+  for _ in $(seq 50); do [ -e "$travail/COM1" ] && break; sleep 0.1; done
+  timeout 30 "$travail/gestion-chauffage" --envoie "$travail/$(basename "$2")" --port COM1 \
+    2>"$sortie" | head -1 >/dev/null
+  code=${PIPESTATUS[0]}
+  wait
+  [ "$code" = 7 ] && grep -q "^\*\* FIN DE TRANSMISSION" "$sortie" &&
+    grep -q "PROG. OK" "$travail/telecommande.txt" && [ -s "$travail/TESTTRANS.ASC" ] || {
+    echo "ÉCHEC : --envoie | head -1 -> $code (attendu 7)" >&2
+    cat "$sortie" "$travail/telecommande.txt" >&2
+    echec=1
+  }
+fi
 exit $echec

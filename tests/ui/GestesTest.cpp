@@ -2,11 +2,13 @@
 #include "model/Textes.h"
 #include "support/Banc.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -104,4 +106,43 @@ TEST(Gestes, AucunMenuDeQtAuClicDroit) {
     // Ni, du bouton droit, une flèche de température tenue comme une édition.
     b.Souris("VScroll3(0)", QEvent::MouseButtonPress, Qt::RightButton, {5, 3});
     EXPECT_FALSE(b.Doc().EditionLongueOuverte());
+}
+
+// Un lecteur d'écran lit la semaine dans le document : après une édition, après l'annulation ;
+// le clavier atteint chaque barre par Tab.
+TEST(Gestes, LecteurDEcran) {
+    Scenario s;
+    const auto lu = [&s](const char* nom) {
+        QAccessibleInterface* i =
+            QAccessible::queryAccessibleInterface(s.fenetre->findChild<QWidget*>(nom));
+        return (i->text(QAccessible::Name) + " : " + i->text(QAccessible::Description))
+            .toStdString();
+    };
+    struct Cas {
+        const char* actions;
+        const char* controle;
+        const char* dit;
+    };
+    const Cas cas[] = {
+        {"demarre", "FrameTemp(0)", "Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
+        {"", "FrameTemp(6)", "Dimanche : confort de 7H30 à 23H00"},
+        {"", "Frame1",
+         "Semaine : Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30 ; curseur "
+         "à 0H00"},
+        {"touche Frame1 Bas Maj+Droite", "HScroll1", "Curseur horaire : 1H00"},
+        {"", "VScJour", "Jour : Mardi"},
+        {"clic Cmd1H", "FrameTemp(1)",
+         "Mardi : confort de 1H00 à 2H00, de 6H30 à 8H30 et de "
+         "17H30 à 22H30"},
+        {"menu Annuler", "FrameTemp(1)", "Mardi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
+        {"barre VScroll3(1) 160", "VScroll3(1)", "ECO : 16°C"},
+        {"barre VScrollZone 2", "VScrollZone", "Zone : Zone 2"},
+        {"jour 2 0 vide", "FrameTemp(0)", "Lundi : éco toute la journée"},
+    };
+    for (const Cas& c : cas) {
+        if (*c.actions) s.Vu(QString::fromUtf8(c.actions));
+        EXPECT_EQ(lu(c.controle), c.dit) << c.actions;
+    }
+    for (auto* barre : s.fenetre->findChildren<QScrollBar*>())
+        EXPECT_TRUE(barre->focusPolicy() & Qt::TabFocus) << barre->objectName().toStdString();
 }
