@@ -111,38 +111,41 @@ TEST(Gestes, AucunMenuDeQtAuClicDroit) {
 // Un lecteur d'écran lit la semaine dans le document : après une édition, après l'annulation ;
 // le clavier atteint chaque barre par Tab.
 TEST(Gestes, LecteurDEcran) {
-    Scenario s;
-    const auto lu = [&s](const char* nom) {
-        QAccessibleInterface* i =
-            QAccessible::queryAccessibleInterface(s.fenetre->findChild<QWidget*>(nom));
+    Banc b;
+    b.Demarre();
+    const auto lu = [&b](const char* nom) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(b.W(nom));
         return (i->text(QAccessible::Name) + " : " + i->text(QAccessible::Description))
             .toStdString();
     };
     struct Cas {
-        const char* actions;
+        std::function<void()> action;
         const char* controle;
         const char* dit;
     };
     const Cas cas[] = {
-        {"demarre", "FrameTemp(0)", "Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
-        {"", "FrameTemp(6)", "Dimanche : confort de 7H30 à 23H00"},
-        {"", "Frame1",
+        {{}, "FrameTemp(0)", "Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
+        {{}, "FrameTemp(6)", "Dimanche : confort de 7H30 à 23H00"},
+        {{},
+         "Frame1",
          "Semaine : Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30 ; curseur "
          "à 0H00"},
-        {"touche Frame1 Bas Maj+Droite", "HScroll1", "Curseur horaire : 1H00"},
-        {"", "VScJour", "Jour : Mardi"},
-        {"clic Cmd1H", "FrameTemp(1)",
+        {[&] { b.Touches("Frame1", "Bas Maj+Droite"); }, "HScroll1", "Curseur horaire : 1H00"},
+        {{}, "VScJour", "Jour : Mardi"},
+        {[&] { b.Clic("Cmd1H"); }, "FrameTemp(1)",
          "Mardi : confort de 1H00 à 2H00, de 6H30 à 8H30 et de "
          "17H30 à 22H30"},
-        {"menu Annuler", "FrameTemp(1)", "Mardi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
-        {"barre VScroll3(1) 160", "VScroll3(1)", "ECO : 16°C"},
-        {"barre VScrollZone 2", "VScrollZone", "Zone : Zone 2"},
-        {"jour 2 0 vide", "FrameTemp(0)", "Lundi : éco toute la journée"},
+        {[&] { b.Menu("Annuler"); }, "FrameTemp(1)",
+         "Mardi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
+        {[&] { b.Barre("VScroll3(1)", 160); }, "VScroll3(1)", "ECO : 16°C"},
+        {[&] { b.Barre("VScrollZone", 2); }, "VScrollZone", "Zone : Zone 2"},
+        {[&] { b.Pose([](Programme& p) { p.ProgJour[2][0] = JourVide(); }); }, "FrameTemp(0)",
+         "Lundi : éco toute la journée"},
     };
     for (const Cas& c : cas) {
-        if (*c.actions) s.Vu(QString::fromUtf8(c.actions));
-        EXPECT_EQ(lu(c.controle), c.dit) << c.actions;
+        if (c.action) c.action();
+        EXPECT_EQ(lu(c.controle), c.dit) << c.controle;
     }
-    for (auto* barre : s.fenetre->findChildren<QScrollBar*>())
+    for (auto* barre : b.fenetre->findChildren<QScrollBar*>())
         EXPECT_TRUE(barre->focusPolicy() & Qt::TabFocus) << barre->objectName().toStdString();
 }
