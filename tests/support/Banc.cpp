@@ -47,7 +47,9 @@ bool Banc::Demarre(const QString& fichier, bool exemple) {
     fenetre.reset();
     if (exemple) dossier.Ecrit(QStringLiteral("data.prg"), ProgrammeExemple());
     fenetre = std::make_unique<FenetrePrincipale>(plateforme);
-    return fenetre->Demarre(fichier);
+    const bool demarree = fenetre->Demarre(fichier);
+    etat_ = Etat();
+    return demarree;
 }
 
 void Banc::Pose(const std::function<void(Programme&)>& change) {
@@ -135,9 +137,10 @@ void Banc::Raccourci(const QString& touches) {
     while (QWidget* menu = QApplication::activePopupWidget()) menu->close();
 }
 
-QString Banc::Heures(const QByteArray& jour) {
+QString Banc::Jour(int zone, int jour) {
     QStringList textes;
-    for (const auto& [debut, fin] : Confort(jour)) textes << Heure(debut) + '-' + Heure(fin);
+    for (const auto& [debut, fin] : Confort(Doc().Prog().ProgJour[zone][jour]))
+        textes << Heure(debut) + '-' + Heure(fin);
     return textes.isEmpty() ? QStringLiteral("vide") : textes.join(' ');
 }
 
@@ -148,14 +151,21 @@ QStringList Banc::Etat() {
     QStringList etat{QStringLiteral("curseur %1").arg(d.Curseur()),
                      QStringLiteral("zone %1, jour %2").arg(z).arg(d.Jour()),
                      d.Modifie() ? QStringLiteral("modifié") : QStringLiteral("non modifié"),
-                     QStringLiteral("températures %1 %2 %3 %4, identifiant %5")
-                         .arg(t[0])
-                         .arg(t[1])
-                         .arg(t[2])
-                         .arg(t[3])
-                         .arg(d.Prog().IdentZone[z])};
+                     QString::asprintf("températures %d %d %d %d, identifiant %d", t[0], t[1], t[2],
+                                       t[3], d.Prog().IdentZone[z])};
     for (int j = 0; j < NbJours; ++j) etat << NomsDesJours().value(j) + ' ' + Jour(z, j);
-    return etat;
+    return etat << W<QAction>(QStringLiteral("Annuler"))->text();
+}
+
+QString Banc::Vu() {
+    const QStringList etat = Etat();
+    QStringList vu{Boites()};
+    for (qsizetype i = 0; i < etat.size(); ++i)
+        if (etat[i] != etat_.value(i)) vu << etat[i];
+    etat_ = etat;
+    vu << (Ecart().isEmpty() ? QString() : "écart : " + Ecart());
+    vu.removeAll(QString());
+    return vu.join(QStringLiteral(" / "));
 }
 
 // Lu sur les contrôles, jamais sur le document : zone, jour, curseur et ses heures, jour en

@@ -47,11 +47,11 @@ public:
     void Raccourci(const QString& touches);
 
     // Les créneaux de confort du jour en heures : "6H30-8H30 17H30-22H30", "vide".
-    QString Jour(int zone, int jour) { return Heures(Doc().Prog().ProgJour[zone][jour]); }
-    static QString Heures(const QByteArray& jour);
-    // Ce que tient le document : curseur, zone et jour, modifié, températures et identifiant
-    // de la zone, puis ses sept jours en heures.
-    QStringList Etat();
+    QString Jour(int zone, int jour);
+    // Ce qui a changé depuis la dernière fois, « / » entre deux : les boîtes, puis le curseur, la
+    // zone et le jour, « modifié », les températures et l'identifiant de la zone, ses jours, le
+    // pas à annuler ; et ce que l'écran montrerait autrement que le document.
+    QString Vu();
     // Ce que l'écran montre autrement que le document ; vide s'il le suit.
     QString Ecart();
     // Les boîtes depuis la dernière fois, "texte -> réponse", une par ligne (dossier : <d>).
@@ -65,7 +65,9 @@ public:
     std::unique_ptr<FenetrePrincipale> fenetre;
 
 private:
+    QStringList Etat();
     size_t boites_ = 0;
+    QStringList etat_;
 };
 
 // "vu" comparé à tests/donnees/NOM ; GC_REECRIT=1 le réécrit (à relire), jamais sous CI.

@@ -6,60 +6,10 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
-
-// Plusieurs gestes de souris à la suite, chacun sur ce qu'a laissé le précédent.
-TEST(Gestes, SourisSurLesRangeesLesNomsEtLesLignes) {
-    Banc b;
-    b.Demarre();
-    // Un appui sur une barre de mercredi va à sa rangée ; deux clics droits rapides sur le nom
-    // du jour courant peignent deux créneaux, sur celui d'un autre jour le choisissent sans rien
-    // peindre (curseur à 0H00) ; le milieu ne fait rien ; un clic droit dans une rangée choisit
-    // son jour.
-    b.Appui("ShTemp(16)", Qt::LeftButton, {1, 1});
-    b.Pose([](Programme& p) { p.ProgJour[0][2] = JourVide(); });
-    b.Appui("Label2(2)", Qt::RightButton, {2, 2}, true);
-    b.Appui("Label2(1)", Qt::RightButton, {2, 2}, true);
-    b.Appui("Label2(1)", Qt::RightButton, {2, 2}, true);
-    b.Appui("Label2(1)", Qt::MiddleButton, {2, 2});
-    b.Appui("FrameTemp(5)", Qt::RightButton, {323, 20});
-    EXPECT_EQ(b.Etat().mid(0, 6).join(" / "),
-              "curseur 72 / zone 0, jour 5 / modifié / températures 169 165 140 145, identifiant "
-              "4660 / Lundi 6H30-8H30 17H30-22H30 / Mardi 0H00-0H20 6H30-8H30 17H30-22H30");
-    EXPECT_EQ(b.Jour(0, 2), "6H30-6H50");
-    // Un jour court (lu tel quel d'un fichier) est complété avant d'être peint au curseur ; un
-    // bouton de côté ne peint rien ; un trait part d'une ligne d'heure jusqu'au bas d'une rangée.
-    b.Pose([](Programme& p) { p.ProgJour[0][0] = QByteArray(12, '0'); });
-    b.Barre("VScJour", 0);
-    b.Barre("HScroll1", 12);
-    b.Appui("Label2(0)", Qt::RightButton, {10, 5});
-    b.Trait("FrameTemp(1)", Qt::BackButton, {10, 20}, {300, 20});
-    b.Trait("Marqueur(8)", Qt::LeftButton, {1, 45}, {60, 45});
-    EXPECT_EQ(b.Jour(0, 0), "2H00-2H10 8H00-10H10");
-    EXPECT_EQ(b.Doc().Prog().ProgJour[0][0].size(), LongueurJour);
-    EXPECT_EQ(b.Jour(0, 1), "0H00-0H20 6H30-8H30 17H30-22H30");
-    EXPECT_EQ(b.Ecart(), "");
-}
-
-// Le texte des segments montré par la case : un jour montré a huit segments au plus.
-TEST(Gestes, CaseDesSegments) {
-    Banc b;
-    b.Demarre();
-    b.Pose([](Programme& p) {
-        p.ProgJour[0][0] = JourVide();
-        for (int s = 0; s < 9; ++s) p.ProgJour[0][0][10 * s] = '1';
-    });
-    EXPECT_TRUE(b.W("VisuProgramme")->isHidden());
-    b.Clic("ChkVisuHoraire");
-    EXPECT_FALSE(b.W("VisuProgramme")->isHidden());
-    EXPECT_EQ(b.W<QLineEdit>("VisuProgramme")->text(),
-              "   (0H00-0H10)     (1H40-1H50)     (3H20-3H30)     (5H00-5H10)     (6H40-6H50)    "
-              " (8H20-8H30)     (10H00-10H10)     (11H40-11H50)     ");
-}
 
 // Un .PRG déposé s'ouvre comme par "&Lecture", question comprise.
 TEST(Gestes, FichierDeposeSurLaFenetre) {
