@@ -32,14 +32,20 @@ void SurvitAuxSignauxDEcriture() {
 
 // Sans fenêtre ni écran : Qt Core seulement, la même transmission que la fenêtre. Le PDF
 // demande en plus Qt Gui pour ses polices, sur une plateforme hors écran.
-int LigneCommande(int argc, char** argv, bool pdf) {
+int LigneCommande(const QStringList& arguments, char* programme, bool pdf) {
+    // Qt ne voit que le nom du programme : ses options (-platform, -reverse…) sont refusées
+    // comme toute option inconnue, et ses avertissements anglais ne sont pas pour
+    // l'utilisateur, à qui tout est dit en français.
+    int argcQt = 1;
+    char* argvQt[] = {programme, nullptr};
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     std::unique_ptr<QCoreApplication> application;
     if (pdf) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-        application = std::make_unique<QGuiApplication>(argc, argv);
+        // Un PDF n'a pas besoin d'écran, quelle que soit la plateforme demandée.
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        application = std::make_unique<QGuiApplication>(argcQt, argvQt);
     } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
+        application = std::make_unique<QCoreApplication>(argcQt, argvQt);
     }
     ChargeTraductions();
     const QString dossier = DossierDonneesDuProgramme();
@@ -50,7 +56,7 @@ int LigneCommande(int argc, char** argv, bool pdf) {
     OutilsCommande outils{
         port,    minuterie,  [] { return QDateTime::currentDateTime(); },        dossier, sortie,
         erreurs, ExportePdf, [&dossier] { return LignesPortsDetectes(dossier); }};
-    return ExecuteLigneCommande(QCoreApplication::arguments(), outils);
+    return ExecuteLigneCommande(arguments, outils);
 }
 
 // Sans affichage, QApplication s'arrêterait net sur un message anglais de Qt.
@@ -72,7 +78,8 @@ int main(int argc, char** argv) {
 #endif
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (DemandeLigneCommande(arguments)) return LigneCommande(argc, argv, DemandePdf(arguments));
+    if (DemandeLigneCommande(arguments))
+        return LigneCommande(arguments, argv[0], DemandePdf(arguments));
 
     // Un fichier donné (gestionnaire de fichiers, "gestion-chauffage maison.PRG") est lu au
     // démarrage à la place de data.prg.

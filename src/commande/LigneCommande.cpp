@@ -196,7 +196,13 @@ bool JourAutreQueZeroUn(const QByteArray& jour) {
 } // namespace
 
 bool DemandePdf(const QStringList& arguments) {
-    return arguments.mid(1).contains(QStringLiteral("--pdf"));
+    // Comme l'analyse le lira : "-pdf" vaut "--pdf", et "--pdf=f" aussi. De trop, Qt Gui ne
+    // coûte rien ; de moins, le PDF s'arrêterait net.
+    for (const QString& a : arguments.mid(1))
+        if (const QString nom = a.section(QLatin1Char('='), 0, 0);
+            nom == QLatin1String("--pdf") || nom == QLatin1String("-pdf"))
+            return true;
+    return false;
 }
 
 bool DemandeLigneCommande(const QStringList& arguments) {
@@ -301,6 +307,11 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
         if (analyse.values(*option).size() > 1)
             return commande.Refuse(
                 QStringLiteral("--%1 donnée deux fois").arg(option->names().first()));
+    // Dit avant le compte des actions : "--zone 1" seul est un --envoie oublié.
+    for (const auto* option : {&port, &zone})
+        if (analyse.isSet(*option) && !analyse.isSet(envoie))
+            return commande.Refuse(
+                QStringLiteral("--%1 ne sert qu'avec --envoie").arg(option->names().first()));
     // Une seule action ; la ligne de commande en gagnera d'autres sur ce modèle.
     const QList<QCommandLineOption> actions{aide, version, verifie, envoie, pdf, ports};
     int demandees = 0;
@@ -322,10 +333,6 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
     }
     if (!positionnels.isEmpty())
         return commande.Refuse(QStringLiteral("argument en trop « %1 »").arg(positionnels.first()));
-    for (const auto* option : {&port, &zone})
-        if (analyse.isSet(*option) && !analyse.isSet(envoie))
-            return commande.Refuse(
-                QStringLiteral("--%1 ne sert qu'avec --envoie").arg(option->names().first()));
 
     if (analyse.isSet(aide)) {
         outils.sortie << TexteUsage;

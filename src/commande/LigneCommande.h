@@ -41,7 +41,8 @@ struct OutilsCommande {
     std::function<QStringList()> lignesPorts;
 };
 
-// Vrai quand la commande demande la semaine en PDF : il lui faut Qt Gui (polices).
+// Vrai quand la commande demande la semaine en PDF ("--pdf", "-pdf", "--pdf=f") : il lui faut
+// Qt Gui (polices).
 bool DemandePdf(const QStringList& arguments);
 
 // Vrai quand un argument est une option ("-h", "--...") ou qu'il y a plus d'un argument :

@@ -137,6 +137,7 @@ StatutLecture PanneauFichier::LitFichierCourant() {
     const ResultatLecture lu = contenu ? LireFichierProgramme(*contenu) : ResultatLecture{};
     // Ce qui a été lu, pour savoir à la sauvegarde si quelqu'un l'a changé depuis.
     empreinte_ = contenu ? Empreinte(*contenu) : QByteArray();
+    luSousAutreFenetre_ = LectureSeule();
     if (lu.statut != StatutLecture::Lu)
         cheminIllisible_ = cheminFichier_;
     else if (cheminIllisible_ == cheminFichier_)
@@ -197,6 +198,7 @@ std::optional<StatutLecture> PanneauFichier::LitChoisi(const QString& choisi) {
     const QString cheminAvant = cheminFichier_;
     const bool majusculesAvant = cheminMajuscules_;
     const QByteArray empreinteAvant = empreinte_;
+    const bool sousAutreFenetreAvant = luSousAutreFenetre_;
     cheminFichier_ = CheminGarde(choisi);
     cheminMajuscules_ = true;
     std::swap(verrou, verrou_);
@@ -207,6 +209,7 @@ std::optional<StatutLecture> PanneauFichier::LitChoisi(const QString& choisi) {
         cheminFichier_ = cheminAvant;
         cheminMajuscules_ = majusculesAvant;
         empreinte_ = empreinteAvant;
+        luSousAutreFenetre_ = sousAutreFenetreAvant;
         std::swap(verrou, verrou_);
     } else {
         RetientRecent(choisi, true);
@@ -240,18 +243,26 @@ constexpr int NbRecents = 5;
 // Les réglages là où QSettings("gestion-chauffage", "gestion-chauffage") les met, mais
 // seulement si c'est un fichier (ou rien encore) : QSettings lit dès sa construction, et un
 // tube l'y bloquerait pour toujours ; un dossier ou un périphérique n'est pas à lui.
+QString CheminReglages() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/gestion-chauffage/gestion-chauffage.conf");
+}
+
 std::unique_ptr<QSettings> Reglages() {
-    const QString chemin = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                           QStringLiteral("/gestion-chauffage/gestion-chauffage.conf");
-    const QFileInfo infos(chemin);
+    const QFileInfo infos(CheminReglages());
     if (infos.exists() && !infos.isFile()) return nullptr;
-    return std::make_unique<QSettings>(chemin, QSettings::IniFormat);
+    return std::make_unique<QSettings>(infos.filePath(), QSettings::IniFormat);
 }
 } // namespace
 
 void PanneauFichier::RetientRecent(const QString& chemin, bool garde) {
+    const QString echec = QStringLiteral("Les fichiers récents n'ont pas pu y être retenus.");
     const auto reglages = Reglages();
-    if (!reglages) return;
+    if (!reglages) {
+        MontreEchecEcriture(plateforme_, QStringLiteral("** ECRITURE IMPOSSIBLE **"),
+                            QDir::toNativeSeparators(CheminReglages()), echec);
+        return;
+    }
     QStringList recents = reglages->value(CleRecents).toStringList();
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
     recents.removeAll(absolu);
@@ -263,8 +274,7 @@ void PanneauFichier::RetientRecent(const QString& chemin, bool garde) {
     // fichier resté vide trahit la dernière vidange perdue de Qt 6.4 (disque plein).
     if (reglages->status() != QSettings::NoError || QFileInfo(reglages->fileName()).size() == 0)
         MontreEchecEcriture(plateforme_, QStringLiteral("** ECRITURE IMPOSSIBLE **"),
-                            QDir::toNativeSeparators(reglages->fileName()),
-                            QStringLiteral("Les fichiers récents n'ont pas pu y être retenus."));
+                            QDir::toNativeSeparators(reglages->fileName()), echec);
     MontreRecents();
 }
 
@@ -278,8 +288,9 @@ void PanneauFichier::MontreRecents() {
     if (!recents_) return;
     recents_->clear();
     const auto reglages = Reglages();
+    // Un fichier de réglages écrit à la main peut en tenir plus.
     const QStringList recents =
-        reglages ? reglages->value(CleRecents).toStringList() : QStringList();
+        reglages ? reglages->value(CleRecents).toStringList().mid(0, NbRecents) : QStringList();
     for (int i = 0; i < recents.size(); ++i) {
         QAction* action = recents_->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(recents[i])));
@@ -316,8 +327,11 @@ bool PanneauFichier::RemplacementAccepte(const QString& chemin) {
     // Disparu depuis, il n'y a rien à perdre.
     const QByteArray surDisque = EmpreinteFichier(chemin);
     if (chemin != cheminFichier_ || surDisque.isEmpty() || surDisque == empreinte_) return true;
-    return demande(QStringLiteral("Le fichier %1 a été modifié par un autre programme depuis sa "
-                                  "lecture. Voulez-vous le remplacer ?"));
+    return demande(luSousAutreFenetre_
+                       ? QStringLiteral("Le fichier %1 a été modifié par une autre fenêtre du "
+                                        "programme depuis sa lecture. Voulez-vous le remplacer ?")
+                       : QStringLiteral("Le fichier %1 a été modifié par un autre programme "
+                                        "depuis sa lecture. Voulez-vous le remplacer ?"));
 }
 
 bool PanneauFichier::EcritProgramme(const QString& chemin, bool remplacementAccepte) {
@@ -338,6 +352,7 @@ bool PanneauFichier::EcritProgramme(const QString& chemin, bool remplacementAcce
         return false;
     // Les deux appelants en font aussitôt le fichier courant.
     empreinte_ = Empreinte(octets);
+    luSousAutreFenetre_ = false;
     if (chemin == cheminIllisible_) cheminIllisible_.clear();
     RetientRecent(chemin, true);
     return true;

@@ -112,4 +112,6 @@ private:
     QString cheminIllisible_;               // dernier fichier programme qui n'a pas pu être lu
     std::unique_ptr<VerrouFichier> verrou_; // celui du fichier courant
     QByteArray empreinte_; // des octets lus ou écrits en dernier ; vide : pas de fichier
+    // Lu pendant qu'une autre fenêtre le tenait : c'est elle qui a pu l'écrire depuis.
+    bool luSousAutreFenetre_ = false;
 };

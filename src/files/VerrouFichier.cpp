@@ -1,7 +1,30 @@
 #include "files/VerrouFichier.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+namespace {
+// ".NOM.lock". QLockFile pose aussi ".NOM.lock.rmlock" pour reprendre un verrou abandonné :
+// les deux doivent tenir dans les 255 octets d'un nom. Sinon, le début du nom puis une
+// empreinte du nom entier, qui le distingue de ses voisins au même début.
+QString NomVerrou(const QString& nom) {
+    constexpr qsizetype OctetsMax = 255 - 7;
+    const auto octets = [](const QString& n) { return QFile::encodeName(n).size(); };
+    QString entier = QLatin1Char('.') + nom + QStringLiteral(".lock");
+    if (octets(entier) <= OctetsMax) return entier;
+    const QString fin =
+        QLatin1Char('~') +
+        QString::fromLatin1(
+            QCryptographicHash::hash(nom.toUtf8(), QCryptographicHash::Sha256).toHex().left(16)) +
+        QStringLiteral(".lock");
+    QString debut = QLatin1Char('.') + nom;
+    // Jamais la moitié d'un caractère hors du plan de base.
+    while (octets(debut + fin) > OctetsMax || debut.back().isHighSurrogate()) debut.chop(1);
+    return debut + fin;
+}
+} // namespace
 
 QString VerrouFichier::CheminVerrou(const QString& chemin) {
     // Le vrai fichier : deux chemins vers lui (lien, "..") ont le même verrou, même s'il
@@ -12,7 +35,7 @@ QString VerrouFichier::CheminVerrou(const QString& chemin) {
     const QString reel = fichier.canonicalFilePath();
     const QFileInfo cible(reel.isEmpty() ? QDir(dossier).filePath(fichier.fileName()) : reel);
     // Caché : ni le dialogue ni la liste du dossier n'en sont encombrés.
-    return cible.dir().filePath(QLatin1Char('.') + cible.fileName() + QStringLiteral(".lock"));
+    return cible.dir().filePath(NomVerrou(cible.fileName()));
 }
 
 VerrouFichier::VerrouFichier(const QString& chemin)

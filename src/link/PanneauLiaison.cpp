@@ -80,7 +80,13 @@ void PanneauLiaison::RafraichitPorts() {
     const auto detectes = plateforme_.PeripheriquesSeries();
     const Correspondance ports = CorrespondancePorts(plateforme_.DossierProgramme(), detectes);
     for (int i = 0; i < NbPortsCom; ++i) {
-        const QString description = DescriptionCom(i + 1, ports.com[i]);
+        // Ce qui a servi reste ce qu'un envoi demandera : la bulle le nomme.
+        const auto& [identite, libelle] = retenus_[i];
+        const QString description =
+            identite.isEmpty() || identite == IdentitePort(ports.com[i])
+                ? DescriptionCom(i + 1, ports.com[i])
+                : DescriptionComChange(i + 1, libelle, IdentitePresente(identite, ports, detectes),
+                                       ports.com[i]);
         COM[i]->setStatusTip(description);
         COM[i]->setToolTip(description);
     }
@@ -121,15 +127,18 @@ void PanneauLiaison::OuvreCom() {
 void PanneauLiaison::COM_Click(int Index) {
     if (transmissionEnCours_ || Index < 0 || Index >= static_cast<int>(COM.size())) return;
     COM[Index]->setChecked(true);
-    PortSerie& port = plateforme_.Port();
-    if (port.EstOuvert()) port.Ferme();
-    if (!port.Ouvre(Index + 1)) {
-        plateforme_.Message(port.Erreur(), Boutons::Ok, Icone::Critique, TitreCourt);
+    // Le choix de l'utilisateur vaut accord : ce que désigne COMn maintenant est retenu.
+    const Correspondance ports =
+        CorrespondancePorts(plateforme_.DossierProgramme(), plateforme_.PeripheriquesSeries());
+    if (!OuvreEtRetient(Index + 1, ports.com[Index])) {
         // NumeroPort et le fichier gardent l'ancien port : la coche y revient, elle dit
         // celui qui sert.
         COM[numeroPort_ - 1]->setChecked(true);
         return;
     }
+    // Ouvert seulement pour dire tout de suite ce qui ne va pas : le cordon reste libre pour
+    // un chargement programmé.
+    plateforme_.Port().Ferme();
     numeroPort_ = Index + 1;
     // Écrit d'un coup ou pas du tout. Le port sert quand même, mais l'utilisateur apprend que
     // le prochain démarrage ne le reprendra pas.
@@ -160,12 +169,53 @@ void PanneauLiaison::Peripherique_Click(const PeripheriqueSerie& peripherique) {
     RafraichitPorts();
 }
 
-bool PanneauLiaison::OuvreLiaison() {
+bool PanneauLiaison::OuvreEtRetient(int numero, const PortAssocie& actuel) {
     PortSerie& port = plateforme_.Port();
     if (port.EstOuvert()) port.Ferme();
-    if (port.Ouvre(numeroPort_)) return true;
-    plateforme_.Message(port.Erreur(), Boutons::Ok, Icone::Critique, TitreCourt);
-    return false;
+    if (!port.Ouvre(numero)) {
+        plateforme_.Message(port.Erreur(), Boutons::Ok, Icone::Critique, TitreCourt);
+        return false;
+    }
+    ouvertPar_.clear();
+    if (!IdentitePort(actuel).isEmpty()) {
+        retenus_[numero - 1] = {IdentitePort(actuel), LibellePort(actuel)};
+        ouvertPar_ = QStringLiteral("COM%1 : %2").arg(numero).arg(LibellePort(actuel));
+        RafraichitPorts();
+    }
+    return true;
+}
+
+bool PanneauLiaison::MemePeripherique(int numero, const Correspondance& ports,
+                                      const std::vector<PeripheriqueSerie>& detectes) {
+    const auto& [identite, libelle] = retenus_[numero - 1];
+    const PortAssocie& actuel = ports.com[numero - 1];
+    if (identite.isEmpty() || identite == IdentitePort(actuel)) return true;
+    if (!IdentitePresente(identite, ports, detectes)) {
+        plateforme_.Message(TextePeripheriqueParti(numero, libelle), Boutons::Ok, Icone::Critique,
+                            TitreCourt);
+        return false;
+    }
+    // Plus rien à sa place : l'ouverture échouera en listant ce qui est branché.
+    if (IdentitePort(actuel).isEmpty()) return true;
+    return plateforme_.Message(TextePeripheriqueRemplace(numero, libelle, LibellePort(actuel)),
+                               Boutons::OuiNon, Icone::Exclamation, TitreCourt) == Bouton::Oui;
+}
+
+bool PanneauLiaison::OuvreLiaison() {
+    const auto designe = [this] {
+        return CorrespondancePorts(plateforme_.DossierProgramme(),
+                                   plateforme_.PeripheriquesSeries())
+            .com[numeroPort_ - 1];
+    };
+    for (;;) {
+        const auto detectes = plateforme_.PeripheriquesSeries();
+        const Correspondance ports = CorrespondancePorts(plateforme_.DossierProgramme(), detectes);
+        if (!MemePeripherique(numeroPort_, ports, detectes)) return false;
+        // Un branchement pendant la question : l'accord ne valait que pour ce qu'elle nommait.
+        const PortAssocie actuel = designe();
+        if (IdentitePort(actuel) == IdentitePort(ports.com[numeroPort_ - 1]))
+            return OuvreEtRetient(numeroPort_, actuel);
+    }
 }
 
 void PanneauLiaison::TestTelecommande_Click() {
@@ -240,11 +290,16 @@ void PanneauLiaison::EnvoieProgramme(const Programme& programme) {
                               plateforme_.DossierProgramme());
     connect(&transmission, &Transmission::Avance, ProgressBar1,
             [this](int pas) { ProgressBar1->setValue(ProgressBar1->value() + pas); });
-    connect(&transmission, &Transmission::Fin, this, [this, &transmission](bool envoye) {
+    const QString par = ouvertPar_;
+    connect(&transmission, &Transmission::Fin, this, [this, &transmission, par](bool envoye) {
+        // Fermer attend que la ligne ait tout pris ; le cordon est libre dès la fin annoncée.
+        plateforme_.Port().Ferme();
         ProgressBar1->hide();
         if (envoye)
-            plateforme_.Message(QStringLiteral("** FIN DE TRANSMISSION **"), Boutons::Ok,
-                                Icone::Aucune, TitreProgrammation);
+            plateforme_.Message(
+                QStringLiteral("** FIN DE TRANSMISSION **") +
+                    (par.isEmpty() ? QString() : QStringLiteral("\r\n\r\nEnvoyé par ") + par),
+                Boutons::Ok, Icone::Aucune, TitreProgrammation);
         else
             plateforme_.Message(QStringLiteral("** ECHEC DE LA TRANSMISSION **\r\n\r\n") +
                                     transmission.Cause(),

@@ -48,6 +48,12 @@ private:
     void Fige(bool fige);
     // Envoie ce programme, avec l'identifiant de la zone courante.
     void EnvoieProgramme(const Programme& programme);
+    // Ouvre COMn et retient ce qu'il désigne ; l'erreur est dite.
+    bool OuvreEtRetient(int numero, const PortAssocie& actuel);
+    // Faux, après l'avoir dit, si ce qui a servi pour COMn n'est plus là, ou si l'utilisateur
+    // ne veut pas de ce qui est à sa place.
+    bool MemePeripherique(int numero, const Correspondance& ports,
+                          const std::vector<PeripheriqueSerie>& detectes);
 
     Document& doc_;
     Plateforme& plateforme_;
@@ -61,5 +67,11 @@ private:
     QAction* ProgrammeDeTest;
     QProgressBar* ProgressBar1;
     int numeroPort_ = 1;
+    // Ce qui a servi pour chaque COMn (choix, test, envoi) : identité, libellé. Vide tant que
+    // rien n'a servi : un cordon branché après le démarrage est pris tel quel.
+    std::array<std::pair<QString, QString>, NbPortsCom> retenus_;
+    // "COMn : périphérique" de la dernière ouverture, nommé à la fin de l'envoi ; vide quand
+    // COMn ne désignait rien de connu.
+    QString ouvertPar_;
     bool transmissionEnCours_ = false;
 };

@@ -62,12 +62,42 @@ QString LibellePeripherique(const PeripheriqueSerie& p) {
     return texte;
 }
 
-QString DescriptionCom(int numero, const PortAssocie& port) {
-    QString texte = QStringLiteral("COM%1 : ").arg(numero);
-    if (port.chemin.isEmpty()) return texte + QStringLiteral("aucun périphérique");
-    texte += port.peripherique ? LibellePeripherique(*port.peripherique) : port.cible;
+QString LibellePort(const PortAssocie& port) {
+    if (port.chemin.isEmpty()) return QStringLiteral("aucun périphérique");
+    QString texte = port.peripherique ? LibellePeripherique(*port.peripherique) : port.cible;
     if (port.lien) texte += QStringLiteral(", par le lien ") + port.chemin;
     return texte;
+}
+
+QString DescriptionCom(int numero, const PortAssocie& port) {
+    return QStringLiteral("COM%1 : ").arg(numero) + LibellePort(port);
+}
+
+namespace {
+QString IdentitePeripherique(const PeripheriqueSerie& p) {
+    return p.nomStable.isEmpty() ? p.chemin : p.nomStable;
+}
+} // namespace
+
+QString IdentitePort(const PortAssocie& port) {
+    if (port.lien || !port.peripherique) return port.chemin;
+    return IdentitePeripherique(*port.peripherique);
+}
+
+bool IdentitePresente(const QString& identite, const Correspondance& correspondance,
+                      const std::vector<PeripheriqueSerie>& detectes) {
+    return std::any_of(correspondance.com.begin(), correspondance.com.end(),
+                       [&](const PortAssocie& p) { return p.lien && p.chemin == identite; }) ||
+           std::any_of(detectes.begin(), detectes.end(), [&](const PeripheriqueSerie& p) {
+               return IdentitePeripherique(p) == identite;
+           });
+}
+
+QString DescriptionComChange(int numero, const QString& retenu, bool present,
+                             const PortAssocie& actuel) {
+    const QString texte = QStringLiteral("COM%1 : %2 ; ").arg(numero).arg(retenu);
+    if (!present) return texte + QStringLiteral("n'est plus là");
+    return texte + QStringLiteral("à sa place : ") + LibellePort(actuel);
 }
 
 QStringList LignesPorts(const std::vector<PeripheriqueSerie>& detectes,
@@ -106,4 +136,26 @@ QString TexteSansUart(int numero, const QString& chemin) {
                           "télécommande, par un adaptateur USB série au besoin, puis "
                           "choisissez-le dans « Choix port série ».")
         .arg(QString::number(numero), chemin);
+}
+
+QString TextePasUnPortSerie(int numero, const QString& chemin) {
+    return QStringLiteral("Ce n'est pas un port série : COM%1 (%2).\r\n\r\nLe lien COM%1 du "
+                          "dossier du programme doit mener au périphérique du cordon : "
+                          "effacez-le, puis choisissez votre adaptateur dans « Choix port "
+                          "série ».")
+        .arg(QString::number(numero), chemin);
+}
+
+QString TextePeripheriqueParti(int numero, const QString& retenu) {
+    return QStringLiteral("Le périphérique de COM%1 n'est plus là : %2.\r\n\r\nRien n'est "
+                          "envoyé. Rebranchez-le, ou choisissez de nouveau COM%1 dans « Choix "
+                          "port série » pour prendre ce qu'il désigne maintenant.")
+        .arg(QString::number(numero), retenu);
+}
+
+QString TextePeripheriqueRemplace(int numero, const QString& retenu, const QString& actuel) {
+    return QStringLiteral("COM%1 ne désigne plus le périphérique qui a servi jusqu'ici : "
+                          "%2.\r\n\r\nIl désigne maintenant %3.\r\n\r\nEnvoyer par ce "
+                          "périphérique ?")
+        .arg(QString::number(numero), retenu, actuel);
 }

@@ -48,15 +48,34 @@ Correspondance AssociePorts(const std::vector<PeripheriqueSerie>& detectes,
 
 // "/dev/ttyUSB0 — FTDI FT232R USB UART (A50285BI)".
 QString LibellePeripherique(const PeripheriqueSerie& peripherique);
-// "COM1 : /dev/ttyUSB0 — FTDI FT232R USB UART (A50285BI)", "COM3 : aucun périphérique".
+// "/dev/ttyUSB0 — FTDI FT232R USB UART (A50285BI)", "/dev/pts/7, par le lien …/COM1",
+// "aucun périphérique".
+QString LibellePort(const PortAssocie& port);
+// "COM1 : " et le libellé.
 QString DescriptionCom(int numero, const PortAssocie& port);
+
+// Ce qui reconnaît ce que désigne un COMn d'un usage à l'autre : le lien du dossier (posé par
+// l'utilisateur, même s'il mène ailleurs depuis), sinon le nom stable, sinon le chemin ; vide
+// quand COMn ne désigne rien.
+QString IdentitePort(const PortAssocie& port);
+// Ce qui avait cette identité est encore là : le lien dans le dossier, le périphérique branché.
+bool IdentitePresente(const QString& identite, const Correspondance& correspondance,
+                      const std::vector<PeripheriqueSerie>& detectes);
+// La bulle de COMn quand il désigne autre chose que ce qui a servi (libellé "retenu").
+QString DescriptionComChange(int numero, const QString& retenu, bool present,
+                             const PortAssocie& actuel);
 // Une ligne par périphérique utilisable, puis une par COMn.
 QStringList LignesPorts(const std::vector<PeripheriqueSerie>& detectes,
                         const Correspondance& correspondance);
 
-// Les trois échecs courants, dits à l'utilisateur avec ce qu'il peut y faire.
+// Les échecs courants, dits à l'utilisateur avec ce qu'il peut y faire.
 QString TexteAucunPeripherique(int numero, const QString& chemin,
                                const std::vector<PeripheriqueSerie>& detectes);
 QString TexteAccesRefuse(int numero, const QString& chemin, const QString& groupe,
                          const QString& utilisateur);
 QString TexteSansUart(int numero, const QString& chemin);
+// Un lien COMn vers un fichier ordinaire, /dev/null…
+QString TextePasUnPortSerie(int numero, const QString& chemin);
+// Ce qui a servi pour COMn n'est plus là ; ou autre chose est à sa place (la question).
+QString TextePeripheriqueParti(int numero, const QString& retenu);
+QString TextePeripheriqueRemplace(int numero, const QString& retenu, const QString& actuel);

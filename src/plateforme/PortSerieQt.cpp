@@ -6,6 +6,7 @@
 #include <QThread>
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -56,6 +57,17 @@ void AttendLigneVide(int descripteur, const QDeadlineTimer& limite) {
         QThread::msleep(2);
     if (restant == 0) ::tcdrain(descripteur); // reste au plus la FIFO de l'UART
 }
+
+// Faux pour ce qui s'ouvre mais n'est pas un terminal (fichier ordinaire, /dev/null) ; vrai
+// quand on ne peut pas le savoir, l'erreur du port restant alors la meilleure.
+bool EstTerminal(const QString& chemin) {
+    const int d =
+        ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (d < 0) return true;
+    const bool terminal = ::isatty(d) == 1;
+    ::close(d);
+    return terminal;
+}
 #endif
 } // namespace
 
@@ -80,6 +92,9 @@ QString PortSerieQt::Peripherique(int numero) {
 
 QString PortSerieQt::EchecOuverture(QSerialPort::SerialPortError erreur) {
 #ifdef Q_OS_UNIX
+    // Ce qui n'est pas un terminal refuse tout réglage de ligne : le dire, pas la vitesse.
+    if (erreur == QSerialPort::UnsupportedOperationError && !EstTerminal(port_.portName()))
+        return TextePasUnPortSerie(numero_, cible_);
     // Nommé par ce qui manque ou se refuse au bout du lien, pas par le lien.
     if (erreur == QSerialPort::DeviceNotFoundError)
         return TexteAucunPeripherique(numero_, cible_, detectes_);

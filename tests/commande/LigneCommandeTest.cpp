@@ -68,7 +68,7 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     p.ProgJour[0][1][NbCreneaux + 1] = 'x';                    // la queue ne part pas
     dossier.Ecrit("drole.prg", EcrireFichierProgramme(p, TitreVersion));
     const QStringList cas = CasDeTable(QStringLiteral("ligne-commande.txt"));
-    ASSERT_EQ(cas.size(), 20);
+    ASSERT_EQ(cas.size(), 21);
     for (const QString& ligne : cas) {
         const QStringList c = ligne.split(QLatin1String(" | "));
         const std::string vu = c[0].toStdString();

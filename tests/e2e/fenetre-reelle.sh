@@ -14,7 +14,7 @@ avant_fin() { import -window root "$CAPTURE" 2>/dev/null || true; }
 # Le dossier du programme est celui de l'exécutable (copie à part), COM1 y mène à la
 # télécommande virtuelle.
 cp "$CONSTRUCTION/gestion-chauffage" "$SOURCES/data/data.prg" "$SOURCES/data/VK472.CFG" "$TRAVAIL/"
-"$CONSTRUCTION/telecommande-virtuelle" --dossier "$TRAVAIL" --port 1 --une-fois \
+"$CONSTRUCTION/telecommande-virtuelle" --dossier "$TRAVAIL" --port 1 \
   >"$TRAVAIL/telecommande.txt" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -e "$TRAVAIL/COM1" ] && break; sleep 0.1; done
@@ -154,6 +154,17 @@ for _ in $(seq 60); do grep -q "PROG. OK\|DEFAUT DIALOGUE" "$TRAVAIL/telecommand
 grep -q "2 BEEP -> PROG. OK" "$TRAVAIL/telecommande.txt" || {
   cat "$TRAVAIL/telecommande.txt" >&2
   echec "la télécommande virtuelle n'a pas validé la programmation"
+}
+
+# La fenêtre restée ouverte ne tient plus le cordon : le chargement de nuit passe.
+"$TRAVAIL/gestion-chauffage" --envoie "$TRAVAIL/data.prg" >"$TRAVAIL/envoie.txt" 2>&1 || {
+  cat "$TRAVAIL/envoie.txt" >&2
+  echec "--envoie refusé pendant que la fenêtre est ouverte"
+}
+for _ in $(seq 60); do [ "$(grep -c "PROG. OK" "$TRAVAIL/telecommande.txt")" = 2 ] && break; sleep 0.1; done
+[ "$(grep -c "2 BEEP -> PROG. OK" "$TRAVAIL/telecommande.txt")" = 2 ] || {
+  cat "$TRAVAIL/telecommande.txt" >&2
+  echec "la télécommande virtuelle n'a pas validé le chargement de --envoie"
 }
 
 # Un lecteur d'écran lit la semaine par AT-SPI : une seconde fenêtre sur la semaine sauvée, sur

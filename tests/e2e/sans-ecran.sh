@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Le vrai exécutable sans écran finit sur un code et un message français, jamais sur l'abandon
-# de Qt (134) ni sur un signal. Usage : sans-ecran.sh EXECUTABLE FICHIER_LISIBLE [TELECOMMANDE]
+# Le vrai exécutable sans écran finit sur un code et un message français en première ligne,
+# jamais sur l'abandon de Qt (134), après un avertissement anglais de Qt ni sur un signal.
+# Usage : sans-ecran.sh EXECUTABLE FICHIER_LISIBLE [TELECOMMANDE]
 set -uo pipefail
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_RUNTIME_DIR
 sortie=$(mktemp)
 travail=$(mktemp -d)
-trap 'rm -rf "$sortie" "$travail"' EXIT
+pdf=$(mktemp -u --suffix=.pdf)
+trap 'rm -rf "$sortie" "$travail" "$pdf"' EXIT
 echec=0
 essai() { # code attendu, texte attendu (début de ligne), arguments...
   local attendu=$1 texte=$2
   shift 2
   "$@" >"$sortie" 2>&1
   local code=$?
-  [ "$code" = "$attendu" ] && grep -q "^$texte" "$sortie" && return
+  [ "$code" = "$attendu" ] && head -n1 "$sortie" | grep -q "^$texte" && return
   echo "ÉCHEC : ${*:2} -> $code (attendu $attendu, « $texte »)" >&2
   cat "$sortie" >&2
   echec=1
@@ -21,6 +23,14 @@ essai 64 "gestion-chauffage : option inconnue « -zz »" "$1" -zz
 essai 64 "gestion-chauffage : fichier introuvable « absent.PRG »" "$1" absent.PRG
 essai 6 "gestion-chauffage : pas d'écran" "$1" "$2"
 essai 64 "gestion-chauffage : fichier introuvable « -x.PRG »" "$1" -- -x.PRG
+# Les options de Qt sont inconnues en tout mode, même avec --pdf qui charge Qt Gui.
+for option in "-platform xcb" -style=fusion -reverse "-qwindowgeometry 9x9"; do
+  # shellcheck disable=SC2086 # l'option et sa valeur, en deux mots
+  essai 64 "gestion-chauffage : option inconnue « ${option%%[ =]*} »" "$1" --pdf "$2" "$pdf" $option
+done
+# Le PDF, quelle que soit la plateforme demandée, et --pdf écrit comme l'analyse le lit.
+essai 0 "$pdf : 3 pages" env QT_QPA_PLATFORM=xcb "$1" -pdf "$2" "$pdf"
+essai 0 "$pdf : 3 pages" "$1" --pdf="$2" "$pdf"
 # Au-delà de "ulimit -f", l'écriture échoue avec sa cause, sans temporaire laissé (SIGXFSZ).
 essai 1 "$travail/s.pdf : écriture impossible. Fichier trop gros." \
   bash -c 'ulimit -f 1 && exec "$0" "$@"' "$1" --pdf "$2" "$travail/s.pdf"

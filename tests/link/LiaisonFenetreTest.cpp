@@ -129,29 +129,82 @@ TEST(LiaisonFenetre, PortsChoisisEtRetenus) {
         EXPECT_EQ(port.Octets(), "T");
         EXPECT_FALSE(port.EstOuvert());
     }
+}
+
+TEST(LiaisonFenetre, PeripheriquesBranchesEtRemplaces) {
+    Banc b;
+    const auto branche = [&b](const QString& chemin, const QString& stable,
+                              const QString& description, const QString& serie = {}) {
+        b.plateforme.Peripheriques.push_back({chemin, stable, description, serie, true, false});
+        b.plateforme.ChangementPorts();
+    };
+    const auto bulles = [&b](int n) {
+        QStringList vues;
+        for (int i = 0; i < n; ++i) vues << b.W<QAction>(NomIndexe("COM", i))->statusTip();
+        return vues.join('\n').replace(b.dossier.Chemin(), "<d>");
+    };
     // Un adaptateur branché en cours de route est proposé ; choisi, il est lié au premier COMn
     // libre par son nom stable puis ouvert comme ce COMn, et n'est plus proposé.
-    Banc c;
-    c.dossier.Ecrit("ttyUSB0", {});
-    ASSERT_TRUE(QFile::link(c.dossier.Fichier("ttyUSB0"), c.dossier.Fichier("usb-FTDI_A5")));
-    ASSERT_TRUE(QFile::link("/dev/pts/7", c.dossier.Fichier("COM1")));
-    ASSERT_TRUE(QFile::link("/dev/pts/8", c.dossier.Fichier("COM4")));
-    c.Demarre();
-    c.plateforme.Peripheriques = {{c.dossier.Fichier("ttyUSB0"), c.dossier.Fichier("usb-FTDI_A5"),
-                                   "FTDI FT232R", "A50285BI", true, false}};
-    c.plateforme.ChangementPorts();
-    c.Menu("Peripherique(0)");
-    QStringList bulles;
-    for (int i = 0; i < 4; ++i) bulles << c.W<QAction>(NomIndexe("COM", i))->statusTip();
-    EXPECT_EQ(bulles.join('\n').replace(c.dossier.Chemin(), "<d>"),
+    b.dossier.Ecrit("ttyUSB0", {});
+    ASSERT_TRUE(QFile::link(b.dossier.Fichier("ttyUSB0"), b.dossier.Fichier("usb-FTDI_A5")));
+    ASSERT_TRUE(QFile::link("/dev/pts/7", b.dossier.Fichier("COM1")));
+    ASSERT_TRUE(QFile::link("/dev/pts/8", b.dossier.Fichier("COM4")));
+    b.Demarre();
+    branche(b.dossier.Fichier("ttyUSB0"), b.dossier.Fichier("usb-FTDI_A5"), "FTDI FT232R",
+            "A50285BI");
+    b.Menu("Peripherique(0)");
+    EXPECT_EQ(bulles(4),
               "COM1 : /dev/pts/7, par le lien <d>/COM1\nCOM2 : <d>/ttyUSB0 — FTDI FT232R "
-              "(A50285BI), par le lien <d>/COM2\nCOM3 : aucun périphérique\nCOM4 : /dev/pts/8, par "
-              "le lien <d>/COM4");
-    EXPECT_TRUE(c.W<QAction>("COM(1)")->isChecked());
-    EXPECT_EQ(QFileInfo(c.dossier.Fichier("COM2")).symLinkTarget(),
-              c.dossier.Fichier("usb-FTDI_A5"));
-    EXPECT_EQ(c.plateforme.port.Ouvertures.back(), 2);
-    EXPECT_EQ(c.dossier.Lit("VK472.CFG"), " 1 \r\n");
-    EXPECT_FALSE(c.W<QAction>("Peripherique(0)")->isVisible() ||
-                 c.W<QAction>("Peripherique(0)")->isEnabled());
+              "(A50285BI), par le lien <d>/COM2\nCOM3 : aucun périphérique\nCOM4 : "
+              "/dev/pts/8, par le lien <d>/COM4");
+    EXPECT_TRUE(b.W<QAction>("COM(1)")->isChecked());
+    EXPECT_EQ(QFileInfo(b.dossier.Fichier("COM2")).symLinkTarget(),
+              b.dossier.Fichier("usb-FTDI_A5"));
+    EXPECT_EQ(b.plateforme.port.Ouvertures.back(), 2);
+    EXPECT_EQ(b.dossier.Lit("VK472.CFG"), " 1 \r\n");
+    EXPECT_FALSE(b.W<QAction>("Peripherique(0)")->isVisible());
+    // Ce qui a servi pour un COMn ne cède pas sa place en silence : COM1 a servi par son lien ;
+    // le lien retiré, le port intégré le remplacerait : refusé, rien n'est ouvert. Choisi de
+    // nouveau, COM1 prend ce qu'il désigne maintenant.
+    b.Demarre();
+    b.Menu("COM(0)");
+    QFile::remove(b.dossier.Fichier("COM1"));
+    b.plateforme.Peripheriques.push_back(
+        {"/dev/ttyS0", {}, "port série intégré", {}, false, false});
+    b.plateforme.ChangementPorts();
+    b.plateforme.Reponses = {Bouton::Ok, Bouton::Ok, Bouton::Ok};
+    b.Menu("ProgrammeTelecommande");
+    EXPECT_EQ(b.Boites(), "Le périphérique de COM1 n'est plus là : /dev/pts/7, par le lien "
+                          "<d>/COM1.\r\n\r\nRien n'est envoyé. Rebranchez-le, ou choisissez de "
+                          "nouveau COM1 dans « Choix port série » pour prendre ce qu'il désigne "
+                          "maintenant. -> Ok");
+    EXPECT_TRUE(bulles(1).endsWith(" ; n'est plus là"));
+    EXPECT_TRUE(b.plateforme.port.Remis.empty());
+    b.Menu("COM(0)");
+    b.Menu("TestTelecommande");
+    EXPECT_EQ(b.plateforme.port.Octets(), "T");
+    // Un adaptateur branché après le démarrage, quand rien n'a servi, sert tel quel ; un autre
+    // qui prend ensuite sa place n'est pris qu'après la question, qui les nomme ; la fin de
+    // l'envoi nomme celui qui a servi.
+    for (const char* nom : {"COM2", "COM4"}) QFile::remove(b.dossier.Fichier(nom));
+    b.plateforme.Peripheriques.clear();
+    b.Demarre();
+    b.Port();
+    branche("/dev/ttyUSB1", "/dev/serial/by-id/usb-Prolific", "Prolific");
+    b.plateforme.Reponses = {Bouton::Ok, Bouton::Ok, Bouton::Non, Bouton::Oui,
+                             Bouton::Ok, Bouton::Ok, Bouton::Ok};
+    b.Menu("TestTelecommande");
+    branche("/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI", "FTDI FT232R", "A50285BI");
+    EXPECT_EQ(bulles(2), "COM1 : /dev/ttyUSB1 — Prolific ; à sa place : /dev/ttyUSB0 — FTDI FT232R "
+                         "(A50285BI)\nCOM2 : /dev/ttyUSB1 — Prolific");
+    b.Boites();
+    b.Menu("ProgrammeTelecommande");
+    EXPECT_EQ(b.plateforme.port.Octets(), "T");
+    b.Menu("ProgrammeTelecommande");
+    const QString question = "COM1 ne désigne plus le périphérique qui a servi jusqu'ici : "
+                             "/dev/ttyUSB1 — Prolific.\r\n\r\nIl désigne maintenant /dev/ttyUSB0 "
+                             "— FTDI FT232R (A50285BI).\r\n\r\nEnvoyer par ce périphérique ? -> ";
+    EXPECT_EQ(b.Boites(), question + "Non\n" + question + "Oui\n" + Relier + Verifier +
+                              "** FIN DE TRANSMISSION **\r\n\r\nEnvoyé par COM1 : /dev/ttyUSB0 — "
+                              "FTDI FT232R (A50285BI) -> Ok");
 }

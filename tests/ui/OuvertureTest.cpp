@@ -36,7 +36,8 @@ protected:
 } // namespace
 
 // Tenu par une fenêtre, le fichier ne s'ouvre ailleurs qu'en lecture seule : "&Sauvegarde" y
-// attend qu'il soit lâché, "Sauver comme .." en sort. Le verrou d'un programme mort ne compte pas.
+// attend qu'il soit lâché, et dit alors que l'autre fenêtre l'a changé ; "Sauver comme .." en
+// sort. Le verrou d'un programme mort ne compte pas ; un nom de 255 octets a aussi le sien.
 TEST_F(Ouverture, DeuxFenetresUnFichier) {
     auto a = std::make_unique<Fenetre>(dossier, std::initializer_list<Bouton>{});
     Fenetre refusee(dossier, {Bouton::Aucun});
@@ -52,8 +53,14 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
     EXPECT_TRUE(b.plateforme.Boites.at(1).texte.startsWith("Le fichier data.prg est ouvert en "
                                                            "lecture seule"));
     EXPECT_EQ(dossier.Lit("data.prg"), ProgrammeExemple());
+    a->fenetre.Doc().ChangeTemperature(0, 2, 150);
+    a->Menu("SauvegardeFichier");
     a.reset();
+    b.plateforme.Reponses = {Bouton::Oui};
     b.Menu("SauvegardeFichier");
+    EXPECT_EQ(b.plateforme.Boites.at(2).texte, "Le fichier data.prg a été modifié par une autre "
+                                               "fenêtre du programme depuis sa lecture. "
+                                               "Voulez-vous le remplacer ?");
     EXPECT_FALSE(b.LectureSeule() || b.Modifie());
     EXPECT_NE(dossier.Lit("data.prg"), ProgrammeExemple());
 
@@ -64,13 +71,21 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
     b.plateforme.Reponses = {Bouton::Ok};
     b.plateforme.Noms = {dossier.Fichier("copie.prg")};
     b.Menu("SauverComme");
-    EXPECT_EQ(b.plateforme.Boites.at(2).texte, "Le fichier copie.prg est ouvert dans une autre "
+    EXPECT_EQ(b.plateforme.Boites.at(3).texte, "Le fichier copie.prg est ouvert dans une autre "
                                                "fenêtre du programme. Choisissez un autre nom.");
 
     dossier.Ecrit(".autre.prg.lock", "2147483646\ngestion-chauffage\n\n");
     EXPECT_TRUE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("autre.prg")));
-    EXPECT_EQ(b.plateforme.Boites.size(), 3u);
+    EXPECT_EQ(b.plateforme.Boites.size(), 4u);
     EXPECT_EQ(dossier.Lit(".autre.prg.lock").split('\n').value(0), QByteArray::number(::getpid()));
+
+    const QString nomLong = QString(251, 'l') + ".prg";
+    dossier.Ecrit(nomLong, ProgrammeExemple());
+    EXPECT_TRUE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier(nomLong)));
+    c.plateforme.Reponses = {Bouton::Non};
+    EXPECT_FALSE(c.fenetre.Fichiers().OuvreFichier(dossier.Fichier(nomLong)));
+    EXPECT_TRUE(
+        c.plateforme.Boites.back().texte.startsWith("Le fichier " + nomLong + " est déjà ouvert"));
 }
 
 // Tourne sans droits par "VerrouSansDroits" (ctest) : root passe outre.
