@@ -1,11 +1,15 @@
 // Le menu "&Fichier" dans la vraie fenêtre : un programme modifié n'est jamais remplacé sans
-// question, un fichier refusé ou impossible à écrire ne prend ni ne perd rien.
+// question, un fichier refusé ou impossible à écrire ne prend ni ne perd rien ; réglages, PDF.
 #include "files/PanneauFichier.h"
 #include "support/Banc.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -232,4 +236,106 @@ TEST(MenuFichier, TubesALaPlaceDesFichiers) {
     EXPECT_EQ(b.dossier.Lit("TESTTRANS.ASC").size(), 480);
     EXPECT_TRUE(
         b.Boites().endsWith("<d>/TESTTRANSF.Asc\r\nCe n'est pas un fichier ordinaire. -> Ok"));
+}
+
+// Réglages (fichiers récents) : un tube à leur place est ignoré sans attendre (QSettings
+// attendrait un écrivain) ; lui ou un fichier à la place de leur dossier : non écrits, la boîte
+// le dit. Le menu n'en montre jamais plus de cinq.
+TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
+    const QString dossier =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/gestion-chauffage");
+    const QString chemin = dossier + QStringLiteral("/gestion-chauffage.conf");
+    for (const bool tube : {true, false}) {
+        Banc b;
+        QFile::remove(chemin);
+        QDir().rmdir(dossier);
+        ASSERT_TRUE(tube ? QDir().mkpath(dossier) && CreeTube(chemin)
+                         : QFile(dossier).open(QIODevice::WriteOnly));
+        ::alarm(20); // bloqué, tué au lieu d'attendre sans fin
+        b.Demarre();
+        b.plateforme.Noms = {b.dossier.Fichier("copie.prg")};
+        b.plateforme.Reponses = {Bouton::Ok};
+        b.Menu("SauverComme");
+        ::alarm(0);
+        // Réglages ignorés : aucun fichier récent ; non écrits : ceux de la session restent.
+        EXPECT_EQ(b.W<QMenu>("FichiersRecents")->isEnabled(), !tube);
+        EXPECT_TRUE(b.dossier.Existe("copie.prg"));
+        EXPECT_EQ(b.Boites(), "** ECRITURE IMPOSSIBLE **\r\n\r\n" + chemin +
+                                  "\r\nLes fichiers récents n'ont pas pu y être retenus. -> Ok");
+        EXPECT_FALSE(QFileInfo(chemin).isFile());
+        QFile::remove(chemin); // le prochain banc lirait ce tube
+        QFile::remove(dossier);
+    }
+    Banc b;
+    ASSERT_TRUE(QDir().mkpath(dossier));
+    QFile sept(chemin);
+    ASSERT_TRUE(sept.open(QIODevice::WriteOnly));
+    sept.write(
+        "[General]\nFichiersRecents=/1.prg, /2.prg, /3.prg, /4.prg, /5.prg, /6.prg, /7.prg\n");
+    sept.close();
+    b.Demarre();
+    EXPECT_EQ(b.W<QMenu>("FichiersRecents")->actions().size(), 5);
+}
+
+// La semaine imprimée : une page A4 par zone, lue en texte par pdftotext quand il est là.
+TEST(Impression, SemaineImprimeeEtEnPdf) {
+    // Annulés, rien ; sans ".pdf", il est ajouté ; un PDF existant n'est remplacé qu'après un
+    // Oui ; un programme jamais, qu'il soit nommé .pdf ou seulement nommé .Prg (illisible), ni
+    // par l'export ni par l'impression dans un fichier (un dossier, un tube : à la ligne de
+    // commande).
+    Banc b;
+    b.Demarre();
+    const auto exporte = [&b](const QString& nom, std::initializer_list<Bouton> reponses = {}) {
+        b.plateforme.Noms = {nom.startsWith('*') ? nom : b.dossier.Fichier(nom)};
+        b.plateforme.Reponses = reponses;
+        b.Menu("ExporterPdf");
+    };
+    const auto imprime = [&b](const QString& pdf, std::initializer_list<Bouton> reponses = {}) {
+        if (!pdf.isEmpty()) b.plateforme.Impressions = {pdf};
+        b.plateforme.Reponses = reponses;
+        b.Menu("Imprimer");
+    };
+    exporte("*.PDF");
+    imprime({});
+    exporte("semaine");
+    imprime(b.dossier.Fichier("imprime.pdf"));
+    for (const char* nom : {"vieux.pdf", "remplace.pdf", "abime.Prg"})
+        b.dossier.Ecrit(nom, "ancien");
+    b.dossier.Ecrit("prog.pdf", "\"GESTION CHAUFFAGE -VK472- V1.50\"\r\n 1");
+    exporte("vieux.pdf", {Bouton::Non});
+    exporte("remplace.pdf", {Bouton::Oui});
+    exporte("prog.pdf", {Bouton::Ok});
+    imprime("fichier:" + b.dossier.Fichier("abime.Prg"), {Bouton::Ok});
+    imprime("fichier:" + b.dossier.Fichier("fichier.pdf"));
+    const QString programme = "\r\nC'est un fichier programme : le PDF ne le remplace pas. -> Ok";
+    EXPECT_EQ(b.Boites(), "Le fichier vieux.pdf existe déjà. Voulez-vous le remplacer ? -> Non\n"
+                          "Le fichier remplace.pdf existe déjà. Voulez-vous le remplacer ? -> Oui\n"
+                          "** ECRITURE IMPOSSIBLE **\r\n\r\n<d>/prog.pdf" +
+                              programme + "\n** ECRITURE IMPOSSIBLE **\r\n\r\n<d>/abime.Prg" +
+                              programme);
+    EXPECT_EQ(b.dossier.Lit("vieux.pdf"), "ancien");
+    EXPECT_EQ(b.dossier.Lit("abime.Prg"), "ancien");
+    EXPECT_TRUE(b.dossier.Lit("prog.pdf").startsWith("\"GESTION"));
+    EXPECT_EQ(QDir(b.dossier.Chemin()).entryList({"*.pdf"}, QDir::Files),
+              QStringList({"fichier.pdf", "imprime.pdf", "prog.pdf", "remplace.pdf", "semaine.pdf",
+                           "vieux.pdf"}));
+    // Un objet "/Type /Page" par page d'un PDF de Qt.
+    const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b"));
+    for (const char* nom : {"fichier.pdf", "imprime.pdf", "remplace.pdf", "semaine.pdf"})
+        EXPECT_EQ(QString::fromLatin1(b.dossier.Lit(nom)).count(page), 3) << nom;
+#ifdef GC_PDFTOTEXT
+    // Heures de confort et totaux de la semaine comptés à la main dans data/data.prg, lus
+    // comme la page (blancs réduits) ; des autres zones, leur en-tête.
+    QProcess extraction;
+    extraction.start(QStringLiteral(GC_PDFTOTEXT),
+                     {"-layout", b.dossier.Fichier("semaine.pdf"), "-"});
+    ASSERT_TRUE(extraction.waitForFinished(10000));
+    QStringList lignes;
+    for (const QString& l : QString::fromUtf8(extraction.readAllStandardOutput()).split('\n'))
+        if (!l.simplified().isEmpty() && (lignes.size() < 18 || l.contains("Identifiant")))
+            lignes << l.simplified();
+    EXPECT_EQ(lignes.join('\n').toStdString() + '\n',
+              DonneeTest(QStringLiteral("semaine-imprimee.txt")).toStdString());
+#endif
 }

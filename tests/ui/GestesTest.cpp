@@ -3,8 +3,11 @@
 #include "support/Banc.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScrollBar>
@@ -98,4 +101,17 @@ TEST(Gestes, LecteurDEcran) {
     }
     for (auto* barre : b.fenetre->findChildren<QScrollBar*>())
         EXPECT_TRUE(barre->focusPolicy() & Qt::TabFocus) << barre->objectName().toStdString();
+}
+
+// F1 ouvre le guide construit à côté de l'exécutable.
+TEST(Guide, F1OuvreLeGuide) {
+    Banc b;
+    b.Demarre();
+    const QString dossier = QCoreApplication::applicationDirPath();
+    const QString chemin = dossier + QStringLiteral("/guide/guide.html");
+    ASSERT_TRUE(QDir(dossier).mkpath(QStringLiteral("guide")) &&
+                QFile(chemin).open(QIODevice::WriteOnly));
+    b.Menu("Guide");
+    QFile::remove(chemin);
+    EXPECT_EQ(b.plateforme.Documents, std::vector<QString>{chemin});
 }
