@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QProgressBar>
 
 namespace {
 const QString Relier = QStringLiteral("** RELIER LA TELECOMMANDE au PC par le cordon ** -> Ok\n");
@@ -74,6 +75,7 @@ TEST(LiaisonFenetre, EnvoiGele) {
     b.plateforme.minuterie.AvantPause = [&] {
         if (!b.plateforme.minuterie.Pauses.empty()) return;
         EXPECT_EQ(actives(), "Guide");
+        EXPECT_EQ(b.W<QProgressBar>("ProgressBar1")->value(), 68); // 64 octets, 3 jours, 1 somme
         EXPECT_FALSE(b.Clic("CmdHigh"));
         b.Appui("FrameTemp(3)", Qt::LeftButton, {323, 20});
         EXPECT_FALSE(b.fenetre->close());

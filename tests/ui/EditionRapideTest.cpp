@@ -122,7 +122,9 @@ TEST(EditionRapide, Souris) {
                       "Tracé éco »");
     b.Trait("FrameTemp(1)", Qt::BackButton, {10, 20}, {300, 20});
     b.Trait("Marqueur(8)", Qt::LeftButton, {1, 45}, {60, 45});
-    EXPECT_EQ(b.Vu(), "curseur 48 / zone 0, jour 0 / Lundi 5H00-10H10 / Annuler « Tracé confort »");
+    b.Trait("Marqueur(12)", Qt::LeftButton, {1, 0}, {60, 0}); // haut de la rangée
+    EXPECT_EQ(b.Vu(), "curseur 72 / zone 0, jour 0 / Lundi 5H00-10H10 12H00-14H20 / Annuler « "
+                      "Tracé confort »");
     // Un neuvième segment : une question par trait, Ok garde le trait.
     Semaine(b, Huit());
     for (int fois = 0; fois < 2; ++fois)
@@ -151,6 +153,9 @@ TEST(EditionRapide, ChampsEtIdentifiant) {
     b.Tape("Text2(0)", "5");
     EXPECT_EQ(b.Vu(), "modifié / températures 138 138 138 145, identifiant 4660 / Annuler « "
                       "Température Confort »");
+    b.Appui("Text2(1)", Qt::LeftButton, {5, 5}, true); // la valeur montrée, prête à changer
+    EXPECT_EQ(b.W<QLineEdit>("Text2(1)")->text(), "5");
+    b.Touches("Text2(1)", "Echap");
     b.Tape("Text2(0)", "25", "Echap");
     b.Tape("Text2(0)", "36");
     EXPECT_EQ(b.Vu(), "« 36 » : la température va de 0 à 35 °C. -> Ok");

@@ -7,9 +7,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPagedPaintDevice>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -84,6 +87,22 @@ TEST(PlateformeQt, EchapAnnuleLesDialoguesDeCopieEtDesHoraires) {
     PlateformeQt plateforme;
     EXPECT_FALSE(plateforme.DialogueCopieJour(1, 2).has_value());
     EXPECT_FALSE(plateforme.DialogueHoraires({}).has_value());
+}
+
+TEST(PlateformeQt, ImprimerDansUnFichierRendLeFichier) {
+    // Qt écrirait le PDF lui-même, par-dessus n'importe quoi : le programme l'écrit.
+    const QString pdf = QDir::tempPath() + QStringLiteral("/semaine-imprimee.pdf");
+    QTimer sonde;
+    QObject::connect(&sonde, &QTimer::timeout, [&pdf] {
+        auto* dialogue = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialogue || !dialogue->isVisible()) return;
+        dialogue->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+        dialogue->accept();
+    });
+    sonde.start(10);
+    const auto choix = PlateformeQt().DialogueImprimer();
+    EXPECT_TRUE(choix.imprimante == nullptr && choix.fichier == pdf) << choix.fichier.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
