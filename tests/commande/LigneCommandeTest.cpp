@@ -56,6 +56,7 @@ protected:
 
 TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     dossier.Ecrit("lundi.prg", FichierLundi());
+    dossier.Ecrit("huit.prg", FichierLundi(169, 7)); // huit périodes le lundi : pas une de trop
     dossier.Ecrit("froid.prg", FichierLundi(120)); // -4 °C en confort de zone 2
     dossier.Ecrit("court.prg", "VK472\r\n 1 169,165,140,145,\"01\"\r\n"); // coupé au mardi
     dossier.Ecrit("VK472.CFG", " 2 \r\n");                                // COM3
@@ -68,7 +69,7 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     p.ProgJour[0][1][NbCreneaux + 1] = 'x';                    // la queue ne part pas
     dossier.Ecrit("drole.prg", EcrireFichierProgramme(p, TitreVersion));
     const QStringList cas = CasDeTable(QStringLiteral("ligne-commande.txt"));
-    ASSERT_EQ(cas.size(), 21);
+    ASSERT_EQ(cas.size(), 22);
     for (const QString& ligne : cas) {
         const QStringList c = ligne.split(QLatin1String(" | "));
         const std::string vu = c[0].toStdString();

@@ -63,13 +63,19 @@ TEST_F(LectureFichierProgramme, NonConformesEtJoursLongs) {
          })
         EXPECT_EQ(LireFichierProgramme(contenu).statut, StatutLecture::NonConforme)
             << contenu.left(60).toStdString();
-    // Des jours longs et des contrôles (NUL, SOH, TAB, fin DOS, DEL) : éco.
+    // Tous les jours à la plus longue longueur lue, (1 Mio - 4096) / 21 - 3, et des contrôles
+    // (NUL, SOH, TAB, fin DOS, DEL) : éco ; sauvé, il se relit encore. Un de plus n'est pas lu.
     Programme q = p;
-    q.ProgJour[1][4] = QByteArray(40000, '1');
+    for (auto& zone : q.ProgJour) zone.fill(QByteArray(49734, '1'));
     q.ProgJour[0][2] = QByteArray::fromHex("310001091A7F31") + QByteArray(141, '0');
     q.ProgJour[2][6] = QByteArray("\r\n\x1A", 3);
-    const ResultatLecture lu = LireFichierProgramme(EcrireFichierProgramme(q, TitreVersion));
+    const QByteArray sauve = EcrireFichierProgramme(q, TitreVersion);
+    EXPECT_LE(sauve.size(), TailleMaxFichierProgramme);
+    const ResultatLecture lu = LireFichierProgramme(sauve);
     ASSERT_EQ(lu.statut, StatutLecture::Lu);
     EXPECT_EQ(lu.programme, q);
     EXPECT_EQ(OctetsJour(lu.programme.ProgJour[0][2])[0], 0x82);
+    q.ProgJour[1][4] += '1';
+    EXPECT_EQ(LireFichierProgramme(EcrireFichierProgramme(q, TitreVersion)).statut,
+              StatutLecture::NonConforme);
 }

@@ -4,6 +4,7 @@
 #include "support/Dossier.h"
 #include "support/PortFactice.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -73,5 +74,16 @@ TEST_F(Envoi, PortPerduRienNePartPlusEtLesJournauxDisentOu) {
                                      .toLatin1();
         EXPECT_EQ(Brut(), brut.left(c.gardeBrut) + c.finBrut + echec) << c.perte;
         EXPECT_EQ(Trace(), trace.left(c.gardeTrace) + c.finTrace + echec) << c.perte;
+    }
+}
+
+TEST(MinuterieQt, PauseJamaisPlusCourteQueDemandee) {
+    // Une minuterie grossière peut sonner 5 % trop tôt : la télécommande n'aurait pas fini.
+    MinuterieQt minuterie;
+    for (int essai = 0; essai < 3; ++essai) {
+        QElapsedTimer chrono;
+        chrono.start();
+        minuterie.Pause(PauseApresBlocMs);
+        EXPECT_GE(chrono.nsecsElapsed(), qint64{PauseApresBlocMs} * 1'000'000) << essai;
     }
 }

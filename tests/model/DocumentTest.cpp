@@ -1,6 +1,8 @@
 // Le document seul : refus pendant un envoi, « modifié », bornes, règles des températures,
-// signaux de chaque changement.
+// signaux de chaque changement ; les heures tapées en clair.
 #include "model/Document.h"
+#include "model/Horaires.h"
+#include "support/Dossier.h"
 #include "support/Jours.h"
 
 #include <functional>
@@ -142,4 +144,40 @@ TEST(Document, SignalesLectureEffacementAnnulationEtRetourAuDebut) {
     d.Retablit(apres, avant, 0);
     EXPECT_EQ(vus, (QStringList{"jour 1 6", "id 1", "temp 2"}));
     EXPECT_EQ(d.Prog(), avant);
+    // Une zone montrée a ses températures ramenées dans 128..198 (modifié), sans autre règle.
+    p.TempZone[0][2] = 140;
+    p.TempZone[1] = {250, 100, -5, 198};
+    p.TempZone[2] = {150, 170, 190, 130};
+    d.Charge(p);
+    d.ChoisitZone(2);
+    EXPECT_FALSE(d.Modifie());
+    d.ChoisitZone(1);
+    EXPECT_EQ(d.Prog().TempZone[1], (std::array<qint16, NbTemperatures>{198, 128, 128, 198}));
+    EXPECT_EQ(d.Prog().TempZone[2], p.TempZone[2]);
+    EXPECT_TRUE(d.Modifie());
+}
+
+// Les heures de confort tapées en clair (donnees/horaires.txt) : lignes acceptées ou refusées.
+TEST(Horaires, LignesAccepteesEtRefusees) {
+    const QStringList cas = CasDeTable(QStringLiteral("horaires.txt"));
+    ASSERT_EQ(cas.size(), 11);
+    for (const QString& ligne : cas) {
+        const QString tapee = ligne.section(QLatin1String("=>"), 0, 0).trimmed();
+        const QString attendu = ligne.section(QLatin1String("=>"), 1).trimmed();
+        const QString raison = attendu.section(QStringLiteral("refusée : "), 1);
+        QByteArray jour; // nul : refusée
+        if (raison.isEmpty()) {
+            jour = JourVide();
+            for (const QString& creneaux : attendu.split(' ', Qt::SkipEmptyParts)) {
+                const int debut = creneaux.section('-', 0, 0).toInt();
+                const int fin = creneaux.section('-', 1).toInt();
+                jour.replace(debut, fin - debut, QByteArray(fin - debut, '1'));
+            }
+        }
+        const LigneHoraires lue = LitHoraires(tapee);
+        EXPECT_EQ(lue.jour, jour) << tapee.toStdString();
+        EXPECT_EQ(lue.raison, raison) << tapee.toStdString();
+    }
+    // Un jour entier (les jours ordinaires se voient dans editionrapide.txt).
+    EXPECT_EQ(TexteHoraires(JourAvec({{0, 144}})), QStringLiteral("0H00-24H00"));
 }

@@ -23,6 +23,16 @@ Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone i
     // Une boîte que le test n'attendait pas le fait échouer, même s'il ne regarde pas les boîtes.
     if (!prevue) ADD_FAILURE() << "boîte imprévue : « " << texte.toStdString() << " »";
     const Bouton reponse = Suivant(Reponses, Bouton::Aucun);
+    // Et une réponse qu'elle n'offre pas.
+    const std::vector<Bouton> offerts[] = {
+        {Bouton::Ok},
+        {Bouton::Ok, Bouton::Annuler},
+        {Bouton::Oui, Bouton::Non},
+        {Bouton::Abandonner, Bouton::Recommencer, Bouton::Ignorer}};
+    const std::vector<Bouton>& offert = offerts[static_cast<int>(boutons)];
+    if (reponse != Bouton::Aucun &&
+        std::find(offert.begin(), offert.end(), reponse) == offert.end())
+        ADD_FAILURE() << "réponse absente de la boîte « " << texte.toStdString() << " »";
     Boites.push_back({texte, boutons, icone, titre,
                       prevue ? QLatin1String(NomsBoutons[static_cast<int>(reponse)])
                              : QStringLiteral("imprévue")});

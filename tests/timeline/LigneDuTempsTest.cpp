@@ -81,4 +81,9 @@ TEST(Trait, PeintLesRangeesTraverseesEtRendLesAutres) {
     eco.Peint(2, 144);
     EXPECT_FALSE(eco.FaitNeuvieme());
     EXPECT_EQ(d.Prog().ProgJour[1][2], JourVide());
+    // Un « 1 » de queue n'est pas un neuvième segment.
+    d.RemplaceJour(1, 0, Courts(8).replace(NbCreneaux, 1, "1"));
+    Trait queue(d, 0, 0, true);
+    queue.Peint(0, 1);
+    EXPECT_FALSE(queue.FaitNeuvieme());
 }

@@ -2,77 +2,84 @@
 // d'abord, en un pas ; « modifié » dit vrai ; défaire et refaire ne passent que par des états vus.
 #include "files/FichierProgramme.h"
 #include "files/PanneauFichier.h"
-#include "support/Scenario.h"
-#include "ui/FenetrePrincipale.h"
+#include "support/Banc.h"
 
 #include <QAction>
-#include <gtest/gtest.h>
+#include <QApplication>
+#include <QWheelEvent>
 #include <vector>
 
 namespace {
+using Action = std::function<void(Banc&)>;
+#define G(...) [](Banc& b) { __VA_ARGS__; }
+constexpr auto Appui = QEvent::MouseButtonPress, Relache = QEvent::MouseButtonRelease;
+
 struct Geste {
     const char* nom;
-    const char* ouvre; // l'édition reste ouverte après ces actions (séparées par « ; »)
-    const char* finit; // la suite du geste, après la commande
+    Action ouvre; // l'édition reste ouverte après
+    Action finit; // la suite du geste, après la commande
 };
 const Geste Gestes[] = {
-    {"trait", "tiens FrameTemp(0) gauche 10 20;glisse FrameTemp(0) 300 20",
-     "glisse FrameTemp(0) 500 130;lache FrameTemp(0) gauche 500 130"},
-    {"fleche", "tiens VScroll3(0) gauche 5 3", "lache VScroll3(0) gauche 5 3"},
-    {"saisie", "souris Text2(0) gauche 5 5 double;tape Text2(0) 25", "touche Text2(0) Entree"},
+    {"trait",
+     G(b.Souris("FrameTemp(0)", Appui, Qt::LeftButton, {10, 20});
+       b.Souris("FrameTemp(0)", QEvent::MouseMove, Qt::LeftButton, {300, 20})),
+     G(b.Souris("FrameTemp(0)", QEvent::MouseMove, Qt::LeftButton, {500, 130});
+       b.Souris("FrameTemp(0)", Relache, Qt::LeftButton, {500, 130}))},
+    {"fleche", G(b.Souris("VScroll3(0)", Appui, Qt::LeftButton, {5, 3})),
+     G(b.Souris("VScroll3(0)", Relache, Qt::LeftButton, {5, 3}))},
+    {"saisie", G(b.Tape("Text2(0)", "25", "")), G(b.Touches("Text2(0)", "Entree"))},
 };
 
 struct Cas {
     const char* nom;
-    const char* commande; // précédée de ses réponses (boîtes, dialogues)
+    Action commande; // précédée de ses réponses (boîtes, dialogues)
 };
 const Cas Commandes[] = {
-    {"annuler", "raccourci Ctrl+Z"},
-    {"sauvegarde", "raccourci Ctrl+S"},
-    {"lecture", "boite Non;dialogue data.prg;raccourci Ctrl+O"},
-    {"horaires", "horaires 6H00-8H00||||||;raccourci Ctrl+H"},
-    {"zone_barre", "barre VScrollZone 1"},
-    {"autre_temperature", "molette VScroll3(1) haut"},
-    {"clic_droit_texte", "souris Text2(1) droit 5 5"},
-    {"envoi", "boite Ok;boite Ok;boite Ok;raccourci Alt+P;menu ProgrammeTelecommande"},
-    {"perte_focus", "desactive"},
+    {"annuler", G(b.Raccourci("Ctrl+Z"))},
+    {"sauvegarde", G(b.Raccourci("Ctrl+S"))},
+    {"lecture", G(b.plateforme.Reponses = {Bouton::Non};
+                  b.plateforme.Noms = {b.dossier.Fichier("data.prg")}; b.Raccourci("Ctrl+O"))},
+    {"horaires", G(b.plateforme.Horaires = {LignesSemaine{"6H00-8H00"}}; b.Raccourci("Ctrl+H"))},
+    {"zone_barre", G(b.Barre("VScrollZone", 1))},
+    {"autre_temperature", G(QWidget* w = b.W("VScroll3(1)"); QWheelEvent roue(
+                                {2, 2}, w->mapToGlobal(QPointF(2, 2)), {}, {0, 120}, Qt::NoButton,
+                                Qt::NoModifier, Qt::NoScrollPhase, false);
+                            QApplication::sendEvent(w, &roue))},
+    {"clic_droit_texte", G(b.Appui("Text2(1)", Qt::RightButton, {5, 5}))},
+    {"envoi", G(b.plateforme.Reponses = {Bouton::Ok, Bouton::Ok, Bouton::Ok}; b.Raccourci("Alt+P");
+                b.Menu("ProgrammeTelecommande"))},
+    {"perte_focus", G(QEvent desactivation(QEvent::WindowDeactivate);
+                      QApplication::sendEvent(b.fenetre.get(), &desactivation))},
 };
 
 class Entrelacement : public testing::TestWithParam<std::tuple<Geste, Cas>> {};
 
 TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
     const auto& [geste, cas] = GetParam();
-    Scenario s;
-    s.Vu(QStringLiteral("demarre"));
-    const Document& doc = s.fenetre->Doc();
+    Banc b;
+    b.Demarre();
+    const Document& doc = b.Doc();
     std::vector<Programme> vus{doc.Prog()};
-    QString journal; // ce qu'on a vu après chaque pas, boîtes comprises
-    const auto joue = [&](const char* actions) {
-        journal += s.Vu(QString::fromUtf8(actions)) + '\n';
-        vus.push_back(doc.Prog());
-    };
     // Une édition close s'est montrée, ne serait-ce qu'un instant, avant la commande qui suit.
     QObject::connect(&doc, &Document::Editee,
                      [&vus](const QString&, const Programme&, const Programme& apres, quint64,
                             quint64) { vus.push_back(apres); });
+    const auto joue = [&](const Action& action) {
+        action(b);
+        vus.push_back(doc.Prog());
+    };
     // Déjà modifié : les commandes qui remplacent le programme posent leur question.
-    joue("clic CmdHigh");
+    joue(G(b.Clic("CmdHigh")));
     joue(geste.ouvre);
-    ASSERT_TRUE(doc.EditionLongueOuverte()) << journal.toStdString();
+    ASSERT_TRUE(doc.EditionLongueOuverte());
     joue(cas.commande);
     const Programme apresCommande = doc.Prog();
-    EXPECT_FALSE(doc.EditionLongueOuverte()) << journal.toStdString();
+    EXPECT_FALSE(doc.EditionLongueOuverte());
     joue(geste.finit);
-    EXPECT_TRUE(doc.Prog() == apresCommande) << journal.toStdString();
-    // Chaque boîte attendue a eu sa réponse, et aucune autre ne s'est montrée.
-    EXPECT_FALSE(journal.contains(QStringLiteral("imprévue")) ||
-                 journal.contains(QStringLiteral("jamais servis")))
-        << journal.toStdString();
+    EXPECT_TRUE(doc.Prog() == apresCommande);
 
     // "Modifié" exactement quand la mémoire diffère du fichier, à chaque pas défait ou refait.
-    const QString chemin = s.fenetre->Fichiers().CheminFichier();
-    const auto contenu = LitContenuFichierProgramme(
-        chemin.isEmpty() ? s.dossier.Fichier(QStringLiteral("data.prg")) : chemin);
+    const auto contenu = LitContenuFichierProgramme(b.fenetre->Fichiers().CheminFichier());
     ASSERT_TRUE(contenu.has_value());
     const Programme fichier = LireFichierProgramme(*contenu).programme;
     const auto modifieDitVrai = [&] { return doc.Modifie() == !(fichier == doc.Prog()); };
@@ -80,7 +87,7 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
 
     // Tout défaire puis refaire autant : rien que des états vus, et l'on revient au dernier.
     const Programme fin = doc.Prog();
-    auto* annuler = s.fenetre->findChild<QAction*>(QStringLiteral("Annuler"));
+    auto* annuler = b.W<QAction>(QStringLiteral("Annuler"));
     int annulations = 0;
     for (; annulations < 20 && annuler->isEnabled(); ++annulations) {
         annuler->trigger();
@@ -88,11 +95,11 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
         EXPECT_TRUE(modifieDitVrai()) << "annulation " << annulations;
     }
     for (int i = 0; i < annulations; ++i) {
-        s.fenetre->findChild<QAction*>(QStringLiteral("Retablir"))->trigger();
+        b.Menu("Retablir");
         EXPECT_TRUE(modifieDitVrai()) << "rétablissement " << i;
     }
     EXPECT_TRUE(doc.Prog() == fin);
-    s.Joue(QStringLiteral("> montre jour\n"));
+    EXPECT_EQ(b.Ecart(), "");
 }
 
 std::string NomDuCas(const testing::TestParamInfo<std::tuple<Geste, Cas>>& info) {
@@ -105,6 +112,6 @@ INSTANTIATE_TEST_SUITE_P(Table, Entrelacement,
 // au champ).
 INSTANTIATE_TEST_SUITE_P(Touche, Entrelacement,
                          testing::Combine(testing::Values(Gestes[0], Gestes[1]),
-                                          testing::Values(Cas{"conf_touche", "raccourci C"})),
+                                          testing::Values(Cas{"conf_touche", G(b.Raccourci("C"))})),
                          NomDuCas);
 } // namespace

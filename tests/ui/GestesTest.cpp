@@ -1,47 +1,48 @@
 #include "files/FichierProgramme.h"
 #include "model/Textes.h"
-#include "support/Scenario.h"
-#include "ui/FenetrePrincipale.h"
+#include "support/Banc.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 // Un .PRG déposé s'ouvre comme par "&Lecture", question comprise.
 TEST(Gestes, FichierDeposeSurLaFenetre) {
-    Scenario s;
-    s.Joue(QStringLiteral("> demarre\n> clic CmdHigh\n"));
-    Programme autre = s.fenetre->Doc().Prog();
+    Banc b;
+    b.Demarre();
+    b.Clic("CmdHigh");
+    Programme autre = b.Doc().Prog();
     autre.IdentZone[0] = 777;
-    s.dossier.Ecrit(QStringLiteral("AUTRE.PRG"), EcrireFichierProgramme(autre, TitreVersion));
+    b.dossier.Ecrit(QStringLiteral("AUTRE.PRG"), EcrireFichierProgramme(autre, TitreVersion));
     QMimeData donnees;
-    donnees.setUrls({QUrl::fromLocalFile(s.dossier.Fichier(QStringLiteral("AUTRE.PRG")))});
-    const QPoint milieu = s.fenetre->rect().center();
+    donnees.setUrls({QUrl::fromLocalFile(b.dossier.Fichier(QStringLiteral("AUTRE.PRG")))});
+    const QPoint milieu = b.fenetre->rect().center();
     QDragEnterEvent entree(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(s.fenetre.get(), &entree);
+    QApplication::sendEvent(b.fenetre.get(), &entree);
     EXPECT_TRUE(entree.isAccepted());
-    s.plateforme.Reponses.push_back(Bouton::Non);
+    b.plateforme.Reponses = {Bouton::Non};
     QDropEvent depot(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(s.fenetre.get(), &depot);
-    ASSERT_EQ(s.plateforme.Boites.size(), 1u);
-    EXPECT_EQ(s.plateforme.Boites[0].texte, QStringLiteral("Voulez-vous sauvegarder ?"));
-    EXPECT_EQ(s.fenetre->Doc().Prog().IdentZone[0], 777);
-    EXPECT_FALSE(s.fenetre->Doc().Modifie());
+    QApplication::sendEvent(b.fenetre.get(), &depot);
+    EXPECT_EQ(b.Boites(), "Voulez-vous sauvegarder ? -> Non");
+    EXPECT_EQ(b.Doc().Prog().IdentZone[0], 777);
+    EXPECT_FALSE(b.Doc().Modifie());
 }
 
 // Aucun menu de Qt (défaire, coller, défiler ici) ne s'ouvre d'un clic droit : il changerait
 // une valeur au milieu d'une édition.
 TEST(Gestes, AucunMenuDeQtAuClicDroit) {
-    Scenario s;
-    s.Vu(QStringLiteral("demarre"));
+    Banc b;
+    b.Demarre();
     QStringList ouverts;
-    for (QWidget* controle : s.fenetre->findChildren<QWidget*>()) {
+    for (QWidget* controle : b.fenetre->findChildren<QWidget*>()) {
         // Un menu ouvert par exec() se referme ici, noté, au lieu de bloquer le test.
         QTimer::singleShot(0, [&ouverts, controle] {
             if (QWidget* menu = QApplication::activePopupWidget()) {
@@ -56,45 +57,61 @@ TEST(Gestes, AucunMenuDeQtAuClicDroit) {
     }
     EXPECT_TRUE(ouverts.isEmpty()) << ouverts.join(' ').toStdString();
     // Ni, du bouton droit, une flèche de température tenue comme une édition.
-    s.Vu(QStringLiteral("tiens VScroll3(0) droit 5 3"));
-    EXPECT_FALSE(s.fenetre->Doc().EditionLongueOuverte());
+    b.Souris("VScroll3(0)", QEvent::MouseButtonPress, Qt::RightButton, {5, 3});
+    EXPECT_FALSE(b.Doc().EditionLongueOuverte());
 }
 
 // Un lecteur d'écran lit la semaine dans le document : après une édition, après l'annulation ;
 // le clavier atteint chaque barre par Tab.
 TEST(Gestes, LecteurDEcran) {
-    Scenario s;
-    const auto lu = [&s](const char* nom) {
-        QAccessibleInterface* i =
-            QAccessible::queryAccessibleInterface(s.fenetre->findChild<QWidget*>(nom));
+    Banc b;
+    b.Demarre();
+    const auto lu = [&b](const char* nom) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(b.W(nom));
         return (i->text(QAccessible::Name) + " : " + i->text(QAccessible::Description))
             .toStdString();
     };
     struct Cas {
-        const char* actions;
+        std::function<void()> action;
         const char* controle;
         const char* dit;
     };
     const Cas cas[] = {
-        {"demarre", "FrameTemp(0)", "Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
-        {"", "FrameTemp(6)", "Dimanche : confort de 7H30 à 23H00"},
-        {"", "Frame1",
+        {{}, "FrameTemp(0)", "Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
+        {{}, "FrameTemp(6)", "Dimanche : confort de 7H30 à 23H00"},
+        {{},
+         "Frame1",
          "Semaine : Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30 ; curseur "
          "à 0H00"},
-        {"touche Frame1 Bas Maj+Droite", "HScroll1", "Curseur horaire : 1H00"},
-        {"", "VScJour", "Jour : Mardi"},
-        {"clic Cmd1H", "FrameTemp(1)",
+        {[&] { b.Touches("Frame1", "Bas Maj+Droite"); }, "HScroll1", "Curseur horaire : 1H00"},
+        {{}, "VScJour", "Jour : Mardi"},
+        {[&] { b.Clic("Cmd1H"); }, "FrameTemp(1)",
          "Mardi : confort de 1H00 à 2H00, de 6H30 à 8H30 et de "
          "17H30 à 22H30"},
-        {"menu Annuler", "FrameTemp(1)", "Mardi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
-        {"barre VScroll3(1) 160", "VScroll3(1)", "ECO : 16°C"},
-        {"barre VScrollZone 2", "VScrollZone", "Zone : Zone 2"},
-        {"jour 2 0 vide", "FrameTemp(0)", "Lundi : éco toute la journée"},
+        {[&] { b.Menu("Annuler"); }, "FrameTemp(1)",
+         "Mardi : confort de 6H30 à 8H30 et de 17H30 à 22H30"},
+        {[&] { b.Barre("VScroll3(1)", 160); }, "VScroll3(1)", "ECO : 16°C"},
+        {[&] { b.Barre("VScrollZone", 2); }, "VScrollZone", "Zone : Zone 2"},
+        {[&] { b.Pose([](Programme& p) { p.ProgJour[2][0] = JourVide(); }); }, "FrameTemp(0)",
+         "Lundi : éco toute la journée"},
     };
     for (const Cas& c : cas) {
-        if (*c.actions) s.Vu(QString::fromUtf8(c.actions));
-        EXPECT_EQ(lu(c.controle), c.dit) << c.actions;
+        if (c.action) c.action();
+        EXPECT_EQ(lu(c.controle), c.dit) << c.controle;
     }
-    for (auto* barre : s.fenetre->findChildren<QScrollBar*>())
+    for (auto* barre : b.fenetre->findChildren<QScrollBar*>())
         EXPECT_TRUE(barre->focusPolicy() & Qt::TabFocus) << barre->objectName().toStdString();
+}
+
+// F1 ouvre le guide construit à côté de l'exécutable.
+TEST(Guide, F1OuvreLeGuide) {
+    Banc b;
+    b.Demarre();
+    const QString dossier = QCoreApplication::applicationDirPath();
+    const QString chemin = dossier + QStringLiteral("/guide/guide.html");
+    ASSERT_TRUE(QDir(dossier).mkpath(QStringLiteral("guide")) &&
+                QFile(chemin).open(QIODevice::WriteOnly));
+    b.Menu("Guide");
+    QFile::remove(chemin);
+    EXPECT_EQ(b.plateforme.Documents, std::vector<QString>{chemin});
 }

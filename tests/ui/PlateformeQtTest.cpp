@@ -78,6 +78,16 @@ TEST(PlateformeQt, ReponsesAuClavierEtFermeture) {
         {Boutons::OuiNon, Touche(Qt::Key_O, "o"), Bouton::Oui},
         {Boutons::OuiNon, Touche(Qt::Key_N, "n"), Bouton::Non},
         {Boutons::OuiNon, Touche(Qt::Key_Return), Bouton::Oui},
+        // Échap sur chaque boîte ; chaque bouton rend sa réponse.
+        {Boutons::Ok, Touche(Qt::Key_Escape), Bouton::Aucun},
+        {Boutons::OkAnnuler, Touche(Qt::Key_Escape), Bouton::Aucun},
+        {Boutons::AbandonnerRecommencerIgnorer, Touche(Qt::Key_Escape), Bouton::Aucun},
+        {Boutons::Ok, Clique("OK"), Bouton::Ok},
+        {Boutons::OkAnnuler, Clique("Annuler"), Bouton::Annuler},
+        {Boutons::OuiNon, Clique("&Oui"), Bouton::Oui},
+        {Boutons::AbandonnerRecommencerIgnorer, Clique("Abandonner"), Bouton::Abandonner},
+        {Boutons::AbandonnerRecommencerIgnorer, Clique("Recommencer"), Bouton::Recommencer},
+        {Boutons::AbandonnerRecommencerIgnorer, Clique("Ignorer"), Bouton::Ignorer},
     };
     for (const auto& [boutons, geste, attendu] : cas)
         EXPECT_EQ(static_cast<int>(Repond(boutons, geste)), static_cast<int>(attendu))
@@ -169,6 +179,8 @@ TEST(PlateformeQt, BoiteHorairesRefuseEtRecopie) {
     EXPECT_EQ(recopie(1, "7h-9h", "LunVen"),
               "&Lun–Ven ← Mardi : 7h-9h|7h-9h|7h-9h|7h-9h|7h-9h|6h30-8h30|25h");
     EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(recopie(6, "9h-10h", "SamDim"),
+              "&Sam–Dim ← Dimanche : 7h-9h|7h-9h|7h-9h|7h-9h|7h-9h|9h-10h|9h-10h");
     EXPECT_EQ(recopie(5, "8h-12h", "Tous"),
               "&Tous ← Samedi : 8h-12h|8h-12h|8h-12h|8h-12h|8h-12h|8h-12h|8h-12h");
     EXPECT_TRUE(ok->isEnabled());

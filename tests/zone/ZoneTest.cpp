@@ -1,8 +1,10 @@
-// Zone aux cas limites : avertissement des huit segments, écriture, identifiant tapé.
+// Zone aux cas limites : avertissement des huit segments, écriture, température et identifiant
+// tapés, identifiant tiré.
 #include "support/Impression.h"
 #include "support/Jours.h"
 #include "zone/CommandesJour.h"
 #include "zone/Identifiant.h"
+#include "zone/Temperatures.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,16 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
     EXPECT_EQ(court, "1");
 }
 
+TEST(Temperatures, TapeesParDemiDegreDe0A35) {
+    const std::pair<const char*, int> cas[] = {{"19,5°C", 167}, {" 5 ", 138}, {"0", 128},
+                                               {"35", 198},     {"35.5", -1}, {"-0.5", -1},
+                                               {"20.3", -1},    {"chaud", -1}};
+    for (const auto& [texte, attendue] : cas)
+        EXPECT_EQ(LitTemperature(QString::fromUtf8(texte)).valeur, attendue) << texte;
+    EXPECT_EQ(LitTemperature(QStringLiteral("20.3")).raison,
+              QStringLiteral("« 20.3 » : la température se règle par demi-degré."));
+}
+
 TEST(Identifiant, TapeSurSeizeBitsEtSansCollision) {
     // Zone 1 : 70000 part comme 4464 (ses 16 bits bas) ; un fichier peut le garder tel quel.
     const std::array<qint32, 3> identifiants{4660, 70000, 3};
@@ -45,4 +57,15 @@ TEST(Identifiant, TapeSurSeizeBitsEtSansCollision) {
               QStringLiteral("« 4464 » : la zone 1 a déjà cet identifiant."));
     // Depuis la zone 2, celui de la zone 0 est pris aussi.
     EXPECT_EQ(LitIdentifiant(QStringLiteral("4660"), identifiants, 2).valeur, -1);
+    // Tiré puis relevé de 15 tant qu'il égale, sur 16 bits, une autre zone, dans l'ordre de
+    // chaque zone.
+    EXPECT_EQ(TireIdentifiant(0.003059434), 200);
+    EXPECT_EQ(TireIdentifiant(0.99999999), 65534);
+    const std::tuple<std::array<qint32, 3>, int, qint32> collisions[] = {
+        {{200, 200, 215}, 0, 230},
+        {{65534, 65534, 65549}, 0, 28},
+        {{5, 5, 20}, 1, 35},
+        {{5, 20, 5}, 2, 35}};
+    for (const auto& [ids, zone, attendu] : collisions)
+        EXPECT_EQ(ResoutCollision(ids, zone), attendu) << ids[0] << " " << zone;
 }

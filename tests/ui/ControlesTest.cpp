@@ -1,0 +1,139 @@
+// Le seul endroit des places : chaque contrôle de l'exemple livré (twips et pixels, texte,
+// bulle, couleurs, police) et les menus, comparés à donnees/controles.txt ; un contrôle déplacé
+// d'un pixel ne fait échouer que ce test.
+#include "plateforme/BarreDefilement.h"
+#include "plateforme/Twips.h"
+#include "support/Banc.h"
+
+#include <QtWidgets>
+
+namespace {
+QString Texte(const QWidget* w) {
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+    if (const auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    if (const auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+    if (const auto* m = qobject_cast<const QMenu*>(w)) return m->title();
+    return {};
+}
+
+// Twips de la table des contrôles (s'il y en a), puis pixels entre crochets.
+QString Place(const QWidget* w) {
+    const auto texte = [](const QRectF& r) {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    const QString pixels = '[' + texte(w->geometry()) + ']';
+    return TwipsDe(w).isNull() ? pixels : texte(TwipsDe(w)) + ' ' + pixels;
+}
+
+// Couleurs et police qui diffèrent de celles du parent.
+QString Apparence(const QWidget* w) {
+    QString s;
+    const QPalette parent = w->parentWidget()->palette();
+    const std::pair<QPalette::ColorRole, const char*> roles[] = {{QPalette::Window, "fond"},
+                                                                 {QPalette::WindowText, "encre"},
+                                                                 {QPalette::Base, "champ"},
+                                                                 {QPalette::Text, "texte"}};
+    for (const auto& [role, nom] : roles)
+        if (w->palette().color(role) != parent.color(role))
+            s += QStringLiteral(" %1=%2").arg(QLatin1String(nom), w->palette().color(role).name());
+    const QFont& f = w->font();
+    if (f != w->parentWidget()->font())
+        s += QStringLiteral(" police=%1/%2%3")
+                 .arg(f.family())
+                 .arg(f.pointSizeF())
+                 .arg(f.bold() ? QStringLiteral("/gras") : QString());
+    return s;
+}
+
+QString Commande(const QAction* a) {
+    return QStringLiteral("%1 « %2 »%3%4%5%6")
+        .arg(a->objectName(), a->text())
+        .arg(a->isChecked() ? QStringLiteral(" cochée") : QString())
+        .arg(a->isVisible() ? QString() : QStringLiteral(" cachée"))
+        .arg(a->shortcut().isEmpty() ? QString() : ' ' + a->shortcut().toString())
+        .arg(a->statusTip().isEmpty() || a->statusTip() != a->toolTip()
+                 ? QString()
+                 : QStringLiteral(" bulle « %1 »").arg(a->statusTip()));
+}
+
+// Une ligne par contrôle ; une famille indexée dit une fois ce que ses membres ont en commun
+// (état, apparence, parent), puis chaque membre : "(indice) place « texte »".
+QString Controles(const QMainWindow& fenetre) {
+    QStringList lignes;
+    std::vector<std::pair<QString, QStringList>> familles; // (famille et son commun, membres)
+    for (const QWidget* w : fenetre.findChildren<QWidget*>()) {
+        const QString nom = w->objectName(), famille = nom.section('(', 0, 0);
+        // Les barres de confort cachées n'ont pas de place à dire.
+        if (nom.isEmpty() || nom.startsWith(QLatin1String("qt_")) ||
+            (w->isHidden() && famille == QLatin1String("ShTemp")))
+            continue;
+        QString s = QString(w->isHidden() ? " caché" : "") + (w->isEnabled() ? "" : " grisé");
+        QString etat;
+        if (const auto* c = qobject_cast<const QCheckBox*>(w); c && c->isChecked())
+            etat += QStringLiteral(" coché");
+        if (const auto* b = qobject_cast<const BarreDefilement*>(w))
+            etat +=
+                QString::asprintf(" %s %d..%d = %d pas %d/%d",
+                                  b->orientation() == Qt::Horizontal ? "horizontale" : "verticale",
+                                  b->Min(), b->Max(), b->Valeur(), b->singleStep(), b->pageStep());
+        if (const auto* p = qobject_cast<const QProgressBar*>(w))
+            etat += QString::asprintf(" %d..%d = %d%s", p->minimum(), p->maximum(), p->value(),
+                                      p->isTextVisible() ? " en %" : "");
+        if (const auto* m = qobject_cast<const QMenu*>(w)) {
+            QStringList textes;
+            for (const QAction* a : m->actions())
+                textes << (a->objectName().isEmpty() ? a->text() : Commande(a));
+            etat += QStringLiteral(" : ") + textes.join(QStringLiteral(" | ")) +
+                    (m->toolTipsVisible() ? QStringLiteral(" (bulles)") : QString());
+        }
+        if (!w->toolTip().isEmpty()) etat += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
+        etat += Apparence(w);
+        const QString texte = Texte(w).isEmpty() ? QString() : " « " + Texte(w) + " »";
+        const QString ici = " < " + w->parentWidget()->objectName() + ' ' + Place(w);
+        if (famille == nom) {
+            lignes << nom + ici + s + texte + etat;
+            continue;
+        }
+        const QString commun = famille + s + etat;
+        auto f = std::find_if(familles.begin(), familles.end(),
+                              [&](const auto& f) { return f.first == commun; });
+        if (f == familles.end()) f = familles.insert(f, {commun, {}});
+        f->second << nom.mid(famille.size()) + ici + texte;
+    }
+    // Le parent commun à toute la famille se dit une fois.
+    for (auto& [commun, membres] : familles) {
+        const QString famille = commun.section(' ', 0, 0), parent = membres[0].section(' ', 1, 2);
+        const bool unParent = membres.filter(parent + ' ').size() == membres.size();
+        if (unParent) membres.replaceInStrings(parent + ' ', QString());
+        lignes << famille + (unParent ? ' ' + parent : QString()) + commun.mid(famille.size()) +
+                      " : " + membres.join(QStringLiteral(" ; "));
+    }
+    // La barre de menus, puis les commandes qui ne sont dans aucun menu (raccourcis seuls).
+    QStringList barre, ailleurs;
+    for (const QAction* a : fenetre.menuBar()->actions())
+        barre << (a->menu() ? a->text() : Commande(a));
+    for (const QAction* a : fenetre.findChildren<QAction*>())
+        if (!a->objectName().isEmpty() && a->associatedObjects().size() == 1 &&
+            !qobject_cast<QMenu*>(a->associatedObjects()[0]) &&
+            !qobject_cast<QMenuBar*>(a->associatedObjects()[0]))
+            ailleurs << Commande(a);
+    lignes << "barre de menus : " + barre.join(QStringLiteral(" | "))
+           << "hors des menus : " + ailleurs.join(QStringLiteral(" | "));
+    return lignes.join('\n') + '\n';
+}
+} // namespace
+
+TEST(Controles, PlacesTextesEtMenusDeLExemple) {
+    Banc b;
+    b.Demarre();
+    CompareReference(QStringLiteral("controles.txt"), Controles(*b.fenetre));
+    EXPECT_EQ(b.fenetre->focusWidget(), b.W(QStringLiteral("Frame1")));
+    // Le cadre reste centré dans la fenêtre, jamais à moins de 120 twips du haut.
+    for (const auto& [l, h, gauche, haut] :
+         {std::tuple{1001, 900, 1605.0, 1497.5}, std::tuple{500, 600, -2152.5, 120.0}}) {
+        b.fenetre->resize(l, h);
+        b.fenetre->Form_Resize();
+        EXPECT_EQ(TwipsDe(b.W(QStringLiteral("Frame1"))).topLeft(), QPointF(gauche, haut));
+    }
+}

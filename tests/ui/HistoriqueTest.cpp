@@ -1,0 +1,88 @@
+// L'historique dans la vraie fenêtre : un pas par édition, même longue ; ce qu'un dialogue
+// annulé ou une ligne laissée telle quelle ne touche pas.
+#include "support/Banc.h"
+#include "support/Jours.h"
+
+TEST(Historique, UnPasParEditionEtDialoguesAnnulesSansEffet) {
+    Banc b;
+    b.Demarre();
+    // Une barre tenue à la souris ne fait qu'un pas ; relâchée, chaque réglage en est un.
+    b.Souris("VScroll3(0)", QEvent::MouseButtonPress, Qt::LeftButton, {1, 1});
+    b.Barre("VScroll3(0)", 172);
+    b.Barre("VScroll3(0)", 176);
+    b.Souris("VScroll3(0)", QEvent::MouseButtonRelease, Qt::LeftButton, {1, 1});
+    b.Barre("VScroll3(0)", 178);
+    b.Vu();
+    b.Menu("Annuler");
+    EXPECT_EQ(b.Vu(), "températures 176 165 140 145, identifiant 4660");
+    b.Menu("Annuler");
+    EXPECT_EQ(b.Vu(), "non modifié / températures 169 165 140 145, identifiant 4660 / Annuler");
+    // Annuler montre la zone défaite ; changer de zone n'est pas une édition.
+    b.Barre("VScrollZone", 2);
+    b.Clic("CmdCLS");
+    b.Barre("VScrollZone", 0);
+    b.Vu();
+    b.Menu("Annuler");
+    EXPECT_TRUE(b.Vu().startsWith("zone 2, jour 0 / non modifié / températures"));
+    // Copie et horaires annulés : ni le programme, ni « modifié », ni l'historique ne changent.
+    b.Clic("CmdHigh");
+    b.Vu();
+    b.plateforme.Copies = {std::nullopt};
+    b.plateforme.Horaires = {std::nullopt};
+    b.Menu("CopieJourVers");
+    b.Menu("HorairesSemaine");
+    EXPECT_EQ(b.Vu(), "");
+    b.Menu("Annuler");
+    EXPECT_TRUE(b.Vu().endsWith(" / Annuler"));
+    // « &Nouveau » vide l'historique.
+    b.Clic("CmdHigh");
+    b.Vu();
+    b.plateforme.Reponses = {Bouton::Oui};
+    b.Menu("Nouveau");
+    EXPECT_TRUE(b.Vu().endsWith(" / Annuler"));
+}
+
+TEST(Historique, CopieEtHorairesEnUnPas) {
+    Banc b;
+    b.Demarre();
+    // Copier vers d'autres jours : le jour validé (neuvième coupé), en un pas.
+    b.Pose([](Programme& p) {
+        p.ProgJour[0][0] = JourAvec({{10, 11},
+                                     {20, 21},
+                                     {30, 31},
+                                     {40, 41},
+                                     {50, 51},
+                                     {60, 61},
+                                     {70, 71},
+                                     {80, 81},
+                                     {100, 101}});
+    });
+    CiblesCopie jeudis;
+    jeudis.jours[3] = jeudis.zones[0] = jeudis.zones[1] = true;
+    b.plateforme.Copies = {jeudis};
+    b.Menu("CopieJourVers");
+    const QString copie = "1H40-1H50 3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 "
+                          "11H40-11H50 13H20-13H30";
+    EXPECT_EQ(b.Jour(0, 3) + " / " + b.Jour(1, 3), copie + " / " + copie);
+    b.Menu("Annuler");
+    EXPECT_EQ(b.Jour(0, 3) + " / " + b.Jour(1, 3), "6H30-8H30 17H30-22H30 / 6H00-7H30 20H30-22H30");
+    // Horaires de la zone montrée : une ligne laissée telle quelle ne réécrit pas son jour (mardi
+    // garde sa queue de fichier) ; une ligne vide vide le jour.
+    b.Barre("VScrollZone", 1);
+    const QByteArray mardi = JourAvec({{36, 45}, {123, 135}}).replace(NbCreneaux, 4, "1111");
+    b.Pose([&mardi](Programme& p) { p.ProgJour[1][1] = mardi; });
+    b.Vu();
+    LignesSemaine lignes;
+    lignes.fill(QStringLiteral("6H00-7H30 20H30-22H30"));
+    lignes[0] = QStringLiteral("6h30-8h30 17:30-22:30");
+    lignes[5] = QStringLiteral("8H00-10H00 20H00-23H00");
+    lignes[6] = QString();
+    b.plateforme.Horaires = {lignes};
+    b.Menu("HorairesSemaine");
+    lignes[0] = lignes[1];
+    lignes[6] = lignes[5];
+    EXPECT_EQ(b.plateforme.LignesMontrees, lignes);
+    EXPECT_EQ(b.Vu(), "modifié / Lundi 6H30-8H30 17H30-22H30 / Dimanche vide / Annuler « Horaires "
+                      "de la semaine »");
+    EXPECT_EQ(b.Doc().Prog().ProgJour[1][1], mardi);
+}
