@@ -57,7 +57,7 @@ protected:
 TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     dossier.Ecrit("lundi.prg", FichierLundi());
     dossier.Ecrit("huit.prg", FichierLundi(169, 7)); // huit périodes le lundi : pas une de trop
-    dossier.Ecrit("froid.prg", FichierLundi(120)); // -4 °C en confort de zone 2
+    dossier.Ecrit("froid.prg", FichierLundi(120));   // -4 °C en confort de zone 2
     dossier.Ecrit("court.prg", "VK472\r\n 1 169,165,140,145,\"01\"\r\n"); // coupé au mardi
     dossier.Ecrit("VK472.CFG", " 2 \r\n");                                // COM3
     dossier.Ecrit("prog.pdf", FichierLundi()); // un programme, quel que soit son nom
