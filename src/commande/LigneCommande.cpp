@@ -40,7 +40,8 @@ const QString TexteUsage = QStringLiteral(
     "  --ports                           les ports série détectés et ce que désignent\n"
     "                                    COM1 à COM4\n"
     "Autres sorties : 64 pour une option inconnue ou un fichier manquant (pour la fenêtre,\n"
-    "aussi un fichier illisible) ; 6 quand la fenêtre ne trouve pas d'écran.\n");
+    "aussi un fichier illisible) ; 6 quand la fenêtre ne trouve pas d'écran ; 7 quand la\n"
+    "sortie se ferme ou se remplit et que ce qui s'y écrivait est perdu.\n");
 
 // Le programme tel que la fenêtre l'enverrait juste après l'avoir lu : jours courts complétés,
 // neuvième segment des jours de la zone 0 coupé (elle les montre), identifiant de la zone 0.
@@ -277,7 +278,8 @@ QStringList AvertissementsFichierProgramme(const QByteArray& contenu) {
     return avertissements;
 }
 
-int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
+namespace {
+int ExecuteAction(const QStringList& arguments, OutilsCommande& outils) {
     QCommandLineParser analyse;
     // "-aide" vaut "--aide" : une option d'un tiret n'est jamais une suite de lettres.
     analyse.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -371,4 +373,15 @@ int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
                 QStringLiteral("zone « %1 » : 0, 1 ou 2").arg(analyse.value(zone)));
     }
     return commande.Envoie(fichier, numero, numeroZone);
+}
+} // namespace
+
+int ExecuteLigneCommande(const QStringList& arguments, OutilsCommande& outils) {
+    const int code = ExecuteAction(arguments, outils);
+    outils.sortie.flush();
+    // Un rapport perdu ("> /dev/full", "| head -1") ne passe pas pour un succès ; un échec
+    // garde son code. L'envoi l'a déjà dit.
+    if (outils.sortie.status() == QTextStream::Ok || code == CodeSortie::SortieFermee) return code;
+    outils.erreurs << Nom << " : sortie fermée ou pleine, ce qui s'y écrivait est perdu.\n";
+    return code == CodeSortie::Reussi ? CodeSortie::SortieFermee : code;
 }

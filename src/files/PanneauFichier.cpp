@@ -22,6 +22,7 @@
 #include <QPagedPaintDevice>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <memory>
 
 namespace {
@@ -262,25 +263,35 @@ std::unique_ptr<QSettings> Reglages() {
 } // namespace
 
 void PanneauFichier::RetientRecent(const QString& chemin, bool garde) {
-    const QString echec = QStringLiteral("Les fichiers récents n'ont pas pu y être retenus.");
-    const auto reglages = Reglages();
-    if (!reglages) {
-        MontreEchecEcriture(plateforme_, QStringLiteral("** ECRITURE IMPOSSIBLE **"),
-                            QDir::toNativeSeparators(CheminReglages()), echec);
-        return;
+    const QString cible = CheminReglages();
+    // QSettings remplace son fichier lui-même, sans ce qu'une sauvegarde garde (propriétaire,
+    // droits, liens) : il travaille sur une copie, que la porte d'écriture du programme pose.
+    QTemporaryDir brouillon;
+    const QString copie = brouillon.filePath(QStringLiteral("reglages.conf"));
+    const QFileInfo infos(cible);
+    // Un tube ne se copie pas : il bloquerait la fenêtre.
+    bool ecrit = !infos.exists() || infos.isFile();
+    if (ecrit) {
+        ecrit = brouillon.isValid() && (!infos.exists() || QFile::copy(cible, copie));
+        QSettings reglages(copie, QSettings::IniFormat);
+        QStringList recents = recentsNonEcrits_.value_or(reglages.value(CleRecents).toStringList());
+        const QString absolu = QFileInfo(chemin).absoluteFilePath();
+        recents.removeAll(absolu);
+        if (garde) recents.prepend(absolu);
+        while (recents.size() > NbRecents) recents.removeLast();
+        reglages.setValue(CleRecents, recents);
+        reglages.sync();
+        QFile lue(copie);
+        // Un fichier resté vide trahit la dernière vidange perdue de Qt 6.4 (disque plein).
+        ecrit = ecrit && reglages.status() == QSettings::NoError && lue.open(QIODevice::ReadOnly) &&
+                lue.size() > 0 && QDir().mkpath(infos.path()) &&
+                EcritFichierAtomique(cible, lue.readAll()).isEmpty();
+        recentsNonEcrits_ = ecrit ? std::nullopt : std::optional(recents);
     }
-    QStringList recents = reglages->value(CleRecents).toStringList();
-    const QString absolu = QFileInfo(chemin).absoluteFilePath();
-    recents.removeAll(absolu);
-    if (garde) recents.prepend(absolu);
-    while (recents.size() > NbRecents) recents.removeLast();
-    reglages->setValue(CleRecents, recents);
-    reglages->sync();
-    // QSettings écrit son fichier lui-même, par QSaveFile : son statut dit l'échec, et un
-    // fichier resté vide trahit la dernière vidange perdue de Qt 6.4 (disque plein).
-    if (reglages->status() != QSettings::NoError || QFileInfo(reglages->fileName()).size() == 0)
+    if (!ecrit)
         MontreEchecEcriture(plateforme_, QStringLiteral("** ECRITURE IMPOSSIBLE **"),
-                            QDir::toNativeSeparators(reglages->fileName()), echec);
+                            QDir::toNativeSeparators(cible),
+                            QStringLiteral("Les fichiers récents n'ont pas pu y être retenus."));
     MontreRecents();
 }
 
@@ -296,7 +307,9 @@ void PanneauFichier::MontreRecents() {
     const auto reglages = Reglages();
     // Un fichier de réglages écrit à la main peut en tenir plus.
     const QStringList recents =
-        reglages ? reglages->value(CleRecents).toStringList().mid(0, NbRecents) : QStringList();
+        !reglages ? QStringList()
+                  : recentsNonEcrits_.value_or(reglages->value(CleRecents).toStringList())
+                        .mid(0, NbRecents);
     for (int i = 0; i < recents.size(); ++i) {
         QAction* action = recents_->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(recents[i])));

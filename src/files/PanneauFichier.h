@@ -106,6 +106,8 @@ private:
     QAction* Imprimer;
     QAction* ExporterPdf;
     QMenu* recents_ = nullptr;
+    // Les récents de la session que le fichier de réglages n'a pas pu retenir : ils restent.
+    std::optional<QStringList> recentsNonEcrits_;
     bool gele_ = false;
     QString cheminFichier_;                 // "data.prg" du dossier dès le démarrage
     bool cheminMajuscules_ = false;         // chemin choisi au dialogue : titre en majuscules

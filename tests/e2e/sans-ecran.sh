@@ -36,6 +36,12 @@ essai 1 "$travail/s.pdf : écriture impossible. Fichier trop gros." \
   bash -c 'ulimit -f 1 && exec "$0" "$@"' "$1" --pdf "$2" "$travail/s.pdf"
 [ -z "$(ls -A "$travail")" ] || { echo "ÉCHEC : laissé par --pdf : $(ls -A "$travail")" >&2; echec=1; }
 
+# Un rapport perdu sur une sortie pleine ne passe pas pour un succès.
+for action in --version --aide --ports "--verifie $2"; do
+  # shellcheck disable=SC2086 # l'option et sa valeur, en deux mots
+  essai 7 "gestion-chauffage : sortie fermée ou pleine" bash -c '"$@" >/dev/full' - "$1" $action
+done
+
 # Une sortie fermée (SIGPIPE) n'arrête pas l'envoi : la télécommande virtuelle reçoit tout, les
 # journaux sont écrits, sortie 7. Le dossier du programme est celui de l'exécutable copié.
 if [ -n "${3:-}" ]; then

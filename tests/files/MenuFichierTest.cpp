@@ -274,8 +274,20 @@ TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
     sept.write(
         "[General]\nFichiersRecents=/1.prg, /2.prg, /3.prg, /4.prg, /5.prg, /6.prg, /7.prg\n");
     sept.close();
+    // Un second lien dur vers les réglages voit la liste écrite : le fichier n'est pas remplacé.
+    const QString lien = dossier + QStringLiteral("/lien.conf");
+    QFile::remove(lien);
+    ASSERT_EQ(::link(QFile::encodeName(chemin), QFile::encodeName(lien)), 0);
     b.Demarre();
     EXPECT_EQ(b.W<QMenu>("FichiersRecents")->actions().size(), 5);
+    b.plateforme.Noms = {b.dossier.Fichier("copie.prg")};
+    b.Menu("SauverComme");
+    QFile lu(lien);
+    ASSERT_TRUE(lu.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lu.readAll(),
+              "[General]\nFichiersRecents=" + b.dossier.Fichier("copie.prg").toUtf8() +
+                  ", /1.prg, /2.prg, /3.prg, /4.prg\n");
+    QFile::remove(lien);
 }
 
 // La semaine imprimée : une page A4 par zone, lue en texte par pdftotext quand il est là.
