@@ -1,6 +1,7 @@
 // limites.prg : valeurs hors bornes, jours de toute longueur ; une écriture ratée ne perd rien.
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
+#include "model/Textes.h"
 #include "plateforme/EcritureAtomique.h"
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
@@ -17,6 +18,7 @@
 #include <sys/acl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -34,10 +36,8 @@ QString Ecrit(uid_t compte, const QString& chemin, const QByteArray& octets, rli
     if (compte == ::geteuid()) {
         cause = EcritFichierAtomique(chemin, octets);
     } else if (const pid_t fils = ::fork(); fils == 0) {
-        ::_exit(::setgroups(0, nullptr) == 0 && ::setgid(compte) == 0 && ::setuid(compte) == 0 &&
-                        EcritFichierAtomique(chemin, octets).isEmpty()
-                    ? 0
-                    : 1);
+        ::_exit(!(::setgroups(0, nullptr) == 0 && ::setgid(compte) == 0 && ::setuid(compte) == 0 &&
+                  EcritFichierAtomique(chemin, octets).isEmpty()));
     } else if (int statut = 0; ::waitpid(fils, &statut, 0) == fils && WIFEXITED(statut) &&
                                WEXITSTATUS(statut) == 0) {
         cause.clear();
@@ -73,15 +73,13 @@ TEST(EcritureFichierProgramme, ProgrammeEtExportsCommeEcritsEnClair) {
     const ResultatLecture lu = LireFichierProgramme(fichier);
     ASSERT_EQ(lu.statut, StatutLecture::Lu);
     const Programme& p = lu.programme;
-    EXPECT_EQ(EcrireFichierProgramme(p, "GESTION CHAUFFAGE -VK472- V1.50"), fichier);
+    EXPECT_EQ(EcrireFichierProgramme(p, TitreVersion), fichier);
     // Aux bornes de 32 bits, et zéro avec son blanc de signe.
     const QByteArray bornes = QByteArray(fichier)
                                   .replace(" 4660 ", "-2147483648 ")
                                   .replace(" 70000 ", " 2147483647 ")
                                   .replace("-2 ", " 0 ");
-    EXPECT_EQ(EcrireFichierProgramme(LireFichierProgramme(bornes).programme,
-                                     "GESTION CHAUFFAGE -VK472- V1.50"),
-              bornes);
+    EXPECT_EQ(EcrireFichierProgramme(LireFichierProgramme(bornes).programme, TitreVersion), bornes);
     EXPECT_EQ(ExportFcb(p), DonneeTest(QStringLiteral("limites.FCB")));
     EXPECT_EQ(ExportXls(p), DonneeTest(QStringLiteral("limites.xls")));
 }
@@ -168,6 +166,14 @@ TEST(EcritureAtomique, TropGrosRienNePerdEcritToutGarde) {
     noms.removeDuplicates();
     noms.sort();
     EXPECT_EQ(QDir(dossier.Chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System), noms);
+    // Un périphérique n'est pas un fichier à remplacer. En root, le nôtre : une écriture
+    // fautive remplacerait le vrai /dev/full.
+    const QByteArray plein = c("plein");
+    ASSERT_TRUE((moi == 0 && ::mknod(plein.constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) ||
+                ::symlink("/dev/full", plein.constData()) == 0);
+    EXPECT_EQ(EcritFichierAtomique(QFile::decodeName(plein), "x"),
+              "Ce n'est pas un fichier ordinaire.");
+    EXPECT_FALSE(QFileInfo(QFile::decodeName(plein)).isFile());
     // Un nom permis, de 255 octets, s'écrit aussi : son temporaire n'est pas plus long.
     EXPECT_EQ(EcritFichierAtomique(dossier.Fichier(QString(251, 'b') + ".prg"), "x"), QString());
 }
