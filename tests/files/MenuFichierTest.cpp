@@ -22,9 +22,8 @@ QByteArray Exemple(const QByteArray& ejp, const QByteArray& identifiant = "4660"
 // Les entrées du dossier : "/" après un dossier, "|" après ce qui n'est pas un fichier.
 QString Contenu(const Banc& b) {
     QStringList vus;
-    for (const QFileInfo& f :
-         QDir(b.dossier.Chemin())
-             .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+    const auto filtre = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
+    for (const QFileInfo& f : QDir(b.dossier.Chemin()).entryInfoList(filtre, QDir::Name))
         vus << f.fileName() + (f.isDir() ? "/" : f.isFile() ? "" : "|");
     return vus.join(' ');
 }
@@ -87,6 +86,7 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     EXPECT_EQ(b.dossier.Lit("data.prg"), Exemple("145", "1234"));
     b.Menu("SauvegardeFichier");
     EXPECT_EQ(b.dossier.Lit("data.prg"), Exemple("146"));
+    EXPECT_TRUE(b.Boites().contains("data.prg a été modifié par un autre programme"));
     // "Sauver comme .." : un nom sans extension prend ".PRG", un fichier existant n'est remplacé
     // qu'après "Oui", seul "DataUc.FCB" part (dossier du programme) ; "&Sauvegarde" suit la copie.
     QDir(b.dossier.Chemin()).mkdir("ailleurs");
@@ -102,14 +102,19 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     b.Menu("SauvegardeFichier");
     EXPECT_EQ(b.dossier.Lit("ailleurs/Ma copie.PRG") + b.dossier.Lit("data.prg"),
               Exemple("150") + Exemple("146"));
-    // Impossible à écrire (un dossier) : ni le fichier courant, ni le titre, ni "modifié" ne
-    // changent.
+    // Impossible à écrire (un dossier) : fichier courant, titre et "modifié" restent.
     QDir(b.dossier.Chemin()).mkdir("rep.prg");
     b.Barre("VScroll3(3)", 152);
     const QString titre = b.fenetre->windowTitle();
     Choisit(b, {"rep.prg"}, {Ok}, "SauverComme");
     EXPECT_EQ(b.fenetre->Fichiers().CheminFichier(), b.dossier.Fichier("ailleurs/Ma copie.PRG"));
     EXPECT_TRUE(b.fenetre->windowTitle() == titre && b.Doc().Modifie());
+    // PDF et impression partent du dossier du programme lu ou sauvé ailleurs.
+    Choisit(b, {"*.pdf"}, {}, "ExporterPdf");
+    b.Menu("Imprimer");
+    const auto& d = b.plateforme.Dialogues;
+    EXPECT_EQ(d.end()[-2].dossier + ' ' + d.back().dossier + '/' + d.back().nom,
+              b.dossier.Fichier("ailleurs") + ' ' + b.dossier.Fichier("ailleurs/Ma copie.pdf"));
 }
 
 TEST(MenuFichier, LecturesRefuseesOuAnnuleesNePerdentRien) {
@@ -141,9 +146,8 @@ TEST(MenuFichier, LecturesRefuseesOuAnnuleesNePerdentRien) {
 }
 
 TEST(MenuFichier, FichiersRecents) {
-    // Le dernier ouvert en tête, cinq au plus (un fichier de réglages écrit à la main peut en
-    // tenir plus) ; devenu dossier, retiré. Un second lien dur vers les réglages voit la liste
-    // écrite : le fichier n'est pas remplacé.
+    // Le dernier ouvert en tête, cinq au plus (même écrits à la main) ; devenu dossier, retiré.
+    // Un second lien dur vers les réglages voit la liste écrite : ils ne sont pas remplacés.
     Banc b;
     const QString reglages = DossierReglages() + "/gestion-chauffage.conf", lien = reglages + "2";
     QSettings(reglages, QSettings::IniFormat)
@@ -187,9 +191,8 @@ TEST(MenuFichier, TubesALaPlaceDesFichiers) {
     EXPECT_EQ(b.dossier.Lit("copie.prg").size(), 3264);
 }
 
-// Réglages (fichiers récents) : un tube à leur place est ignoré sans attendre (QSettings
-// attendrait un écrivain) ; lui ou un fichier à la place de leur dossier : non écrits, la boîte
-// le dit.
+// Réglages : un tube à leur place est ignoré sans attendre (QSettings attendrait un écrivain) ;
+// lui ou un fichier à la place de leur dossier : non écrits, une boîte le dit.
 TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
     const QString dossier = DossierReglages(), chemin = dossier + "/gestion-chauffage.conf";
     for (const bool tube : {true, false}) {
@@ -212,9 +215,8 @@ TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
 
 // La semaine imprimée : une page A4 par zone, lue en texte par pdftotext quand il est là.
 TEST(Impression, SemaineImprimeeEtEnPdf) {
-    // Annulés, rien ; sans ".pdf", il est ajouté ; un PDF existant n'est remplacé qu'après un
-    // Oui ; un programme jamais, ne serait-ce que nommé .Prg (un programme nommé .pdf, un
-    // dossier, un tube : à la ligne de commande).
+    // Annulés, rien ; ".pdf" ajouté ; un PDF remplacé après un Oui, un programme jamais, même
+    // seulement nommé .Prg (nommé .pdf, un dossier, un tube : à la ligne de commande).
     Banc b;
     b.Demarre();
     const auto imprime = [&b](const QString& pdf, std::initializer_list<Bouton> reponses = {}) {
@@ -236,22 +238,12 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
     EXPECT_EQ(
         QDir(b.dossier.Chemin()).entryList({"*.pdf"}, QDir::Files),
         QStringList({"fichier.pdf", "imprime.pdf", "remplace.pdf", "semaine.pdf", "vieux.pdf"}));
-    // Un programme lu ailleurs : PDF et impression partent de son dossier.
-    ASSERT_TRUE(QDir(b.dossier.Chemin()).mkdir("ailleurs"));
-    ASSERT_TRUE(QFile::copy(b.dossier.Fichier("data.prg"), b.dossier.Fichier("ailleurs/m.PRG")));
-    Choisit(b, {"ailleurs/m.PRG", "*.pdf"}, {}, "LectureData");
-    b.Menu("ExporterPdf");
-    imprime({});
-    const auto& d = b.plateforme.Dialogues;
-    EXPECT_EQ(d.end()[-2].dossier + ' ' + d.back().dossier + '/' + d.back().nom,
-              b.dossier.Fichier("ailleurs") + ' ' + b.dossier.Fichier("ailleurs/m.pdf"));
     // Un objet "/Type /Page" par page d'un PDF de Qt.
     const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b"));
     for (const char* nom : {"fichier.pdf", "imprime.pdf", "remplace.pdf", "semaine.pdf"})
         EXPECT_EQ(QString::fromLatin1(b.dossier.Lit(nom)).count(page), 3) << nom;
 #ifdef GC_PDFTOTEXT
-    // Heures de confort et totaux de la semaine comptés à la main dans data/data.prg, lus
-    // comme la page (blancs réduits) ; des autres zones, leur en-tête.
+    // Heures et totaux comptés à la main dans data/data.prg ; des autres zones, leur en-tête.
     QProcess extraction;
     extraction.start(QStringLiteral(GC_PDFTOTEXT),
                      {"-layout", b.dossier.Fichier("semaine.pdf"), "-"});
