@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -282,12 +284,38 @@ TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
     EXPECT_EQ(b.W<QMenu>("FichiersRecents")->actions().size(), 5);
     b.plateforme.Noms = {b.dossier.Fichier("copie.prg")};
     b.Menu("SauverComme");
-    QFile lu(lien);
-    ASSERT_TRUE(lu.open(QIODevice::ReadOnly));
-    EXPECT_EQ(lu.readAll(),
-              "[General]\nFichiersRecents=" + b.dossier.Fichier("copie.prg").toUtf8() +
-                  ", /1.prg, /2.prg, /3.prg, /4.prg\n");
+    const auto lit = [](const QString& c) {
+        QFile f(c);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray ecrits = lit(lien);
+    EXPECT_EQ(ecrits, "[General]\nFichiersRecents=" + b.dossier.Fichier("copie.prg").toUtf8() +
+                          ", /1.prg, /2.prg, /3.prg, /4.prg\n");
     QFile::remove(lien);
+    // Coupée au-delà de "ulimit -f", l'écriture ne passe pas pour faite : l'ancienne liste reste
+    // sur le disque, la nouvelle dans la session.
+    const QString autre = QString(200, 'n') + QStringLiteral(".prg");
+    const QByteArray longs = "[General]\nFichiersRecents=/" + QByteArray(230, 'a') + ", /" +
+                             QByteArray(230, 'b') + ", /" + QByteArray(230, 'c') + ", /" +
+                             QByteArray(230, 'd') + '\n';
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(longs) == longs.size());
+    f.close();
+    b.dossier.Ecrit(autre, ProgrammeExemple());
+    b.plateforme.Noms = {b.dossier.Fichier(autre)};
+    b.plateforme.Reponses = {Ok};
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit avant{};
+    ::getrlimit(RLIMIT_FSIZE, &avant);
+    const rlimit limite{1024, avant.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+    b.Menu("LectureData");
+    ::setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signal);
+    EXPECT_EQ(b.Boites(), "** ECRITURE IMPOSSIBLE **\r\n\r\n" + chemin +
+                              "\r\nLes fichiers récents n'ont pas pu y être retenus. -> Ok");
+    EXPECT_EQ(lit(chemin), longs);
+    EXPECT_EQ(b.W<QAction>("Recent(0)")->text(), "&1 " + b.dossier.Fichier(autre));
 }
 
 // La semaine imprimée : une page A4 par zone, lue en texte par pdftotext quand il est là.
