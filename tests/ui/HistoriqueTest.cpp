@@ -8,8 +8,7 @@ TEST(Historique, UnPasParEditionEtDialoguesAnnulesSansEffet) {
     b.Demarre();
     // Une barre tenue à la souris ne fait qu'un pas ; relâchée, chaque réglage en est un.
     b.Souris("VScroll3(0)", QEvent::MouseButtonPress, Qt::LeftButton, {1, 1});
-    b.Barre("VScroll3(0)", 172);
-    b.Barre("VScroll3(0)", 176);
+    for (const int valeur : {172, 176}) b.Barre("VScroll3(0)", valeur);
     b.Souris("VScroll3(0)", QEvent::MouseButtonRelease, Qt::LeftButton, {1, 1});
     b.Barre("VScroll3(0)", 178);
     b.Vu();
@@ -47,15 +46,8 @@ TEST(Historique, CopieEtHorairesEnUnPas) {
     b.Demarre();
     // Copier vers d'autres jours : le jour validé (neuvième coupé), en un pas.
     b.Pose([](Programme& p) {
-        p.ProgJour[0][0] = JourAvec({{10, 11},
-                                     {20, 21},
-                                     {30, 31},
-                                     {40, 41},
-                                     {50, 51},
-                                     {60, 61},
-                                     {70, 71},
-                                     {80, 81},
-                                     {100, 101}});
+        p.ProgJour[0][0] = JourVide();
+        for (int s = 10; s <= 90; s += 10) p.ProgJour[0][0][s] = '1';
     });
     CiblesCopie jeudis;
     jeudis.jours[3] = jeudis.zones[0] = jeudis.zones[1] = true;

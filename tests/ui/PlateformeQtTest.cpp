@@ -28,12 +28,6 @@ auto Repond(const std::function<void(Fenetre*)>& geste, const Appel& appel) {
 }
 
 using Geste = std::function<void(QMessageBox*)>;
-Bouton Repond(Boutons boutons, const Geste& geste) {
-    return Repond(geste, [boutons] {
-        return PlateformeQt().Message(TitreVersion, boutons, Icone::Aucune,
-                                      QStringLiteral("TITRE"));
-    });
-}
 
 Geste Clique(const char* texte) {
     return [texte](QMessageBox* boite) {
@@ -47,9 +41,8 @@ Geste Touche(Qt::Key touche, const char* texte = "") {
     return [touche, texte](QMessageBox* boite) {
         QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, QLatin1String(texte));
         QApplication::sendEvent(boite->focusWidget() ? boite->focusWidget() : boite, &appui);
-        QElapsedTimer attente;
-        attente.start();
-        while (boite->isVisible() && attente.elapsed() < 2000) QApplication::processEvents();
+        for (QDeadlineTimer fin(2000); boite->isVisible() && !fin.hasExpired();)
+            QApplication::processEvents();
     };
 }
 } // namespace
@@ -60,7 +53,10 @@ TEST(PlateformeQt, ReponsesAuClavierEtFermeture) {
     // lettre, sans Alt.
     const auto reponses = [](Boutons boutons, std::initializer_list<Geste> gestes) {
         QStringList vues;
-        for (const Geste& g : gestes) vues << NomsBoutons[static_cast<int>(Repond(boutons, g))];
+        for (const Geste& geste : gestes)
+            vues << NomsBoutons[static_cast<int>(Repond(geste, [boutons] {
+                return PlateformeQt().Message(TitreVersion, boutons, Icone::Aucune, "TITRE");
+            }))];
         return vues.join(' ');
     };
     const Geste echap = Touche(Qt::Key_Escape);
@@ -91,17 +87,14 @@ TEST(PlateformeQt, DossiersDesDialogues) {
                            QString::number(laterale.contains(fichier.Chemin())),
                            QString::number(laterale.contains(documents.Chemin()))};
     };
-    for (const bool ouvrir : {true, false}) {
+    for (const auto dialogue : {&PlateformeQt::DialogueOuvrir, &PlateformeQt::DialogueSauver}) {
         QStringList montre;
         Repond<QFileDialog>([&](QFileDialog* d) { montre = vu(d); },
                             [&] {
-                                PlateformeQt plateforme;
-                                return ouvrir ? plateforme.DialogueOuvrir(programme.Chemin(),
-                                                                          "*.prg", fichier.Chemin())
-                                              : plateforme.DialogueSauver(
-                                                    programme.Chemin(), "*.PRG", fichier.Chemin());
+                                return (PlateformeQt().*dialogue)(programme.Chemin(), "*.prg",
+                                                                  fichier.Chemin());
                             });
-        EXPECT_EQ(montre, QStringList({programme.Chemin(), "1", "1"})) << ouvrir;
+        EXPECT_EQ(montre, QStringList({programme.Chemin(), "1", "1"}));
     }
     QString propose;
     Repond<QPrintDialog>(
@@ -117,8 +110,7 @@ TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
     // cibles rendues : les sept jours puis les trois zones.
     BoiteCopieJour boite(1, 2);
     const auto coches = [&boite](std::initializer_list<const char*> clics) {
-        for (const char* nom : clics)
-            boite.findChild<QAbstractButton*>(QLatin1String(nom))->click();
+        for (const char* nom : clics) boite.findChild<QAbstractButton*>(nom)->click();
         const CiblesCopie cibles = boite.Cibles();
         QString vu;
         for (const bool coche : cibles.jours) vu += coche ? '1' : '0';
