@@ -25,12 +25,8 @@ struct Fenetre {
     bool demarree = false;
 };
 
-class Ouverture : public testing::Test {
-protected:
-    void SetUp() override {
-        dossier.Ecrit("data.prg", ProgrammeExemple());
-        dossier.Ecrit("autre.prg", ProgrammeExemple().replace(" 4660 ", " 1234 "));
-    }
+struct Ouverture : testing::Test {
+    Ouverture() { dossier.Ecrit("data.prg", ProgrammeExemple()); }
     DossierTest dossier;
 };
 } // namespace
@@ -74,6 +70,7 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
     EXPECT_EQ(b.plateforme.Boites.at(3).texte, "Le fichier copie.prg est ouvert dans une autre "
                                                "fenêtre du programme. Choisissez un autre nom.");
 
+    dossier.Ecrit("autre.prg", ProgrammeExemple().replace(" 4660 ", " 1234 "));
     dossier.Ecrit(".autre.prg.lock", "2147483646\ngestion-chauffage\n\n");
     EXPECT_TRUE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("autre.prg")));
     EXPECT_EQ(b.plateforme.Boites.size(), 4u);
