@@ -36,10 +36,8 @@ QString Apparence(const QWidget* w) {
             s += QStringLiteral(" %1=%2").arg(QLatin1String(nom), w->palette().color(role).name());
     const QFont& f = w->font();
     if (f != w->parentWidget()->font())
-        s += QStringLiteral(" police=%1/%2%3")
-                 .arg(f.family())
-                 .arg(f.pointSizeF())
-                 .arg(f.bold() ? QStringLiteral("/gras") : QString());
+        s += QStringLiteral(" police=%1/%2").arg(f.family()).arg(f.pointSizeF()) +
+             (f.bold() ? "/gras" : "");
     return s;
 }
 
