@@ -1,6 +1,5 @@
-// Le seul endroit des places : chaque contrôle de l'exemple livré (twips et pixels, texte,
-// bulle, couleurs, police) et les menus, comparés à donnees/controles.txt ; un contrôle déplacé
-// d'un pixel ne fait échouer que ce test.
+// Le seul endroit des places : contrôles de l'exemple (twips, pixels, texte, bulle, couleurs,
+// police) et menus, comparés à donnees/controles.txt.
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Twips.h"
 #include "support/Banc.h"

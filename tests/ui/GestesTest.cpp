@@ -26,8 +26,7 @@ TEST(Gestes, FichierDeposeSurLaFenetre) {
     EXPECT_FALSE(b.Doc().Modifie());
 }
 
-// Aucun menu de Qt (défaire, coller, défiler ici) ne s'ouvre d'un clic droit : il changerait
-// une valeur au milieu d'une édition.
+// Aucun menu de Qt au clic droit (défaire, coller) : il changerait une valeur en pleine édition.
 TEST(Gestes, AucunMenuDeQtAuClicDroit) {
     Banc b;
     b.Demarre();
@@ -51,8 +50,7 @@ TEST(Gestes, AucunMenuDeQtAuClicDroit) {
     EXPECT_FALSE(b.Doc().EditionLongueOuverte());
 }
 
-// Un lecteur d'écran lit la semaine dans le document : après une édition, après l'annulation ;
-// le clavier atteint chaque barre par Tab.
+// Un lecteur d'écran lit le document, édité puis annulé ; Tab atteint chaque barre.
 TEST(Gestes, LecteurDEcran) {
     Banc b;
     b.Demarre();

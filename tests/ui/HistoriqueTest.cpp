@@ -1,5 +1,4 @@
-// L'historique dans la vraie fenêtre : un pas par édition, même longue ; ce qu'un dialogue
-// annulé ou une ligne laissée telle quelle ne touche pas.
+// L'historique dans la vraie fenêtre : un pas par édition, même longue.
 #include "support/Banc.h"
 #include "support/Jours.h"
 
@@ -58,8 +57,7 @@ TEST(Historique, CopieEtHorairesEnUnPas) {
     EXPECT_EQ(b.Jour(0, 3) + " / " + b.Jour(1, 3), copie + " / " + copie);
     b.Menu("Annuler");
     EXPECT_EQ(b.Jour(0, 3) + " / " + b.Jour(1, 3), "6H30-8H30 17H30-22H30 / 6H00-7H30 20H30-22H30");
-    // Horaires de la zone montrée : une ligne laissée telle quelle ne réécrit pas son jour (mardi
-    // garde sa queue de fichier) ; une ligne vide vide le jour.
+    // Horaires : une ligne laissée telle quelle garde son jour (et sa queue), une vide le vide.
     b.Barre("VScrollZone", 1);
     const QByteArray mardi = JourAvec({{36, 45}, {123, 135}}).replace(NbCreneaux, 4, "1111");
     b.Pose([&mardi](Programme& p) { p.ProgJour[1][1] = mardi; });

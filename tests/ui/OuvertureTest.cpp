@@ -31,9 +31,8 @@ struct Ouverture : testing::Test {
 };
 } // namespace
 
-// Tenu par une fenêtre, le fichier ne s'ouvre ailleurs qu'en lecture seule : "&Sauvegarde" y
-// attend qu'il soit lâché, et dit alors que l'autre fenêtre l'a changé ; "Sauver comme .." en
-// sort. Le verrou d'un programme mort ne compte pas ; un nom de 255 octets a aussi le sien.
+// Ailleurs, lecture seule : "&Sauvegarde" attend le fichier lâché et dit qui l'a changé ; "Sauver
+// comme .." en sort. Verrou d'un mort ignoré ; un nom de 255 octets a le sien.
 TEST_F(Ouverture, DeuxFenetresUnFichier) {
     auto a = std::make_unique<Fenetre>(dossier, std::initializer_list<Bouton>{});
     Fenetre refusee(dossier, {Bouton::Aucun});

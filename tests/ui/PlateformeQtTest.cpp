@@ -12,8 +12,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Le geste est fait sur la fenêtre modale dès qu'elle se montre ; restée ouverte, elle est
-// fermée d'office pour ne pas bloquer le test.
+// Le geste sur la fenêtre modale dès qu'elle se montre ; restée ouverte, elle est fermée.
 template <typename Fenetre, typename Appel>
 auto Repond(const std::function<void(Fenetre*)>& geste, const Appel& appel) {
     QTimer sonde;
@@ -48,9 +47,8 @@ Geste Touche(Qt::Key touche, const char* texte = "") {
 } // namespace
 
 TEST(PlateformeQt, ReponsesAuClavierEtFermeture) {
-    // Chaque bouton rend sa réponse. Échap et la case de fermeture n'en donnent aucune, sur
-    // chaque boîte (Qt prendrait « Non » ou « Abandonner ») ; Oui et Non répondent à leur
-    // lettre, sans Alt.
+    // Échap et la fermeture ne répondent rien (Qt dirait « Non » ou « Abandonner ») ; o et n,
+    // sans Alt, répondent Oui et Non ; chaque bouton rend sa réponse.
     const auto reponses = [](Boutons boutons, std::initializer_list<Geste> gestes) {
         QStringList vues;
         for (const Geste& geste : gestes)
@@ -106,8 +104,7 @@ TEST(PlateformeQt, DossiersDesDialogues) {
 }
 
 TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
-    // Mercredi de la zone 1 coché d'emblée ; chaque raccourci coche exactement ses jours. Les
-    // cibles rendues : les sept jours puis les trois zones.
+    // Mercredi de la zone 1 d'emblée ; chaque raccourci coche ses jours. Jours puis zones.
     BoiteCopieJour boite(1, 2);
     const auto coches = [&boite](std::initializer_list<const char*> clics) {
         for (const char* nom : clics) boite.findChild<QAbstractButton*>(nom)->click();
