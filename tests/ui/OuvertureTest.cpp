@@ -18,7 +18,6 @@ struct Fenetre {
     }
     void Menu(const char* nom) { fenetre.findChild<QAction*>(QLatin1String(nom))->trigger(); }
     bool LectureSeule() const { return fenetre.windowTitle().endsWith(" (lecture seule)"); }
-    bool Modifie() { return fenetre.Doc().Modifie(); }
 
     PlateformeFactice plateforme;
     FenetrePrincipale fenetre{plateforme};
@@ -56,7 +55,7 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
     EXPECT_EQ(b.plateforme.Boites.at(2).texte, "Le fichier data.prg a été modifié par une autre "
                                                "fenêtre du programme depuis sa lecture. "
                                                "Voulez-vous le remplacer ?");
-    EXPECT_FALSE(b.LectureSeule() || b.Modifie());
+    EXPECT_FALSE(b.LectureSeule() || b.fenetre.Doc().Modifie());
     EXPECT_NE(dossier.Lit("data.prg"), ProgrammeExemple());
 
     // La copie sort de la lecture seule, et c'est elle que la troisième fenêtre tient alors.
