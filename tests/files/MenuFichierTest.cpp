@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -170,6 +172,26 @@ TEST(MenuFichier, FichiersRecents) {
     EXPECT_EQ(recents.join(' ').replace(b.dossier.Chemin(), "<d>"),
               "&1 <d>/f1.prg &2 <d>/f2.prg &3 /1 &4 /2 <d>/f1.prg <d>/f2.prg /1 /2");
     QFile::remove(lien);
+    // Coupée au-delà de "ulimit -f", l'écriture ne passe pas pour faite : l'ancienne liste reste
+    // sur le disque, la nouvelle dans la session.
+    const QByteArray autre = QByteArray(200, 'n') + ".prg",
+                     longs = "[General]\nFichiersRecents=/" + QByteArray(230, 'a') + ", /" +
+                             QByteArray(230, 'b') + ", /" + QByteArray(230, 'c') + ", /" +
+                             QByteArray(230, 'd') + '\n';
+    QFile f(reglages);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(longs) == longs.size());
+    f.close();
+    b.dossier.Ecrit(autre, ProgrammeExemple());
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit avant{};
+    ::getrlimit(RLIMIT_FSIZE, &avant);
+    const rlimit limite{1024, avant.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+    Choisit(b, {autre.constData()}, {Ok}, "LectureData");
+    ::setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signal);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly) && f.readAll() == longs);
+    EXPECT_EQ(b.W<QAction>("Recent(0)")->text(), "&1 " + b.dossier.Fichier(autre));
 }
 
 // Des tubes nommés à la place des fichiers : refusés sans bloquer la fenêtre (configuration
