@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
@@ -276,5 +277,25 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
             lignes << l.simplified();
     EXPECT_EQ(lignes.join('\n').toStdString() + '\n',
               DonneeTest(QStringLiteral("semaine-imprimee.txt")).toStdString());
+    // Vue à 300 ppp : la première rangée de pixels qui coupe les 25 lignes des heures, au-dessus
+    // des barres du lundi ; celles de 0h, 6h, 12h, 18h et 24h plus épaisses.
+    QProcess rendu;
+    rendu.start(QStringLiteral(GC_PDFTOPPM),
+                {"-r", "300", "-gray", "-f", "1", "-l", "1", b.dossier.Fichier("semaine.pdf")});
+    ASSERT_TRUE(rendu.waitForFinished(20000));
+    const QImage image = QImage::fromData(rendu.readAllStandardOutput(), "PGM");
+    QString epaisseurs;
+    for (int y = 0; y < image.height() && epaisseurs.size() != 25; ++y) {
+        epaisseurs.clear();
+        for (int x = 0, noirs = 0; x <= image.width(); ++x) {
+            if (x < image.width() && qGray(image.pixel(x, y)) < 128) {
+                ++noirs;
+                continue;
+            }
+            if (noirs > 0) epaisseurs += noirs > 3 ? 'E' : '.';
+            noirs = 0;
+        }
+    }
+    EXPECT_EQ(epaisseurs, "E.....E.....E.....E.....E");
 #endif
 }
