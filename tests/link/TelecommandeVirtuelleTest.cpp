@@ -1,11 +1,10 @@
 // Le décodeur de la télécommande virtuelle, nourri de la trame écrite en clair (une faute commune
-// à l'émetteur passerait). L'envoi par le vrai port jusqu'à l'outil : fenetre-reelle.sh.
+// à l'émetteur passerait). L'outil lui-même : sans-ecran.sh, fenetre-reelle.sh.
 #include "DecodeurTelecommande.h"
 #include "link/TrameProgramme.h"
 #include "support/Dossier.h"
 #include "support/Impression.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -95,19 +94,5 @@ TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {
         EXPECT_EQ(lignes.last(), raison == "OK" ? Ok : "6 Beep -> DEFAUT DIALOGUE : " + raison)
             << lignes.join('\n').toStdString();
         EXPECT_EQ(Ecoute(d, Exemple()).last(), Ok) << ligne.toStdString();
-    }
-}
-
-// L'outil prend COM1 à COM99 : 99 passe au dossier (absent ici), 100 est refusé.
-TEST(TelecommandeVirtuelle, PortsCom1ACom99) {
-    for (const auto& [port, attendu] :
-         {std::pair("99", "dossier absent"), {"100", "port invalide"}}) {
-        QProcess outil;
-        outil.start(QStringLiteral(GC_DOSSIER_CONSTRUCTION "/telecommande-virtuelle"),
-                    {"--dossier", "/absent", "--port", port});
-        ASSERT_TRUE(outil.waitForFinished(5000));
-        EXPECT_TRUE(QString::fromUtf8(outil.readAllStandardOutput() + outil.readAllStandardError())
-                        .contains(QLatin1String(attendu)))
-            << port;
     }
 }
