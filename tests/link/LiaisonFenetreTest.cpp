@@ -108,6 +108,13 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
                               Relier + "** 2 BEEPS INDIQUENT UNE BON TEST DE LA LIAISON ** -> Ok");
     EXPECT_TRUE(b.W<QAction>("COM(1)")->isChecked() && !b.W<QAction>("COM(2)")->isChecked());
     EXPECT_TRUE(port.Octets() == "T" && port.Ouvertures.back() == 2 && !port.EstOuvert());
+    // Un port choisi qui ne s'ouvre pas : la coche revient à celui qui sert.
+    port.RefusOuverture = QStringLiteral("Port série introuvable : COM4 (factice)");
+    RepondOk(b, 1);
+    b.Menu("COM(3)");
+    EXPECT_EQ(b.Boites(), "Port série introuvable : COM4 (factice) -> Ok");
+    EXPECT_TRUE(b.W<QAction>("COM(1)")->isChecked());
+    port.RefusOuverture.reset();
     // Un adaptateur branché en cours de route est proposé ; choisi, il est lié au premier COMn
     // libre par son nom stable puis ouvert comme ce COMn, et n'est plus proposé.
     QDir(b.dossier.Chemin()).rmdir("VK472.CFG");
