@@ -49,14 +49,12 @@ couleur() { # couleur vue à cette place (twips)
   read -r x y <<<"$(pixels "$1" "$2")"
   import -window "$fenetre" -crop "1x1+$x+$y" txt:- | tail -1 | awk '{print $3}'
 }
-boite() { # la boîte ouverte, attendue jusqu'à dix secondes
-  for _ in $(seq 100); do
-    for w in $(xdotool search --onlyvisible --class gestion-chauffage 2>/dev/null || true); do
-      xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG && echo "$w" && return
-    done
-    sleep 0.1
-  done
-  echec "boîte attendue absente"
+boite() { # la boîte ouverte : une fenêtre du programme de type dialogue
+  local b=""
+  attend 'b=$(for w in $(xdotool search --onlyvisible --class gestion-chauffage); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG && echo "$w"; done)
+    [ -n "$b" ]' "boîte attendue absente"
+  echo "${b%%$'\n'*}"
 }
 # Sans gestionnaire de fenêtres, le clavier va où on le met : la boîte prend le focus, puis
 # la fenêtre, une fois la boîte partie (son départ vu en retard fermerait le trait qui suit).
