@@ -40,6 +40,7 @@ TEST_F(Envoi, TrameEntiereSixPausesProgressionEtJournaux) {
     // Les octets : LigneCommande.EnvoieLaTrameDeLaFenetreEtFermeLePort ; ici, les journaux.
     ASSERT_TRUE(Envoie());
     EXPECT_EQ(lecturesHorloge, std::vector<qint64>{1200}) << "horloge lue après la dernière pause";
+    EXPECT_EQ(minuterie.Pauses, std::vector<int>(6, 200)); // ni avant ni après la trame
     EXPECT_EQ(dossier.Lit(NomJournalBrut).toHex(' '), brut.toHex(' '));
     EXPECT_EQ(dossier.Lit(NomJournalTrace), trace);
     // Un pas émis par élément remis, 453 en tout.
