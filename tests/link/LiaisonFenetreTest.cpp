@@ -47,9 +47,8 @@ TEST(LiaisonFenetre, ProgrammesEnvoyesPerdusOuRefuses) {
     EXPECT_TRUE(port.Remis.empty() && b.dossier.Lit("TESTTRANS.ASC") == "ancien");
 }
 
-// Depuis la zone 2 un samedi : son identifiant 70000 part sur 16 bits. Pendant une pause, rien
-// ne change la trame : commandes, boutons et cadres grisés, souris sans effet, la fenêtre reste
-// ouverte ; après l'envoi, les commandes répondent de nouveau.
+// Zone 2 un samedi, identifiant 70000 sur 16 bits. Pendant une pause, rien ne change la trame
+// (tout grisé, souris sans effet, fenêtre gardée ouverte) ; après l'envoi, tout répond.
 TEST(LiaisonFenetre, EnvoiGele) {
     Banc b;
     b.Demarre();
@@ -130,9 +129,8 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
     EXPECT_EQ(QFileInfo(b.dossier.Fichier("COM2")).symLinkTarget(),
               b.dossier.Fichier("usb-FTDI_A5"));
     EXPECT_EQ(b.dossier.Lit("VK472.CFG"), " 1 \r\n");
-    // Ce qui a servi pour un COMn ne cède pas sa place en silence : COM1 a servi par son lien ;
-    // le lien retiré, le port intégré le remplacerait : refusé, rien n'est ouvert. Choisi de
-    // nouveau, COM1 prend ce qu'il désigne maintenant.
+    // COM1 a servi par son lien ; retiré, le port intégré le remplacerait en silence : refusé,
+    // rien n'est ouvert. Choisi de nouveau, COM1 prend ce qu'il désigne maintenant.
     b.Menu("COM(0)");
     QFile::remove(b.dossier.Fichier("COM1"));
     branche("/dev/ttyS0", {}, "port série intégré");
@@ -147,9 +145,8 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
     b.Menu("COM(0)");
     b.Menu("TestTelecommande");
     EXPECT_EQ(port.Octets(), "T");
-    // Un adaptateur branché quand rien n'a servi sert tel quel ; un autre qui prend ensuite sa
-    // place n'est pris qu'après la question, qui les nomme ; la fin de l'envoi nomme celui qui
-    // a servi.
+    // Un adaptateur branché quand rien n'a servi sert tel quel ; un autre à sa place n'est pris
+    // qu'après la question, qui les nomme ; la fin de l'envoi nomme celui qui a servi.
     for (const char* nom : {"COM2", "COM4"}) QFile::remove(b.dossier.Fichier(nom));
     b.plateforme.Peripheriques.clear();
     b.Demarre();

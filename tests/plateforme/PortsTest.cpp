@@ -38,7 +38,7 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         {{}, {{2, "@/tube"}}, 2}, // un tube sans lecteur en guise de port : le système dit ENXIO
         {{}, {{2, "@/fichier"}}, 2}, // un fichier ne refuse pas « 4800 bauds »
     };
-    // Les textes vus, cas après cas, comparés à ceux écrits en clair (CR LF des boîtes compris).
+    // Les textes vus, comparés à ceux écrits en clair (CR LF des boîtes compris).
     QString vus;
     for (const Cas& c : cas) {
         const DossierTest dossier;
