@@ -53,6 +53,6 @@ if [ -n "${3:-}" ]; then
   wait
   cat "$travail/telecommande.txt" >>"$sortie"
   [ "$code" = 7 ] && grep -q "^\*\* FIN DE TRANSMISSION" "$sortie" && grep -q "PROG. OK" "$sortie" &&
-    [ -s "$travail/TESTTRANS.ASC" ] || rate "--envoie | head -1 -> $code (attendu 7)"
+    [ -s "$travail/TESTTRANS.ASC" ] || rate "--envoie | head -1 -> $code (attendu 7, la fin, PROG. OK, le journal)"
 fi
 exit $echec
