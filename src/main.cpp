@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -93,7 +95,19 @@ int main(int argc, char** argv) {
         return CodeSortie::SansEcran;
     }
 
+    // Un écran injoignable (DISPLAY périmé, "ssh -X" tombé) ferait abandonner Qt (134) sur un
+    // message anglais : c'est une absence d'écran comme une autre.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+        if (type != QtFatalMsg) return;
+        std::fprintf(stderr,
+                     "gestion-chauffage : écran injoignable (DISPLAY « %s », "
+                     "WAYLAND_DISPLAY « %s »), la fenêtre ne peut pas s'ouvrir.\n"
+                     "Sans écran, voir : gestion-chauffage --aide\n",
+                     qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData());
+        std::_Exit(CodeSortie::SansEcran);
+    });
     QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
     ChargeTraductions();
     PlateformeQt plateforme;
     FenetrePrincipale fenetre(plateforme);

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMenu>
 #include <QPagedPaintDevice>
 #include <QSettings>
@@ -262,32 +263,56 @@ std::unique_ptr<QSettings> Reglages() {
 }
 } // namespace
 
+namespace {
+// Mêmes clés, mêmes valeurs ; en listes, car une liste d'un seul nom se relit en texte.
+bool MemesReglages(const QSettings& a, const QSettings& b) {
+    if (a.allKeys() != b.allKeys()) return false;
+    for (const QString& cle : a.allKeys())
+        if (a.value(cle).toStringList() != b.value(cle).toStringList()) return false;
+    return true;
+}
+} // namespace
+
 void PanneauFichier::RetientRecent(const QString& chemin, bool garde) {
     const QString cible = CheminReglages();
-    // QSettings remplace son fichier lui-même, sans ce qu'une sauvegarde garde (propriétaire,
-    // droits, liens) : il travaille sur une copie, que la porte d'écriture du programme pose.
-    QTemporaryDir brouillon;
-    const QString copie = brouillon.filePath(QStringLiteral("reglages.conf"));
     const QFileInfo infos(cible);
-    // Un tube ne se copie pas : il bloquerait la fenêtre.
-    bool ecrit = !infos.exists() || infos.isFile();
-    if (ecrit) {
-        ecrit = brouillon.isValid() && (!infos.exists() || QFile::copy(cible, copie));
-        QSettings reglages(copie, QSettings::IniFormat);
-        QStringList recents = recentsNonEcrits_.value_or(reglages.value(CleRecents).toStringList());
+    const auto reglages = Reglages(); // nul : un tube, un dossier… à leur place, jamais touché
+    const auto retiens = [&](QStringList recents) {
         const QString absolu = QFileInfo(chemin).absoluteFilePath();
         recents.removeAll(absolu);
         if (garde) recents.prepend(absolu);
-        while (recents.size() > NbRecents) recents.removeLast();
-        reglages.setValue(CleRecents, recents);
-        reglages.sync();
-        QFile lue(copie);
-        // Un fichier resté vide trahit la dernière vidange perdue de Qt 6.4 (disque plein).
-        ecrit = ecrit && reglages.status() == QSettings::NoError && lue.open(QIODevice::ReadOnly) &&
-                lue.size() > 0 && QDir().mkpath(infos.path()) &&
-                EcritFichierAtomique(cible, lue.readAll()).isEmpty();
-        recentsNonEcrits_ = ecrit ? std::nullopt : std::optional(recents);
+        return recents.mid(0, NbRecents);
+    };
+    QStringList recents;
+    if (reglages)
+        recents = retiens(recentsNonEcrits_.value_or(reglages->value(CleRecents).toStringList()));
+    bool ecrit = false;
+    if (reglages && QDir().mkpath(infos.path())) {
+        // Le verrou de QSettings lui-même : deux fenêtres qui retiennent ensemble ne s'effacent
+        // pas l'une l'autre. Tenu trop longtemps, on écrit quand même.
+        QLockFile verrou(cible + QStringLiteral(".lock"));
+        verrou.tryLock(3000);
+        // QSettings remplace son fichier lui-même, sans ce qu'une sauvegarde garde
+        // (propriétaire, droits, liens) : il écrit une copie, à côté, que la porte d'écriture
+        // du programme pose. Relue sous un autre nom : une écriture coupée en route (disque
+        // plein, "ulimit -f"), que QSettings ne dit pas toujours, ne passe pas pour faite.
+        QTemporaryDir brouillon(infos.path() + QStringLiteral("/.reglages-XXXXXX"));
+        const QString copie = brouillon.filePath(QStringLiteral("ecrits.conf"));
+        const QString relue = brouillon.filePath(QStringLiteral("relus.conf"));
+        if (brouillon.isValid() && (!infos.exists() || QFile::copy(cible, copie))) {
+            QSettings ecrits(copie, QSettings::IniFormat);
+            // Lus sous le verrou : ce qu'une autre fenêtre vient d'écrire compte.
+            if (!recentsNonEcrits_) recents = retiens(ecrits.value(CleRecents).toStringList());
+            ecrits.setValue(CleRecents, recents);
+            ecrits.sync();
+            QFile lue(copie);
+            ecrit = ecrits.status() == QSettings::NoError && QFile::copy(copie, relue) &&
+                    MemesReglages(ecrits, QSettings(relue, QSettings::IniFormat)) &&
+                    lue.open(QIODevice::ReadOnly) &&
+                    EcritFichierAtomique(cible, lue.readAll()).isEmpty();
+        }
     }
+    if (reglages) recentsNonEcrits_ = ecrit ? std::nullopt : std::optional(recents);
     if (!ecrit)
         MontreEchecEcriture(plateforme_, QStringLiteral("** ECRITURE IMPOSSIBLE **"),
                             QDir::toNativeSeparators(cible),
@@ -298,6 +323,8 @@ void PanneauFichier::RetientRecent(const QString& chemin, bool garde) {
 void PanneauFichier::AjouteRecents(QMenu* menu) {
     recents_ = menu->addMenu(QStringLiteral("Fichiers récents"));
     recents_->setObjectName(QStringLiteral("FichiersRecents"));
+    // Relus à chaque ouverture du menu : une autre fenêtre a pu en retenir.
+    connect(menu, &QMenu::aboutToShow, this, &PanneauFichier::MontreRecents);
     MontreRecents();
 }
 

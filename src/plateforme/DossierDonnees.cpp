@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 const QStringList& FichiersExemples() {
     static const QStringList fichiers{QStringLiteral("data.prg"), NomConfiguration};
@@ -23,8 +26,19 @@ bool EstFichierDuProgramme(const QString& chemin, const QString& dossier) {
     };
     const QString cible = reel(chemin);
     for (const QString& nom :
-         {NomConfiguration, NomExportFcb, NomExportXls, NomJournalBrut, NomJournalTrace})
-        if (cible == reel(QDir(dossier).filePath(nom))) return true;
+         {NomConfiguration, NomExportFcb, NomExportXls, NomJournalBrut, NomJournalTrace}) {
+        const QString fichier = QDir(dossier).filePath(nom);
+        if (cible == reel(fichier)) return true;
+#ifdef Q_OS_UNIX
+        // Un autre lien dur vers le même fichier aussi : même périphérique, même inode.
+        struct stat infos {
+        }, annexe{};
+        if (::stat(QFile::encodeName(chemin).constData(), &infos) == 0 &&
+            ::stat(QFile::encodeName(fichier).constData(), &annexe) == 0 &&
+            annexe.st_dev == infos.st_dev && annexe.st_ino == infos.st_ino)
+            return true;
+#endif
+    }
     return false;
 }
 

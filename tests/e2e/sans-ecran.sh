@@ -20,6 +20,7 @@ essai() { # code attendu, texte attendu (début de ligne), arguments...
 essai 64 "gestion-chauffage : option inconnue « -zz »" "$1" -zz
 essai 64 "gestion-chauffage : fichier introuvable « absent.PRG »" "$1" absent.PRG
 essai 6 "gestion-chauffage : pas d'écran" "$1" "$2"
+essai 6 "gestion-chauffage : écran injoignable" env DISPLAY=:77 "$1" "$2"
 essai 64 "gestion-chauffage : fichier introuvable « -x.PRG »" "$1" -- -x.PRG
 # Les options de Qt sont inconnues en tout mode, même avec --pdf qui charge Qt Gui ; le PDF se
 # fait quelle que soit la plateforme demandée.

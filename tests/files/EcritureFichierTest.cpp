@@ -1,6 +1,7 @@
 // limites.prg : valeurs hors bornes, jours de toute longueur ; une écriture ratée ne perd rien.
 #include "files/Exports.h"
 #include "files/FichierProgramme.h"
+#include "model/Textes.h"
 #include "plateforme/EcritureAtomique.h"
 #include "support/Dossier.h"
 #include "support/PlateformeFactice.h"
@@ -17,19 +18,30 @@
 #include <sys/acl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
-// Au-delà de "octets", l'écriture échoue (EFBIG, comme un disque plein) ; SIGXFSZ ignoré.
-QString EcritAvecLimite(rlim_t octets, const QString& chemin, const QByteArray& contenu) {
+// Écrit sous un autre compte dans un processus à part (root seulement), ou ici même. Au-delà de
+// "plafond" octets, l'écriture échoue (EFBIG, comme un disque plein) ; SIGXFSZ ignoré.
+QString Ecrit(uid_t compte, const QString& chemin, const QByteArray& octets, rlim_t plafond = 0) {
     const auto signal = std::signal(SIGXFSZ, SIG_IGN);
     rlimit avant{};
     ::getrlimit(RLIMIT_FSIZE, &avant);
-    const rlimit limite{octets, avant.rlim_max};
+    const rlimit limite{plafond ? plafond : avant.rlim_cur, avant.rlim_max};
     EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const QString cause = EcritFichierAtomique(chemin, contenu);
+    QString cause = QStringLiteral("échec sous %1").arg(compte);
+    if (compte == ::geteuid()) {
+        cause = EcritFichierAtomique(chemin, octets);
+    } else if (const pid_t fils = ::fork(); fils == 0) {
+        ::_exit(!(::setgroups(0, nullptr) == 0 && ::setgid(compte) == 0 && ::setuid(compte) == 0 &&
+                  EcritFichierAtomique(chemin, octets).isEmpty()));
+    } else if (int statut = 0; ::waitpid(fils, &statut, 0) == fils && WIFEXITED(statut) &&
+                               WEXITSTATUS(statut) == 0) {
+        cause.clear();
+    }
     ::setrlimit(RLIMIT_FSIZE, &avant);
     std::signal(SIGXFSZ, signal);
     return cause;
@@ -54,22 +66,6 @@ std::string CeQuIlTient(const QString& chemin) {
     if (n >= 0) tient += " user.gc=" + std::string(valeur, static_cast<size_t>(n));
     return tient;
 }
-
-// Écrit sous un autre compte dans un processus à part (root seulement), ou ici même.
-QString EcritSous(uid_t compte, const QString& chemin, const QByteArray& octets) {
-    if (compte == ::geteuid()) return EcritFichierAtomique(chemin, octets);
-    const pid_t fils = ::fork();
-    if (fils == 0)
-        ::_exit(::setgroups(0, nullptr) == 0 && ::setgid(compte) == 0 && ::setuid(compte) == 0 &&
-                        EcritFichierAtomique(chemin, octets).isEmpty()
-                    ? 0
-                    : 1);
-    int statut = 0;
-    ::waitpid(fils, &statut, 0);
-    return WIFEXITED(statut) && WEXITSTATUS(statut) == 0
-               ? QString()
-               : QStringLiteral("échec sous %1").arg(compte);
-}
 } // namespace
 
 TEST(EcritureFichierProgramme, ProgrammeEtExportsCommeEcritsEnClair) {
@@ -77,15 +73,13 @@ TEST(EcritureFichierProgramme, ProgrammeEtExportsCommeEcritsEnClair) {
     const ResultatLecture lu = LireFichierProgramme(fichier);
     ASSERT_EQ(lu.statut, StatutLecture::Lu);
     const Programme& p = lu.programme;
-    EXPECT_EQ(EcrireFichierProgramme(p, "GESTION CHAUFFAGE -VK472- V1.50"), fichier);
+    EXPECT_EQ(EcrireFichierProgramme(p, TitreVersion), fichier);
     // Aux bornes de 32 bits, et zéro avec son blanc de signe.
     const QByteArray bornes = QByteArray(fichier)
                                   .replace(" 4660 ", "-2147483648 ")
                                   .replace(" 70000 ", " 2147483647 ")
                                   .replace("-2 ", " 0 ");
-    EXPECT_EQ(EcrireFichierProgramme(LireFichierProgramme(bornes).programme,
-                                     "GESTION CHAUFFAGE -VK472- V1.50"),
-              bornes);
+    EXPECT_EQ(EcrireFichierProgramme(LireFichierProgramme(bornes).programme, TitreVersion), bornes);
     EXPECT_EQ(ExportFcb(p), DonneeTest(QStringLiteral("limites.FCB")));
     EXPECT_EQ(ExportXls(p), DonneeTest(QStringLiteral("limites.xls")));
 }
@@ -102,7 +96,7 @@ TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
     PlateformeFactice plateforme(dossier.Chemin());
     const QString entete = QStringLiteral("** SAUVEGARDE IMPOSSIBLE **");
     EXPECT_TRUE(EcritFichierEntier(plateforme, dossier.Fichier("data.prg"), "nouveau", entete));
-    EXPECT_EQ(EcritAvecLimite(4096, dossier.Fichier("data.prg"), QByteArray(5000, 'x')),
+    EXPECT_EQ(Ecrit(::geteuid(), dossier.Fichier("data.prg"), QByteArray(5000, 'x'), 4096),
               "Fichier trop gros.");
     EXPECT_EQ(dossier.Lit("data.prg"), "nouveau");
     plateforme.Reponses = {Bouton::Ok};
@@ -114,46 +108,11 @@ TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
-// Un échec à l'octet choisi : la cause dite, l'ancien fichier intact, aucun temporaire laissé ;
-// à la limite exacte, tout est écrit. Droits gardés, un lien reste un lien.
-TEST(EcritureAtomique, EchecALOctetChoisiSansRienPerdre) {
-    DossierTest dossier;
-    dossier.Ecrit("data.prg", "ancien");
-    ASSERT_TRUE(QFile::setPermissions(dossier.Fichier("data.prg"),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-    const QFile::Permissions droits = QFile::permissions(dossier.Fichier("data.prg"));
-    ASSERT_TRUE(QFile::link(dossier.Fichier("data.prg"), dossier.Fichier("lien.prg")));
-    // Deux liens durs : écrit en place, l'ancien contenu remis après l'échec.
-    dossier.Ecrit("dur.prg", "ancien dur");
-    ASSERT_EQ(::link(QFile::encodeName(dossier.Fichier("dur.prg")),
-                     QFile::encodeName(dossier.Fichier("dur-2.prg"))),
-              0);
-    const std::tuple<const char*, rlim_t, int> cas[] = {{"data.prg", 100, 5000},
-                                                        {"neuf.prg", 4096, 4097},
-                                                        {"dur.prg", 100, 5000},
-                                                        {"lien.prg", 4096, 4096}};
-    for (const auto& [nom, plafond, taille] : cas) {
-        const QByteArray avant = dossier.Lit(nom), octets(taille, 'x');
-        const bool ecrit = static_cast<rlim_t>(taille) <= plafond;
-        EXPECT_EQ(EcritAvecLimite(plafond, dossier.Fichier(nom), octets),
-                  ecrit ? QString() : QStringLiteral("Fichier trop gros."))
-            << nom;
-        EXPECT_EQ(dossier.Lit(nom), ecrit ? octets : avant) << nom;
-        EXPECT_EQ(QDir(dossier.Chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-                  QStringList({"data.prg", "dur-2.prg", "dur.prg", "lien.prg"}))
-            << nom;
-    }
-    EXPECT_EQ(dossier.Lit("dur-2.prg"), "ancien dur");
-    EXPECT_TRUE(QFileInfo(dossier.Fichier("lien.prg")).isSymLink());
-    EXPECT_EQ(QFile::permissions(dossier.Fichier("data.prg")), droits);
-    // Un nom permis, de 255 octets, s'écrit aussi : son temporaire n'est pas plus long.
-    EXPECT_EQ(EcritFichierAtomique(dossier.Fichier(QString(251, 'b') + ".prg"), "x"), QString());
-}
-
-// Un fichier remplacé garde ce qu'il tient, vu par tous ses noms ; un lien vers un fichier
-// encore absent le crée. Sous root, aussi un propriétaire à rendre, et un fichier de root
-// écrit par 65534, qui ne pourrait pas le lui rendre.
-TEST(EcritureAtomique, LeFichierRemplaceGardeCeQuIlTient) {
+// Trop gros (RLIMIT_FSIZE), la cause dite et rien de changé ; puis écrit à la limite exacte :
+// le fichier garde ce qu'il tient, vu par tous ses noms, un lien reste un lien, et aucun
+// temporaire n'est laissé. Un lien vers un fichier encore absent le crée. Sous root, aussi un
+// propriétaire à rendre, et un fichier de root écrit par 65534, qui ne pourrait pas le lui rendre.
+TEST(EcritureAtomique, TropGrosRienNePerdEcritToutGarde) {
     DossierTest dossier;
     const uid_t moi = ::geteuid(), nobody = 65534;
     const auto c = [&dossier](const char* nom) { return QFile::encodeName(dossier.Fichier(nom)); };
@@ -165,6 +124,7 @@ TEST(EcritureAtomique, LeFichierRemplaceGardeCeQuIlTient) {
         bool root = false;            // changer de propriétaire ou de compte : sous root
     };
     const Cas cas[] = {
+        {"droits.prg", "droits.prg", moi, [&] { return ::chmod(c("droits.prg"), 0640); }},
         {"dur.prg", "dur-2.prg", moi, [&] { return ::link(c("dur.prg"), c("dur-2.prg")); }},
         {"acl.prg", "acl.prg", moi,
          [&] {
@@ -183,15 +143,21 @@ TEST(EcritureAtomique, LeFichierRemplaceGardeCeQuIlTient) {
          [&] { return ::chmod(c("a-root.prg"), 0666) + ::chmod(c("."), 0777); }, true},
     };
     QStringList noms;
+    const QByteArray octets(4096, 'n');
     for (const Cas& k : cas) {
         if (k.root && moi != 0) continue;
         dossier.Ecrit(k.nom, "ancien");
         ASSERT_EQ(k.prepare(), 0) << k.nom << " : " << std::strerror(errno);
         noms << k.nom << k.autre;
         const std::string avant = CeQuIlTient(dossier.Fichier(k.autre));
-        EXPECT_EQ(EcritSous(k.ecrivain, dossier.Fichier(k.nom), "nouveau"), QString()) << k.nom;
-        EXPECT_EQ(dossier.Lit(k.nom), "nouveau") << k.nom;
-        EXPECT_EQ(dossier.Lit(k.autre), "nouveau") << k.nom;
+        const QString chemin = dossier.Fichier(k.nom);
+        if (k.ecrivain == moi) {
+            EXPECT_EQ(Ecrit(moi, chemin, octets + 'x', 4096), "Fichier trop gros.") << k.nom;
+            EXPECT_EQ(dossier.Lit(k.autre), avant == "absent" ? "" : "ancien") << k.nom;
+            EXPECT_EQ(CeQuIlTient(dossier.Fichier(k.autre)), avant) << k.nom;
+        }
+        EXPECT_EQ(Ecrit(k.ecrivain, chemin, octets, 4096), QString()) << k.nom;
+        EXPECT_EQ(dossier.Lit(k.nom) + dossier.Lit(k.autre), octets + octets) << k.nom;
         if (avant != "absent") {
             EXPECT_EQ(CeQuIlTient(dossier.Fichier(k.autre)), avant) << k.nom;
         }
@@ -200,4 +166,14 @@ TEST(EcritureAtomique, LeFichierRemplaceGardeCeQuIlTient) {
     noms.removeDuplicates();
     noms.sort();
     EXPECT_EQ(QDir(dossier.Chemin()).entryList(QDir::Files | QDir::Hidden | QDir::System), noms);
+    // Un périphérique n'est pas un fichier à remplacer. En root, le nôtre : une écriture
+    // fautive remplacerait le vrai /dev/full.
+    const QByteArray plein = c("plein");
+    ASSERT_TRUE((moi == 0 && ::mknod(plein.constData(), S_IFCHR | 0666, makedev(1, 7)) == 0) ||
+                ::symlink("/dev/full", plein.constData()) == 0);
+    EXPECT_EQ(EcritFichierAtomique(QFile::decodeName(plein), "x"),
+              "Ce n'est pas un fichier ordinaire.");
+    EXPECT_FALSE(QFileInfo(QFile::decodeName(plein)).isFile());
+    // Un nom permis, de 255 octets, s'écrit aussi : son temporaire n'est pas plus long.
+    EXPECT_EQ(EcritFichierAtomique(dossier.Fichier(QString(251, 'b') + ".prg"), "x"), QString());
 }

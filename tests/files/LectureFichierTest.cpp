@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-const QByteArray Titre = TitreVersion.toLatin1();
-
 class LectureFichierProgramme : public testing::Test {
 protected:
     const QByteArray bon = DonneeTest(QStringLiteral("limites.prg"));
@@ -38,20 +36,18 @@ TEST_F(LectureFichierProgramme, TexteRemplaceDansLimites) {
     const QStringList cas = CasDeTable(QStringLiteral("lecture-limites.txt"));
     ASSERT_GE(cas.size(), 15);
     for (const QString& ligne : cas) {
-        const QByteArrayList champs = ligne.toUtf8().split('|');
-        ASSERT_EQ(champs.size(), 3) << ligne.toStdString();
-        const QByteArray texte = QByteArray::fromPercentEncoding(champs[1].trimmed());
-        const QByteArray remplacant = QByteArray::fromPercentEncoding(champs[2].trimmed());
-        ASSERT_TRUE(bon.contains(texte)) << ligne.toStdString();
-        const int statut = static_cast<int>(
-            LireFichierProgramme(QByteArray(bon).replace(texte, remplacant)).statut);
-        EXPECT_EQ(statuts.value(statut), champs[0].trimmed()) << ligne.toStdString();
+        QByteArrayList c = ligne.toUtf8().split('|'); // statut | texte | remplacé par
+        ASSERT_EQ(c.size(), 3) << ligne.toStdString();
+        for (QByteArray& champ : c) champ = QByteArray::fromPercentEncoding(champ.trimmed());
+        ASSERT_TRUE(bon.contains(c[1])) << ligne.toStdString();
+        const StatutLecture lu = LireFichierProgramme(QByteArray(bon).replace(c[1], c[2])).statut;
+        EXPECT_EQ(statuts.value(static_cast<int>(lu)), c[0]) << ligne.toStdString();
     }
 }
 
 TEST_F(LectureFichierProgramme, NonConformesEtJoursLongs) {
     // 1 Mio pile avec une marque courte : sa sauvegarde (titre complet) ne se relirait plus.
-    QByteArray pile = "VK472" + bon.mid(Titre.size());
+    QByteArray pile = "VK472" + bon.mid(bon.indexOf('\r'));
     pile.insert(pile.indexOf('"') + 1, QByteArray(TailleMaxFichierProgramme - pile.size(), '0'));
     for (const QByteArray& contenu : {
              QByteArray(),

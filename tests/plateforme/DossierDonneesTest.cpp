@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 TEST(DossierDonnees, ChoixEtCopieDesExemples) {
     DossierTest racine;
@@ -27,4 +28,18 @@ TEST(DossierDonnees, ChoixEtCopieDesExemples) {
     EXPECT_EQ(racine.Lit("home/gc/VK472.CFG"), " 0 ");
     // Dossier personnel impossible à créer : l'exemple est lu en place.
     EXPECT_EQ(DossierDonnees(bin, home + "/data.prg/x", inscriptible), installe);
+}
+
+// Ce que le programme écrit lui-même, sous tous ses noms : lien symbolique ou dur ; une copie
+// n'en est pas un.
+TEST(DossierDonnees, FichiersDuProgrammeSousTousLeursNoms) {
+    DossierTest d;
+    d.Ecrit("DataUc.FCB", "1,2");
+    d.Ecrit("copie.prg", "1,2");
+    const QByteArray fcb = QFile::encodeName(d.Fichier("DataUc.FCB"));
+    ASSERT_TRUE(QFile::link(d.Fichier("DataUc.FCB"), d.Fichier("symbolique.prg")));
+    ASSERT_EQ(::link(fcb.constData(), QFile::encodeName(d.Fichier("dur.prg")).constData()), 0);
+    for (const char* nom : {"DataUc.FCB", "symbolique.prg", "dur.prg", "VK472.CFG", "copie.prg"})
+        EXPECT_EQ(EstFichierDuProgramme(d.Fichier(nom), d.Chemin()), nom != QString("copie.prg"))
+            << nom;
 }

@@ -1,6 +1,5 @@
-// Le seul endroit des places : chaque contrôle de l'exemple livré (twips et pixels, texte,
-// bulle, couleurs, police) et les menus, comparés à donnees/controles.txt ; un contrôle déplacé
-// d'un pixel ne fait échouer que ce test.
+// Le seul endroit des places : contrôles de l'exemple (twips, pixels, texte, bulle, couleurs,
+// police) et menus, comparés à donnees/controles.txt.
 #include "plateforme/BarreDefilement.h"
 #include "plateforme/Twips.h"
 #include "support/Banc.h"
@@ -8,13 +7,10 @@
 #include <QtWidgets>
 
 namespace {
+// Texte d'un bouton, d'une étiquette ou d'un champ ; titre d'un cadre ou d'un menu.
 QString Texte(const QWidget* w) {
-    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
-    if (const auto* l = qobject_cast<const QLabel*>(w)) return l->text();
-    if (const auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
-    if (const auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
-    if (const auto* m = qobject_cast<const QMenu*>(w)) return m->title();
-    return {};
+    const QVariant texte = w->property("text");
+    return texte.isValid() ? texte.toString() : w->property("title").toString();
 }
 
 // Twips de la table des contrôles (s'il y en a), puis pixels entre crochets.
@@ -39,10 +35,8 @@ QString Apparence(const QWidget* w) {
             s += QStringLiteral(" %1=%2").arg(QLatin1String(nom), w->palette().color(role).name());
     const QFont& f = w->font();
     if (f != w->parentWidget()->font())
-        s += QStringLiteral(" police=%1/%2%3")
-                 .arg(f.family())
-                 .arg(f.pointSizeF())
-                 .arg(f.bold() ? QStringLiteral("/gras") : QString());
+        s += QStringLiteral(" police=%1/%2").arg(f.family()).arg(f.pointSizeF()) +
+             (f.bold() ? "/gras" : "");
     return s;
 }
 
@@ -61,7 +55,7 @@ QString Commande(const QAction* a) {
 // (état, apparence, parent), puis chaque membre : "(indice) place « texte »".
 QString Controles(const QMainWindow& fenetre) {
     QStringList lignes;
-    std::vector<std::pair<QString, QStringList>> familles; // (famille et son commun, membres)
+    QMap<QString, QStringList> familles; // famille et son commun -> membres
     for (const QWidget* w : fenetre.findChildren<QWidget*>()) {
         const QString nom = w->objectName(), famille = nom.section('(', 0, 0);
         // Les barres de confort cachées n'ont pas de place à dire.
@@ -95,14 +89,10 @@ QString Controles(const QMainWindow& fenetre) {
             lignes << nom + ici + s + texte + etat;
             continue;
         }
-        const QString commun = famille + s + etat;
-        auto f = std::find_if(familles.begin(), familles.end(),
-                              [&](const auto& f) { return f.first == commun; });
-        if (f == familles.end()) f = familles.insert(f, {commun, {}});
-        f->second << nom.mid(famille.size()) + ici + texte;
+        familles[famille + s + etat] << nom.mid(famille.size()) + ici + texte;
     }
     // Le parent commun à toute la famille se dit une fois.
-    for (auto& [commun, membres] : familles) {
+    for (auto [commun, membres] : familles.asKeyValueRange()) {
         const QString famille = commun.section(' ', 0, 0), parent = membres[0].section(' ', 1, 2);
         const bool unParent = membres.filter(parent + ' ').size() == membres.size();
         if (unParent) membres.replaceInStrings(parent + ' ', QString());

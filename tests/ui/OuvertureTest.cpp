@@ -18,26 +18,20 @@ struct Fenetre {
     }
     void Menu(const char* nom) { fenetre.findChild<QAction*>(QLatin1String(nom))->trigger(); }
     bool LectureSeule() const { return fenetre.windowTitle().endsWith(" (lecture seule)"); }
-    bool Modifie() { return fenetre.Doc().Modifie(); }
 
     PlateformeFactice plateforme;
     FenetrePrincipale fenetre{plateforme};
     bool demarree = false;
 };
 
-class Ouverture : public testing::Test {
-protected:
-    void SetUp() override {
-        dossier.Ecrit("data.prg", ProgrammeExemple());
-        dossier.Ecrit("autre.prg", ProgrammeExemple().replace(" 4660 ", " 1234 "));
-    }
+struct Ouverture : testing::Test {
+    Ouverture() { dossier.Ecrit("data.prg", ProgrammeExemple()); }
     DossierTest dossier;
 };
 } // namespace
 
-// Tenu par une fenêtre, le fichier ne s'ouvre ailleurs qu'en lecture seule : "&Sauvegarde" y
-// attend qu'il soit lâché, et dit alors que l'autre fenêtre l'a changé ; "Sauver comme .." en
-// sort. Le verrou d'un programme mort ne compte pas ; un nom de 255 octets a aussi le sien.
+// Ailleurs, lecture seule : "&Sauvegarde" attend le fichier lâché et dit qui l'a changé ; "Sauver
+// comme .." en sort. Verrou d'un mort ignoré ; un nom de 255 octets a le sien.
 TEST_F(Ouverture, DeuxFenetresUnFichier) {
     auto a = std::make_unique<Fenetre>(dossier, std::initializer_list<Bouton>{});
     Fenetre refusee(dossier, {Bouton::Aucun});
@@ -61,7 +55,7 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
     EXPECT_EQ(b.plateforme.Boites.at(2).texte, "Le fichier data.prg a été modifié par une autre "
                                                "fenêtre du programme depuis sa lecture. "
                                                "Voulez-vous le remplacer ?");
-    EXPECT_FALSE(b.LectureSeule() || b.Modifie());
+    EXPECT_FALSE(b.LectureSeule() || b.fenetre.Doc().Modifie());
     EXPECT_NE(dossier.Lit("data.prg"), ProgrammeExemple());
 
     // La copie sort de la lecture seule, et c'est elle que la troisième fenêtre tient alors.
@@ -74,6 +68,7 @@ TEST_F(Ouverture, DeuxFenetresUnFichier) {
     EXPECT_EQ(b.plateforme.Boites.at(3).texte, "Le fichier copie.prg est ouvert dans une autre "
                                                "fenêtre du programme. Choisissez un autre nom.");
 
+    dossier.Ecrit("autre.prg", ProgrammeExemple().replace(" 4660 ", " 1234 "));
     dossier.Ecrit(".autre.prg.lock", "2147483646\ngestion-chauffage\n\n");
     EXPECT_TRUE(b.fenetre.Fichiers().OuvreFichier(dossier.Fichier("autre.prg")));
     EXPECT_EQ(b.plateforme.Boites.size(), 4u);

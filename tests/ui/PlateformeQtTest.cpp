@@ -4,29 +4,15 @@
 #include "plateforme/BoiteCopieJour.h"
 #include "plateforme/BoiteHoraires.h"
 #include "support/Dossier.h"
+#include "support/PlateformeFactice.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileDialog>
-#include <QFocusEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QPagedPaintDevice>
 #include <QPrintDialog>
-#include <QPushButton>
-#include <QTimer>
-#include <QUrl>
+#include <QtWidgets>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-// Le geste est fait sur la fenêtre modale dès qu'elle se montre ; restée ouverte, elle est
-// fermée d'office pour ne pas bloquer le test.
+// Le geste sur la fenêtre modale dès qu'elle se montre ; restée ouverte, elle est fermée.
 template <typename Fenetre, typename Appel>
 auto Repond(const std::function<void(Fenetre*)>& geste, const Appel& appel) {
     QTimer sonde;
@@ -41,12 +27,6 @@ auto Repond(const std::function<void(Fenetre*)>& geste, const Appel& appel) {
 }
 
 using Geste = std::function<void(QMessageBox*)>;
-Bouton Repond(Boutons boutons, const Geste& geste) {
-    return Repond(geste, [boutons] {
-        return PlateformeQt().Message(TitreVersion, boutons, Icone::Aucune,
-                                      QStringLiteral("TITRE"));
-    });
-}
 
 Geste Clique(const char* texte) {
     return [texte](QMessageBox* boite) {
@@ -60,38 +40,34 @@ Geste Touche(Qt::Key touche, const char* texte = "") {
     return [touche, texte](QMessageBox* boite) {
         QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, QLatin1String(texte));
         QApplication::sendEvent(boite->focusWidget() ? boite->focusWidget() : boite, &appui);
-        QElapsedTimer attente;
-        attente.start();
-        while (boite->isVisible() && attente.elapsed() < 2000) QApplication::processEvents();
+        for (QDeadlineTimer fin(2000); boite->isVisible() && !fin.hasExpired();)
+            QApplication::processEvents();
     };
 }
 } // namespace
 
 TEST(PlateformeQt, ReponsesAuClavierEtFermeture) {
-    // Qt prendrait « Non » ou « Abandonner » pour Échap et pour la case de fermeture. Oui et Non
-    // répondent à leur lettre, sans Alt.
-    const Geste ferme = [](QMessageBox* boite) { boite->close(); };
-    const std::tuple<Boutons, Geste, Bouton> cas[] = {
-        {Boutons::OuiNon, Touche(Qt::Key_Escape), Bouton::Aucun},
-        {Boutons::AbandonnerRecommencerIgnorer, ferme, Bouton::Aucun},
-        {Boutons::OuiNon, Clique("&Non"), Bouton::Non},
-        {Boutons::OuiNon, Touche(Qt::Key_O, "o"), Bouton::Oui},
-        {Boutons::OuiNon, Touche(Qt::Key_N, "n"), Bouton::Non},
-        {Boutons::OuiNon, Touche(Qt::Key_Return), Bouton::Oui},
-        // Échap sur chaque boîte ; chaque bouton rend sa réponse.
-        {Boutons::Ok, Touche(Qt::Key_Escape), Bouton::Aucun},
-        {Boutons::OkAnnuler, Touche(Qt::Key_Escape), Bouton::Aucun},
-        {Boutons::AbandonnerRecommencerIgnorer, Touche(Qt::Key_Escape), Bouton::Aucun},
-        {Boutons::Ok, Clique("OK"), Bouton::Ok},
-        {Boutons::OkAnnuler, Clique("Annuler"), Bouton::Annuler},
-        {Boutons::OuiNon, Clique("&Oui"), Bouton::Oui},
-        {Boutons::AbandonnerRecommencerIgnorer, Clique("Abandonner"), Bouton::Abandonner},
-        {Boutons::AbandonnerRecommencerIgnorer, Clique("Recommencer"), Bouton::Recommencer},
-        {Boutons::AbandonnerRecommencerIgnorer, Clique("Ignorer"), Bouton::Ignorer},
+    // Échap et la fermeture ne répondent rien (Qt dirait « Non » ou « Abandonner ») ; o et n,
+    // sans Alt, répondent Oui et Non ; chaque bouton rend sa réponse.
+    const auto reponses = [](Boutons boutons, std::initializer_list<Geste> gestes) {
+        QStringList vues;
+        for (const Geste& geste : gestes)
+            vues << NomsBoutons[static_cast<int>(Repond(geste, [boutons] {
+                return PlateformeQt().Message(TitreVersion, boutons, Icone::Aucune, "TITRE");
+            }))];
+        return vues.join(' ');
     };
-    for (const auto& [boutons, geste, attendu] : cas)
-        EXPECT_EQ(static_cast<int>(Repond(boutons, geste)), static_cast<int>(attendu))
-            << static_cast<int>(boutons);
+    const Geste echap = Touche(Qt::Key_Escape);
+    EXPECT_EQ(reponses(Boutons::Ok, {echap, Clique("OK")}), "Aucun Ok");
+    EXPECT_EQ(reponses(Boutons::OkAnnuler, {echap, Clique("Annuler")}), "Aucun Annuler");
+    EXPECT_EQ(
+        reponses(Boutons::OuiNon, {echap, Clique("&Oui"), Clique("&Non"), Touche(Qt::Key_O, "o"),
+                                   Touche(Qt::Key_N, "n"), Touche(Qt::Key_Return)}),
+        "Aucun Oui Non Oui Non Oui");
+    EXPECT_EQ(reponses(Boutons::AbandonnerRecommencerIgnorer,
+                       {echap, [](QMessageBox* boite) { boite->close(); }, Clique("Abandonner"),
+                        Clique("Recommencer"), Clique("Ignorer")}),
+              "Aucun Aucun Abandonner Recommencer Ignorer");
 }
 
 TEST(PlateformeQt, DossiersDesDialogues) {
@@ -109,17 +85,14 @@ TEST(PlateformeQt, DossiersDesDialogues) {
                            QString::number(laterale.contains(fichier.Chemin())),
                            QString::number(laterale.contains(documents.Chemin()))};
     };
-    for (const bool ouvrir : {true, false}) {
+    for (const auto dialogue : {&PlateformeQt::DialogueOuvrir, &PlateformeQt::DialogueSauver}) {
         QStringList montre;
         Repond<QFileDialog>([&](QFileDialog* d) { montre = vu(d); },
                             [&] {
-                                PlateformeQt plateforme;
-                                return ouvrir ? plateforme.DialogueOuvrir(programme.Chemin(),
-                                                                          "*.prg", fichier.Chemin())
-                                              : plateforme.DialogueSauver(
-                                                    programme.Chemin(), "*.PRG", fichier.Chemin());
+                                return (PlateformeQt().*dialogue)(programme.Chemin(), "*.prg",
+                                                                  fichier.Chemin());
                             });
-        EXPECT_EQ(montre, QStringList({programme.Chemin(), "1", "1"})) << ouvrir;
+        EXPECT_EQ(montre, QStringList({programme.Chemin(), "1", "1"}));
     }
     QString propose;
     Repond<QPrintDialog>(
@@ -131,12 +104,10 @@ TEST(PlateformeQt, DossiersDesDialogues) {
 }
 
 TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
-    // Mercredi de la zone 1 coché d'emblée ; chaque raccourci coche exactement ses jours. Les
-    // cibles rendues : les sept jours puis les trois zones.
+    // Mercredi de la zone 1 d'emblée ; chaque raccourci coche ses jours. Jours puis zones.
     BoiteCopieJour boite(1, 2);
     const auto coches = [&boite](std::initializer_list<const char*> clics) {
-        for (const char* nom : clics)
-            boite.findChild<QAbstractButton*>(QLatin1String(nom))->click();
+        for (const char* nom : clics) boite.findChild<QAbstractButton*>(nom)->click();
         const CiblesCopie cibles = boite.Cibles();
         QString vu;
         for (const bool coche : cibles.jours) vu += coche ? '1' : '0';
