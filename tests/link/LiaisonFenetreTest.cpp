@@ -170,11 +170,12 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
                               "FTDI FT232R -> Ok");
 }
 
-// VK472.CFG hors 0 à 3, illisible ou absent (nul) : COM1. Un zéro dans le nombre : toInt s'y
-// arrêterait et lirait 2.
+// VK472.CFG hors 0 à 3, de plus de 6 caractères, illisible ou absent (nul) : COM1. Un zéro
+// dans le nombre : toInt s'y arrêterait et lirait 2.
 TEST(Configuration, IndexLuOuCom1) {
     const std::pair<QByteArray, int> cas[] = {
-        {" 3 \r\nreste", 3}, {"-1", 0}, {" 7 \r\n", 0}, {QByteArray(" 2\0 \r\n", 6), 0}, {{}, 0}};
+        {" 3 \r\nreste", 3}, {"-1", 0},      {" 7 \r\n", 0}, {QByteArray(" 2\0 \r\n", 6), 0},
+        {"000003", 3},       {"0000003", 0}, {{}, 0}};
     for (const auto& [contenu, index] : cas) {
         const DossierTest dossier;
         if (!contenu.isNull()) dossier.Ecrit(QStringLiteral("VK472.CFG"), contenu);
