@@ -66,18 +66,20 @@ TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
         {"2 BEEP -> PROG. OK", 1}};
     for (const auto& [ligne, fois] : vues)
         EXPECT_EQ(exemple.count(QString::fromUtf8(ligne)), fois) << ligne;
-    // Jugée dès le silence de fin, pas après ; 35 °C admis, un confort dès 0H00, l'horloge à ses
-    // plus hautes valeurs (trame de l'émetteur).
+    // Jugée dès le silence de fin, pas après ; 35 °C admis, un confort dès 0H00, un autre
+    // jusqu'à 24H00, l'horloge à ses plus hautes valeurs (trame de l'émetteur).
     Programme p;
     RemetParDefaut(p);
     p.TempZone[2][3] = 198;
     p.ProgJour[0][0].replace(0, 9, "111111111");
+    p.ProgJour[0][1].replace(138, 6, "111111");
     Envoi envoi = Exemple();
     envoi.octets = OctetsTrame(TrameZones(p)) +
                    OctetsTrame(BlocReglages(p, 4660, QDateTime({2028, 12, 31}, {23, 59, 58})));
     const QStringList lignes = Ecoute(d, envoi, DecodeurTelecommande::SilenceFinMs);
     EXPECT_TRUE(lignes.contains(QStringLiteral("Date et heure : Dimanche 31/12/2028 23:59:58")));
     EXPECT_TRUE(lignes.contains(QStringLiteral("  Lundi    : 0H00-1H30")));
+    EXPECT_TRUE(lignes.contains(QStringLiteral("  Mardi    : 23H00-24H00")));
     EXPECT_EQ(lignes.last(), Ok) << lignes.join('\n').toStdString();
 }
 
