@@ -7,24 +7,18 @@ import pyatspi
 
 
 def cherche(noeud, nom, profondeur=0):
-    if noeud is None or profondeur > 40:
-        return None
-    if noeud.name == nom and noeud.description:
-        return noeud
-    for i in range(noeud.childCount):
-        trouve = cherche(noeud.getChildAtIndex(i), nom, profondeur + 1)
-        if trouve:
-            return trouve
-    return None
+    if noeud is None or profondeur > 40 or (noeud.name == nom and noeud.description):
+        return noeud if profondeur <= 40 else None
+    enfants = (cherche(noeud.getChildAtIndex(i), nom, profondeur + 1) for i in range(noeud.childCount))
+    return next(filter(None, enfants), None)
 
 
 for _ in range(50):
     bureau = pyatspi.Registry.getDesktop(0)
     for appli in (bureau.getChildAtIndex(i) for i in range(bureau.childCount)):
-        if appli and "gestion" in (appli.name or "").lower():
-            trouve = cherche(appli, sys.argv[1])
-            if trouve:
-                print(f"{trouve.name} : {trouve.description}")
-                sys.exit(0)
+        trouve = appli and "gestion" in (appli.name or "").lower() and cherche(appli, sys.argv[1])
+        if trouve:
+            print(f"{trouve.name} : {trouve.description}")
+            sys.exit(0)
     time.sleep(0.2)
 sys.exit(f"{sys.argv[1]} : introuvable par AT-SPI")

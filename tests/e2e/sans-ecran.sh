@@ -9,43 +9,42 @@ travail=$(mktemp -d)
 pdf=$(mktemp -u --suffix=.pdf)
 trap 'rm -rf "$sortie" "$travail" "$pdf"' EXIT
 echec=0
+rate() { echo "ÉCHEC : $*" >&2; cat "$sortie" >&2; echec=1; }
 essai() { # code attendu, texte attendu (début de ligne), arguments...
   local attendu=$1 texte=$2
   shift 2
   "$@" >"$sortie" 2>&1
   local code=$?
-  [ "$code" = "$attendu" ] && head -n1 "$sortie" | grep -q "^$texte" && return
-  echo "ÉCHEC : ${*:2} -> $code (attendu $attendu, « $texte »)" >&2
-  cat "$sortie" >&2
-  echec=1
+  [ "$code" = "$attendu" ] && head -n1 "$sortie" | grep -q "^$texte" || rate "${*:2} -> $code (attendu $attendu, « $texte »)"
 }
 essai 64 "gestion-chauffage : option inconnue « -zz »" "$1" -zz
 essai 64 "gestion-chauffage : fichier introuvable « absent.PRG »" "$1" absent.PRG
 essai 6 "gestion-chauffage : pas d'écran" "$1" "$2"
 essai 6 "gestion-chauffage : écran injoignable" env DISPLAY=:77 "$1" "$2"
 essai 64 "gestion-chauffage : fichier introuvable « -x.PRG »" "$1" -- -x.PRG
-# Les options de Qt sont inconnues en tout mode, même avec --pdf qui charge Qt Gui.
+# Les options de Qt sont inconnues en tout mode, même avec --pdf qui charge Qt Gui ; le PDF se
+# fait quelle que soit la plateforme demandée.
 for option in "-platform xcb" -style=fusion -reverse "-qwindowgeometry 9x9"; do
   # shellcheck disable=SC2086 # l'option et sa valeur, en deux mots
   essai 64 "gestion-chauffage : option inconnue « ${option%%[ =]*} »" "$1" --pdf "$2" "$pdf" $option
 done
-# Le PDF, quelle que soit la plateforme demandée, et --pdf écrit comme l'analyse le lit.
 essai 0 "$pdf : 3 pages" env QT_QPA_PLATFORM=xcb "$1" -pdf "$2" "$pdf"
 essai 0 "$pdf : 3 pages" "$1" --pdf="$2" "$pdf"
 # Au-delà de "ulimit -f", l'écriture échoue avec sa cause, sans temporaire laissé (SIGXFSZ).
 essai 1 "$travail/s.pdf : écriture impossible. Fichier trop gros." \
   bash -c 'ulimit -f 1 && exec "$0" "$@"' "$1" --pdf "$2" "$travail/s.pdf"
-[ -z "$(ls -A "$travail")" ] || { echo "ÉCHEC : laissé par --pdf : $(ls -A "$travail")" >&2; echec=1; }
-
+[ -z "$(ls -A "$travail")" ] || rate "laissé par --pdf : $(ls -A "$travail")"
 # Un rapport perdu sur une sortie pleine ne passe pas pour un succès.
 for action in --version --aide --ports "--verifie $2"; do
   # shellcheck disable=SC2086 # l'option et sa valeur, en deux mots
   essai 7 "gestion-chauffage : sortie fermée ou pleine" bash -c '"$@" >/dev/full' - "$1" $action
 done
-
 # Une sortie fermée (SIGPIPE) n'arrête pas l'envoi : la télécommande virtuelle reçoit tout, les
 # journaux sont écrits, sortie 7. Le dossier du programme est celui de l'exécutable copié.
 if [ -n "${3:-}" ]; then
+  # L'outil prend COM1 à COM99 : 99 passe au dossier (absent ici), 100 est refusé.
+  essai 1 "telecommande-virtuelle : dossier absent" "$3" --dossier /absent --port 99
+  essai 1 "telecommande-virtuelle : numéro de port invalide" "$3" --dossier /absent --port 100
   cp "$1" "$2" "$travail/"
   timeout 30 "$3" --dossier "$travail" --port 1 --une-fois >"$travail/telecommande.txt" 2>&1 &
   for _ in $(seq 50); do [ -e "$travail/COM1" ] && break; sleep 0.1; done
@@ -53,11 +52,8 @@ if [ -n "${3:-}" ]; then
     2>"$sortie" | head -1 >/dev/null
   code=${PIPESTATUS[0]}
   wait
-  [ "$code" = 7 ] && grep -q "^\*\* FIN DE TRANSMISSION" "$sortie" &&
-    grep -q "PROG. OK" "$travail/telecommande.txt" && [ -s "$travail/TESTTRANS.ASC" ] || {
-    echo "ÉCHEC : --envoie | head -1 -> $code (attendu 7)" >&2
-    cat "$sortie" "$travail/telecommande.txt" >&2
-    echec=1
-  }
+  cat "$travail/telecommande.txt" >>"$sortie"
+  [ "$code" = 7 ] && grep -q "^\*\* FIN DE TRANSMISSION" "$sortie" && grep -q "PROG. OK" "$sortie" &&
+    [ -s "$travail/TESTTRANS.ASC" ] || rate "--envoie | head -1 -> $code (attendu 7, la fin, PROG. OK, le journal)"
 fi
 exit $echec

@@ -12,16 +12,13 @@ namespace {
 const QString Relier = QStringLiteral("** RELIER LA TELECOMMANDE au PC par le cordon ** -> Ok\n");
 const QString Envoi = Relier + "** VERIFIER à l'issue de la transmission: [2 BEEP -> PROG. OK]  "
                                "[6 Beep -> DEFAUT DIALOGUE]  ** -> Ok\n";
-const std::vector<int> SixPauses(6, 200);
-
 void RepondOk(Banc& b, int fois) {
     b.plateforme.Reponses.assign(static_cast<size_t>(fois), Bouton::Ok);
 }
 } // namespace
 
+// Programme de test depuis la zone 1 : le programme de l'utilisateur n'est pas touché.
 TEST(LiaisonFenetre, ProgrammesEnvoyesPerdusOuRefuses) {
-    // Programme de test depuis la zone 1 : jours de test, températures et identifiant de
-    // l'utilisateur ; son programme n'est pas touché.
     Banc b;
     auto& port = b.plateforme.port;
     b.Demarre();
@@ -31,7 +28,6 @@ TEST(LiaisonFenetre, ProgrammesEnvoyesPerdusOuRefuses) {
     b.Menu("ProgrammeDeTest");
     EXPECT_TRUE(
         b.Boites().endsWith("10 Minutes  -> Ok\n" + Envoi + "** FIN DE TRANSMISSION ** -> Ok"));
-    EXPECT_EQ(b.plateforme.minuterie.Pauses, SixPauses);
     CompareReference(QStringLiteral("trame-liaison-2.txt"), b.Port());
     EXPECT_TRUE(b.Doc().Prog() == avant);
     // Le port lâche après la première pause : la trame s'arrête là, l'échec est dit.
@@ -40,8 +36,7 @@ TEST(LiaisonFenetre, ProgrammesEnvoyesPerdusOuRefuses) {
     b.Menu("ProgrammeTelecommande");
     EXPECT_EQ(b.Boites(), Envoi + "** ECHEC DE LA TRANSMISSION **\r\n\r\nLe port série COM1 "
                                   "(factice) a disparu -> Ok");
-    EXPECT_EQ(b.plateforme.minuterie.Pauses, std::vector<int>{200});
-    EXPECT_FALSE(port.EstOuvert());
+    EXPECT_TRUE(b.plateforme.minuterie.Pauses == std::vector<int>{200} && !port.EstOuvert());
     CompareReference(QStringLiteral("trame-liaison-3.txt"), b.Port());
     // Puis un port qui ne s'ouvre pas : rien n'est envoyé ni écrit.
     b.dossier.Ecrit("TESTTRANS.ASC", "ancien");
@@ -49,13 +44,11 @@ TEST(LiaisonFenetre, ProgrammesEnvoyesPerdusOuRefuses) {
     RepondOk(b, 1);
     b.Menu("ProgrammeTelecommande");
     EXPECT_EQ(b.Boites(), "Port série introuvable : COM1 (factice) -> Ok");
-    EXPECT_TRUE(port.Remis.empty());
-    EXPECT_EQ(b.dossier.Lit("TESTTRANS.ASC"), "ancien");
+    EXPECT_TRUE(port.Remis.empty() && b.dossier.Lit("TESTTRANS.ASC") == "ancien");
 }
 
-// Depuis la zone 2 un samedi : son identifiant 70000 part sur 16 bits. Pendant une pause, rien
-// ne change la trame : commandes, boutons et cadres grisés, souris sans effet, la fenêtre reste
-// ouverte ; après l'envoi, les commandes répondent de nouveau.
+// Zone 2 un samedi, identifiant 70000 sur 16 bits. Pendant une pause, rien ne change la trame
+// (tout grisé, souris sans effet, fenêtre gardée ouverte) ; après l'envoi, tout répond.
 TEST(LiaisonFenetre, EnvoiGele) {
     Banc b;
     b.Demarre();
@@ -83,8 +76,6 @@ TEST(LiaisonFenetre, EnvoiGele) {
     };
     RepondOk(b, 3);
     b.Menu("ProgrammeTelecommande");
-    EXPECT_EQ(b.Boites(), Envoi + "** FIN DE TRANSMISSION ** -> Ok");
-    EXPECT_EQ(b.plateforme.minuterie.Pauses, SixPauses);
     CompareReference(QStringLiteral("trame-envoigele-1.txt"), b.Port());
     EXPECT_EQ(actives(), toutes);
 }
@@ -115,9 +106,14 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
                           "Ok\n" +
                               Relier + "** 2 BEEPS INDIQUENT UNE BON TEST DE LA LIAISON ** -> Ok");
     EXPECT_TRUE(b.W<QAction>("COM(1)")->isChecked() && !b.W<QAction>("COM(2)")->isChecked());
-    EXPECT_EQ(port.Ouvertures.back(), 2);
-    EXPECT_EQ(port.Octets(), "T");
-    EXPECT_FALSE(port.EstOuvert());
+    EXPECT_TRUE(port.Octets() == "T" && port.Ouvertures.back() == 2 && !port.EstOuvert());
+    // Un port choisi qui ne s'ouvre pas : la coche revient à celui qui sert.
+    port.RefusOuverture = QStringLiteral("Port série introuvable : COM4 (factice)");
+    RepondOk(b, 1);
+    b.Menu("COM(3)");
+    EXPECT_EQ(b.Boites(), "Port série introuvable : COM4 (factice) -> Ok");
+    EXPECT_TRUE(b.W<QAction>("COM(1)")->isChecked());
+    port.RefusOuverture.reset();
     // Un adaptateur branché en cours de route est proposé ; choisi, il est lié au premier COMn
     // libre par son nom stable puis ouvert comme ce COMn, et n'est plus proposé.
     QDir(b.dossier.Chemin()).rmdir("VK472.CFG");
@@ -128,18 +124,13 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
     b.Demarre();
     branche(b.dossier.Fichier("ttyUSB0"), b.dossier.Fichier("usb-FTDI_A5"), "FTDI FT232R (A5)");
     b.Menu("Peripherique(0)");
-    EXPECT_EQ(bulles(4), "COM1 : /dev/pts/7, par le lien <d>/COM1\nCOM2 : <d>/ttyUSB0 — FTDI "
-                         "FT232R (A5), par le lien <d>/COM2\nCOM3 : aucun périphérique\nCOM4 : "
-                         "/dev/pts/8, par le lien <d>/COM4");
     EXPECT_TRUE(b.W<QAction>("COM(1)")->isChecked() &&
-                !b.W<QAction>("Peripherique(0)")->isVisible());
+                !b.W<QAction>("Peripherique(0)")->isVisible() && port.Ouvertures.back() == 2);
     EXPECT_EQ(QFileInfo(b.dossier.Fichier("COM2")).symLinkTarget(),
               b.dossier.Fichier("usb-FTDI_A5"));
-    EXPECT_EQ(port.Ouvertures.back(), 2);
     EXPECT_EQ(b.dossier.Lit("VK472.CFG"), " 1 \r\n");
-    // Ce qui a servi pour un COMn ne cède pas sa place en silence : COM1 a servi par son lien ;
-    // le lien retiré, le port intégré le remplacerait : refusé, rien n'est ouvert. Choisi de
-    // nouveau, COM1 prend ce qu'il désigne maintenant.
+    // COM1 a servi par son lien ; retiré, le port intégré le remplacerait en silence : refusé,
+    // rien n'est ouvert. Choisi de nouveau, COM1 prend ce qu'il désigne maintenant.
     b.Menu("COM(0)");
     QFile::remove(b.dossier.Fichier("COM1"));
     branche("/dev/ttyS0", {}, "port série intégré");
@@ -154,9 +145,8 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
     b.Menu("COM(0)");
     b.Menu("TestTelecommande");
     EXPECT_EQ(port.Octets(), "T");
-    // Un adaptateur branché quand rien n'a servi sert tel quel ; un autre qui prend ensuite sa
-    // place n'est pris qu'après la question, qui les nomme ; la fin de l'envoi nomme celui qui
-    // a servi.
+    // Un adaptateur branché quand rien n'a servi sert tel quel ; un autre à sa place n'est pris
+    // qu'après la question, qui les nomme ; la fin de l'envoi nomme celui qui a servi.
     for (const char* nom : {"COM2", "COM4"}) QFile::remove(b.dossier.Fichier(nom));
     b.plateforme.Peripheriques.clear();
     b.Demarre();
@@ -180,18 +170,17 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
                               "FTDI FT232R -> Ok");
 }
 
-// VK472.CFG : l'index du port lu ; hors 0 à 3, illisible ou absent, 0 (COM1) ; ce qui est écrit
-// se relit.
+// VK472.CFG hors 0 à 3, de plus de 6 caractères, illisible ou absent (nul) : COM1. Un zéro
+// dans le nombre : toInt s'y arrêterait et lirait 2.
 TEST(Configuration, IndexLuOuCom1) {
-    // Nul : pas de fichier. Un zéro dans le nombre : toInt s'y arrêterait et lirait 2.
     const std::pair<QByteArray, int> cas[] = {
-        {" 3 \r\nreste", 3}, {"-1", 0}, {" 7 \r\n", 0}, {QByteArray(" 2\0 \r\n", 6), 0}, {{}, 0}};
+        {" 3 \r\nreste", 3}, {"-1", 0},      {" 7 \r\n", 0}, {QByteArray(" 2\0 \r\n", 6), 0},
+        {"000003", 3},       {"0000003", 0}, {{}, 0}};
     for (const auto& [contenu, index] : cas) {
         const DossierTest dossier;
         if (!contenu.isNull()) dossier.Ecrit(QStringLiteral("VK472.CFG"), contenu);
         EXPECT_EQ(IndexConfigure(dossier.Chemin()), index) << contenu.toStdString();
     }
-    // Ce que le menu écrit, relu au démarrage suivant.
     for (int index = 0; index < 4; ++index)
         EXPECT_EQ(LireConfiguration(EcrireConfiguration(index)), index);
 }
