@@ -78,6 +78,16 @@ TEST(LiaisonFenetre, EnvoiGele) {
     b.Menu("ProgrammeTelecommande");
     CompareReference(QStringLiteral("trame-envoigele-1.txt"), b.Port());
     EXPECT_EQ(actives(), toutes);
+    // Le test de la liaison et la programmation de test gèlent aussi, dès leur première boîte.
+    QStringList pendant;
+    b.plateforme.PendantBoite = [&] { pendant << actives(); };
+    RepondOk(b, 2);
+    b.Menu("TestTelecommande");
+    RepondOk(b, 4);
+    b.Menu("ProgrammeDeTest");
+    EXPECT_EQ(pendant, QStringList(6, "Guide"));
+    EXPECT_EQ(actives(), toutes);
+    b.Port();
 }
 
 TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {

@@ -19,6 +19,7 @@ template <typename T> T Suivant(std::deque<T>& file, T defaut = T{}) {
 
 Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone icone,
                                   const QString& titre) {
+    if (PendantBoite) PendantBoite();
     const bool prevue = !Reponses.empty();
     // Une boîte que le test n'attendait pas le fait échouer, même s'il ne regarde pas les boîtes.
     if (!prevue) ADD_FAILURE() << "boîte imprévue : « " << texte.toStdString() << " »";

@@ -72,7 +72,8 @@ public:
     // Les périphériques « branchés » ; ChangementPorts() fait comme un branchement.
     std::vector<PeripheriqueSerie> Peripheriques;
     std::function<void()> ChangementPorts;
-    std::vector<QString> Documents; // ouverts dans le navigateur
+    std::vector<QString> Documents;     // ouverts dans le navigateur
+    std::function<void()> PendantBoite; // la fenêtre vue pendant chaque boîte
 
 private:
     QString Dialogue(bool ouvrir, const QString& dossier, const QString& nom);
