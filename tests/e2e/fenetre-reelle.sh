@@ -22,6 +22,9 @@ attend() { # condition (évaluée) vraie avant dix secondes, sinon l'échec dit
 }
 # Le dossier du programme est celui de l'exécutable copié ; COM1 y mène à la télécommande.
 cp "$CONSTRUCTION/gestion-chauffage" "$SOURCES/data/data.prg" "$SOURCES/data/VK472.CFG" "$TRAVAIL/"
+# La mesure du démarrage de bench/demarrage.sh : l'heure de la première peinture, puis la fin.
+GC_MESURE_DEMARRAGE=1 XDG_CONFIG_HOME="$TRAVAIL/reglages" timeout 20 "$TRAVAIL/gestion-chauffage" |
+  grep -q "^premiere-peinture-ns [0-9]" || echec "pas de mesure du démarrage"
 "$CONSTRUCTION/telecommande-virtuelle" --dossier "$TRAVAIL" --port 1 \
   >"$TRAVAIL/telecommande.txt" 2>&1 &
 pids+=($!)
