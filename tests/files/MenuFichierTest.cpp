@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -105,13 +107,23 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     b.Menu("SauvegardeFichier");
     EXPECT_EQ(b.dossier.Lit("ailleurs/Ma copie.PRG") + b.dossier.Lit("data.prg"),
               Exemple("150") + Exemple("146"));
-    // Impossible à écrire (un dossier) : fichier courant, titre et "modifié" restent.
+    // Impossible à écrire (un périphérique plein, un dossier absent, un dossier) : fichier
+    // courant, titre et "modifié" restent. En root, un périphérique à nous : une écriture
+    // fautive remplacerait le vrai /dev/full.
+    QString plein = QStringLiteral("/dev/full");
+    if (::geteuid() == 0 && ::mknod(QFile::encodeName(b.dossier.Fichier("full")).constData(),
+                                    S_IFCHR | 0666, makedev(1, 7)) == 0)
+        plein = b.dossier.Fichier("full");
+    ASSERT_TRUE(QFile::link(plein, b.dossier.Fichier("plein.prg")));
     QDir(b.dossier.Chemin()).mkdir("rep.prg");
     b.Barre("VScroll3(3)", 152);
     const QString titre = b.fenetre->windowTitle();
-    Choisit(b, {"rep.prg"}, {Ok}, "SauverComme");
-    EXPECT_EQ(b.fenetre->Fichiers().CheminFichier(), b.dossier.Fichier("ailleurs/Ma copie.PRG"));
-    EXPECT_TRUE(b.fenetre->windowTitle() == titre && b.Doc().Modifie());
+    for (const char* nom : {"plein.prg", "absent/x.prg", "rep.prg"}) {
+        Choisit(b, {nom}, {Ok}, "SauverComme");
+        EXPECT_EQ(b.fenetre->Fichiers().CheminFichier(),
+                  b.dossier.Fichier("ailleurs/Ma copie.PRG"));
+        EXPECT_TRUE(b.fenetre->windowTitle() == titre && b.Doc().Modifie()) << nom;
+    }
     // PDF et impression partent du dossier du programme lu ou sauvé ailleurs.
     Choisit(b, {"*.pdf"}, {}, "ExporterPdf");
     b.Menu("Imprimer");
@@ -140,6 +152,7 @@ TEST(MenuFichier, LecturesRefuseesOuAnnuleesNePerdentRien) {
     Choisit(b, {"casse.prg"}, {Non, Bouton::Ignorer, Non}, lit);
     Choisit(b, {"DataUc.xls"}, {Ok}, "SauverComme");
     EXPECT_TRUE(b.fenetre->windowTitle() == titre && Contenu(b) == dossier && b.Doc().Modifie());
+    EXPECT_EQ(b.W<QAction>("Annuler")->text(), "Annuler « Température EJP »");
     b.Menu("SauvegardeFichier");
     EXPECT_EQ(b.dossier.Lit("data.prg"), Exemple("146"));
     // Sans ".PRG", quelle qu'en soit la casse, le dialogue revient ; Recommencer aussi.
