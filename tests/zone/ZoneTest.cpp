@@ -17,7 +17,7 @@ TEST(CommandesJour, AvertissementDesHuitSegmentsEtEcriture) {
     const std::tuple<QByteArray, int, bool, bool> cas[] = {
         {huit, 11, false, false},     {huit, 19, false, true},  {huit, 144, false, false},
         {avec142, 143, false, false}, {queue, 143, true, true}, {queue.left(144), 143, true, true},
-        {avec1, 0, true, true},       {avec0, 0, false, true}};
+        {avec1, 0, true, true},       {avec0, 0, false, true},  {avec0, 1, false, false}};
     for (const auto& [jour, curseur, conf, confHeure] : cas) {
         EXPECT_EQ(DemandeConfirmation(jour, curseur, 8, RegleHuitSegments::Creneau), conf)
             << curseur;
