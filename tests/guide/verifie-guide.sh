@@ -4,8 +4,7 @@
 set -uo pipefail
 SOURCES=$1 CONSTRUCTION=$2
 GUIDE="$SOURCES/docs/guide/guide.md"
-fautes=0
-faute() { echo "FAUTE : $*" >&2; fautes=$((fautes + 1)); }
+faute() { echo "FAUTE : $*" >&2; exit 1; }
 
 grep -q "<h1>" "$CONSTRUCTION/guide/guide.html" 2>/dev/null || faute "guide.html absent ou vide"
 
@@ -29,5 +28,4 @@ aide=$(awk '/^<!-- aide/ { marque = 1; next } marque && /^```/ { if (dedans) exi
             dedans' "$GUIDE")
 [ "$aide" = "$("$CONSTRUCTION/gestion-chauffage" --aide)" ] || faute "l'aide du guide n'est plus celle de --aide"
 
-[ "$fautes" -eq 0 ] && echo "guide à jour : $cites textes de boîtes cités"
-exit $((fautes > 0))
+echo "guide à jour : $cites textes de boîtes cités"
