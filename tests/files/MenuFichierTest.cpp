@@ -117,8 +117,11 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     QDir(b.dossier.Chemin()).mkdir("rep.prg");
     b.Barre("VScroll3(3)", 152);
     const QString titre = b.fenetre->windowTitle();
-    for (const char* nom : {"plein.prg", "absent/x.prg", "rep.prg"}) {
+    for (const auto& [nom, cause] : {std::pair{"plein.prg", "Ce n'est pas un fichier ordinaire."},
+                                     {"absent/x.prg", "Fichier ou dossier introuvable."},
+                                     {"rep.prg", "C'est un dossier."}}) {
         Choisit(b, {nom}, {Ok}, "SauverComme");
+        EXPECT_TRUE(b.Boites().endsWith(cause + QString(" -> Ok"))) << nom;
         EXPECT_EQ(b.fenetre->Fichiers().CheminFichier(),
                   b.dossier.Fichier("ailleurs/Ma copie.PRG"));
         EXPECT_TRUE(b.fenetre->windowTitle() == titre && b.Doc().Modifie()) << nom;
@@ -211,6 +214,7 @@ TEST(MenuFichier, FichiersRecents) {
 TEST(MenuFichier, TubesALaPlaceDesFichiers) {
     Banc b;
     const QString reglages = DossierReglages() + "/gestion-chauffage.conf";
+    QFile::remove(reglages);
     ASSERT_TRUE(QDir().mkpath(DossierReglages()) && CreeTube(reglages));
     for (const char* nom : {"data.prg", "VK472.CFG", "tube.prg", "DataUc.FCB", "TESTTRANSF.Asc"})
         ASSERT_TRUE(CreeTube(b.dossier.Fichier(nom)));
