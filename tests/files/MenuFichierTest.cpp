@@ -239,21 +239,19 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
     // seulement nommé .Prg (nommé .pdf, un dossier, un tube : à la ligne de commande).
     Banc b;
     b.Demarre();
-    const auto imprime = [&b](const QString& pdf, std::initializer_list<Bouton> reponses = {}) {
-        if (!pdf.isEmpty()) b.plateforme.Impressions = {pdf};
-        b.plateforme.Reponses = reponses;
-        b.Menu("Imprimer");
-    };
+    b.plateforme.Impressions = {"", b.dossier.Fichier("imprime.pdf"),
+                                "fichier:" + b.dossier.Fichier("abime.Prg"),
+                                "fichier:" + b.dossier.Fichier("fichier.pdf")};
     Choisit(b, {"*.PDF"}, {}, "ExporterPdf");
-    imprime({});
+    b.Menu("Imprimer");
     Choisit(b, {"semaine"}, {}, "ExporterPdf");
-    imprime(b.dossier.Fichier("imprime.pdf"));
+    b.Menu("Imprimer");
     for (const char* nom : {"vieux.pdf", "remplace.pdf", "abime.Prg"})
         b.dossier.Ecrit(nom, "ancien");
     Choisit(b, {"vieux.pdf"}, {Non}, "ExporterPdf");
     Choisit(b, {"remplace.pdf"}, {Oui}, "ExporterPdf");
-    imprime("fichier:" + b.dossier.Fichier("abime.Prg"), {Ok});
-    imprime("fichier:" + b.dossier.Fichier("fichier.pdf"));
+    Choisit(b, {}, {Ok}, "Imprimer");
+    b.Menu("Imprimer");
     EXPECT_EQ(b.dossier.Lit("vieux.pdf") + b.dossier.Lit("abime.Prg"), "ancienancien");
     EXPECT_EQ(
         QDir(b.dossier.Chemin()).entryList({"*.pdf"}, QDir::Files),
