@@ -65,7 +65,6 @@ TEST(FichierProgramme, LuEcritEtExporteAuxLimites) {
     q.ProgJour[0][2] = QByteArray::fromHex("310001091A7F31") + QByteArray(141, '0');
     q.ProgJour[2][6] = QByteArray("\r\n\x1A", 3);
     const QByteArray sauve = EcrireFichierProgramme(q, TitreVersion);
-    EXPECT_LE(sauve.size(), TailleMaxFichierProgramme);
     const ResultatLecture lu = LireFichierProgramme(sauve);
     ASSERT_EQ(lu.statut, StatutLecture::Lu);
     EXPECT_EQ(lu.programme, q);

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
@@ -106,9 +107,8 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     b.Menu("SauvegardeFichier");
     EXPECT_EQ(b.dossier.Lit("ailleurs/Ma copie.PRG") + b.dossier.Lit("data.prg"),
               Exemple("150") + Exemple("146"));
-    // Impossible à écrire (un périphérique plein, un dossier absent, un dossier) : fichier
-    // courant, titre et "modifié" restent. En root, un périphérique à nous : une écriture
-    // fautive remplacerait le vrai /dev/full.
+    // Impossible à écrire : fichier courant, titre et "modifié" restent. En root, un
+    // périphérique à nous : une écriture fautive remplacerait le vrai /dev/full.
     QString plein = QStringLiteral("/dev/full");
     if (::geteuid() == 0 && ::mknod(QFile::encodeName(b.dossier.Fichier("full")).constData(),
                                     S_IFCHR | 0666, makedev(1, 7)) == 0)
@@ -223,8 +223,7 @@ TEST(MenuFichier, TubesALaPlaceDesFichiers) {
     EXPECT_TRUE(b.W<QAction>("COM(0)")->isChecked());
     b.Menu("LectureData");
     b.Menu("SauverComme");
-    b.plateforme.Reponses = {Ok, Ok, Ok, Ok};
-    b.Menu("ProgrammeTelecommande");
+    Choisit(b, {}, {Ok, Ok, Ok, Ok}, "ProgrammeTelecommande");
     EXPECT_EQ(Contenu(b),
               "DataUc.FCB| TESTTRANS.ASC TESTTRANSF.Asc| VK472.CFG| copie.prg data.prg| "
               "tube.prg|");
@@ -272,5 +271,22 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
             lignes << l.simplified();
     EXPECT_EQ(lignes.join('\n').toStdString() + '\n',
               DonneeTest(QStringLiteral("semaine-imprimee.txt")).toStdString());
+    // Vue à 300 ppp, la rangée de pixels à 29,5 mm sous la marge coupe les 25 lignes des heures
+    // au-dessus des barres du lundi ; celles de 0h, 6h, 12h, 18h et 24h plus épaisses.
+    QProcess rendu;
+    rendu.start(QStringLiteral(GC_PDFTOPPM),
+                {"-r", "300", "-gray", "-f", "1", "-l", "1", b.dossier.Fichier("semaine.pdf")});
+    ASSERT_TRUE(rendu.waitForFinished(20000));
+    const QImage image = QImage::fromData(rendu.readAllStandardOutput(), "PGM");
+    QString epaisseurs;
+    for (int x = 0, noirs = 0; x <= image.width(); ++x) {
+        if (x < image.width() && qGray(image.pixel(x, (10 + 29.5) / 25.4 * 300)) < 128) {
+            ++noirs;
+        } else if (noirs > 0) {
+            epaisseurs += noirs > 3 ? 'E' : '.';
+            noirs = 0;
+        }
+    }
+    EXPECT_EQ(epaisseurs, "E.....E.....E.....E.....E");
 #endif
 }
