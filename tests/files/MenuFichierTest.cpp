@@ -47,7 +47,7 @@ QString DossierReglages() {
 constexpr auto Oui = Bouton::Oui, Non = Bouton::Non, Ok = Bouton::Ok;
 } // namespace
 
-TEST(MenuFichier, RienNEstPerduAuDemarrageNiALaSortie) {
+TEST(MenuFichier, RienNEstPerduAuDemarrageALaSortieNiALaLecture) {
     // Températures à 0 : ni "&Sauvegarde" ni "&Lecture" après elle ; le fichier illisible n'est
     // remplacé qu'avec l'accord, une fois : ensuite il est le nôtre.
     Banc b;
@@ -76,9 +76,33 @@ TEST(MenuFichier, RienNEstPerduAuDemarrageNiALaSortie) {
     EXPECT_EQ(b.dossier.Lit("data.prg"), Exemple("146"));
     // Lancé sur un fichier : lu comme par "&Lecture".
     b.dossier.Ecrit("maison.prg", Exemple("145", "1234"));
+    b.dossier.Ecrit("notes.txt", "x");
+    b.dossier.Ecrit("essai.Prg", Exemple("145", "4321"));
+    b.dossier.Ecrit("casse.prg", "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 169,165,\r\n");
+    b.dossier.Ecrit("etranger.prg", "GESTION vk472\r\n 1 169,165,140,145\r\n");
+    QDir(b.dossier.Chemin()).mkdir("rep.prg");
     b.Demarre(b.dossier.Fichier("maison.prg"), false);
     EXPECT_TRUE(b.fenetre->windowTitle().endsWith("/MAISON.PRG") &&
                 b.Doc().Prog().IdentZone[0] == 1234);
+    b.Barre("VScroll3(3)", 146);
+    const QString titre = b.fenetre->windowTitle(), dossier = Contenu(b);
+    // Annulés, refusés (absent, dossier, étranger, illisible), ou sous le nom d'un export : le
+    // programme modifié, le fichier courant et le dossier restent.
+    const char* lit = "LectureData";
+    Choisit(b, {"*.prg"}, {Non}, lit);
+    Choisit(b, {"*.PRG"}, {}, "SauverComme");
+    Choisit(b, {"absent.prg", "rep.prg"}, {Non, Bouton::Recommencer, Bouton::Abandonner}, lit);
+    Choisit(b, {"etranger.prg"}, {Non, Ok}, lit);
+    Choisit(b, {"casse.prg"}, {Non, Bouton::Ignorer, Non}, lit);
+    Choisit(b, {"DataUc.xls"}, {Oui, Ok}, "SauverComme");
+    EXPECT_TRUE(b.fenetre->windowTitle() == titre && Contenu(b) == dossier && b.Doc().Modifie());
+    EXPECT_EQ(b.W<QAction>("Annuler")->text(), "Annuler « Température EJP »");
+    b.Menu("SauvegardeFichier");
+    EXPECT_EQ(b.dossier.Lit("maison.prg"), Exemple("146", "1234"));
+    // Sans ".PRG", quelle qu'en soit la casse, le dialogue revient ; Recommencer aussi.
+    Choisit(b, {"notes.txt", "casse.prg", "essai.Prg"}, {Bouton::Recommencer}, lit);
+    EXPECT_TRUE(b.fenetre->windowTitle().endsWith(b.dossier.Chemin().toUpper() + "/ESSAI.PRG"));
+    EXPECT_TRUE(b.Doc().Prog().IdentZone[0] == 4321 && !b.Doc().Modifie());
 }
 
 TEST(MenuFichier, SauvegardesEtSauverComme) {
@@ -132,35 +156,6 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     const auto& d = b.plateforme.Dialogues;
     EXPECT_EQ(d.end()[-2].dossier + ' ' + d.back().dossier + '/' + d.back().nom,
               b.dossier.Fichier("ailleurs") + ' ' + b.dossier.Fichier("ailleurs/Ma copie.pdf"));
-}
-
-TEST(MenuFichier, LecturesRefuseesOuAnnuleesNePerdentRien) {
-    Banc b;
-    b.dossier.Ecrit("notes.txt", "x");
-    b.dossier.Ecrit("essai.Prg", Exemple("145", "1234"));
-    b.dossier.Ecrit("casse.prg", "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 169,165,\r\n");
-    b.dossier.Ecrit("etranger.prg", "GESTION vk472\r\n 1 169,165,140,145\r\n");
-    QDir(b.dossier.Chemin()).mkdir("rep.prg");
-    b.Demarre();
-    b.Barre("VScroll3(3)", 146);
-    const QString titre = b.fenetre->windowTitle(), dossier = Contenu(b);
-    // Annulés, refusés (absent, dossier, étranger, illisible), ou sous le nom d'un export : le
-    // programme modifié, le fichier courant et le dossier restent.
-    const char* lit = "LectureData";
-    Choisit(b, {"*.prg"}, {Non}, lit);
-    Choisit(b, {"*.PRG"}, {}, "SauverComme");
-    Choisit(b, {"absent.prg", "rep.prg"}, {Non, Bouton::Recommencer, Bouton::Abandonner}, lit);
-    Choisit(b, {"etranger.prg"}, {Non, Ok}, lit);
-    Choisit(b, {"casse.prg"}, {Non, Bouton::Ignorer, Non}, lit);
-    Choisit(b, {"DataUc.xls"}, {Ok}, "SauverComme");
-    EXPECT_TRUE(b.fenetre->windowTitle() == titre && Contenu(b) == dossier && b.Doc().Modifie());
-    EXPECT_EQ(b.W<QAction>("Annuler")->text(), "Annuler « Température EJP »");
-    b.Menu("SauvegardeFichier");
-    EXPECT_EQ(b.dossier.Lit("data.prg"), Exemple("146"));
-    // Sans ".PRG", quelle qu'en soit la casse, le dialogue revient ; Recommencer aussi.
-    Choisit(b, {"notes.txt", "casse.prg", "essai.Prg"}, {Bouton::Recommencer}, lit);
-    EXPECT_TRUE(b.fenetre->windowTitle().endsWith(b.dossier.Chemin().toUpper() + "/ESSAI.PRG"));
-    EXPECT_TRUE(b.Doc().Prog().IdentZone[0] == 1234 && !b.Doc().Modifie());
 }
 
 TEST(MenuFichier, FichiersRecents) {
