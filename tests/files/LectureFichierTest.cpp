@@ -1,4 +1,6 @@
 // Lecture du fichier programme : seules comptent la marque et les 37 champs, sinon non conforme.
+// limites.prg (valeurs hors bornes, jours de toute longueur) s'écrit et s'exporte comme en clair.
+#include "files/Exports.h"
 #include "files/FichierProgramme.h"
 #include "model/OctetsJour.h"
 #include "model/Textes.h"
@@ -7,31 +9,31 @@
 #include <QByteArrayList>
 #include <gtest/gtest.h>
 
-namespace {
-class LectureFichierProgramme : public testing::Test {
-protected:
+TEST(FichierProgramme, LuEcritEtExporteAuxLimites) {
     const QByteArray bon = DonneeTest(QStringLiteral("limites.prg"));
     const Programme p = LireFichierProgramme(bon).programme;
+    EXPECT_EQ(EcrireFichierProgramme(p, TitreVersion), bon);
+    EXPECT_EQ(ExportFcb(p), DonneeTest(QStringLiteral("limites.FCB")));
+    EXPECT_EQ(ExportXls(p), DonneeTest(QStringLiteral("limites.xls")));
+    // Aux bornes de 32 bits, et zéro avec son blanc de signe.
+    const QByteArray bornes = QByteArray(bon)
+                                  .replace(" 4660 ", "-2147483648 ")
+                                  .replace(" 70000 ", " 2147483647 ")
+                                  .replace("-2 ", " 0 ");
+    EXPECT_EQ(EcrireFichierProgramme(LireFichierProgramme(bornes).programme, TitreVersion), bornes);
     // Les séparateurs remplacés : des virgules, des fins de ligne, des blancs autour.
-    QByteArray Separes(const char* avant, const QByteArray& apres) const {
+    const auto separes = [&bon](const char* avant, const QByteArray& apres) {
         return QByteArray(bon).replace(avant, apres);
-    }
-};
-} // namespace
-
-TEST_F(LectureFichierProgramme, DispositionsEquivalentes) {
+    };
     // Après le 37e champ, rien n'est lu : fin de fichier DOS, zéros, autres contrôles.
     for (const QByteArray& contenu :
-         {Separes("\r\n", ","), Separes(",", "\r\n"), Separes("\r\n", "\n"), Separes(",", " ,  "),
+         {separes("\r\n", ","), separes(",", "\r\n"), separes("\r\n", "\n"), separes(",", " ,  "),
           bon + "du texte en trop, 12, \"ignoré\"\r\n", bon.chopped(2), bon + '\x1A',
           bon + QByteArray(300, '\0'), bon.chopped(2) + QByteArray("\x1A\x01\x7F\x00\xFF\"x", 7)}) {
         const ResultatLecture lu = LireFichierProgramme(contenu);
         ASSERT_EQ(lu.statut, StatutLecture::Lu) << contenu.left(80).toStdString();
         EXPECT_EQ(lu.programme, p);
     }
-}
-
-TEST_F(LectureFichierProgramme, TexteRemplaceDansLimites) {
     const QByteArrayList statuts{"Lu", "Incompatible", "NonConforme"}; // ordre de StatutLecture
     const QStringList cas = CasDeTable(QStringLiteral("lecture-limites.txt"));
     ASSERT_GE(cas.size(), 15);
@@ -43,9 +45,6 @@ TEST_F(LectureFichierProgramme, TexteRemplaceDansLimites) {
         const StatutLecture lu = LireFichierProgramme(QByteArray(bon).replace(c[1], c[2])).statut;
         EXPECT_EQ(statuts.value(static_cast<int>(lu)), c[0]) << ligne.toStdString();
     }
-}
-
-TEST_F(LectureFichierProgramme, NonConformesEtJoursLongs) {
     // 1 Mio pile avec une marque courte : sa sauvegarde (titre complet) ne se relirait plus.
     QByteArray pile = "VK472" + bon.mid(bon.indexOf('\r'));
     pile.insert(pile.indexOf('"') + 1, QByteArray(TailleMaxFichierProgramme - pile.size(), '0'));
@@ -54,7 +53,7 @@ TEST_F(LectureFichierProgramme, NonConformesEtJoursLongs) {
              bon.left(bon.lastIndexOf(',')),                      // 36 champs
              bon.left(bon.lastIndexOf('"')),                      // guillemet jamais refermé
              bon + QByteArray(1024 * 1024 + 1 - bon.size(), ' '), // 1 Mio et 1 octet
-             Separes(",", QByteArray(3000, '\n')), // champs dispersés sur des milliers de lignes
+             separes(",", QByteArray(3000, '\n')), // champs dispersés sur des milliers de lignes
              pile,
          })
         EXPECT_EQ(LireFichierProgramme(contenu).statut, StatutLecture::NonConforme)
@@ -66,7 +65,6 @@ TEST_F(LectureFichierProgramme, NonConformesEtJoursLongs) {
     q.ProgJour[0][2] = QByteArray::fromHex("310001091A7F31") + QByteArray(141, '0');
     q.ProgJour[2][6] = QByteArray("\r\n\x1A", 3);
     const QByteArray sauve = EcrireFichierProgramme(q, TitreVersion);
-    EXPECT_LE(sauve.size(), TailleMaxFichierProgramme);
     const ResultatLecture lu = LireFichierProgramme(sauve);
     ASSERT_EQ(lu.statut, StatutLecture::Lu);
     EXPECT_EQ(lu.programme, q);

@@ -47,7 +47,7 @@ QString DossierReglages() {
 constexpr auto Oui = Bouton::Oui, Non = Bouton::Non, Ok = Bouton::Ok;
 } // namespace
 
-TEST(MenuFichier, RienNEstPerduAuDemarrageNiALaSortie) {
+TEST(MenuFichier, RienNEstPerduAuDemarrageALaSortieNiALaLecture) {
     // Températures à 0 : ni "&Sauvegarde" ni "&Lecture" après elle ; le fichier illisible n'est
     // remplacé qu'avec l'accord, une fois : ensuite il est le nôtre.
     Banc b;
@@ -76,9 +76,33 @@ TEST(MenuFichier, RienNEstPerduAuDemarrageNiALaSortie) {
     EXPECT_EQ(b.dossier.Lit("data.prg"), Exemple("146"));
     // Lancé sur un fichier : lu comme par "&Lecture".
     b.dossier.Ecrit("maison.prg", Exemple("145", "1234"));
+    b.dossier.Ecrit("notes.txt", "x");
+    b.dossier.Ecrit("essai.Prg", Exemple("145", "4321"));
+    b.dossier.Ecrit("casse.prg", "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 169,165,\r\n");
+    b.dossier.Ecrit("etranger.prg", "GESTION vk472\r\n 1 169,165,140,145\r\n");
+    QDir(b.dossier.Chemin()).mkdir("rep.prg");
     b.Demarre(b.dossier.Fichier("maison.prg"), false);
     EXPECT_TRUE(b.fenetre->windowTitle().endsWith("/MAISON.PRG") &&
                 b.Doc().Prog().IdentZone[0] == 1234);
+    b.Barre("VScroll3(3)", 146);
+    const QString titre = b.fenetre->windowTitle(), dossier = Contenu(b);
+    // Annulés, refusés (absent, dossier, étranger, illisible), ou sous le nom d'un export : le
+    // programme modifié, le fichier courant et le dossier restent.
+    const char* lit = "LectureData";
+    Choisit(b, {"*.prg"}, {Non}, lit);
+    Choisit(b, {"*.PRG"}, {}, "SauverComme");
+    Choisit(b, {"absent.prg", "rep.prg"}, {Non, Bouton::Recommencer, Bouton::Abandonner}, lit);
+    Choisit(b, {"etranger.prg"}, {Non, Ok}, lit);
+    Choisit(b, {"casse.prg"}, {Non, Bouton::Ignorer, Non}, lit);
+    Choisit(b, {"DataUc.xls"}, {Oui, Ok}, "SauverComme");
+    EXPECT_TRUE(b.fenetre->windowTitle() == titre && Contenu(b) == dossier && b.Doc().Modifie());
+    EXPECT_EQ(b.W<QAction>("Annuler")->text(), "Annuler « Température EJP »");
+    b.Menu("SauvegardeFichier");
+    EXPECT_EQ(b.dossier.Lit("maison.prg"), Exemple("146", "1234"));
+    // Sans ".PRG", quelle qu'en soit la casse, le dialogue revient ; Recommencer aussi.
+    Choisit(b, {"notes.txt", "casse.prg", "essai.Prg"}, {Bouton::Recommencer}, lit);
+    EXPECT_TRUE(b.fenetre->windowTitle().endsWith(b.dossier.Chemin().toUpper() + "/ESSAI.PRG"));
+    EXPECT_TRUE(b.Doc().Prog().IdentZone[0] == 4321 && !b.Doc().Modifie());
 }
 
 TEST(MenuFichier, SauvegardesEtSauverComme) {
@@ -107,9 +131,8 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     b.Menu("SauvegardeFichier");
     EXPECT_EQ(b.dossier.Lit("ailleurs/Ma copie.PRG") + b.dossier.Lit("data.prg"),
               Exemple("150") + Exemple("146"));
-    // Impossible à écrire (un périphérique plein, un dossier absent, un dossier) : fichier
-    // courant, titre et "modifié" restent. En root, un périphérique à nous : une écriture
-    // fautive remplacerait le vrai /dev/full.
+    // Impossible à écrire : fichier courant, titre et "modifié" restent. En root, un
+    // périphérique à nous : une écriture fautive remplacerait le vrai /dev/full.
     QString plein = QStringLiteral("/dev/full");
     if (::geteuid() == 0 && ::mknod(QFile::encodeName(b.dossier.Fichier("full")).constData(),
                                     S_IFCHR | 0666, makedev(1, 7)) == 0)
@@ -118,8 +141,11 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     QDir(b.dossier.Chemin()).mkdir("rep.prg");
     b.Barre("VScroll3(3)", 152);
     const QString titre = b.fenetre->windowTitle();
-    for (const char* nom : {"plein.prg", "absent/x.prg", "rep.prg"}) {
+    for (const auto& [nom, cause] : {std::pair{"plein.prg", "Ce n'est pas un fichier ordinaire."},
+                                     {"absent/x.prg", "Fichier ou dossier introuvable."},
+                                     {"rep.prg", "C'est un dossier."}}) {
         Choisit(b, {nom}, {Ok}, "SauverComme");
+        EXPECT_TRUE(b.Boites().endsWith(cause + QString(" -> Ok"))) << nom;
         EXPECT_EQ(b.fenetre->Fichiers().CheminFichier(),
                   b.dossier.Fichier("ailleurs/Ma copie.PRG"));
         EXPECT_TRUE(b.fenetre->windowTitle() == titre && b.Doc().Modifie()) << nom;
@@ -130,35 +156,6 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     const auto& d = b.plateforme.Dialogues;
     EXPECT_EQ(d.end()[-2].dossier + ' ' + d.back().dossier + '/' + d.back().nom,
               b.dossier.Fichier("ailleurs") + ' ' + b.dossier.Fichier("ailleurs/Ma copie.pdf"));
-}
-
-TEST(MenuFichier, LecturesRefuseesOuAnnuleesNePerdentRien) {
-    Banc b;
-    b.dossier.Ecrit("notes.txt", "x");
-    b.dossier.Ecrit("essai.Prg", Exemple("145", "1234"));
-    b.dossier.Ecrit("casse.prg", "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 169,165,\r\n");
-    b.dossier.Ecrit("etranger.prg", "GESTION vk472\r\n 1 169,165,140,145\r\n");
-    QDir(b.dossier.Chemin()).mkdir("rep.prg");
-    b.Demarre();
-    b.Barre("VScroll3(3)", 146);
-    const QString titre = b.fenetre->windowTitle(), dossier = Contenu(b);
-    // Annulés, refusés (absent, dossier, étranger, illisible), ou sous le nom d'un export : le
-    // programme modifié, le fichier courant et le dossier restent.
-    const char* lit = "LectureData";
-    Choisit(b, {"*.prg"}, {Non}, lit);
-    Choisit(b, {"*.PRG"}, {}, "SauverComme");
-    Choisit(b, {"absent.prg", "rep.prg"}, {Non, Bouton::Recommencer, Bouton::Abandonner}, lit);
-    Choisit(b, {"etranger.prg"}, {Non, Ok}, lit);
-    Choisit(b, {"casse.prg"}, {Non, Bouton::Ignorer, Non}, lit);
-    Choisit(b, {"DataUc.xls"}, {Ok}, "SauverComme");
-    EXPECT_TRUE(b.fenetre->windowTitle() == titre && Contenu(b) == dossier && b.Doc().Modifie());
-    EXPECT_EQ(b.W<QAction>("Annuler")->text(), "Annuler « Température EJP »");
-    b.Menu("SauvegardeFichier");
-    EXPECT_EQ(b.dossier.Lit("data.prg"), Exemple("146"));
-    // Sans ".PRG", quelle qu'en soit la casse, le dialogue revient ; Recommencer aussi.
-    Choisit(b, {"notes.txt", "casse.prg", "essai.Prg"}, {Bouton::Recommencer}, lit);
-    EXPECT_TRUE(b.fenetre->windowTitle().endsWith(b.dossier.Chemin().toUpper() + "/ESSAI.PRG"));
-    EXPECT_TRUE(b.Doc().Prog().IdentZone[0] == 1234 && !b.Doc().Modifie());
 }
 
 TEST(MenuFichier, FichiersRecents) {
@@ -189,9 +186,7 @@ TEST(MenuFichier, FichiersRecents) {
     // Coupée au-delà de "ulimit -f", l'écriture ne passe pas pour faite : l'ancienne liste reste
     // sur le disque, la nouvelle dans la session.
     const QByteArray autre = QByteArray(200, 'n') + ".prg",
-                     longs = "[General]\nFichiersRecents=/" + QByteArray(230, 'a') + ", /" +
-                             QByteArray(230, 'b') + ", /" + QByteArray(230, 'c') + ", /" +
-                             QByteArray(230, 'd') + '\n';
+                     longs = "[General]\nFichiersRecents=/" + QByteArray(900, 'a') + '\n';
     QFile f(reglages);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(longs) == longs.size());
     f.close();
@@ -208,45 +203,28 @@ TEST(MenuFichier, FichiersRecents) {
     EXPECT_EQ(b.W<QAction>("Recent(0)")->text(), "&1 " + b.dossier.Fichier(autre));
 }
 
-// Des tubes nommés à la place des fichiers : refusés sans bloquer la fenêtre (configuration
-// ignorée : COM1) ; l'export ou le journal refusé n'empêche pas d'écrire le reste.
+// Des tubes nommés à la place des fichiers et des réglages : refusés sans bloquer la fenêtre
+// (configuration ignorée : COM1 ; réglages ignorés : aucun fichier récent) ; l'export ou le
+// journal refusé n'empêche pas d'écrire le reste.
 TEST(MenuFichier, TubesALaPlaceDesFichiers) {
     Banc b;
+    const QString reglages = DossierReglages() + "/gestion-chauffage.conf";
+    QFile::remove(reglages);
+    ASSERT_TRUE(QDir().mkpath(DossierReglages()) && CreeTube(reglages));
     for (const char* nom : {"data.prg", "VK472.CFG", "tube.prg", "DataUc.FCB", "TESTTRANSF.Asc"})
         ASSERT_TRUE(CreeTube(b.dossier.Fichier(nom)));
-    Choisit(b, {"tube.prg", "copie.prg"}, {Bouton::Ignorer, Oui, Bouton::Abandonner, Ok});
+    Choisit(b, {"tube.prg", "copie.prg"}, {Bouton::Ignorer, Oui, Bouton::Abandonner, Ok, Ok});
     b.Demarre({}, false);
     EXPECT_TRUE(b.W<QAction>("COM(0)")->isChecked());
     b.Menu("LectureData");
     b.Menu("SauverComme");
-    b.plateforme.Reponses = {Ok, Ok, Ok, Ok};
-    b.Menu("ProgrammeTelecommande");
+    Choisit(b, {}, {Ok, Ok, Ok, Ok}, "ProgrammeTelecommande");
     EXPECT_EQ(Contenu(b),
               "DataUc.FCB| TESTTRANS.ASC TESTTRANSF.Asc| VK472.CFG| copie.prg data.prg| "
               "tube.prg|");
     EXPECT_EQ(b.dossier.Lit("copie.prg").size(), 3264);
-}
-
-// Réglages : un tube à leur place est ignoré sans attendre (QSettings attendrait un écrivain) ;
-// lui ou un fichier à la place de leur dossier : non écrits, une boîte le dit.
-TEST(Reglages, CeQuiNEstPasUnFichierEstIgnoreSansAttendre) {
-    const QString dossier = DossierReglages(), chemin = dossier + "/gestion-chauffage.conf";
-    for (const bool tube : {true, false}) {
-        Banc b;
-        QFile::remove(chemin);
-        QDir().rmdir(dossier);
-        ASSERT_TRUE(tube ? QDir().mkpath(dossier) && CreeTube(chemin)
-                         : QFile(dossier).open(QIODevice::WriteOnly));
-        ::alarm(20); // bloqué, tué au lieu d'attendre sans fin
-        b.Demarre();
-        Choisit(b, {"copie.prg"}, {Ok}, "SauverComme");
-        ::alarm(0);
-        // Réglages ignorés : aucun fichier récent ; non écrits : ceux de la session restent.
-        EXPECT_EQ(b.W<QMenu>("FichiersRecents")->isEnabled(), !tube);
-        EXPECT_TRUE(b.dossier.Existe("copie.prg") && !QFileInfo(chemin).isFile());
-        QFile::remove(chemin); // le prochain banc lirait ce tube
-        QFile::remove(dossier);
-    }
+    EXPECT_FALSE(b.W<QMenu>("FichiersRecents")->isEnabled());
+    QFile::remove(reglages); // le prochain banc lirait ce tube
 }
 
 // La semaine imprimée : une page A4 par zone, lue en texte par pdftotext quand il est là.
@@ -255,21 +233,19 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
     // seulement nommé .Prg (nommé .pdf, un dossier, un tube : à la ligne de commande).
     Banc b;
     b.Demarre();
-    const auto imprime = [&b](const QString& pdf, std::initializer_list<Bouton> reponses = {}) {
-        if (!pdf.isEmpty()) b.plateforme.Impressions = {pdf};
-        b.plateforme.Reponses = reponses;
-        b.Menu("Imprimer");
-    };
+    b.plateforme.Impressions = {"", b.dossier.Fichier("imprime.pdf"),
+                                "fichier:" + b.dossier.Fichier("abime.Prg"),
+                                "fichier:" + b.dossier.Fichier("fichier.pdf")};
     Choisit(b, {"*.PDF"}, {}, "ExporterPdf");
-    imprime({});
+    b.Menu("Imprimer");
     Choisit(b, {"semaine"}, {}, "ExporterPdf");
-    imprime(b.dossier.Fichier("imprime.pdf"));
+    b.Menu("Imprimer");
     for (const char* nom : {"vieux.pdf", "remplace.pdf", "abime.Prg"})
         b.dossier.Ecrit(nom, "ancien");
     Choisit(b, {"vieux.pdf"}, {Non}, "ExporterPdf");
     Choisit(b, {"remplace.pdf"}, {Oui}, "ExporterPdf");
-    imprime("fichier:" + b.dossier.Fichier("abime.Prg"), {Ok});
-    imprime("fichier:" + b.dossier.Fichier("fichier.pdf"));
+    Choisit(b, {}, {Ok}, "Imprimer");
+    b.Menu("Imprimer");
     EXPECT_EQ(b.dossier.Lit("vieux.pdf") + b.dossier.Lit("abime.Prg"), "ancienancien");
     EXPECT_EQ(
         QDir(b.dossier.Chemin()).entryList({"*.pdf"}, QDir::Files),
@@ -290,22 +266,19 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
             lignes << l.simplified();
     EXPECT_EQ(lignes.join('\n').toStdString() + '\n',
               DonneeTest(QStringLiteral("semaine-imprimee.txt")).toStdString());
-    // Vue à 300 ppp : la première rangée de pixels qui coupe les 25 lignes des heures, au-dessus
-    // des barres du lundi ; celles de 0h, 6h, 12h, 18h et 24h plus épaisses.
+    // Vue à 300 ppp, la rangée de pixels à 29,5 mm sous la marge coupe les 25 lignes des heures
+    // au-dessus des barres du lundi ; celles de 0h, 6h, 12h, 18h et 24h plus épaisses.
     QProcess rendu;
     rendu.start(QStringLiteral(GC_PDFTOPPM),
                 {"-r", "300", "-gray", "-f", "1", "-l", "1", b.dossier.Fichier("semaine.pdf")});
     ASSERT_TRUE(rendu.waitForFinished(20000));
     const QImage image = QImage::fromData(rendu.readAllStandardOutput(), "PGM");
     QString epaisseurs;
-    for (int y = 0; y < image.height() && epaisseurs.size() != 25; ++y) {
-        epaisseurs.clear();
-        for (int x = 0, noirs = 0; x <= image.width(); ++x) {
-            if (x < image.width() && qGray(image.pixel(x, y)) < 128) {
-                ++noirs;
-                continue;
-            }
-            if (noirs > 0) epaisseurs += noirs > 3 ? 'E' : '.';
+    for (int x = 0, noirs = 0; x <= image.width(); ++x) {
+        if (x < image.width() && qGray(image.pixel(x, (10 + 29.5) / 25.4 * 300)) < 128) {
+            ++noirs;
+        } else if (noirs > 0) {
+            epaisseurs += noirs > 3 ? 'E' : '.';
             noirs = 0;
         }
     }

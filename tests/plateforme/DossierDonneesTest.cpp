@@ -7,33 +7,29 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-TEST(DossierDonnees, ChoixEtCopieDesExemples) {
-    DossierTest racine;
-    const QString bin = racine.Fichier("usr/bin"), home = racine.Fichier("home/gc"),
-                  installe = racine.Fichier("usr/share/gestion-chauffage");
+TEST(DossierDonnees, ChoixCopieDesExemplesEtFichiersDuProgramme) {
+    DossierTest d;
+    const QString bin = d.Fichier("usr/bin"), home = d.Fichier("home/gc"),
+                  installe = d.Fichier("usr/share/gestion-chauffage");
     const auto inscriptible = [](const QString&) { return true; };
     ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(installe));
     // Rien d'installé : à côté de la construction si elle est inscriptible, sinon dans "~".
-    racine.Ecrit("usr/bin/data.prg", "local");
+    d.Ecrit("usr/bin/data.prg", "local");
     EXPECT_EQ(DossierDonnees(bin, home, inscriptible), bin);
     EXPECT_FALSE(QFile::exists(home));
     EXPECT_EQ(DossierDonnees(bin, home, [](const QString&) { return false; }), home);
-    EXPECT_EQ(racine.Lit("home/gc/data.prg"), "local");
+    EXPECT_EQ(d.Lit("home/gc/data.prg"), "local");
     // Installé (root écrit dans /usr/bin : on n'y va pas) : le manquant copié.
-    racine.Ecrit("usr/share/gestion-chauffage/data.prg", "exemple");
-    racine.Ecrit("usr/share/gestion-chauffage/VK472.CFG", " 0 ");
+    d.Ecrit("usr/share/gestion-chauffage/data.prg", "exemple");
+    d.Ecrit("usr/share/gestion-chauffage/VK472.CFG", " 0 ");
     ASSERT_TRUE(QFile::setPermissions(installe + "/VK472.CFG", QFile::ReadOwner));
     EXPECT_EQ(DossierDonnees(bin, home, inscriptible), home);
-    EXPECT_EQ(racine.Lit("home/gc/data.prg"), "local");
-    EXPECT_EQ(racine.Lit("home/gc/VK472.CFG"), " 0 ");
+    EXPECT_EQ(d.Lit("home/gc/data.prg"), "local");
+    EXPECT_EQ(d.Lit("home/gc/VK472.CFG"), " 0 ");
     // Dossier personnel impossible à créer : l'exemple est lu en place.
     EXPECT_EQ(DossierDonnees(bin, home + "/data.prg/x", inscriptible), installe);
-}
-
-// Ce que le programme écrit lui-même, sous tous ses noms : lien symbolique ou dur ; une copie
-// n'en est pas un.
-TEST(DossierDonnees, FichiersDuProgrammeSousTousLeursNoms) {
-    DossierTest d;
+    // Ce que le programme écrit lui-même, sous tous ses noms : lien symbolique ou dur ; une
+    // copie n'en est pas un.
     d.Ecrit("DataUc.FCB", "1,2");
     d.Ecrit("copie.prg", "1,2");
     const QByteArray fcb = QFile::encodeName(d.Fichier("DataUc.FCB"));
