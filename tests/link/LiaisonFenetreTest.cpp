@@ -38,13 +38,6 @@ TEST(LiaisonFenetre, ProgrammesEnvoyesPerdusOuRefuses) {
                                   "(factice) a disparu -> Ok");
     EXPECT_TRUE(b.plateforme.minuterie.Pauses == std::vector<int>{200} && !port.EstOuvert());
     CompareReference(QStringLiteral("trame-liaison-3.txt"), b.Port());
-    // Puis un port qui ne s'ouvre pas : rien n'est envoyé ni écrit.
-    b.dossier.Ecrit("TESTTRANS.ASC", "ancien");
-    port.RefusOuverture = QStringLiteral("Port série introuvable : COM1 (factice)");
-    RepondOk(b, 1);
-    b.Menu("ProgrammeTelecommande");
-    EXPECT_EQ(b.Boites(), "Port série introuvable : COM1 (factice) -> Ok");
-    EXPECT_TRUE(port.Remis.empty() && b.dossier.Lit("TESTTRANS.ASC") == "ancien");
 }
 
 // Zone 2 un samedi, identifiant 70000 sur 16 bits. Pendant une pause, rien ne change la trame
