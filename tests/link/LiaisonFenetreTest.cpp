@@ -70,6 +70,7 @@ TEST(LiaisonFenetre, EnvoiGele) {
     RepondOk(b, 3);
     b.Menu("ProgrammeTelecommande");
     CompareReference(QStringLiteral("trame-envoigele-1.txt"), b.Port());
+    EXPECT_EQ(b.W<QProgressBar>("ProgressBar1")->value(), 453); // un pas par élément remis
     EXPECT_EQ(actives(), toutes);
     // Le test de la liaison et la programmation de test gèlent aussi, dès leur première boîte.
     QStringList pendant;
