@@ -73,7 +73,6 @@ TEST(Ports, FermeLibereLeCordon) {
     EXPECT_FALSE(envoi.Ouvre(1));
     fenetre.Ferme();
     EXPECT_TRUE(envoi.Ouvre(1)) << envoi.Erreur().toStdString();
-    envoi.Ferme();
     ::close(maitre);
 }
 
