@@ -55,9 +55,14 @@ int LigneCommande(const QStringList& arguments, char* programme, bool pdf) {
     MinuterieQt minuterie;
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);
-    OutilsCommande outils{
-        port,    minuterie,  [] { return QDateTime::currentDateTime(); },        dossier, sortie,
-        erreurs, ExportePdf, [&dossier] { return LignesPortsDetectes(dossier); }};
+    OutilsCommande outils{port,
+                          minuterie,
+                          [] { return QDateTime::currentDateTime(); },
+                          dossier,
+                          sortie,
+                          erreurs,
+                          ExportePdf,
+                          DetectePeripheriques};
     return ExecuteLigneCommande(arguments, outils);
 }
 

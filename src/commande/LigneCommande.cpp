@@ -5,6 +5,8 @@
 #include "link/Transmission.h"
 #include "model/Document.h"
 #include "model/Textes.h"
+#include "plateforme/DetectionPorts.h"
+#include "plateforme/EcritureAtomique.h"
 #include "plateforme/FichierOrdinaire.h"
 #include "plateforme/PortSerie.h"
 
@@ -31,10 +33,11 @@ const QString TexteUsage = QStringLiteral(
     "                                    charge la télécommande comme « Programmation »,\n"
     "                                    par le port de VK472.CFG ou celui donné,\n"
     "                                    avec l'identifiant de la zone N (0 par défaut)\n"
-    "                                    (sortie 0 ; 2 port fermé ; 3 fichier refusé ;\n"
-    "                                    4 port perdu pendant l'envoi ; 5 envoyé, journal\n"
-    "                                    non écrit ; 7 envoyé, sortie fermée en route,\n"
-    "                                    « | head -1 » par exemple)\n"
+    "                                    (sortie 0 ; 2 port fermé, ou plus le périphérique\n"
+    "                                    qui a servi ; 3 fichier refusé ; 4 port perdu\n"
+    "                                    pendant l'envoi ; 5 envoyé, journal non écrit ;\n"
+    "                                    7 envoyé, sortie fermée en route, « | head -1 »\n"
+    "                                    par exemple)\n"
     "  --pdf fichier.prg sortie.pdf      la semaine imprimée, une page par zone\n"
     "                                    (sortie 0 ou 1)\n"
     "  --ports                           les ports série détectés et ce que désignent\n"
@@ -101,9 +104,32 @@ public:
             return CodeSortie::FichierRefuse;
         }
         const int numero = port.value_or(IndexConfigure(o_.dossierProgramme) + 1);
+        // Personne ici pour accepter un autre appareil que celui qui a servi pour ce COMn.
+        const auto detectes = o_.peripheriques();
+        const Correspondance ports = CorrespondancePorts(o_.dossierProgramme, detectes);
+        const PortAssocie& actuel = ports.com[numero - 1];
+        const PeripheriqueRetenu retenu =
+            PeripheriquesRetenusDuDossier(o_.dossierProgramme)[numero - 1];
+        const AccordPeripherique accord = CompareAuRetenu(retenu, actuel, ports, detectes);
+        if (accord != AccordPeripherique::Meme) {
+            const QString texte =
+                accord == AccordPeripherique::Parti
+                    ? TextePeripheriqueParti(numero, retenu.libelle)
+                    : TextePeripheriqueRefuse(numero, retenu.libelle, LibellePort(actuel));
+            o_.erreurs << QString(texte).replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                       << '\n';
+            return CodeSortie::PortFerme;
+        }
         if (!o_.port.Ouvre(numero)) {
             o_.erreurs << o_.port.Erreur() << '\n';
             return CodeSortie::PortFerme;
+        }
+        // Non retenu, l'envoi part quand même : le prochain ne reconnaîtra pas l'appareil.
+        if (const auto contenu = RetenusAvec(o_.dossierProgramme, numero, actuel)) {
+            const QString chemin = CheminPeripheriquesRetenus(o_.dossierProgramme);
+            const QString cause = EcritFichierAtomique(chemin, *contenu);
+            if (!cause.isEmpty())
+                o_.erreurs << chemin << " : périphérique non retenu. " << cause << '\n';
         }
         o_.sortie << "Programmation par COM" << numero << " : " << LongueurTrame
                   << " octets, six pauses de " << PauseApresBlocMs << " ms\n";
@@ -345,7 +371,10 @@ int ExecuteAction(const QStringList& arguments, OutilsCommande& outils) {
         return CodeSortie::Reussi;
     }
     if (analyse.isSet(ports)) {
-        for (const QString& ligne : outils.lignesPorts()) outils.sortie << ligne << '\n';
+        const auto detectes = outils.peripheriques();
+        for (const QString& ligne :
+             LignesPorts(detectes, CorrespondancePorts(outils.dossierProgramme, detectes)))
+            outils.sortie << ligne << '\n';
         return CodeSortie::Reussi;
     }
     const QCommandLineOption& action = analyse.isSet(verifie) ? verifie

@@ -2,10 +2,13 @@
 // La ligne de commande : vérifier un fichier programme, charger la télécommande, sans fenêtre
 // ni écran, pour les scripts et les chargements programmés (l'horloge de la télécommande
 // remise à l'heure chaque nuit).
+#include "plateforme/CorrespondancePorts.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class Minuterie;
 class PortSerie;
@@ -37,8 +40,8 @@ struct OutilsCommande {
     // écrit).
     std::function<QString(const QString&, const Programme&, const QString&, const QDateTime&)>
         ecritPdf;
-    // Les périphériques détectés puis COM1 à COM4, une ligne chacun.
-    std::function<QStringList()> lignesPorts;
+    // Les périphériques série branchés : ce que désignent COM1 à COM4.
+    std::function<std::vector<PeripheriqueSerie>()> peripheriques;
 };
 
 // Vrai quand la commande demande la semaine en PDF ("--pdf", "-pdf", "--pdf=f") : il lui faut

@@ -34,3 +34,56 @@ int IndexConfigure(const QString& dossier) {
     if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return 0;
     return LireConfiguration(fichier.read(4096)).value_or(0);
 }
+
+PeripheriquesRetenus LirePeripheriquesRetenus(const QByteArray& contenu) {
+    PeripheriquesRetenus retenus;
+    for (const QByteArray& ligne : contenu.split('\n')) {
+        const QList<QByteArray> champs = ligne.split('\t');
+        const auto numero = champs.size() == 3 && champs[0].startsWith("COM")
+                                ? std::optional(champs[0].mid(3).toInt())
+                                : std::nullopt;
+        if (numero && *numero >= 1 && *numero <= NbPortsCom && !champs[1].isEmpty())
+            retenus[*numero - 1] = {QString::fromUtf8(champs[1]), QString::fromUtf8(champs[2])};
+    }
+    return retenus;
+}
+
+QByteArray EcrirePeripheriquesRetenus(const PeripheriquesRetenus& retenus) {
+    QByteArray contenu;
+    for (int i = 0; i < NbPortsCom; ++i)
+        if (!retenus[i].identite.isEmpty())
+            contenu += "COM" + QByteArray::number(i + 1) + '\t' + retenus[i].identite.toUtf8() +
+                       '\t' + retenus[i].libelle.toUtf8() + '\n';
+    return contenu;
+}
+
+QString CheminPeripheriquesRetenus(const QString& dossier) {
+    return QDir(dossier).filePath(NomPeripheriquesRetenus);
+}
+
+PeripheriquesRetenus PeripheriquesRetenusDuDossier(const QString& dossier) {
+    QFile fichier(CheminPeripheriquesRetenus(dossier));
+    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return {};
+    return LirePeripheriquesRetenus(fichier.read(64 * 1024));
+}
+
+std::optional<QByteArray> RetenusAvec(const QString& dossier, int numero,
+                                      const PortAssocie& actuel) {
+    PeripheriquesRetenus retenus = PeripheriquesRetenusDuDossier(dossier);
+    const PeripheriqueRetenu nouveau{IdentitePort(actuel), LibellePort(actuel)};
+    PeripheriqueRetenu& retenu = retenus[numero - 1];
+    if (nouveau.identite.isEmpty() ||
+        (retenu.identite == nouveau.identite && retenu.libelle == nouveau.libelle))
+        return std::nullopt;
+    retenu = nouveau;
+    return EcrirePeripheriquesRetenus(retenus);
+}
+
+AccordPeripherique CompareAuRetenu(const PeripheriqueRetenu& retenu, const PortAssocie& actuel,
+                                   const Correspondance& ports,
+                                   const std::vector<PeripheriqueSerie>& detectes) {
+    if (retenu.identite.isEmpty() || retenu.identite == IdentitePort(actuel))
+        return AccordPeripherique::Meme;
+    if (!IdentitePresente(retenu.identite, ports, detectes)) return AccordPeripherique::Parti;
+    return IdentitePort(actuel).isEmpty() ? AccordPeripherique::Meme : AccordPeripherique::Remplace;
+}

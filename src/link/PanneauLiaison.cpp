@@ -79,9 +79,11 @@ void PanneauLiaison::Gele(bool gele) {
 void PanneauLiaison::RafraichitPorts() {
     const auto detectes = plateforme_.PeripheriquesSeries();
     const Correspondance ports = CorrespondancePorts(plateforme_.DossierProgramme(), detectes);
+    const PeripheriquesRetenus retenus =
+        PeripheriquesRetenusDuDossier(plateforme_.DossierProgramme());
     for (int i = 0; i < NbPortsCom; ++i) {
         // Ce qui a servi reste ce qu'un envoi demandera : la bulle le nomme.
-        const auto& [identite, libelle] = retenus_[i];
+        const auto& [identite, libelle] = retenus[i];
         const QString description =
             identite.isEmpty() || identite == IdentitePort(ports.com[i])
                 ? DescriptionCom(i + 1, ports.com[i])
@@ -177,9 +179,13 @@ bool PanneauLiaison::OuvreEtRetient(int numero, const PortAssocie& actuel) {
         return false;
     }
     ouvertPar_.clear();
-    if (!IdentitePort(actuel).isEmpty()) {
-        retenus_[numero - 1] = {IdentitePort(actuel), LibellePort(actuel)};
-        ouvertPar_ = QStringLiteral("COM%1 : %2").arg(numero).arg(LibellePort(actuel));
+    if (IdentitePort(actuel).isEmpty()) return true;
+    ouvertPar_ = QStringLiteral("COM%1 : %2").arg(numero).arg(LibellePort(actuel));
+    // Le port sert quand même ; la boîte dit que le prochain usage ne le reconnaîtra pas.
+    const QString dossier = plateforme_.DossierProgramme();
+    if (const auto contenu = RetenusAvec(dossier, numero, actuel)) {
+        EcritFichierEntier(plateforme_, CheminPeripheriquesRetenus(dossier), *contenu,
+                           QStringLiteral("** ECRITURE IMPOSSIBLE **"));
         RafraichitPorts();
     }
     return true;
@@ -187,18 +193,22 @@ bool PanneauLiaison::OuvreEtRetient(int numero, const PortAssocie& actuel) {
 
 bool PanneauLiaison::MemePeripherique(int numero, const Correspondance& ports,
                                       const std::vector<PeripheriqueSerie>& detectes) {
-    const auto& [identite, libelle] = retenus_[numero - 1];
+    const PeripheriqueRetenu retenu =
+        PeripheriquesRetenusDuDossier(plateforme_.DossierProgramme())[numero - 1];
     const PortAssocie& actuel = ports.com[numero - 1];
-    if (identite.isEmpty() || identite == IdentitePort(actuel)) return true;
-    if (!IdentitePresente(identite, ports, detectes)) {
-        plateforme_.Message(TextePeripheriqueParti(numero, libelle), Boutons::Ok, Icone::Critique,
-                            TitreCourt);
+    switch (CompareAuRetenu(retenu, actuel, ports, detectes)) {
+    case AccordPeripherique::Meme:
+        return true;
+    case AccordPeripherique::Parti:
+        plateforme_.Message(TextePeripheriqueParti(numero, retenu.libelle), Boutons::Ok,
+                            Icone::Critique, TitreCourt);
         return false;
+    case AccordPeripherique::Remplace:
+        break;
     }
-    // Plus rien à sa place : l'ouverture échouera en listant ce qui est branché.
-    if (IdentitePort(actuel).isEmpty()) return true;
-    return plateforme_.Message(TextePeripheriqueRemplace(numero, libelle, LibellePort(actuel)),
-                               Boutons::OuiNon, Icone::Exclamation, TitreCourt) == Bouton::Oui;
+    return plateforme_.Message(
+               TextePeripheriqueRemplace(numero, retenu.libelle, LibellePort(actuel)),
+               Boutons::OuiNon, Icone::Exclamation, TitreCourt) == Bouton::Oui;
 }
 
 bool PanneauLiaison::OuvreLiaison() {

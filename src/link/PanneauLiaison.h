@@ -67,9 +67,6 @@ private:
     QAction* ProgrammeDeTest;
     QProgressBar* ProgressBar1;
     int numeroPort_ = 1;
-    // Ce qui a servi pour chaque COMn (choix, test, envoi) : identité, libellé. Vide tant que
-    // rien n'a servi : un cordon branché après le démarrage est pris tel quel.
-    std::array<std::pair<QString, QString>, NbPortsCom> retenus_;
     // "COMn : périphérique" de la dernière ouverture, nommé à la fin de l'envoi ; vide quand
     // COMn ne désignait rien de connu.
     QString ouvertPar_;

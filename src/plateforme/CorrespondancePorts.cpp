@@ -159,3 +159,11 @@ QString TextePeripheriqueRemplace(int numero, const QString& retenu, const QStri
                           "périphérique ?")
         .arg(QString::number(numero), retenu, actuel);
 }
+
+QString TextePeripheriqueRefuse(int numero, const QString& retenu, const QString& actuel) {
+    return QStringLiteral("COM%1 ne désigne plus le périphérique qui a servi jusqu'ici : "
+                          "%2.\r\n\r\nIl désigne maintenant %3.\r\n\r\nRien n'est envoyé. "
+                          "Rebranchez le premier, ou choisissez de nouveau COM%1 dans « Choix "
+                          "port série » pour prendre le second.")
+        .arg(QString::number(numero), retenu, actuel);
+}

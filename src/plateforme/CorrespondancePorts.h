@@ -79,3 +79,5 @@ QString TextePasUnPortSerie(int numero, const QString& chemin);
 // Ce qui a servi pour COMn n'est plus là ; ou autre chose est à sa place (la question).
 QString TextePeripheriqueParti(int numero, const QString& retenu);
 QString TextePeripheriqueRemplace(int numero, const QString& retenu, const QString& actuel);
+// Le même sans personne pour répondre (la ligne de commande) : rien n'est envoyé.
+QString TextePeripheriqueRefuse(int numero, const QString& retenu, const QString& actuel);

@@ -121,8 +121,3 @@ void SurveillancePorts::Surveille() {
         if (QFileInfo::exists(dossier) && !veilleur_->directories().contains(dossier))
             veilleur_->addPath(dossier);
 }
-
-QStringList LignesPortsDetectes(const QString& dossierProgramme) {
-    const auto detectes = DetectePeripheriques();
-    return LignesPorts(detectes, CorrespondancePorts(dossierProgramme, detectes));
-}

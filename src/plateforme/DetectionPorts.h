@@ -35,6 +35,3 @@ private:
     void Surveille();
     QFileSystemWatcher* veilleur_;
 };
-
-// "--ports" : les périphériques détectés puis ce que désignent COM1..COM4, une ligne chacun.
-QStringList LignesPortsDetectes(const QString& dossierProgramme);

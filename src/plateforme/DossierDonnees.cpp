@@ -25,8 +25,8 @@ bool EstFichierDuProgramme(const QString& chemin, const QString& dossier) {
                                        : QDir(dossierReel).filePath(f.fileName());
     };
     const QString cible = reel(chemin);
-    for (const QString& nom :
-         {NomConfiguration, NomExportFcb, NomExportXls, NomJournalBrut, NomJournalTrace}) {
+    for (const QString& nom : {NomConfiguration, NomExportFcb, NomExportXls, NomJournalBrut,
+                               NomJournalTrace, NomPeripheriquesRetenus}) {
         const QString fichier = QDir(dossier).filePath(nom);
         if (cible == reel(fichier)) return true;
 #ifdef Q_OS_UNIX

@@ -7,12 +7,14 @@
 #include <functional>
 
 // Les fichiers que le programme écrit lui-même dans ce dossier : la configuration du port,
-// les exports d'une sauvegarde et les journaux d'un envoi. Chacun n'est nommé qu'ici.
+// les exports d'une sauvegarde, les journaux d'un envoi, les périphériques qui ont servi.
+// Chacun n'est nommé qu'ici.
 inline const QString NomConfiguration = QStringLiteral("VK472.CFG");
 inline const QString NomExportFcb = QStringLiteral("DataUc.FCB");
 inline const QString NomExportXls = QStringLiteral("DataUc.xls");
 inline const QString NomJournalBrut = QStringLiteral("TESTTRANS.ASC");
 inline const QString NomJournalTrace = QStringLiteral("TESTTRANSF.Asc");
+inline const QString NomPeripheriquesRetenus = QStringLiteral("PeripheriquesCOM.txt");
 
 // Vrai si le chemin est l'un d'eux dans ce dossier (liens suivis) : un programme sauvé sous
 // ce nom serait remplacé par l'écriture suivante du fichier.

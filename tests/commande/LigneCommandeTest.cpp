@@ -28,13 +28,12 @@ protected:
                         ' ' + d.toString(Qt::ISODate);
             return QString(f.endsWith(QLatin1String("plein.pdf")) ? "Disque plein." : "");
         };
-        const auto ports = [] { return QStringList(); }; // --ports : ListeDesPortsSansEcran
         const auto maintenant = [this] {
             heureLue = horloge.ms;
             return MardiPremier;
         };
         OutilsCommande outils{port, minuterie,   maintenant, dossier.Chemin(),
-                              flux, fluxErreurs, pdf,        ports};
+                              flux, fluxErreurs, pdf,        [this] { return branches; }};
         for (QString& a : arguments) a.replace(QLatin1String("<d>"), dossier.Chemin());
         arguments.prepend(QStringLiteral("gestion-chauffage"));
         return ExecuteLigneCommande(arguments, outils);
@@ -53,7 +52,8 @@ protected:
     PortFactice port;
     MinuterieFactice minuterie;
     QString sortie, erreurs;
-    QIODevice* sortieAilleurs = nullptr; // à la place de "sortie"
+    QIODevice* sortieAilleurs = nullptr;     // à la place de "sortie"
+    std::vector<PeripheriqueSerie> branches; // ce que voit la détection
     QStringList pdfs;     // PDF demandés : sortie, fichier, identifiant de la zone 0, date
     qint64 heureLue = -1; // l'horloge factice quand la date à envoyer est lue
 };
@@ -158,4 +158,26 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("TESTTRANS.ASC"));
     EXPECT_EQ(envoie(0).first, "5 " + dossier.Fichier("TESTTRANS.ASC") +
                                    " : journal non écrit. C'est un dossier.\n");
+    // Ce qui a servi pour COM1 est retenu : parti, ou un autre à sa place, rien ne part, car
+    // personne n'est là pour accepter l'autre. Non retenu, l'envoi part quand même et le dit.
+    ASSERT_TRUE(QDir(dossier.Chemin()).rmdir("TESTTRANS.ASC"));
+    branches = {{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI", "FTDI", {}, true, false}};
+    EXPECT_EQ(envoie(0).first, "0 ");
+    port.Ouvertures.clear();
+    branches.clear();
+    EXPECT_EQ(envoie(0).first, "2 Le périphérique de COM1 n'est plus là : /dev/ttyUSB0 — FTDI.\n\n"
+                               "Rien n'est envoyé. Rebranchez-le, ou choisissez de nouveau COM1 "
+                               "dans « Choix port série » pour prendre ce qu'il désigne "
+                               "maintenant.\n");
+    branches = {{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI", "FTDI", {}, true, false},
+                {"/dev/ttyUSB1", "/dev/serial/by-id/usb-Arduino", "Arduino", {}, true, false}};
+    EXPECT_TRUE(envoie(0).first.startsWith("2 COM1 ne désigne plus le périphérique qui a servi "
+                                           "jusqu'ici : /dev/ttyUSB0 — FTDI.\n\nIl désigne "
+                                           "maintenant /dev/ttyUSB1 — Arduino.\n\nRien n'est "
+                                           "envoyé."));
+    EXPECT_TRUE(port.Ouvertures.empty());
+    ASSERT_TRUE(QFile::remove(dossier.Fichier("PeripheriquesCOM.txt")));
+    ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("PeripheriquesCOM.txt"));
+    EXPECT_EQ(envoie(0).first, "0 " + dossier.Fichier("PeripheriquesCOM.txt") +
+                                   " : périphérique non retenu. C'est un dossier.\n");
 }

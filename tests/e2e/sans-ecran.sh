@@ -55,5 +55,8 @@ if [ -n "${3:-}" ]; then
   cat "$travail/telecommande.txt" >>"$sortie"
   [ "$code" = 7 ] && grep -q "^\*\* FIN DE TRANSMISSION" "$sortie" && grep -q "PROG. OK" "$sortie" &&
     [ -s "$travail/TESTTRANS.ASC" ] || rate "--envoie | head -1 -> $code (attendu 7, la fin, PROG. OK, le journal)"
+  # La télécommande partie avec son lien, le nouvel envoi ne va pas au port qui reste.
+  essai 2 "Le périphérique de COM1 n'est plus là : /dev/pts/" \
+    "$travail/gestion-chauffage" --envoie "$travail/$(basename "$2")" --port COM1
 fi
 exit $echec

@@ -149,11 +149,17 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
     b.Menu("COM(0)");
     b.Menu("TestTelecommande");
     EXPECT_EQ(port.Octets(), "T");
-    // Un adaptateur branché quand rien n'a servi sert tel quel ; un autre à sa place n'est pris
-    // qu'après la question, qui les nomme ; la fin de l'envoi nomme celui qui a servi.
+    b.Boites();
+    // Ce qui a servi est gardé dans le dossier : la fenêtre rouverte refuse encore.
     for (const char* nom : {"COM2", "COM4"}) QFile::remove(b.dossier.Fichier(nom));
     b.plateforme.Peripheriques.clear();
     b.Demarre();
+    RepondOk(b, 1);
+    b.Menu("TestTelecommande");
+    EXPECT_TRUE(b.Boites().startsWith("Le périphérique de COM1 n'est plus là : /dev/ttyS0 — "));
+    // Un adaptateur branché quand rien n'a servi sert tel quel ; un autre à sa place n'est pris
+    // qu'après la question, qui les nomme ; la fin de l'envoi nomme celui qui a servi.
+    QFile::remove(b.dossier.Fichier("PeripheriquesCOM.txt"));
     b.Port();
     branche("/dev/ttyUSB1", "/dev/serial/by-id/usb-Prolific", "Prolific");
     b.plateforme.Reponses = {Bouton::Ok, Bouton::Ok, Bouton::Non, Bouton::Oui,

@@ -15,23 +15,21 @@ Programme Defaut() {
     return p;
 }
 
-// Chaque signal du document, noté dans l'ordre : "jour 1 3", "temp 1", "zone 0", "lu"…
-QStringList& Ecoute(Document& d, QStringList& vus) {
-    QObject::connect(&d, &Document::JourChange,
-                     [&vus](int z, int j) { vus << QStringLiteral("jour %1 %2").arg(z).arg(j); });
-    QObject::connect(&d, &Document::TemperaturesChangees,
-                     [&vus](int z) { vus << QStringLiteral("temp %1").arg(z); });
-    QObject::connect(&d, &Document::IdentifiantChange,
-                     [&vus](int z) { vus << QStringLiteral("id %1").arg(z); });
-    QObject::connect(&d, &Document::ZoneChoisie,
-                     [&vus](int z) { vus << QStringLiteral("zone %1").arg(z); });
-    QObject::connect(&d, &Document::JourChoisi,
-                     [&vus](int j) { vus << QStringLiteral("choisi %1").arg(j); });
-    QObject::connect(&d, &Document::CurseurPlace,
-                     [&vus](int c) { vus << QStringLiteral("curseur %1").arg(c); });
-    QObject::connect(&d, &Document::ProgrammeRemplace, [&vus](Document::Remplacement r) {
-        vus << (r == Document::Remplacement::Lu ? QStringLiteral("lu") : QStringLiteral("efface"));
+// Chaque signal du document, noté dans l'ordre avec ses arguments : "jour 1 3", "temp 1"…
+template <typename... A>
+void Note(Document& d, void (Document::*signal)(A...), const char* nom, QStringList& vus) {
+    QObject::connect(&d, signal, [&vus, nom](A... a) {
+        vus << QStringList{nom, QString::number(static_cast<int>(a))...}.join(' ');
     });
+}
+QStringList& Ecoute(Document& d, QStringList& vus) {
+    Note(d, &Document::JourChange, "jour", vus);
+    Note(d, &Document::TemperaturesChangees, "temp", vus);
+    Note(d, &Document::IdentifiantChange, "id", vus);
+    Note(d, &Document::ZoneChoisie, "zone", vus);
+    Note(d, &Document::JourChoisi, "choisi", vus);
+    Note(d, &Document::CurseurPlace, "curseur", vus);
+    Note(d, &Document::ProgrammeRemplace, "remplace", vus); // 0 : lu, 1 : effacé
     return vus;
 }
 } // namespace
@@ -72,14 +70,8 @@ TEST(Document, EditionsRefuseesPendantUnEnvoiEtModifieSeulementSiChangement) {
 
 TEST(Document, TemperaturesConfortEcoHorsGel) {
     using T = std::array<qint16, NbTemperatures>;
-    struct Cas {
-        T avant;
-        int reglage;
-        int valeur;
-        T apres;
-    };
     const T defaut = TemperaturesParDefaut;
-    const Cas cas[] = {
+    const std::tuple<T, int, int, T> cas[] = {
         {defaut, 0, 160, {160, 160, 140, 145}}, // l'éco suit le confort qui descend
         {defaut, 0, 130, {130, 130, 130, 145}}, // et le hors gel suit l'éco
         {defaut, 1, 170, {169, 169, 140, 145}}, // l'éco ne passe pas le confort
@@ -90,17 +82,17 @@ TEST(Document, TemperaturesConfortEcoHorsGel) {
         {{150, 160, 170, 145}, 3, 146, {150, 160, 160, 146}},
         {{150, 160, 170, 145}, 3, 145, {150, 160, 170, 145}}, // rien ne bouge : pas de règle
     };
-    for (const Cas& c : cas) {
+    for (const auto& [avant, reglage, valeur, apres] : cas) {
         Programme p = Defaut();
-        p.TempZone[1] = c.avant;
+        p.TempZone[1] = avant;
         Document d;
         d.Charge(p);
         QStringList vus;
         Ecoute(d, vus);
-        d.ChangeTemperature(1, c.reglage, static_cast<qint16>(c.valeur));
-        EXPECT_EQ(d.Prog().TempZone[1], c.apres) << c.reglage << " " << c.valeur;
+        d.ChangeTemperature(1, reglage, static_cast<qint16>(valeur));
+        EXPECT_EQ(d.Prog().TempZone[1], apres) << reglage << " " << valeur;
         EXPECT_EQ(d.Prog().TempZone[0], defaut);
-        const bool change = c.apres != c.avant;
+        const bool change = apres != avant;
         EXPECT_EQ(d.Modifie(), change);
         EXPECT_EQ(vus, change ? QStringList{"temp 1"} : QStringList{});
     }
@@ -119,7 +111,7 @@ TEST(Document, SignalesLectureEffacementAnnulationEtRetourAuDebut) {
     vus.clear();
     // Lu : zone 0 toute reprise (températures ramenées), lundi, 0h00.
     d.Charge(p);
-    EXPECT_EQ(vus, (QStringList{"zone 0", "temp 0", "curseur 0", "choisi 0", "lu"}));
+    EXPECT_EQ(vus, (QStringList{"zone 0", "temp 0", "curseur 0", "choisi 0", "remplace 0"}));
     EXPECT_EQ(d.Prog().TempZone[0][2], TemperatureMin);
     EXPECT_TRUE(d.Modifie());
     // Effacé sur la zone 0 : le curseur reste.
@@ -127,7 +119,7 @@ TEST(Document, SignalesLectureEffacementAnnulationEtRetourAuDebut) {
     d.PlaceCurseur(30);
     vus.clear();
     d.Efface();
-    EXPECT_EQ(vus, (QStringList{"choisi 0", "efface"}));
+    EXPECT_EQ(vus, (QStringList{"choisi 0", "remplace 1"}));
     EXPECT_EQ(d.Curseur(), 30);
     // Une zone redemandée est toute reprise : curseur et jour.
     d.ChoisitJour(5);

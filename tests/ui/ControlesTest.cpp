@@ -7,19 +7,8 @@
 #include <QtWidgets>
 
 namespace {
-// Texte d'un bouton, d'une étiquette ou d'un champ ; titre d'un cadre ou d'un menu.
-QString Texte(const QWidget* w) {
-    const QVariant texte = w->property("text");
-    return texte.isValid() ? texte.toString() : w->property("title").toString();
-}
-
-// Twips de la table des contrôles (s'il y en a), puis pixels entre crochets.
-QString Place(const QWidget* w) {
-    const auto texte = [](const QRectF& r) {
-        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-    };
-    const QString pixels = '[' + texte(w->geometry()) + ']';
-    return TwipsDe(w).isNull() ? pixels : texte(TwipsDe(w)) + ' ' + pixels;
+QString Rect(const QRectF& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
 // Couleurs et police qui diffèrent de celles du parent.
@@ -83,8 +72,13 @@ QString Controles(const QMainWindow& fenetre) {
         }
         if (!w->toolTip().isEmpty()) etat += QStringLiteral(" bulle « %1 »").arg(w->toolTip());
         etat += Apparence(w);
-        const QString texte = Texte(w).isEmpty() ? QString() : " « " + Texte(w) + " »";
-        const QString ici = " < " + w->parentWidget()->objectName() + ' ' + Place(w);
+        // Texte d'un bouton, d'une étiquette ou d'un champ ; titre d'un cadre ou d'un menu.
+        const QString t = w->property(w->property("text").isValid() ? "text" : "title").toString();
+        const QString texte = t.isEmpty() ? QString() : " « " + t + " »";
+        // Twips de la table des contrôles (s'il y en a), puis pixels entre crochets.
+        const QString ici = " < " + w->parentWidget()->objectName() + ' ' +
+                            (TwipsDe(w).isNull() ? QString() : Rect(TwipsDe(w)) + ' ') + '[' +
+                            Rect(w->geometry()) + ']';
         if (famille == nom) {
             lignes << nom + ici + s + texte + etat;
             continue;

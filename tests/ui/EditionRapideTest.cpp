@@ -52,8 +52,7 @@ TEST(EditionRapide, ClavierEtBoutons) {
     EXPECT_EQ(b.Vu(),
               "curseur 42 / " LUNDI_HUIT "5H50-6H00 8H20-8H30 10H00-10H10 / Annuler « Eco/1H »");
     b.Barre("HScroll1", 50);
-    b.Clic("CmdLow");
-    EXPECT_EQ(b.Vu(), "curseur 51 / " LUNDI_HUIT "5H50-6H00 10H00-10H10 / Annuler « Eco. »");
+    b.Clic("CmdLow"); // 8H20 en éco, puis une heure de confort à 8H30
     b.Clic("Cmd1H");
     EXPECT_EQ(b.Vu(),
               "curseur 57 / " LUNDI_HUIT "5H50-6H00 8H30-9H30 10H00-10H10 / Annuler « Conf./1H »");

@@ -14,11 +14,8 @@ using Action = std::function<void(Banc&)>;
 #define G(...) [](Banc& b) { __VA_ARGS__; }
 constexpr auto Appui = QEvent::MouseButtonPress, Relache = QEvent::MouseButtonRelease;
 
-struct Geste {
-    const char* nom;
-    Action ouvre; // l'édition reste ouverte après
-    Action finit; // la suite du geste, après la commande
-};
+// Nom, ce qui ouvre l'édition (ouverte après), puis la suite du geste, après la commande.
+using Geste = std::tuple<const char*, Action, Action>;
 const Geste Gestes[] = {
     {"trait",
      G(b.Souris("FrameTemp(0)", Appui, Qt::LeftButton, {10, 20});
@@ -30,10 +27,8 @@ const Geste Gestes[] = {
     {"saisie", G(b.Tape("Text2(0)", "25", "")), G(b.Touches("Text2(0)", "Entree"))},
 };
 
-struct Cas {
-    const char* nom;
-    Action commande; // précédée de ses réponses (boîtes, dialogues)
-};
+// Nom, et la commande précédée de ses réponses (boîtes, dialogues).
+using Cas = std::pair<const char*, Action>;
 const Cas Commandes[] = {
     {"annuler", G(b.Raccourci("Ctrl+Z"))},
     {"sauvegarde", G(b.Raccourci("Ctrl+S"))},
@@ -70,12 +65,12 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
     };
     // Déjà modifié : les commandes qui remplacent le programme posent leur question.
     joue(G(b.Clic("CmdHigh")));
-    joue(geste.ouvre);
+    joue(std::get<1>(geste));
     ASSERT_TRUE(doc.EditionLongueOuverte());
-    joue(cas.commande);
+    joue(cas.second);
     const Programme apresCommande = doc.Prog();
     EXPECT_FALSE(doc.EditionLongueOuverte());
-    joue(geste.finit);
+    joue(std::get<2>(geste));
     EXPECT_TRUE(doc.Prog() == apresCommande);
 
     // "Modifié" exactement quand la mémoire diffère du fichier, à chaque pas défait ou refait.
@@ -103,7 +98,7 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
 }
 
 std::string NomDuCas(const testing::TestParamInfo<std::tuple<Geste, Cas>>& info) {
-    return std::string(std::get<0>(info.param).nom) + "_" + std::get<1>(info.param).nom;
+    return std::string(std::get<0>(std::get<0>(info.param))) + "_" + std::get<1>(info.param).first;
 }
 INSTANTIATE_TEST_SUITE_P(Table, Entrelacement,
                          testing::Combine(testing::ValuesIn(Gestes), testing::ValuesIn(Commandes)),

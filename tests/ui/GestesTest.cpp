@@ -1,5 +1,3 @@
-#include "files/FichierProgramme.h"
-#include "model/Textes.h"
 #include "support/Banc.h"
 
 #include <QtWidgets>
@@ -9,9 +7,7 @@ TEST(Gestes, FichierDeposeSurLaFenetre) {
     Banc b;
     b.Demarre();
     b.Clic("CmdHigh");
-    Programme autre = b.Doc().Prog();
-    autre.IdentZone[0] = 777;
-    b.dossier.Ecrit(QStringLiteral("AUTRE.PRG"), EcrireFichierProgramme(autre, TitreVersion));
+    b.dossier.Ecrit(QStringLiteral("AUTRE.PRG"), ProgrammeExemple().replace(" 4660 ", " 777 "));
     QMimeData donnees;
     donnees.setUrls({QUrl::fromLocalFile(b.dossier.Fichier(QStringLiteral("AUTRE.PRG")))});
     const QPoint milieu = b.fenetre->rect().center();
@@ -54,28 +50,30 @@ TEST(Gestes, AucunMenuDeQtAuClicDroit) {
 TEST(Gestes, LecteurDEcran) {
     Banc b;
     b.Demarre();
-    const auto lu = [&b](const char* nom) {
-        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(b.W(nom));
-        return (i->text(QAccessible::Name) + " : " + i->text(QAccessible::Description))
-            .toStdString();
+    // "Nom : description" de chaque contrôle, « ; » entre deux.
+    const auto lu = [&b](std::initializer_list<const char*> noms) {
+        QStringList lus;
+        for (const char* nom : noms) {
+            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(b.W(nom));
+            lus << i->text(QAccessible::Name) + " : " + i->text(QAccessible::Description);
+        }
+        return lus.join(QStringLiteral(" ; ")).toStdString();
     };
-    EXPECT_EQ(lu("FrameTemp(0)"), "Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30");
-    EXPECT_EQ(lu("FrameTemp(6)"), "Dimanche : confort de 7H30 à 23H00");
-    EXPECT_EQ(lu("Frame1"), "Semaine : Lundi : confort de 6H30 à 8H30 et de 17H30 à 22H30 ; "
-                            "curseur à 0H00");
+    EXPECT_EQ(lu({"FrameTemp(6)", "Frame1"}),
+              "Dimanche : confort de 7H30 à 23H00 ; Semaine : Lundi : confort de 6H30 à 8H30 et de "
+              "17H30 à 22H30 ; curseur à 0H00");
     b.Touches("Frame1", "Bas Maj+Droite");
-    EXPECT_EQ(lu("HScroll1") + " ; " + lu("VScJour"), "Curseur horaire : 1H00 ; Jour : Mardi");
     b.Clic("Cmd1H");
-    EXPECT_EQ(lu("FrameTemp(1)"),
-              "Mardi : confort de 1H00 à 2H00, de 6H30 à 8H30 et de 17H30 à 22H30");
+    EXPECT_EQ(lu({"HScroll1", "VScJour", "FrameTemp(1)"}),
+              "Curseur horaire : 2H00 ; Jour : Mardi ; Mardi : confort de 1H00 à 2H00, de 6H30 à "
+              "8H30 et de 17H30 à 22H30");
     b.Menu("Annuler");
-    EXPECT_EQ(lu("FrameTemp(1)"), "Mardi : confort de 6H30 à 8H30 et de 17H30 à 22H30");
     b.Barre("VScroll3(1)", 160);
-    EXPECT_EQ(lu("VScroll3(1)"), "ECO : 16°C");
+    EXPECT_EQ(lu({"FrameTemp(1)", "VScroll3(1)"}),
+              "Mardi : confort de 6H30 à 8H30 et de 17H30 à 22H30 ; ECO : 16°C");
     b.Barre("VScrollZone", 2);
-    EXPECT_EQ(lu("VScrollZone"), "Zone : Zone 2");
     b.Pose([](Programme& p) { p.ProgJour[2][0] = JourVide(); });
-    EXPECT_EQ(lu("FrameTemp(0)"), "Lundi : éco toute la journée");
+    EXPECT_EQ(lu({"VScrollZone", "FrameTemp(0)"}), "Zone : Zone 2 ; Lundi : éco toute la journée");
     for (auto* barre : b.fenetre->findChildren<QScrollBar*>())
         EXPECT_TRUE(barre->focusPolicy() & Qt::TabFocus) << barre->objectName().toStdString();
 }
