@@ -1,6 +1,7 @@
 // Sans fenêtre : QCoreApplication, port et minuterie factices.
 #include "commande/LigneCommande.h"
 #include "files/FichierProgramme.h"
+#include "link/JournauxTransmission.h"
 #include "link/TrameProgramme.h"
 #include "model/Textes.h"
 #include "support/Dossier.h"
@@ -27,9 +28,12 @@ protected:
                         ' ' + d.toString(Qt::ISODate);
             return QString(f.endsWith(QLatin1String("plein.pdf")) ? "Disque plein." : "");
         };
-        OutilsCommande outils{
-            port,        minuterie, [] { return MardiPremier; }, dossier.Chemin(), flux,
-            fluxErreurs, pdf,       [this] { return branches; }};
+        const auto maintenant = [this] {
+            heureLue = horloge.ms;
+            return MardiPremier;
+        };
+        OutilsCommande outils{port, minuterie,   maintenant, dossier.Chemin(),
+                              flux, fluxErreurs, pdf,        [this] { return branches; }};
         for (QString& a : arguments) a.replace(QLatin1String("<d>"), dossier.Chemin());
         arguments.prepend(QStringLiteral("gestion-chauffage"));
         return ExecuteLigneCommande(arguments, outils);
@@ -50,7 +54,8 @@ protected:
     QString sortie, erreurs;
     QIODevice* sortieAilleurs = nullptr;     // à la place de "sortie"
     std::vector<PeripheriqueSerie> branches; // ce que voit la détection
-    QStringList pdfs; // PDF demandés : sortie, fichier, identifiant de la zone 0, date
+    QStringList pdfs;     // PDF demandés : sortie, fichier, identifiant de la zone 0, date
+    qint64 heureLue = -1; // l'horloge factice quand la date à envoyer est lue
 };
 } // namespace
 
@@ -103,9 +108,16 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     };
     const QByteArray trame =
         LitTrameEcrite(QStringLiteral("trame-lundi-6h-8h.txt")).octets.toHex(' ');
+    const QByteArray brut = LitTrameEcrite(QStringLiteral("journal-brut-lundi-6h-8h.txt")).octets;
+    const QByteArray trace = DonneeTest(QStringLiteral("journal-trace-lundi-6h-8h.Asc"));
     EXPECT_EQ(envoie(0), std::pair(QString("0 "), trame));
     EXPECT_FALSE(port.EstOuvert()) << "fermer attend que tout soit parti";
-    EXPECT_TRUE(sortie.endsWith(QLatin1String("** FIN DE TRANSMISSION **\n")));
+    // Six pauses, puis seulement l'heure lue ; la progression finit à 100 % ; les journaux.
+    EXPECT_EQ(minuterie.Pauses, std::vector<int>(6, 200));
+    EXPECT_EQ(heureLue, 1200);
+    EXPECT_TRUE(sortie.endsWith(QLatin1String("  100 %\n** FIN DE TRANSMISSION **\n")));
+    EXPECT_EQ(dossier.Lit(NomJournalBrut).toHex(' '), brut.toHex(' '));
+    EXPECT_EQ(dossier.Lit(NomJournalTrace), trace);
     // Le neuvième segment du lundi part coupé, comme la fenêtre le coupe en le montrant.
     EXPECT_EQ(envoie(8), envoie(7));
     EXPECT_NE(envoie(7).second, trame);
@@ -117,8 +129,21 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     port.RefusOuverture = QStringLiteral("Port série introuvable : COM1");
     EXPECT_EQ(envoie(0).first, "2 Port série introuvable : COM1\n");
     port.RefusOuverture.reset();
-    port.PerteAuOctet = 200;
-    EXPECT_EQ(envoie(0).first, "4 ** ECHEC DE LA TRANSMISSION ** " + port.ErreurPerte + '\n');
+    // Port perdu : les journaux gardent ce qui est parti (le brut jusqu'à la somme de section,
+    // la trace jusqu'aux températures de la zone 0), puis l'échec sur une ligne à elle.
+    for (const auto& [perte, brutGarde, traceGarde] :
+         {std::tuple(132, brut.left(134), trace.left(284) + "\r\n"),
+          {420, brut.left(428) + "\r\n", trace.left(957)}}) {
+        port.PerteAuOctet = perte;
+        EXPECT_EQ(envoie(0).first, "4 ** ECHEC DE LA TRANSMISSION ** " + port.ErreurPerte + '\n');
+        const QByteArray echec = QStringLiteral("** ECHEC DE LA TRANSMISSION : octet %1 sur 470, "
+                                                "%2 **\r\n")
+                                     .arg(perte + 1)
+                                     .arg(port.ErreurPerte)
+                                     .toLatin1(); // 8 bits, comme le fichier programme
+        EXPECT_EQ(dossier.Lit(NomJournalBrut), brutGarde + echec) << perte;
+        EXPECT_EQ(dossier.Lit(NomJournalTrace), traceGarde + echec) << perte;
+    }
     // Une sortie qui n'écrit plus (fermée, disque plein) n'arrête rien : la fin se dit ailleurs.
     port.PerteAuOctet.reset();
     QFile plein(QStringLiteral("/dev/full"));

@@ -38,13 +38,6 @@ TEST(LiaisonFenetre, ProgrammesEnvoyesPerdusOuRefuses) {
                                   "(factice) a disparu -> Ok");
     EXPECT_TRUE(b.plateforme.minuterie.Pauses == std::vector<int>{200} && !port.EstOuvert());
     CompareReference(QStringLiteral("trame-liaison-3.txt"), b.Port());
-    // Puis un port qui ne s'ouvre pas : rien n'est envoyé ni écrit.
-    b.dossier.Ecrit("TESTTRANS.ASC", "ancien");
-    port.RefusOuverture = QStringLiteral("Port série introuvable : COM1 (factice)");
-    RepondOk(b, 1);
-    b.Menu("ProgrammeTelecommande");
-    EXPECT_EQ(b.Boites(), "Port série introuvable : COM1 (factice) -> Ok");
-    EXPECT_TRUE(port.Remis.empty() && b.dossier.Lit("TESTTRANS.ASC") == "ancien");
 }
 
 // Zone 2 un samedi, identifiant 70000 sur 16 bits. Pendant une pause, rien ne change la trame
@@ -77,6 +70,7 @@ TEST(LiaisonFenetre, EnvoiGele) {
     RepondOk(b, 3);
     b.Menu("ProgrammeTelecommande");
     CompareReference(QStringLiteral("trame-envoigele-1.txt"), b.Port());
+    EXPECT_EQ(b.W<QProgressBar>("ProgressBar1")->value(), 453); // un pas par élément remis
     EXPECT_EQ(actives(), toutes);
     // Le test de la liaison et la programmation de test gèlent aussi, dès leur première boîte.
     QStringList pendant;

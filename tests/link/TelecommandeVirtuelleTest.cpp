@@ -1,5 +1,5 @@
 // Le décodeur de la télécommande virtuelle, nourri de la trame écrite en clair (une faute commune
-// à l'émetteur passerait). L'outil lui-même : sans-ecran.sh, fenetre-reelle.sh.
+// à l'émetteur passerait). L'outil lui-même : sans-ecran.sh.
 #include "DecodeurTelecommande.h"
 #include "link/TrameProgramme.h"
 #include "support/Dossier.h"

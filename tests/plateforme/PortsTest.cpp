@@ -5,9 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 namespace {
@@ -56,6 +58,22 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         vus += QString(vu).replace(dossier.Chemin(), "@") + "\n-----\n";
     }
     EXPECT_EQ(vus.toStdString(), DonneeTest(QStringLiteral("ports-textes.txt")).toStdString());
+}
+
+// Fermé, le cordon est libre pour un autre (--envoie, la fenêtre ouverte) : Qt le tient seul.
+TEST(Ports, FermeLibereLeCordon) {
+    const int maitre = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(maitre >= 0 && ::grantpt(maitre) == 0 && ::unlockpt(maitre) == 0);
+    const DossierTest dossier;
+    ASSERT_TRUE(QFile::link(::ptsname(maitre), dossier.Fichier("COM1")));
+    const auto aucun = [] { return std::vector<PeripheriqueSerie>(); };
+    PortSerieQt fenetre([&] { return dossier.Chemin(); }, aucun);
+    PortSerieQt envoi([&] { return dossier.Chemin(); }, aucun);
+    ASSERT_TRUE(fenetre.Ouvre(1)) << fenetre.Erreur().toStdString();
+    EXPECT_FALSE(envoi.Ouvre(1));
+    fenetre.Ferme();
+    EXPECT_TRUE(envoi.Ouvre(1)) << envoi.Erreur().toStdString();
+    ::close(maitre);
 }
 
 TEST(Ports, SysDitSiLePortEstUsbEtSiUneUartRepond) {
