@@ -12,7 +12,6 @@ PAQUETS=(
   fonts-liberation
   cmark
   xvfb xauth xdotool x11-utils imagemagick socat time poppler-utils
-  dbus at-spi2-core python3-pyatspi
 )
 case "${1:-}" in
   paquet | ci) PAQUETS+=(dpkg-dev debhelper libxcb1-dev) ;;&

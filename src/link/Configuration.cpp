@@ -69,14 +69,13 @@ PeripheriquesRetenus PeripheriquesRetenusDuDossier(const QString& dossier) {
 
 std::optional<QByteArray> RetenusAvec(const QString& dossier, int numero,
                                       const PortAssocie& actuel) {
+    if (IdentitePort(actuel).isEmpty()) return std::nullopt;
     PeripheriquesRetenus retenus = PeripheriquesRetenusDuDossier(dossier);
-    const PeripheriqueRetenu nouveau{IdentitePort(actuel), LibellePort(actuel)};
-    PeripheriqueRetenu& retenu = retenus[numero - 1];
-    if (nouveau.identite.isEmpty() ||
-        (retenu.identite == nouveau.identite && retenu.libelle == nouveau.libelle))
-        return std::nullopt;
-    retenu = nouveau;
-    return EcrirePeripheriquesRetenus(retenus);
+    const QByteArray avant = EcrirePeripheriquesRetenus(retenus);
+    retenus[numero - 1] = {IdentitePort(actuel), LibellePort(actuel)};
+    const QByteArray apres = EcrirePeripheriquesRetenus(retenus);
+    if (apres == avant) return std::nullopt;
+    return apres;
 }
 
 AccordPeripherique CompareAuRetenu(const PeripheriqueRetenu& retenu, const PortAssocie& actuel,
