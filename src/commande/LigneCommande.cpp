@@ -108,16 +108,24 @@ public:
         const auto detectes = o_.peripheriques();
         const Correspondance ports = CorrespondancePorts(o_.dossierProgramme, detectes);
         const PortAssocie& actuel = ports.com[numero - 1];
-        const PeripheriqueRetenu retenu =
-            PeripheriquesRetenusDuDossier(o_.dossierProgramme)[numero - 1];
+        const auto retenus = PeripheriquesRetenusDuDossier(o_.dossierProgramme);
+        const PeripheriqueRetenu retenu = retenus.value_or(PeripheriquesRetenus{})[numero - 1];
         const AccordPeripherique accord = CompareAuRetenu(retenu, actuel, ports, detectes);
-        if (accord != AccordPeripherique::Meme) {
+        if (!retenus || accord != AccordPeripherique::Meme) {
+            // Sans fenêtre pour choisir de nouveau le port, la ligne du fichier s'efface.
             const QString texte =
-                accord == AccordPeripherique::Parti
+                !retenus ? TextePeripheriquesIllisibles(o_.dossierProgramme)
+                : accord == AccordPeripherique::Parti
                     ? TextePeripheriqueParti(numero, retenu.libelle)
                     : TextePeripheriqueRefuse(numero, retenu.libelle, LibellePort(actuel));
-            o_.erreurs << QString(texte).replace(QLatin1String("\r\n"), QLatin1String("\n"))
-                       << '\n';
+            o_.erreurs << QString(texte).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            if (retenus)
+                o_.erreurs
+                    << QStringLiteral(
+                           "\nSans la fenêtre : effacez la ligne COM%1 de %2 pour l'oublier.")
+                           .arg(numero)
+                           .arg(CheminPeripheriquesRetenus(o_.dossierProgramme));
+            o_.erreurs << '\n';
             return CodeSortie::PortFerme;
         }
         if (!o_.port.Ouvre(numero)) {

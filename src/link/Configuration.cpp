@@ -35,6 +35,17 @@ int IndexConfigure(const QString& dossier) {
     return LireConfiguration(fichier.read(4096)).value_or(0);
 }
 
+namespace {
+// Un chemin peut tenir une tabulation ou un saut de ligne : échappés, comme "%" lui-même.
+QByteArray Echappe(const QString& champ) {
+    return champ.toUtf8()
+        .replace('%', "%25")
+        .replace('\t', "%09")
+        .replace('\n', "%0A")
+        .replace('\r', "%0D");
+}
+} // namespace
+
 PeripheriquesRetenus LirePeripheriquesRetenus(const QByteArray& contenu) {
     PeripheriquesRetenus retenus;
     for (const QByteArray& ligne : contenu.split('\n')) {
@@ -43,7 +54,8 @@ PeripheriquesRetenus LirePeripheriquesRetenus(const QByteArray& contenu) {
                                 ? std::optional(champs[0].mid(3).toInt())
                                 : std::nullopt;
         if (numero && *numero >= 1 && *numero <= NbPortsCom && !champs[1].isEmpty())
-            retenus[*numero - 1] = {QString::fromUtf8(champs[1]), QString::fromUtf8(champs[2])};
+            retenus[*numero - 1] = {QString::fromUtf8(QByteArray::fromPercentEncoding(champs[1])),
+                                    QString::fromUtf8(QByteArray::fromPercentEncoding(champs[2]))};
     }
     return retenus;
 }
@@ -52,8 +64,8 @@ QByteArray EcrirePeripheriquesRetenus(const PeripheriquesRetenus& retenus) {
     QByteArray contenu;
     for (int i = 0; i < NbPortsCom; ++i)
         if (!retenus[i].identite.isEmpty())
-            contenu += "COM" + QByteArray::number(i + 1) + '\t' + retenus[i].identite.toUtf8() +
-                       '\t' + retenus[i].libelle.toUtf8() + '\n';
+            contenu += "COM" + QByteArray::number(i + 1) + '\t' + Echappe(retenus[i].identite) +
+                       '\t' + Echappe(retenus[i].libelle) + '\n';
     return contenu;
 }
 
@@ -61,16 +73,29 @@ QString CheminPeripheriquesRetenus(const QString& dossier) {
     return QDir(dossier).filePath(NomPeripheriquesRetenus);
 }
 
-PeripheriquesRetenus PeripheriquesRetenusDuDossier(const QString& dossier) {
+std::optional<PeripheriquesRetenus> PeripheriquesRetenusDuDossier(const QString& dossier) {
     QFile fichier(CheminPeripheriquesRetenus(dossier));
-    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return {};
-    return LirePeripheriquesRetenus(fichier.read(64 * 1024));
+    if (!fichier.exists()) return PeripheriquesRetenus{};
+    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray contenu = fichier.read(64 * 1024);
+    if (fichier.error() != QFileDevice::NoError) return std::nullopt;
+    return LirePeripheriquesRetenus(contenu);
+}
+
+QString TextePeripheriquesIllisibles(const QString& dossier) {
+    return QStringLiteral("Le fichier des périphériques qui ont servi ne se lit pas : "
+                          "%1.\r\n\r\nRien n'est envoyé : rien ne dit que le port désigne "
+                          "encore le même appareil. Rendez ce fichier lisible, ou effacez-le "
+                          "pour tout oublier.")
+        .arg(CheminPeripheriquesRetenus(dossier));
 }
 
 std::optional<QByteArray> RetenusAvec(const QString& dossier, int numero,
                                       const PortAssocie& actuel) {
-    if (IdentitePort(actuel).isEmpty()) return std::nullopt;
-    PeripheriquesRetenus retenus = PeripheriquesRetenusDuDossier(dossier);
+    auto lus = PeripheriquesRetenusDuDossier(dossier);
+    // Illisible : l'écrire effacerait ce qu'il retient des autres COMn.
+    if (IdentitePort(actuel).isEmpty() || !lus) return std::nullopt;
+    PeripheriquesRetenus& retenus = *lus;
     const QByteArray avant = EcrirePeripheriquesRetenus(retenus);
     retenus[numero - 1] = {IdentitePort(actuel), LibellePort(actuel)};
     const QByteArray apres = EcrirePeripheriquesRetenus(retenus);
@@ -81,7 +106,7 @@ std::optional<QByteArray> RetenusAvec(const QString& dossier, int numero,
 AccordPeripherique CompareAuRetenu(const PeripheriqueRetenu& retenu, const PortAssocie& actuel,
                                    const Correspondance& ports,
                                    const std::vector<PeripheriqueSerie>& detectes) {
-    if (retenu.identite.isEmpty() || retenu.identite == IdentitePort(actuel))
+    if (retenu.identite.isEmpty() || MeneA(actuel, retenu.identite))
         return AccordPeripherique::Meme;
     if (!IdentitePresente(retenu.identite, ports, detectes)) return AccordPeripherique::Parti;
     return IdentitePort(actuel).isEmpty() ? AccordPeripherique::Meme : AccordPeripherique::Remplace;

@@ -29,7 +29,11 @@ using PeripheriquesRetenus = std::array<PeripheriqueRetenu, NbPortsCom>;
 PeripheriquesRetenus LirePeripheriquesRetenus(const QByteArray& contenu);
 QByteArray EcrirePeripheriquesRetenus(const PeripheriquesRetenus& retenus);
 QString CheminPeripheriquesRetenus(const QString& dossier);
-PeripheriquesRetenus PeripheriquesRetenusDuDossier(const QString& dossier);
+// Rien de retenu quand le fichier manque ; nul quand il est là mais ne se lit pas : rien ne
+// dit alors ce qui a servi.
+std::optional<PeripheriquesRetenus> PeripheriquesRetenusDuDossier(const QString& dossier);
+// "Le fichier … ne se lit pas" : rien n'est envoyé.
+QString TextePeripheriquesIllisibles(const QString& dossier);
 
 // Ce que COMn désigne maintenant, au regard de ce qui a servi.
 enum class AccordPeripherique {

@@ -80,12 +80,13 @@ void PanneauLiaison::RafraichitPorts() {
     const auto detectes = plateforme_.PeripheriquesSeries();
     const Correspondance ports = CorrespondancePorts(plateforme_.DossierProgramme(), detectes);
     const PeripheriquesRetenus retenus =
-        PeripheriquesRetenusDuDossier(plateforme_.DossierProgramme());
+        PeripheriquesRetenusDuDossier(plateforme_.DossierProgramme())
+            .value_or(PeripheriquesRetenus{});
     for (int i = 0; i < NbPortsCom; ++i) {
         // Ce qui a servi reste ce qu'un envoi demandera : la bulle le nomme.
         const auto& [identite, libelle] = retenus[i];
         const QString description =
-            identite.isEmpty() || identite == IdentitePort(ports.com[i])
+            identite.isEmpty() || MeneA(ports.com[i], identite)
                 ? DescriptionCom(i + 1, ports.com[i])
                 : DescriptionComChange(i + 1, libelle, IdentitePresente(identite, ports, detectes),
                                        ports.com[i]);
@@ -193,8 +194,13 @@ bool PanneauLiaison::OuvreEtRetient(int numero, const PortAssocie& actuel) {
 
 bool PanneauLiaison::MemePeripherique(int numero, const Correspondance& ports,
                                       const std::vector<PeripheriqueSerie>& detectes) {
-    const PeripheriqueRetenu retenu =
-        PeripheriquesRetenusDuDossier(plateforme_.DossierProgramme())[numero - 1];
+    const auto retenus = PeripheriquesRetenusDuDossier(plateforme_.DossierProgramme());
+    if (!retenus) {
+        plateforme_.Message(TextePeripheriquesIllisibles(plateforme_.DossierProgramme()),
+                            Boutons::Ok, Icone::Critique, TitreCourt);
+        return false;
+    }
+    const PeripheriqueRetenu& retenu = (*retenus)[numero - 1];
     const PortAssocie& actuel = ports.com[numero - 1];
     switch (CompareAuRetenu(retenu, actuel, ports, detectes)) {
     case AccordPeripherique::Meme:

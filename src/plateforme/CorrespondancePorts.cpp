@@ -84,6 +84,13 @@ QString IdentitePort(const PortAssocie& port) {
     return IdentitePeripherique(*port.peripherique);
 }
 
+bool MeneA(const PortAssocie& port, const QString& identite) {
+    if (identite.isEmpty() || port.chemin.isEmpty()) return false;
+    return identite == IdentitePort(port) || identite == port.cible ||
+           (port.peripherique &&
+            (identite == port.peripherique->chemin || identite == port.peripherique->nomStable));
+}
+
 bool IdentitePresente(const QString& identite, const Correspondance& correspondance,
                       const std::vector<PeripheriqueSerie>& detectes) {
     return std::any_of(correspondance.com.begin(), correspondance.com.end(),
@@ -122,6 +129,13 @@ QString TexteAucunPeripherique(int numero, const QString& chemin,
 
 QString TexteAccesRefuse(int numero, const QString& chemin, const QString& groupe,
                          const QString& utilisateur) {
+    // Entrer dans le groupe root ouvrirait tout le système, et ce port resterait fermé.
+    if (groupe == QLatin1String("root"))
+        return QStringLiteral("Accès refusé au port série COM%1 (%2).\r\n\r\nCe périphérique "
+                              "n'est ouvert qu'au compte root : ce n'est sans doute pas le "
+                              "cordon de la télécommande. Branchez son adaptateur USB série, "
+                              "puis choisissez-le dans « Choix port série ».")
+            .arg(QString::number(numero), chemin);
     return QStringLiteral("Accès refusé au port série COM%1 (%2).\r\n\r\nIl faut être membre "
                           "du groupe « %3 », à qui appartient ce périphérique. Tapez dans un "
                           "terminal :\r\n\r\n    sudo usermod -aG %3 %4\r\n\r\npuis fermez "

@@ -58,6 +58,10 @@ QString DescriptionCom(int numero, const PortAssocie& port);
 // l'utilisateur, même s'il mène ailleurs depuis), sinon le nom stable, sinon le chemin ; vide
 // quand COMn ne désigne rien.
 QString IdentitePort(const PortAssocie& port);
+// Vrai si le port mène à ce qui a cette identité : lui-même, le bout de son lien, ou le
+// périphérique détecté au bout (nom stable ou chemin). Un lien posé vers le périphérique qui
+// a servi reste le même appareil.
+bool MeneA(const PortAssocie& port, const QString& identite);
 // Ce qui avait cette identité est encore là : le lien dans le dossier, le périphérique branché.
 bool IdentitePresente(const QString& identite, const Correspondance& correspondance,
                       const std::vector<PeripheriqueSerie>& detectes);

@@ -159,16 +159,19 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     EXPECT_EQ(envoie(0).first, "5 " + dossier.Fichier("TESTTRANS.ASC") +
                                    " : journal non écrit. C'est un dossier.\n");
     // Ce qui a servi pour COM1 est retenu : parti, ou un autre à sa place, rien ne part, car
-    // personne n'est là pour accepter l'autre. Non retenu, l'envoi part quand même et le dit.
+    // personne n'est là pour accepter l'autre ; un lien posé vers lui reste lui. Un fichier
+    // des périphériques illisible ne dit plus rien : rien ne part non plus.
     ASSERT_TRUE(QDir(dossier.Chemin()).rmdir("TESTTRANS.ASC"));
     branches = {{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI", "FTDI", {}, true, false}};
     EXPECT_EQ(envoie(0).first, "0 ");
     port.Ouvertures.clear();
     branches.clear();
+    const QString retenus = dossier.Fichier("PeripheriquesCOM.txt");
     EXPECT_EQ(envoie(0).first, "2 Le périphérique de COM1 n'est plus là : /dev/ttyUSB0 — FTDI.\n\n"
                                "Rien n'est envoyé. Rebranchez-le, ou choisissez de nouveau COM1 "
                                "dans « Choix port série » pour prendre ce qu'il désigne "
-                               "maintenant.\n");
+                               "maintenant.\nSans la fenêtre : effacez la ligne COM1 de " +
+                                   retenus + " pour l'oublier.\n");
     branches = {{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI", "FTDI", {}, true, false},
                 {"/dev/ttyUSB1", "/dev/serial/by-id/usb-Arduino", "Arduino", {}, true, false}};
     EXPECT_TRUE(envoie(0).first.startsWith("2 COM1 ne désigne plus le périphérique qui a servi "
@@ -176,8 +179,13 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
                                            "maintenant /dev/ttyUSB1 — Arduino.\n\nRien n'est "
                                            "envoyé."));
     EXPECT_TRUE(port.Ouvertures.empty());
-    ASSERT_TRUE(QFile::remove(dossier.Fichier("PeripheriquesCOM.txt")));
-    ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("PeripheriquesCOM.txt"));
-    EXPECT_EQ(envoie(0).first, "0 " + dossier.Fichier("PeripheriquesCOM.txt") +
-                                   " : périphérique non retenu. C'est un dossier.\n");
+    ASSERT_TRUE(QFile::link("/dev/serial/by-id/usb-FTDI", dossier.Fichier("COM1")));
+    EXPECT_EQ(envoie(0).first, "0 ");
+    ASSERT_TRUE(QFile::remove(retenus) && QDir(dossier.Chemin()).mkdir("PeripheriquesCOM.txt"));
+    EXPECT_EQ(envoie(0).first,
+              "2 Le fichier des périphériques qui ont servi ne se lit pas : " + retenus +
+                  ".\n\nRien n'est envoyé : rien ne dit que le port "
+                  "désigne encore le même appareil. Rendez ce fichier "
+                  "lisible, ou effacez-le pour tout oublier.\n");
+    EXPECT_EQ(port.Ouvertures.size(), 1U);
 }

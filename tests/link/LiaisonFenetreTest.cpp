@@ -193,4 +193,11 @@ TEST(Configuration, IndexLuOuCom1) {
     }
     for (int index = 0; index < 4; ++index)
         EXPECT_EQ(LireConfiguration(EcrireConfiguration(index)), index);
+    // Un dossier au nom fait d'une tabulation ou d'un saut de ligne se relit tel quel.
+    const PeripheriquesRetenus retenus{{{}, {"/a\tb\nc%09", "l\r"}, {}, {"/d", ""}}};
+    const auto relus = LirePeripheriquesRetenus(EcrirePeripheriquesRetenus(retenus));
+    for (int i = 0; i < NbPortsCom; ++i)
+        EXPECT_TRUE(relus[i].identite == retenus[i].identite &&
+                    relus[i].libelle == retenus[i].libelle)
+            << i;
 }

@@ -112,4 +112,6 @@ TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
         QString("sudo usermod -aG %1 %2\r\n")
             .arg(::getgrgid(::getegid())->gr_name, ::getpwuid(::geteuid())->pw_name)))
         << erreur.toStdString();
+    // Jamais le conseil d'entrer dans le groupe root.
+    EXPECT_FALSE(TexteAccesRefuse(1, "/dev/ttyS0", "root", "moi").contains("usermod"));
 }
