@@ -56,11 +56,12 @@ bool Remplacable(const QString& lien) {
 }
 
 // Le dossier du programme, comme il le choisit : celui de l'outil dans la construction ;
-// installé (exemples dans ../share/gestion-chauffage), le dossier par utilisateur, jamais
-// /usr/bin.
+// installé (exemples dans ../share/gestion-chauffage) ou ce dossier en lecture seule, le
+// dossier par utilisateur, jamais /usr/bin.
 QString DossierParDefaut() {
     QString outil = QCoreApplication::applicationDirPath();
-    if (!QFile::exists(outil + QStringLiteral("/../share/gestion-chauffage/data.prg")))
+    if (!QFile::exists(outil + QStringLiteral("/../share/gestion-chauffage/data.prg")) &&
+        QFileInfo(outil).isWritable())
         return outil;
     QString dossier = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                       QStringLiteral("/gestion-chauffage");
@@ -126,7 +127,10 @@ int main(int argc, char** argv) {
     Brut(tenu);
 
     QFile::remove(lien);
-    if (!QFile::link(esclave, lien)) Echoue(QStringLiteral("impossible de créer le lien ") + lien);
+    QFile terminal(esclave);
+    if (!terminal.link(lien))
+        Echoue(QStringLiteral("impossible de créer le lien %1 : %2")
+                   .arg(lien, terminal.errorString()));
 
     struct sigaction action {};
     action.sa_handler = SurSignal;
