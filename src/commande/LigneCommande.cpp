@@ -258,7 +258,7 @@ int VerifieFichierAOuvrir(const QString& chemin, QTextStream& erreurs) {
         probleme = QStringLiteral("fichier introuvable « %1 »");
     else if (!info.isFile())
         probleme = QStringLiteral("« %1 » n'est pas un fichier ordinaire");
-    else if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly))
+    else if (!OuvreFichierOrdinaire(fichier))
         probleme = QStringLiteral("fichier illisible « %1 »");
     if (probleme.isEmpty()) return CodeSortie::Reussi;
     erreurs << Nom << " : " << probleme.arg(chemin) << "\n\n" << TexteUsage;

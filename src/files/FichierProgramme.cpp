@@ -105,7 +105,7 @@ QString RefusCiblePdf(const QString& chemin) {
                              : QStringLiteral("Ce n'est pas un fichier ordinaire.");
     // Le premier champ, comme à la lecture : c'est lui qui porte la marque.
     QFile fichier(chemin);
-    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return QString();
+    if (!OuvreFichierOrdinaire(fichier)) return QString();
     const QByteArray debut = fichier.read(4096);
     const auto marque = LecteurListe(debut).Texte();
     return marque && marque->contains(MarqueProgramme) ? programme : QString();
@@ -113,7 +113,7 @@ QString RefusCiblePdf(const QString& chemin) {
 
 std::optional<QByteArray> LitContenuFichierProgramme(const QString& chemin) {
     QFile fichier(chemin);
-    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return std::nullopt;
+    if (!OuvreFichierOrdinaire(fichier)) return std::nullopt;
     // Lecture bornée : le fichier peut grandir pendant qu'on le lit.
     QByteArray contenu = fichier.read(TailleMaxFichierProgramme + 1);
     if (contenu.size() > TailleMaxFichierProgramme || fichier.error() != QFile::NoError)

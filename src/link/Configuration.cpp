@@ -31,7 +31,7 @@ QString CheminConfiguration(const QString& dossier) {
 
 int IndexConfigure(const QString& dossier) {
     QFile fichier(CheminConfiguration(dossier));
-    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return 0;
+    if (!OuvreFichierOrdinaire(fichier)) return 0;
     return LireConfiguration(fichier.read(4096)).value_or(0);
 }
 
@@ -76,7 +76,7 @@ QString CheminPeripheriquesRetenus(const QString& dossier) {
 std::optional<PeripheriquesRetenus> PeripheriquesRetenusDuDossier(const QString& dossier) {
     QFile fichier(CheminPeripheriquesRetenus(dossier));
     if (!fichier.exists()) return PeripheriquesRetenus{};
-    if (!OuvreFichierOrdinaire(fichier, QIODevice::ReadOnly)) return std::nullopt;
+    if (!OuvreFichierOrdinaire(fichier)) return std::nullopt;
     const QByteArray contenu = fichier.read(64 * 1024);
     if (fichier.error() != QFileDevice::NoError) return std::nullopt;
     return LirePeripheriquesRetenus(contenu);

@@ -62,7 +62,9 @@ void Document::ChangeVersion(quint64 version, quint64 enregistree) {
 }
 
 void Document::MarqueEditee() {
-    if (editions_ > 0 && versionNeuve_) return;
+    // Une édition ne fait qu'une version, dès son premier changement (versionNeuve_ n'est
+    // vrai que pendant une édition).
+    if (versionNeuve_) return;
     versionNeuve_ = editions_ > 0;
     ChangeVersion(++derniereVersion_, versionEnregistree_);
 }
@@ -192,10 +194,8 @@ void Document::RameneTemperatures(int zone) {
     emit TemperaturesChangees(zone);
 }
 
-bool Document::CompleteJours() {
-    if (Tenu()) return false;
-    CompleteJoursCourts(prog_);
-    return true;
+void Document::CompleteJours() {
+    if (!Tenu()) CompleteJoursCourts(prog_);
 }
 
 void Document::RevientAuDebut(bool curseurAZero) {

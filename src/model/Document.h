@@ -56,7 +56,7 @@ public:
     // pas modifié.
     std::vector<BarreSegment> ValideJour(int zone, int jour);
     // Jours trop courts complétés en éco, sans marquer le programme (démarrage).
-    bool CompleteJours();
+    void CompleteJours();
     // Programme lu d'un fichier : pris tel quel, non modifié ; l'écran revient à la zone 0,
     // lundi, 0h00.
     bool Charge(const Programme& lu);

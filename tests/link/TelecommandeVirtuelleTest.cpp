@@ -85,7 +85,7 @@ TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
 
 TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {
     const QStringList cas = CasDeTable(QStringLiteral("anomalies-telecommande.txt"));
-    ASSERT_EQ(cas.size(), 15);
+    ASSERT_EQ(cas.size(), 16);
     for (const QString& ligne : cas) {
         const QString raison = ligne.section(QLatin1String(" | "), 1);
         Envoi envoi = Exemple();

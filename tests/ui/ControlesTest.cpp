@@ -113,6 +113,10 @@ TEST(Controles, PlacesTextesEtMenusDeLExemple) {
     b.Demarre();
     CompareReference(QStringLiteral("controles.txt"), Controles(*b.fenetre));
     EXPECT_EQ(b.fenetre->focusWidget(), b.W(QStringLiteral("Frame1")));
+    // Les barres sont peintes : leur fond se remplit, la couleur seule ne suffit pas.
+    const QWidget* barre = b.W(QStringLiteral("ShTemp(0)"));
+    EXPECT_EQ(b.fenetre->grab().toImage().pixelColor(barre->mapTo(b.fenetre.get(), QPoint(2, 2))),
+              barre->palette().color(QPalette::Window));
     // Le cadre reste centré dans la fenêtre, jamais à moins de 120 twips du haut.
     for (const auto& [l, h, gauche, haut] :
          {std::tuple{1001, 900, 1605.0, 1497.5}, std::tuple{500, 600, -2152.5, 120.0}}) {

@@ -28,7 +28,10 @@ TEST(EditionRapide, ClavierEtBoutons) {
     Banc b;
     b.Demarre();
     Semaine(b, JourVide(), true);
-    // Flèches d'un créneau (Maj : une heure), haut et bas de jour ; C, E (Maj : une heure).
+    // Flèches d'un créneau (Maj : une heure), jamais avant 0H00, haut et bas de jour ; C, E
+    // (Maj : une heure).
+    b.Touches("Frame1", "Maj+Gauche");
+    EXPECT_EQ(b.Vu(), "");
     b.Touches("Frame1", "Droite C Droite C");
     EXPECT_EQ(b.Vu(), "curseur 4 / modifié / Lundi 0H10-0H20 0H30-0H40 / Annuler « Conf. »");
     b.Touches("Frame1", "Maj+C Gauche Gauche E");

@@ -65,7 +65,8 @@ TEST(Identifiant, TapeSurSeizeBitsEtSansCollision) {
         {{200, 200, 215}, 0, 230},
         {{65534, 65534, 65549}, 0, 28},
         {{5, 5, 20}, 1, 35},
-        {{5, 20, 5}, 2, 35}};
+        {{5, 20, 5}, 2, 35},
+        {{5, 100, 200}, 0, 5}}; // sans collision, il reste
     for (const auto& [ids, zone, attendu] : collisions)
         EXPECT_EQ(ResoutCollision(ids, zone), attendu) << ids[0] << " " << zone;
 }
