@@ -77,7 +77,7 @@ std::optional<PeripheriquesRetenus> PeripheriquesRetenusDuDossier(const QString&
     QFile fichier(CheminPeripheriquesRetenus(dossier));
     if (!fichier.exists()) return PeripheriquesRetenus{};
     if (!OuvreFichierOrdinaire(fichier)) return std::nullopt;
-    const QByteArray contenu = fichier.read(64 * 1024);
+    const QByteArray contenu = fichier.read(qint64{64} * 1024);
     if (fichier.error() != QFileDevice::NoError) return std::nullopt;
     return LirePeripheriquesRetenus(contenu);
 }
