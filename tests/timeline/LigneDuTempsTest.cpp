@@ -40,6 +40,11 @@ TEST(ValideJour, BarresCoupeEtTexte) {
         {Courts(8).replace(20, 1, "1").replace(100, 48, QByteArray(48, '1')), huit, nullptr,
          Courts(8).replace(147, 1, "1")},
         {Courts(9).left(19), huit, nullptr, Courts(8).left(19)},
+        // Avant validation, le texte en liste neuf, pas davantage.
+        {Courts(10), huit,
+         "   (0H00-0H10)     (0H20-0H30)     (0H40-0H50)     (1H00-1H10)     (1H20-1H30)     "
+         "(1H40-1H50)     (2H00-2H10)     (2H20-2H30)     (2H40-2H50)     ",
+         Courts(8)},
     };
     for (const Cas& c : cas) {
         QByteArray jour = c.jour;

@@ -43,18 +43,19 @@ TEST(Historique, UnPasParEditionEtDialoguesAnnulesSansEffet) {
 TEST(Historique, CopieEtHorairesEnUnPas) {
     Banc b;
     b.Demarre();
-    // Copier vers d'autres jours : le jour validé (neuvième coupé), en un pas.
+    // Copier vers d'autres jours, lundi compris : le jour validé (neuvième coupé), en un pas.
     b.Pose([](Programme& p) {
         p.ProgJour[0][0] = JourVide();
         for (int s = 10; s <= 90; s += 10) p.ProgJour[0][0][s] = '1';
     });
     CiblesCopie jeudis;
-    jeudis.jours[3] = jeudis.zones[0] = jeudis.zones[1] = true;
+    jeudis.jours[0] = jeudis.jours[3] = jeudis.zones[0] = jeudis.zones[1] = true;
     b.plateforme.Copies = {jeudis};
     b.Menu("CopieJourVers");
     const QString copie = "1H40-1H50 3H20-3H30 5H00-5H10 6H40-6H50 8H20-8H30 10H00-10H10 "
                           "11H40-11H50 13H20-13H30";
-    EXPECT_EQ(b.Jour(0, 3) + " / " + b.Jour(1, 3), copie + " / " + copie);
+    EXPECT_EQ(b.Jour(0, 3) + " / " + b.Jour(1, 3) + " / " + b.Jour(1, 0),
+              copie + " / " + copie + " / " + copie);
     b.Menu("Annuler");
     EXPECT_EQ(b.Jour(0, 3) + " / " + b.Jour(1, 3), "6H30-8H30 17H30-22H30 / 6H00-7H30 20H30-22H30");
     // Horaires : une ligne laissée telle quelle garde son jour (et sa queue), une vide le vide.
