@@ -25,10 +25,6 @@ QByteArray DossierTest::Lit(const QString& nom) const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool DossierTest::Existe(const QString& nom) const {
-    return QFile::exists(Fichier(nom));
-}
-
 QByteArray ProgrammeExemple() {
     QFile f(QStringLiteral(GC_DOSSIER_DONNEES "/data.prg"));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -16,7 +16,6 @@ public:
     QString Fichier(const QString& nom) const;
     void Ecrit(const QString& nom, const QByteArray& contenu) const;
     QByteArray Lit(const QString& nom) const;
-    bool Existe(const QString& nom) const;
 
 private:
     QTemporaryDir dossier_;

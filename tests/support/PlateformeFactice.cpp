@@ -17,8 +17,7 @@ template <typename T> T Suivant(std::deque<T>& file, T defaut = T{}) {
 }
 } // namespace
 
-Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone icone,
-                                  const QString& titre) {
+Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone, const QString&) {
     if (PendantBoite) PendantBoite();
     const bool prevue = !Reponses.empty();
     // Une boîte que le test n'attendait pas le fait échouer, même s'il ne regarde pas les boîtes.
@@ -34,35 +33,28 @@ Bouton PlateformeFactice::Message(const QString& texte, Boutons boutons, Icone i
     if (reponse != Bouton::Aucun &&
         std::find(offert.begin(), offert.end(), reponse) == offert.end())
         ADD_FAILURE() << "réponse absente de la boîte « " << texte.toStdString() << " »";
-    Boites.push_back({texte, boutons, icone, titre,
-                      prevue ? QLatin1String(NomsBoutons[static_cast<int>(reponse)])
-                             : QStringLiteral("imprévue")});
+    Boites.push_back({texte, prevue ? QLatin1String(NomsBoutons[static_cast<int>(reponse)])
+                                    : QStringLiteral("imprévue")});
     return reponse;
 }
 
-QString PlateformeFactice::Dialogue(bool ouvrir, const QString& dossier, const QString& nom) {
-    const QString rendu = Suivant(Noms, nom);
-    Dialogues.push_back(
-        {ouvrir ? QStringLiteral("ouvrir") : QStringLiteral("sauver"), dossier, nom, rendu});
-    return rendu;
+QString PlateformeFactice::Dialogue(const QString& dossier, const QString& nom) {
+    Dialogues.push_back({dossier, nom});
+    return Suivant(Noms, nom);
 }
 
 std::optional<CiblesCopie> PlateformeFactice::DialogueCopieJour(int, int) {
-    Dialogues.push_back({QStringLiteral("copie du jour"), QString(), QString(), QString()});
     return Suivant(Copies);
 }
 
 std::optional<LignesSemaine> PlateformeFactice::DialogueHoraires(const LignesSemaine& lignes) {
     LignesMontrees = lignes;
-    Dialogues.push_back(
-        {QStringLiteral("horaires de la semaine"), QString(), QString(), QString()});
     return Suivant(Horaires);
 }
 
 Plateforme::ChoixImpression PlateformeFactice::DialogueImprimer(const QString& pdfPropose) {
     const QString pdf = Suivant(Impressions);
-    Dialogues.push_back({QStringLiteral("impression"), QFileInfo(pdfPropose).path(),
-                         QFileInfo(pdfPropose).fileName(), QFileInfo(pdf).fileName()});
+    Dialogues.push_back({QFileInfo(pdfPropose).path(), QFileInfo(pdfPropose).fileName()});
     if (pdf.startsWith(QLatin1String("fichier:"))) return {nullptr, pdf.mid(8)};
     return {pdf.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(pdf), QString()};
 }

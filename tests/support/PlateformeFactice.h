@@ -15,17 +15,13 @@ extern const char* const NomsBoutons[NbBoutons];
 
 struct BoiteVue {
     QString texte;
-    Boutons boutons;
-    Icone icone;
-    QString titre;
     QString reponse; // "imprévue" quand aucune n'était prévue
 };
 
+// Ouvrir, sauver, imprimer : le dossier et le nom proposés.
 struct DialogueVu {
-    QString genre; // ouvrir, sauver, copie du jour, impression
     QString dossier;
     QString nom;
-    QString rendu; // ouvrir, sauver : le nom rendu
 };
 
 class PlateformeFactice : public Plateforme {
@@ -35,10 +31,10 @@ public:
     Bouton Message(const QString& texte, Boutons boutons, Icone icone,
                    const QString& titre) override;
     QString DialogueOuvrir(const QString& dossier, const QString& nom, const QString&) override {
-        return Dialogue(true, dossier, nom);
+        return Dialogue(dossier, nom);
     }
     QString DialogueSauver(const QString& dossier, const QString& nom, const QString&) override {
-        return Dialogue(false, dossier, nom);
+        return Dialogue(dossier, nom);
     }
     // Copie et impression : la prochaine réponse de Copies / Impressions (à défaut : annulé).
     std::optional<CiblesCopie> DialogueCopieJour(int zone, int jour) override;
@@ -76,7 +72,7 @@ public:
     std::function<void()> PendantBoite; // la fenêtre vue pendant chaque boîte
 
 private:
-    QString Dialogue(bool ouvrir, const QString& dossier, const QString& nom);
+    QString Dialogue(const QString& dossier, const QString& nom);
 
     QString dossier_;
 };
