@@ -1,5 +1,6 @@
 #include "plateforme/BarreDefilement.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cstdlib>
@@ -37,6 +38,15 @@ void BarreDefilement::MontreValeur(int valeur) {
 void BarreDefilement::ChangePas(int petit, int grand) {
     setSingleStep(petit);
     setPageStep(grand);
+}
+
+void BarreDefilement::keyPressEvent(QKeyEvent* evenement) {
+    // QScrollBar de Qt 6 inverse Gauche et Droite (ses contrôles sont inversés pour la
+    // barre verticale) : la flèche de droite va vers Max, comme celle de la barre.
+    const int touche = evenement->key();
+    if (orientation() == Qt::Horizontal && (touche == Qt::Key_Left || touche == Qt::Key_Right))
+        return triggerAction(touche == Qt::Key_Right ? SliderSingleStepAdd : SliderSingleStepSub);
+    QScrollBar::keyPressEvent(evenement);
 }
 
 void BarreDefilement::ArreteRepetition() {

@@ -24,6 +24,9 @@ public:
 signals:
     void Change();
 
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
+
 private:
     int min_;
     int max_;

@@ -33,6 +33,7 @@ BoiteHoraires::BoiteHoraires(const LignesSemaine& lignes, QWidget* parent) : QDi
         grille->addWidget(new QLabel(noms[d], this), d, 0);
         lignes_[d] = new QLineEdit(lignes[d], this);
         lignes_[d]->setObjectName(QStringLiteral("Horaires(%1)").arg(d));
+        lignes_[d]->setAccessibleName(noms[d]);
         lignes_[d]->setMinimumWidth(260);
         grille->addWidget(lignes_[d], d, 1);
         raisons_[d] = new QLabel(this);
@@ -82,6 +83,7 @@ void BoiteHoraires::Verifie() {
     for (int d = 0; d < NbJours; ++d) {
         const QString raison = LitHoraires(lignes_[d]->text()).raison;
         raisons_[d]->setText(raison);
+        lignes_[d]->setAccessibleDescription(raison); // lue avec la ligne, sans chercher
         toutes = toutes && raison.isEmpty();
     }
     ok_->setEnabled(toutes);

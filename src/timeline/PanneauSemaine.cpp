@@ -179,6 +179,7 @@ void PanneauSemaine::ConstruitGraphique(QWidget* Frame1) {
     Marqueur[0]->setAccessibleName(QStringLiteral("Curseur horaire"));
     HScroll1->setAccessibleName(QStringLiteral("Curseur horaire"));
     VScJour->setAccessibleName(QStringLiteral("Jour"));
+    Text1->setAccessibleName(QStringLiteral("Jour édité"));
     Frame1->setAccessibleName(QStringLiteral("Semaine"));
     Marqueur[0]->raise();
     HeureProg[0]->raise();

@@ -38,6 +38,7 @@ PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
     TextID->installEventFilter(this);
     TextID->setAccessibleName(QStringLiteral("Identifiant radio"));
     VScrollZone->setAccessibleName(QStringLiteral("Zone"));
+    TextZone->setAccessibleName(QStringLiteral("Zone éditée"));
     connect(TextID, &QLineEdit::returnPressed, this, [this] { Champ_Valide(ChampIdentifiant); });
     connect(VScrollZone, &BarreDefilement::Change, this, [this] { VScrollZone_Change(); });
     connect(&doc_, &Document::ZoneChoisie, this, &PanneauZone::MontreZoneChoisie);
@@ -175,12 +176,16 @@ bool PanneauZone::eventFilter(QObject* objet, QEvent* evenement) {
         if (objet != Champ(i)) continue;
         // Pendant sa destruction, la case n'est plus qu'un QWidget : plus rien à y lire.
         if (!qobject_cast<QLineEdit*>(objet)) return false;
-        if (evenement->type() == QEvent::MouseButtonDblClick) {
+        const int touche =
+            evenement->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(evenement)->key() : 0;
+        // Sans souris, Entrée ou F2 sur la case ouvre la saisie comme le double clic.
+        const bool ouvre =
+            touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_F2;
+        if (evenement->type() == QEvent::MouseButtonDblClick || (ouvre && Champ(i)->isReadOnly())) {
             Champ_DblClick(i);
             return true;
         }
-        const bool echap = evenement->type() == QEvent::KeyPress &&
-                           static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_Escape;
+        const bool echap = touche == Qt::Key_Escape;
         if (!Champ(i)->isReadOnly() && (echap || evenement->type() == QEvent::FocusOut)) {
             // Échap renonce ; quitter la case garde ce qui est tapé, comme Entrée.
             if (echap) Champ_Abandonne(i);
