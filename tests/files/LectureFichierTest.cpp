@@ -21,22 +21,21 @@ TEST(FichierProgramme, LuEcritEtExporteAuxLimites) {
                                   .replace(" 70000 ", " 2147483647 ")
                                   .replace("-2 ", " 0 ");
     EXPECT_EQ(EcrireFichierProgramme(LireFichierProgramme(bornes).programme, TitreVersion), bornes);
-    // Les séparateurs remplacés : des virgules, des fins de ligne, des blancs autour.
+    // Séparateurs changés ; après le 37e champ, rien n'est lu : fin de fichier DOS, zéros, etc.
     const auto separes = [&bon](const char* avant, const QByteArray& apres) {
         return QByteArray(bon).replace(avant, apres);
     };
-    // Après le 37e champ, rien n'est lu : fin de fichier DOS, zéros, autres contrôles.
     for (const QByteArray& contenu :
          {separes("\r\n", ","), separes(",", "\r\n"), separes("\r\n", "\n"), separes(",", " ,  "),
           bon + "du texte en trop, 12, \"ignoré\"\r\n", bon.chopped(2), bon + '\x1A',
           bon + QByteArray(300, '\0'), bon.chopped(2) + QByteArray("\x1A\x01\x7F\x00\xFF\"x", 7)}) {
         const ResultatLecture lu = LireFichierProgramme(contenu);
-        ASSERT_EQ(lu.statut, StatutLecture::Lu) << contenu.left(80).toStdString();
-        EXPECT_EQ(lu.programme, p);
+        EXPECT_TRUE(lu.statut == StatutLecture::Lu && lu.programme == p)
+            << contenu.left(80).toStdString();
     }
     const QByteArrayList statuts{"Lu", "Incompatible", "NonConforme"}; // ordre de StatutLecture
     const QStringList cas = CasDeTable(QStringLiteral("lecture-limites.txt"));
-    ASSERT_GE(cas.size(), 15);
+    ASSERT_GE(cas.size(), 12);
     for (const QString& ligne : cas) {
         QByteArrayList c = ligne.toUtf8().split('|'); // statut | texte | remplacé par
         ASSERT_EQ(c.size(), 3) << ligne.toStdString();
@@ -45,17 +44,14 @@ TEST(FichierProgramme, LuEcritEtExporteAuxLimites) {
         const StatutLecture lu = LireFichierProgramme(QByteArray(bon).replace(c[1], c[2])).statut;
         EXPECT_EQ(statuts.value(static_cast<int>(lu)), c[0]) << ligne.toStdString();
     }
-    // 1 Mio pile avec une marque courte : sa sauvegarde (titre complet) ne se relirait plus.
+    // Vide, 36 champs, guillemet jamais refermé, 1 Mio et 1 octet, champs sur 3000 lignes, 1 Mio
+    // pile avec une marque courte (sa sauvegarde, au titre complet, ne se relirait plus).
     QByteArray pile = "VK472" + bon.mid(bon.indexOf('\r'));
     pile.insert(pile.indexOf('"') + 1, QByteArray(TailleMaxFichierProgramme - pile.size(), '0'));
-    for (const QByteArray& contenu : {
-             QByteArray(),
-             bon.left(bon.lastIndexOf(',')),                      // 36 champs
-             bon.left(bon.lastIndexOf('"')),                      // guillemet jamais refermé
-             bon + QByteArray(1024 * 1024 + 1 - bon.size(), ' '), // 1 Mio et 1 octet
-             separes(",", QByteArray(3000, '\n')), // champs dispersés sur des milliers de lignes
-             pile,
-         })
+    for (const QByteArray& contenu :
+         {QByteArray(), bon.left(bon.lastIndexOf(',')), bon.left(bon.lastIndexOf('"')),
+          bon + QByteArray(1024 * 1024 + 1 - bon.size(), ' '), separes(",", QByteArray(3000, '\n')),
+          pile})
         EXPECT_EQ(LireFichierProgramme(contenu).statut, StatutLecture::NonConforme)
             << contenu.left(60).toStdString();
     // Tous les jours à la plus longue longueur lue, (1 Mio - 4096) / 21 - 3, et des contrôles
@@ -64,10 +60,8 @@ TEST(FichierProgramme, LuEcritEtExporteAuxLimites) {
     for (auto& zone : q.ProgJour) zone.fill(QByteArray(49734, '1'));
     q.ProgJour[0][2] = QByteArray::fromHex("310001091A7F31") + QByteArray(141, '0');
     q.ProgJour[2][6] = QByteArray("\r\n\x1A", 3);
-    const QByteArray sauve = EcrireFichierProgramme(q, TitreVersion);
-    const ResultatLecture lu = LireFichierProgramme(sauve);
-    ASSERT_EQ(lu.statut, StatutLecture::Lu);
-    EXPECT_EQ(lu.programme, q);
+    const ResultatLecture lu = LireFichierProgramme(EcrireFichierProgramme(q, TitreVersion));
+    EXPECT_TRUE(lu.statut == StatutLecture::Lu && lu.programme == q);
     EXPECT_EQ(OctetsJour(lu.programme.ProgJour[0][2])[0], 0x82);
     q.ProgJour[1][4] += '1';
     EXPECT_EQ(LireFichierProgramme(EcrireFichierProgramme(q, TitreVersion)).statut,

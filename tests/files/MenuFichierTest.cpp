@@ -1,6 +1,7 @@
-// Le menu "&Fichier" dans la vraie fenêtre : un programme modifié n'est jamais remplacé sans
-// question, un fichier refusé ou impossible à écrire ne prend ni ne perd rien ; réglages, PDF.
+// Le menu "&Fichier" dans la vraie fenêtre, et la porte d'écriture dessous : rien n'est remplacé
+// sans question ; ratée, une écriture ne perd rien ; faite, elle garde tout ; réglages, PDF.
 #include "files/PanneauFichier.h"
+#include "plateforme/EcritureAtomique.h"
 #include "support/Banc.h"
 
 #include <QAction>
@@ -9,17 +10,18 @@
 #include <QImage>
 #include <QMenu>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
+#include <acl/libacl.h>
 #include <csignal>
+#include <cstring>
+#include <sys/acl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
-// L'exemple livré, l'EJP de la zone 0 (et son identifiant) remplacé.
 QByteArray Exemple(const QByteArray& ejp, const QByteArray& identifiant = "4660") {
     return ProgrammeExemple().replace(" 4660 169,165,140,145,",
                                       ' ' + identifiant + " 169,165,140," + ejp + ',');
@@ -40,16 +42,41 @@ void Choisit(Banc& b, std::initializer_list<const char*> noms, std::vector<Bouto
     b.plateforme.Reponses.assign(reponses.begin(), reponses.end());
     if (menu) b.Menu(menu);
 }
-QString DossierReglages() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           "/gestion-chauffage";
+// Au-delà de "plafond" octets, une écriture échoue (EFBIG, comme un disque plein).
+template <typename F, typename... A> auto SousPlafond(rlim_t plafond, F&& f, A&&... a) {
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit avant{};
+    ::getrlimit(RLIMIT_FSIZE, &avant);
+    const rlimit limite{plafond, avant.rlim_max};
+    EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const auto rendu = f(std::forward<A>(a)...);
+    ::setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signal);
+    return rendu;
+}
+// Ce qu'un remplacement doit garder : propriétaire, droits, ACL (le masque compris : les droits
+// du groupe n'y gagnent rien), attribut étendu user.gc.
+std::string CeQuIlTient(const QString& chemin) {
+    const QByteArray c = QFile::encodeName(chemin);
+    struct stat infos {};
+    if (::stat(c, &infos) != 0) return "absent";
+    char valeur[16] = {};
+    ::getxattr(c, "user.gc", valeur, sizeof valeur - 1);
+    std::string tient = std::to_string(infos.st_uid) + ':' + std::to_string(infos.st_gid) + ' ' +
+                        std::to_string(infos.st_mode & 07777) + " user.gc=" + valeur + ' ';
+    if (acl_t acl = ::acl_get_file(c, ACL_TYPE_ACCESS)) {
+        char* texte = ::acl_to_any_text(acl, nullptr, ',', 0);
+        tient += texte ? texte : "";
+        ::acl_free(texte);
+        ::acl_free(acl);
+    }
+    return tient;
 }
 constexpr auto Oui = Bouton::Oui, Non = Bouton::Non, Ok = Bouton::Ok;
 } // namespace
 
 TEST(MenuFichier, RienNEstPerduAuDemarrageALaSortieNiALaLecture) {
-    // Températures à 0 : ni "&Sauvegarde" ni "&Lecture" après elle ; le fichier illisible n'est
-    // remplacé qu'avec l'accord, une fois : ensuite il est le nôtre.
+    // Températures à 0 : ni sauvé ni relu ; l'illisible remplacé après accord, une fois.
     Banc b;
     const QByteArray illisible = "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 199,165,140,145\r\n";
     b.dossier.Ecrit("data.prg", illisible);
@@ -71,12 +98,10 @@ TEST(MenuFichier, RienNEstPerduAuDemarrageALaSortieNiALaLecture) {
     b.Demarre();
     b.Barre("VScroll3(3)", 146);
     Choisit(b, {}, {Bouton::Aucun, Oui});
-    EXPECT_FALSE(b.fenetre->close());
-    EXPECT_TRUE(b.fenetre->close());
+    EXPECT_TRUE(!b.fenetre->close() && b.fenetre->close());
     EXPECT_EQ(b.dossier.Lit("data.prg"), Exemple("146"));
     // Lancé sur un fichier : lu comme par "&Lecture".
     b.dossier.Ecrit("maison.prg", Exemple("145", "1234"));
-    b.dossier.Ecrit("notes.txt", "x");
     b.dossier.Ecrit("essai.Prg", Exemple("145", "4321"));
     b.dossier.Ecrit("casse.prg", "GESTION CHAUFFAGE -VK472- V1.50\r\n 1 169,165,\r\n");
     b.dossier.Ecrit("etranger.prg", "GESTION vk472\r\n 1 169,165,140,145\r\n");
@@ -86,8 +111,7 @@ TEST(MenuFichier, RienNEstPerduAuDemarrageALaSortieNiALaLecture) {
                 b.Doc().Prog().IdentZone[0] == 1234);
     b.Barre("VScroll3(3)", 146);
     const QString titre = b.fenetre->windowTitle(), dossier = Contenu(b);
-    // Annulés, refusés (absent, dossier, étranger, illisible), ou sous le nom d'un export : le
-    // programme modifié, le fichier courant et le dossier restent.
+    // Annulés, refusés (absent, dossier, étranger, illisible, nom d'un export) : rien ne change.
     const char* lit = "LectureData";
     Choisit(b, {"*.prg"}, {Non}, lit);
     Choisit(b, {"*.PRG"}, {}, "SauverComme");
@@ -116,8 +140,7 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     b.Menu("SauvegardeFichier");
     EXPECT_EQ(b.dossier.Lit("data.prg"), Exemple("146"));
     EXPECT_TRUE(b.Boites().contains("data.prg a été modifié par un autre programme"));
-    // "Sauver comme .." : un nom sans extension prend ".PRG", un fichier existant n'est remplacé
-    // qu'après "Oui", seul "DataUc.FCB" part (dossier du programme) ; "&Sauvegarde" suit la copie.
+    // ".PRG" ajouté, remplacé après "Oui", "DataUc.FCB" seul ; "&Sauvegarde" suit la copie.
     QDir(b.dossier.Chemin()).mkdir("ailleurs");
     QFile::remove(b.dossier.Fichier("DataUc.xls"));
     Choisit(b, {"ailleurs/Ma copie", "ailleurs/Ma copie", "ailleurs/Ma copie"}, {Non, Oui});
@@ -131,8 +154,7 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
     b.Menu("SauvegardeFichier");
     EXPECT_EQ(b.dossier.Lit("ailleurs/Ma copie.PRG") + b.dossier.Lit("data.prg"),
               Exemple("150") + Exemple("146"));
-    // Impossible à écrire : fichier courant, titre et "modifié" restent. En root, un
-    // périphérique à nous : une écriture fautive remplacerait le vrai /dev/full.
+    // Impossible à écrire : rien ne change (root : notre /dev/full, qu'une faute remplacerait).
     QString plein = QStringLiteral("/dev/full");
     if (::geteuid() == 0 && ::mknod(QFile::encodeName(b.dossier.Fichier("full")).constData(),
                                     S_IFCHR | 0666, makedev(1, 7)) == 0)
@@ -159,13 +181,12 @@ TEST(MenuFichier, SauvegardesEtSauverComme) {
 }
 
 TEST(MenuFichier, FichiersRecents) {
-    // Le dernier ouvert en tête, cinq au plus (même écrits à la main) ; devenu dossier, retiré.
-    // Un second lien dur vers les réglages voit la liste écrite : ils ne sont pas remplacés.
+    // Le dernier en tête, cinq au plus ; devenu dossier, retiré. Réglages écrits en place (lien).
     Banc b;
-    const QString reglages = DossierReglages() + "/gestion-chauffage.conf", lien = reglages + "2";
+    const QString reglages = QSettings("gestion-chauffage", "gestion-chauffage").fileName(),
+                  lien = reglages + "2";
     QSettings(reglages, QSettings::IniFormat)
         .setValue("FichiersRecents", QStringList{"/1", "/2", "/3", "/4", "/5", "/6"});
-    QFile::remove(lien);
     ASSERT_EQ(::link(QFile::encodeName(reglages), QFile::encodeName(lien)), 0);
     b.Demarre();
     EXPECT_EQ(b.W<QMenu>("FichiersRecents")->actions().size(), 5);
@@ -183,34 +204,23 @@ TEST(MenuFichier, FichiersRecents) {
     EXPECT_EQ(recents.join(' ').replace(b.dossier.Chemin(), "<d>"),
               "&1 <d>/f1.prg &2 <d>/f2.prg &3 /1 &4 /2 <d>/f1.prg <d>/f2.prg /1 /2");
     QFile::remove(lien);
-    // Coupée au-delà de "ulimit -f", l'écriture ne passe pas pour faite : l'ancienne liste reste
-    // sur le disque, la nouvelle dans la session.
+    // Coupée par "ulimit -f" : l'ancienne liste reste sur le disque, la nouvelle dans la session.
     const QByteArray autre = QByteArray(200, 'n') + ".prg",
                      longs = "[General]\nFichiersRecents=/" + QByteArray(900, 'a') + '\n';
-    QFile f(reglages);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(longs) == longs.size());
-    f.close();
+    b.dossier.Ecrit(reglages, longs);
     b.dossier.Ecrit(autre, ProgrammeExemple());
-    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit avant{};
-    ::getrlimit(RLIMIT_FSIZE, &avant);
-    const rlimit limite{1024, avant.rlim_max};
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
-    Choisit(b, {autre.constData()}, {Ok}, "LectureData");
-    ::setrlimit(RLIMIT_FSIZE, &avant);
-    std::signal(SIGXFSZ, signal);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly) && f.readAll() == longs);
+    SousPlafond(1024, [&] { return Choisit(b, {autre.constData()}, {Ok}, "LectureData"), 0; });
+    EXPECT_EQ(b.dossier.Lit(reglages), longs);
     EXPECT_EQ(b.W<QAction>("Recent(0)")->text(), "&1 " + b.dossier.Fichier(autre));
 }
 
-// Des tubes nommés à la place des fichiers et des réglages : refusés sans bloquer la fenêtre
-// (configuration ignorée : COM1 ; réglages ignorés : aucun fichier récent) ; l'export ou le
-// journal refusé n'empêche pas d'écrire le reste.
+// Des tubes à la place des fichiers et des réglages : refusés sans bloquer (COM1, aucun récent) ;
+// un export ou un journal refusé n'empêche pas d'écrire le reste.
 TEST(MenuFichier, TubesALaPlaceDesFichiers) {
     Banc b;
-    const QString reglages = DossierReglages() + "/gestion-chauffage.conf";
+    const QString reglages = QSettings("gestion-chauffage", "gestion-chauffage").fileName();
     QFile::remove(reglages);
-    ASSERT_TRUE(QDir().mkpath(DossierReglages()) && CreeTube(reglages));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(reglages).path()) && CreeTube(reglages));
     for (const char* nom : {"data.prg", "VK472.CFG", "tube.prg", "DataUc.FCB", "TESTTRANSF.Asc"})
         ASSERT_TRUE(CreeTube(b.dossier.Fichier(nom)));
     Choisit(b, {"tube.prg", "copie.prg"}, {Bouton::Ignorer, Oui, Bouton::Abandonner, Ok, Ok});
@@ -227,10 +237,9 @@ TEST(MenuFichier, TubesALaPlaceDesFichiers) {
     QFile::remove(reglages); // le prochain banc lirait ce tube
 }
 
-// La semaine imprimée : une page A4 par zone, lue en texte par pdftotext quand il est là.
+// Annulés, rien ; ".pdf" ajouté ; un PDF remplacé après un Oui, un programme jamais, même
+// seulement nommé .Prg. Une page A4 par zone, lue par pdftotext et pdftoppm s'ils sont là.
 TEST(Impression, SemaineImprimeeEtEnPdf) {
-    // Annulés, rien ; ".pdf" ajouté ; un PDF remplacé après un Oui, un programme jamais, même
-    // seulement nommé .Prg (nommé .pdf, un dossier, un tube : à la ligne de commande).
     Banc b;
     b.Demarre();
     b.plateforme.Impressions = {"", b.dossier.Fichier("imprime.pdf"),
@@ -247,41 +256,96 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
     Choisit(b, {}, {Ok}, "Imprimer");
     b.Menu("Imprimer");
     EXPECT_EQ(b.dossier.Lit("vieux.pdf") + b.dossier.Lit("abime.Prg"), "ancienancien");
-    EXPECT_EQ(
-        QDir(b.dossier.Chemin()).entryList({"*.pdf"}, QDir::Files),
-        QStringList({"fichier.pdf", "imprime.pdf", "remplace.pdf", "semaine.pdf", "vieux.pdf"}));
-    // Un objet "/Type /Page" par page d'un PDF de Qt.
-    const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b"));
+    EXPECT_EQ(Contenu(b),
+              "abime.Prg data.prg fichier.pdf imprime.pdf remplace.pdf semaine.pdf vieux.pdf");
     for (const char* nom : {"fichier.pdf", "imprime.pdf", "remplace.pdf", "semaine.pdf"})
-        EXPECT_EQ(QString::fromLatin1(b.dossier.Lit(nom)).count(page), 3) << nom;
+        EXPECT_EQ(b.dossier.Lit(nom).count("/Type /Page\n"), 3) << nom;
 #ifdef GC_PDFTOTEXT
-    // Heures et totaux comptés à la main dans data/data.prg ; des autres zones, leur en-tête.
+    // Comptés à la main dans data/data.prg, chaque ligne une fois ; des autres zones, l'en-tête.
     QProcess extraction;
     extraction.start(QStringLiteral(GC_PDFTOTEXT),
                      {"-layout", b.dossier.Fichier("semaine.pdf"), "-"});
     ASSERT_TRUE(extraction.waitForFinished(10000));
     QStringList lignes;
     for (const QString& l : QString::fromUtf8(extraction.readAllStandardOutput()).split('\n'))
-        if (!l.simplified().isEmpty() && (lignes.size() < 18 || l.contains("Identifiant")))
+        if (!l.simplified().isEmpty() && !lignes.contains(l.simplified()) &&
+            (lignes.size() < 13 || l.contains("Identifiant")))
             lignes << l.simplified();
     EXPECT_EQ(lignes.join('\n').toStdString() + '\n',
               DonneeTest(QStringLiteral("semaine-imprimee.txt")).toStdString());
-    // Vue à 300 ppp, la rangée de pixels à 29,5 mm sous la marge coupe les 25 lignes des heures
-    // au-dessus des barres du lundi ; celles de 0h, 6h, 12h, 18h et 24h plus épaisses.
+    // À 29,5 mm sous la marge, les 25 lignes des heures du lundi ; toutes les 6 h, plus épaisses.
     QProcess rendu;
     rendu.start(QStringLiteral(GC_PDFTOPPM),
                 {"-r", "300", "-gray", "-f", "1", "-l", "1", b.dossier.Fichier("semaine.pdf")});
     ASSERT_TRUE(rendu.waitForFinished(20000));
     const QImage image = QImage::fromData(rendu.readAllStandardOutput(), "PGM");
-    QString epaisseurs;
-    for (int x = 0, noirs = 0; x <= image.width(); ++x) {
-        if (x < image.width() && qGray(image.pixel(x, (10 + 29.5) / 25.4 * 300)) < 128) {
-            ++noirs;
-        } else if (noirs > 0) {
-            epaisseurs += noirs > 3 ? 'E' : '.';
-            noirs = 0;
-        }
-    }
+    QString rangee, epaisseurs;
+    for (int x = 0; x < image.width(); ++x)
+        rangee += qGray(image.pixel(x, (10 + 29.5) / 25.4 * 300)) < 128 ? 'E' : ' ';
+    for (const QString& trait : rangee.split(' ', Qt::SkipEmptyParts))
+        epaisseurs += trait.size() > 3 ? 'E' : '.';
     EXPECT_EQ(epaisseurs, "E.....E.....E.....E.....E");
 #endif
+}
+
+// Sans temporaire possible à côté : écrit en place. Sans droits par "EcritureSansDroits".
+TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root passe outre les droits";
+    DossierTest dossier;
+    dossier.Ecrit("data.prg", "ancien contenu, plus long que le nouveau");
+    dossier.Ecrit("fige.prg", "fige");
+    ASSERT_TRUE(QFile::setPermissions(dossier.Fichier("fige.prg"), QFile::ReadOwner));
+    ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(), QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_EQ(EcritFichierAtomique(dossier.Fichier("data.prg"), "nouveau"), QString());
+    EXPECT_EQ(EcritFichierAtomique(dossier.Fichier("fige.prg"), "x"), "Fichier en lecture seule.");
+    EXPECT_EQ(dossier.Lit("data.prg") + dossier.Lit("fige.prg"), "nouveaufige");
+    ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+// Trop gros (RLIMIT_FSIZE) : rien de changé ; à la limite exacte : le fichier garde ce qu'il
+// tient, vu par tous ses noms, un lien reste un lien (vers un absent : le crée), nul temporaire
+// laissé. Sous root, un fichier de root écrit par 65534, qui ne pourrait pas le lui rendre.
+TEST(EcritureAtomique, TropGrosRienNePerdEcritToutGarde) {
+    DossierTest dossier;
+    const uid_t moi = ::geteuid(), nobody = 65534;
+    const auto c = [&dossier](const char* nom) { return QFile::encodeName(dossier.Fichier(nom)); };
+    for (const char* nom : {"dur.prg", "tient.prg", "a-root.prg"}) dossier.Ecrit(nom, "ancien");
+    acl_t acl = ::acl_from_text("u::rw-,u:65534:rw-,g::r--,m::rw-,o::---");
+    ASSERT_EQ(::link(c("dur.prg"), c("dur-2.prg")) +
+                  ::acl_set_file(c("tient.prg"), ACL_TYPE_ACCESS, acl) +
+                  ::setxattr(c("tient.prg"), "user.gc", "oui", 3, 0) +
+                  (moi == 0 ? ::chown(c("tient.prg"), nobody, nobody) : 0) +
+                  ::symlink("absent.prg", c("lien.prg")) + ::chmod(c("a-root.prg"), 0666) +
+                  ::chmod(c("."), 0777),
+              0)
+        << std::strerror(errno);
+    ::acl_free(acl);
+    const QByteArray octets(4096, 'n');
+    // Écrit sous un nom, relu sous l'autre, par un autre compte (sous root seulement).
+    for (const auto& [nom, autre, ecrivain] : {std::tuple{"dur.prg", "dur-2.prg", moi},
+                                               {"tient.prg", "tient.prg", moi},
+                                               {"lien.prg", "absent.prg", moi},
+                                               {"a-root.prg", "a-root.prg", nobody}}) {
+        if (ecrivain != moi && moi != 0) continue;
+        SCOPED_TRACE(nom);
+        const std::string avant = CeQuIlTient(dossier.Fichier(autre));
+        const QString chemin = dossier.Fichier(nom);
+        if (ecrivain == moi) {
+            EXPECT_EQ(SousPlafond(4096, EcritFichierAtomique, chemin, octets + 'x'),
+                      "Fichier trop gros.");
+            EXPECT_EQ(dossier.Lit(autre), avant == "absent" ? "" : "ancien");
+            EXPECT_EQ(CeQuIlTient(dossier.Fichier(autre)), avant);
+        }
+        EXPECT_EQ(::seteuid(ecrivain), 0);
+        EXPECT_EQ(SousPlafond(4096, EcritFichierAtomique, chemin, octets), QString());
+        EXPECT_EQ(::seteuid(moi), 0);
+        EXPECT_EQ(dossier.Lit(nom) + dossier.Lit(autre), octets + octets);
+        EXPECT_TRUE(avant == "absent" || CeQuIlTient(dossier.Fichier(autre)) == avant);
+    }
+    EXPECT_TRUE(QFileInfo(dossier.Fichier("lien.prg")).isSymLink());
+    EXPECT_EQ(QDir(dossier.Chemin()).entryList({".*"}, QDir::Files | QDir::Hidden | QDir::System),
+              QStringList());
+    // Un nom permis, de 255 octets, s'écrit aussi : son temporaire n'est pas plus long.
+    EXPECT_EQ(EcritFichierAtomique(dossier.Fichier(QString(251, 'b') + ".prg"), "x"), QString());
 }

@@ -24,17 +24,14 @@ TEST(DossierDonnees, ChoixCopieDesExemplesEtFichiersDuProgramme) {
     d.Ecrit("usr/share/gestion-chauffage/VK472.CFG", " 0 ");
     ASSERT_TRUE(QFile::setPermissions(installe + "/VK472.CFG", QFile::ReadOwner));
     EXPECT_EQ(DossierDonnees(bin, home, inscriptible), home);
-    EXPECT_EQ(d.Lit("home/gc/data.prg"), "local");
-    EXPECT_EQ(d.Lit("home/gc/VK472.CFG"), " 0 ");
+    EXPECT_EQ(d.Lit("home/gc/data.prg") + d.Lit("home/gc/VK472.CFG"), "local 0 ");
     // Dossier personnel impossible à créer : l'exemple est lu en place.
     EXPECT_EQ(DossierDonnees(bin, home + "/data.prg/x", inscriptible), installe);
-    // Ce que le programme écrit lui-même, sous tous ses noms : lien symbolique ou dur ; une
-    // copie n'en est pas un.
-    d.Ecrit("DataUc.FCB", "1,2");
-    d.Ecrit("copie.prg", "1,2");
-    const QByteArray fcb = QFile::encodeName(d.Fichier("DataUc.FCB"));
-    ASSERT_TRUE(QFile::link(d.Fichier("DataUc.FCB"), d.Fichier("symbolique.prg")));
-    ASSERT_EQ(::link(fcb.constData(), QFile::encodeName(d.Fichier("dur.prg")).constData()), 0);
+    // Ce que le programme écrit, sous tous ses noms (liens) ; une copie n'en est pas un.
+    for (const char* nom : {"DataUc.FCB", "copie.prg"}) d.Ecrit(nom, "1,2");
+    ASSERT_TRUE(QFile::link(d.Fichier("DataUc.FCB"), d.Fichier("symbolique.prg")) &&
+                ::link(QFile::encodeName(d.Fichier("DataUc.FCB")),
+                       QFile::encodeName(d.Fichier("dur.prg"))) == 0);
     for (const char* nom : {"DataUc.FCB", "symbolique.prg", "dur.prg", "VK472.CFG", "copie.prg"})
         EXPECT_EQ(EstFichierDuProgramme(d.Fichier(nom), d.Chemin()), nom != QString("copie.prg"))
             << nom;
