@@ -81,7 +81,11 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& plateforme, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-FenetrePrincipale::~FenetrePrincipale() = default;
+// Une saisie encore ouverte finit comme Entrée, avant que le document parte : ses cases, détruites
+// après lui, le liraient encore en perdant le focus.
+FenetrePrincipale::~FenetrePrincipale() {
+    doc_.FermeEditionLongue();
+}
 
 void FenetrePrincipale::ConstruitSemaine(const ControlesNommes& controles) {
     semaine_ = new PanneauSemaine(doc_, plateforme_, controles, Frame1);

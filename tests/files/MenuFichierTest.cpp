@@ -260,10 +260,9 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
               "abime.Prg data.prg fichier.pdf imprime.pdf remplace.pdf semaine.pdf vieux.pdf");
     for (const char* nom : {"fichier.pdf", "imprime.pdf", "remplace.pdf", "semaine.pdf"})
         EXPECT_EQ(b.dossier.Lit(nom).count("/Type /Page\n"), 3) << nom;
-#ifdef GC_PDFTOTEXT
     // Comptés à la main dans data/data.prg, chaque ligne une fois ; des autres zones, l'en-tête.
     QProcess extraction;
-    extraction.start(QStringLiteral(GC_PDFTOTEXT),
+    extraction.start(QStringLiteral("pdftotext"),
                      {"-layout", b.dossier.Fichier("semaine.pdf"), "-"});
     ASSERT_TRUE(extraction.waitForFinished(10000));
     QStringList lignes;
@@ -275,7 +274,7 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
               DonneeTest(QStringLiteral("semaine-imprimee.txt")).toStdString());
     // À 29,5 mm sous la marge, les 25 lignes des heures du lundi ; toutes les 6 h, plus épaisses.
     QProcess rendu;
-    rendu.start(QStringLiteral(GC_PDFTOPPM),
+    rendu.start(QStringLiteral("pdftoppm"),
                 {"-r", "300", "-gray", "-f", "1", "-l", "1", b.dossier.Fichier("semaine.pdf")});
     ASSERT_TRUE(rendu.waitForFinished(20000));
     const QImage image = QImage::fromData(rendu.readAllStandardOutput(), "PGM");
@@ -285,7 +284,6 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
     for (const QString& trait : rangee.split(' ', Qt::SkipEmptyParts))
         epaisseurs += trait.size() > 3 ? 'E' : '.';
     EXPECT_EQ(epaisseurs, "E.....E.....E.....E.....E");
-#endif
 }
 
 // Sans temporaire possible à côté : écrit en place. Sans droits par "EcritureSansDroits".

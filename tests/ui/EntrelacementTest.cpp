@@ -24,7 +24,7 @@ const Geste Gestes[] = {
        b.Souris("FrameTemp(0)", Relache, Qt::LeftButton, {500, 130}))},
     {"fleche", G(b.Souris("VScroll3(0)", Appui, Qt::LeftButton, {5, 3})),
      G(b.Souris("VScroll3(0)", Relache, Qt::LeftButton, {5, 3}))},
-    {"saisie", G(b.Tape("Text2(0)", "25", "")), G(b.Touches("Text2(0)", "Entree"))},
+    {"saisie", G(b.Tape("Text2(0)", "25", "")), G(b.Touches("Text2(0)", "Entree Echap"))},
 };
 
 // Nom, et la commande précédée de ses réponses (boîtes, dialogues).
