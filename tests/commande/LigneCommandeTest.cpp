@@ -13,7 +13,6 @@
 #include <QTextStream>
 #include <gtest/gtest.h>
 
-namespace {
 class LigneCommande : public testing::Test {
 protected:
     LigneCommande() : port(horloge), minuterie(horloge) {}
@@ -21,7 +20,6 @@ protected:
         sortie.clear();
         erreurs.clear();
         QTextStream flux(&sortie), fluxErreurs(&erreurs);
-        if (sortieAilleurs) flux.setDevice(sortieAilleurs);
         const auto pdf = [this](const QString& f, const Programme& p, const QString& nom,
                                 const QDateTime& d) {
             pdfs << QFileInfo(f).fileName() + ' ' + nom + ' ' + QString::number(p.IdentZone[0]) +
@@ -38,8 +36,6 @@ protected:
         arguments.prepend(QStringLiteral("gestion-chauffage"));
         return ExecuteLigneCommande(arguments, outils);
     }
-    // L'exemple de la trame écrite en clair ; au besoin, un autre confort en zone 2 et d'autres
-    // segments d'un créneau ce lundi dès 10H00.
     static QByteArray FichierLundi(qint16 confortZone2 = 169, int segmentsEnPlus = 0) {
         Programme p = ProgrammeLundi();
         p.TempZone[2][0] = confortZone2;
@@ -52,12 +48,10 @@ protected:
     PortFactice port;
     MinuterieFactice minuterie;
     QString sortie, erreurs;
-    QIODevice* sortieAilleurs = nullptr;     // à la place de "sortie"
     std::vector<PeripheriqueSerie> branches; // ce que voit la détection
     QStringList pdfs;     // PDF demandés : sortie, fichier, identifiant de la zone 0, date
     qint64 heureLue = -1; // l'horloge factice quand la date à envoyer est lue
 };
-} // namespace
 
 TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     dossier.Ecrit("lundi.prg", FichierLundi());
@@ -74,7 +68,7 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
     p.ProgJour[0][1][NbCreneaux + 1] = 'x';                    // la queue ne part pas
     dossier.Ecrit("drole.prg", EcrireFichierProgramme(p, TitreVersion));
     const QStringList cas = CasDeTable(QStringLiteral("ligne-commande.txt"));
-    ASSERT_EQ(cas.size(), 23);
+    ASSERT_EQ(cas.size(), 20);
     for (const QString& ligne : cas) {
         const QStringList c = ligne.split(QLatin1String(" | "));
         const std::string vu = c[0].toStdString();
@@ -83,20 +77,13 @@ TEST_F(LigneCommande, CodesDeSortieEtMessages) {
         EXPECT_EQ(code, c[1].toInt()) << vu;
         const QString attendu = QString(c[3]).replace("\\n", "\n").replace("<d>", dossier.Chemin());
         EXPECT_TRUE((sortie + erreurs).contains(attendu)) << vu << (sortie + erreurs).toStdString();
-        // Pas d'avertissement de plus ; l'usage pour 64 ; le port ouvert une fois, ou pas du tout.
         EXPECT_EQ(sortie.count("avertissement :"), attendu.count("avertissement :")) << vu;
         EXPECT_EQ(erreurs.contains(QLatin1String("\nUsage : ")), code == 64) << vu;
         EXPECT_EQ(port.Ouvertures, std::vector<int>(c[2] == "0" ? 0 : 1, c[2].toInt())) << vu;
     }
-    // Les cibles refusées ne sont jamais passées à l'écriture ; les fichiers sont intacts.
     EXPECT_EQ(pdfs, QStringList({"s.pdf lundi.prg 4660 2026-12-01T14:05:09",
                                  "plein.pdf lundi.prg 4660 2026-12-01T14:05:09"}));
     EXPECT_EQ(dossier.Lit("lundi.prg"), FichierLundi());
-    // Deux fichiers : la ligne de commande ; un seul, la fenêtre, qui refuse un dossier avant
-    // de s'ouvrir (une option, un fichier absent ou lisible : sans-ecran.sh).
-    EXPECT_TRUE(DemandeLigneCommande({"g", "a.prg", "b.prg"}));
-    QTextStream flux(&erreurs);
-    EXPECT_EQ(VerifieFichierAOuvrir(dossier.Chemin(), flux), 64);
 }
 
 TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
@@ -106,13 +93,11 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
         const int code = Lance(QStringList{"--envoie", "<d>/lundi.prg"} + options);
         return std::pair(QString::number(code) + ' ' + erreurs, port.Octets().toHex(' '));
     };
-    const QByteArray trame =
-        LitTrameEcrite(QStringLiteral("trame-lundi-6h-8h.txt")).octets.toHex(' ');
+    const QByteArray trame = LitTrameEcrite("trame-lundi-6h-8h.txt").octets.toHex(' ');
     const QByteArray brut = LitTrameEcrite(QStringLiteral("journal-brut-lundi-6h-8h.txt")).octets;
     const QByteArray trace = DonneeTest(QStringLiteral("journal-trace-lundi-6h-8h.Asc"));
     EXPECT_EQ(envoie(0), std::pair(QString("0 "), trame));
     EXPECT_FALSE(port.EstOuvert()) << "fermer attend que tout soit parti";
-    // Six pauses, puis seulement l'heure lue ; la progression finit à 100 % ; les journaux.
     EXPECT_EQ(minuterie.Pauses, std::vector<int>(6, 200));
     EXPECT_EQ(heureLue, 1200);
     EXPECT_TRUE(sortie.endsWith(QLatin1String("  100 %\n** FIN DE TRANSMISSION **\n")));
@@ -121,57 +106,40 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     // Le neuvième segment du lundi part coupé, comme la fenêtre le coupe en le montrant.
     EXPECT_EQ(envoie(8), envoie(7));
     EXPECT_NE(envoie(7).second, trame);
-    // --zone 2 : l'identifiant de la zone 2 (2) à la place de celui de la zone 0 (0x1234).
-    constexpr int rangIdentifiant = LongueurTrame - 67 + 7;
-    EXPECT_EQ(envoie(0, {"--zone", "2"}).second.left(3 * rangIdentifiant + 5),
-              trame.left(3 * rangIdentifiant - 1) + " 00 02");
+    // --zone 2 : l'identifiant 2 aux octets 410 et 411 (3 caractères par octet), pas 0x1234.
+    EXPECT_EQ(envoie(0, {"--zone", "2"}).second.left(1235), trame.left(1229) + " 00 02");
 
     port.RefusOuverture = QStringLiteral("Port série introuvable : COM1");
     EXPECT_EQ(envoie(0).first, "2 Port série introuvable : COM1\n");
     port.RefusOuverture.reset();
-    // Port perdu : les journaux gardent ce qui est parti (le brut jusqu'à la somme de section,
-    // la trace jusqu'aux températures de la zone 0), puis l'échec sur une ligne à elle.
+    // Port perdu : les journaux gardent ce qui est parti, puis l'échec sur une ligne à elle.
     for (const auto& [perte, brutGarde, traceGarde] :
          {std::tuple(132, brut.left(134), trace.left(284) + "\r\n"),
           {420, brut.left(428) + "\r\n", trace.left(957)}}) {
         port.PerteAuOctet = perte;
         EXPECT_EQ(envoie(0).first, "4 ** ECHEC DE LA TRANSMISSION ** " + port.ErreurPerte + '\n');
-        const QByteArray echec = QStringLiteral("** ECHEC DE LA TRANSMISSION : octet %1 sur 470, "
-                                                "%2 **\r\n")
-                                     .arg(perte + 1)
-                                     .arg(port.ErreurPerte)
-                                     .toLatin1(); // 8 bits, comme le fichier programme
+        const QByteArray echec = "** ECHEC DE LA TRANSMISSION : octet " +
+                                 QByteArray::number(perte + 1) + " sur 470, " +
+                                 port.ErreurPerte.toLatin1() + " **\r\n";
         EXPECT_EQ(dossier.Lit(NomJournalBrut), brutGarde + echec) << perte;
         EXPECT_EQ(dossier.Lit(NomJournalTrace), traceGarde + echec) << perte;
     }
-    // Une sortie qui n'écrit plus (fermée, disque plein) n'arrête rien : la fin se dit ailleurs.
     port.PerteAuOctet.reset();
-    QFile plein(QStringLiteral("/dev/full"));
-    ASSERT_TRUE(plein.open(QIODevice::WriteOnly));
-    sortieAilleurs = &plein;
-    EXPECT_EQ(envoie(0), std::pair(QString("7 gestion-chauffage : sortie fermée pendant l'envoi, "
-                                           "sa suite est perdue.\n** FIN DE TRANSMISSION **\n"),
-                                   trame));
-    sortieAilleurs = nullptr;
-    // Tout est parti, mais un journal ne peut pas être écrit : ce n'est pas un succès.
     ASSERT_TRUE(QFile::remove(dossier.Fichier("TESTTRANS.ASC")));
     ASSERT_TRUE(QDir(dossier.Chemin()).mkdir("TESTTRANS.ASC"));
     EXPECT_EQ(envoie(0).first, "5 " + dossier.Fichier("TESTTRANS.ASC") +
                                    " : journal non écrit. C'est un dossier.\n");
-    // Ce qui a servi pour COM1 est retenu : parti, ou un autre à sa place, rien ne part, car
-    // personne n'est là pour accepter l'autre ; un lien posé vers lui reste lui. Un fichier
-    // des périphériques illisible ne dit plus rien : rien ne part non plus.
+    // Personne n'est là pour accepter un autre appareil que celui qui a servi pour COM1.
     ASSERT_TRUE(QDir(dossier.Chemin()).rmdir("TESTTRANS.ASC"));
     branches = {{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI", "FTDI", {}, true, false}};
     EXPECT_EQ(envoie(0).first, "0 ");
     port.Ouvertures.clear();
     branches.clear();
     const QString retenus = dossier.Fichier("PeripheriquesCOM.txt");
-    EXPECT_EQ(envoie(0).first, "2 Le périphérique de COM1 n'est plus là : /dev/ttyUSB0 — FTDI.\n\n"
-                               "Rien n'est envoyé. Rebranchez-le, ou choisissez de nouveau COM1 "
-                               "dans « Choix port série » pour prendre ce qu'il désigne "
-                               "maintenant.\nSans la fenêtre : effacez la ligne COM1 de " +
-                                   retenus + " pour l'oublier.\n");
+    EXPECT_TRUE(envoie(0).first.startsWith(
+        "2 Le périphérique de COM1 n'est plus là : /dev/ttyUSB0 — FTDI.\n\nRien"));
+    EXPECT_TRUE(erreurs.endsWith("maintenant.\nSans la fenêtre : effacez la ligne COM1 de " +
+                                 retenus + " pour l'oublier.\n"));
     branches = {{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI", "FTDI", {}, true, false},
                 {"/dev/ttyUSB1", "/dev/serial/by-id/usb-Arduino", "Arduino", {}, true, false}};
     EXPECT_TRUE(envoie(0).first.startsWith("2 COM1 ne désigne plus le périphérique qui a servi "
@@ -182,10 +150,8 @@ TEST_F(LigneCommande, EnvoieLaTrameDeLaFenetreEtFermeLePort) {
     ASSERT_TRUE(QFile::link("/dev/serial/by-id/usb-FTDI", dossier.Fichier("COM1")));
     EXPECT_EQ(envoie(0).first, "0 ");
     ASSERT_TRUE(QFile::remove(retenus) && QDir(dossier.Chemin()).mkdir("PeripheriquesCOM.txt"));
-    EXPECT_EQ(envoie(0).first,
-              "2 Le fichier des périphériques qui ont servi ne se lit pas : " + retenus +
-                  ".\n\nRien n'est envoyé : rien ne dit que le port "
-                  "désigne encore le même appareil. Rendez ce fichier "
-                  "lisible, ou effacez-le pour tout oublier.\n");
+    EXPECT_TRUE(envoie(0).first.startsWith("2 Le fichier des périphériques qui ont servi ne se lit "
+                                           "pas : " +
+                                           retenus + ".\n\nRien n'est envoyé : "));
     EXPECT_EQ(port.Ouvertures.size(), 1U);
 }

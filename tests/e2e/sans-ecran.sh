@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Le vrai exécutable sans écran finit sur un code et un message français en première ligne,
-# jamais sur l'abandon de Qt (134), après un avertissement anglais de Qt ni sur un signal.
-# Usage : sans-ecran.sh EXECUTABLE FICHIER_LISIBLE [TELECOMMANDE]
+# shellcheck disable=SC2086 # une option et sa valeur, en deux mots
+# sans-ecran.sh EXECUTABLE FICHIER_LISIBLE [TELECOMMANDE] : sans écran, un code et un message
+# français en première ligne, jamais l'abandon de Qt (134), un avertissement anglais ni un signal.
 set -uo pipefail
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_RUNTIME_DIR
 sortie=$(mktemp)
@@ -22,10 +22,10 @@ essai 64 "gestion-chauffage : fichier introuvable « absent.PRG »" "$1" absent.
 essai 6 "gestion-chauffage : pas d'écran" "$1" "$2"
 essai 6 "gestion-chauffage : écran injoignable" env DISPLAY=:77 "$1" "$2"
 essai 64 "gestion-chauffage : fichier introuvable « -x.PRG »" "$1" -- -x.PRG
-# Les options de Qt sont inconnues en tout mode, même avec --pdf qui charge Qt Gui ; le PDF se
-# fait quelle que soit la plateforme demandée.
+essai 64 "gestion-chauffage : « $travail » n'est pas un fichier ordinaire" "$1" "$travail"
+essai 64 "gestion-chauffage : un seul fichier à ouvrir" "$1" "$2" "$2"
+# Les options de Qt sont inconnues même avec --pdf, qui charge Qt Gui sur toute plateforme.
 for option in "-platform xcb" -style=fusion -reverse "-qwindowgeometry 9x9"; do
-  # shellcheck disable=SC2086 # l'option et sa valeur, en deux mots
   essai 64 "gestion-chauffage : option inconnue « ${option%%[ =]*} »" "$1" --pdf "$2" "$pdf" $option
 done
 essai 0 "$pdf : 3 pages" env QT_QPA_PLATFORM=xcb "$1" -pdf "$2" "$pdf"
@@ -34,15 +34,11 @@ essai 0 "$pdf : 3 pages" "$1" --pdf="$2" "$pdf"
 essai 1 "$travail/s.pdf : écriture impossible. Fichier trop gros." \
   bash -c 'ulimit -f 1 && exec "$0" "$@"' "$1" --pdf "$2" "$travail/s.pdf"
 [ -z "$(ls -A "$travail")" ] || rate "laissé par --pdf : $(ls -A "$travail")"
-# Un rapport perdu sur une sortie pleine ne passe pas pour un succès.
 for action in --version --aide --ports "--verifie $2"; do
-  # shellcheck disable=SC2086 # l'option et sa valeur, en deux mots
   essai 7 "gestion-chauffage : sortie fermée ou pleine" bash -c '"$@" >/dev/full' - "$1" $action
 done
-# Une sortie fermée (SIGPIPE) n'arrête pas l'envoi : la télécommande virtuelle reçoit tout, les
-# journaux sont écrits, sortie 7. Le dossier du programme est celui de l'exécutable copié.
+# Une sortie fermée (SIGPIPE) n'arrête pas l'envoi : la télécommande reçoit tout, sortie 7.
 if [ -n "${3:-}" ]; then
-  # L'outil prend COM1 à COM99 : 99 passe au dossier (absent ici), 100 est refusé.
   essai 1 "telecommande-virtuelle : dossier absent" "$3" --dossier /absent --port 99
   essai 1 "telecommande-virtuelle : numéro de port invalide" "$3" --dossier /absent --port 100
   cp "$1" "$2" "$travail/"

@@ -1,5 +1,4 @@
-// La liaison dans la vraie fenêtre, port et minuterie factices : octets remis pause par pause
-// (références trame-*), ports choisis, gel de tout ce qui changerait la trame pendant l'envoi.
+// La liaison dans la fenêtre : octets remis pause par pause (trame-*), ports choisis, envoi gelé.
 #include "link/Configuration.h"
 #include "plateforme/Controles.h"
 #include "support/Banc.h"
@@ -8,47 +7,15 @@
 #include <QFileInfo>
 #include <QProgressBar>
 
-namespace {
 const QString Relier = QStringLiteral("** RELIER LA TELECOMMANDE au PC par le cordon ** -> Ok\n");
 const QString Envoi = Relier + "** VERIFIER à l'issue de la transmission: [2 BEEP -> PROG. OK]  "
                                "[6 Beep -> DEFAUT DIALOGUE]  ** -> Ok\n";
-void RepondOk(Banc& b, int fois) {
-    b.plateforme.Reponses.assign(static_cast<size_t>(fois), Bouton::Ok);
-}
-} // namespace
 
-// Programme de test depuis la zone 1 : le programme de l'utilisateur n'est pas touché.
-TEST(LiaisonFenetre, ProgrammesEnvoyesPerdusOuRefuses) {
+// Pendant un envoi, rien ne change la trame ; le programme de test ne touche pas au programme.
+TEST(LiaisonFenetre, EnvoisGelesPerdusOuRefuses) {
     Banc b;
     auto& port = b.plateforme.port;
     b.Demarre();
-    const Programme avant = b.Doc().Prog();
-    b.Barre("VScrollZone", 1);
-    RepondOk(b, 4);
-    b.Menu("ProgrammeDeTest");
-    EXPECT_TRUE(
-        b.Boites().endsWith("10 Minutes  -> Ok\n" + Envoi + "** FIN DE TRANSMISSION ** -> Ok"));
-    CompareReference(QStringLiteral("trame-liaison-2.txt"), b.Port());
-    EXPECT_TRUE(b.Doc().Prog() == avant);
-    // Le port lâche après la première pause : la trame s'arrête là, l'échec est dit.
-    port.PerteAuOctet = 68;
-    RepondOk(b, 3);
-    b.Menu("ProgrammeTelecommande");
-    EXPECT_EQ(b.Boites(), Envoi + "** ECHEC DE LA TRANSMISSION **\r\n\r\nLe port série COM1 "
-                                  "(factice) a disparu -> Ok");
-    EXPECT_TRUE(b.plateforme.minuterie.Pauses == std::vector<int>{200} && !port.EstOuvert());
-    CompareReference(QStringLiteral("trame-liaison-3.txt"), b.Port());
-}
-
-// Zone 2 un samedi, identifiant 70000 sur 16 bits. Pendant une pause, rien ne change la trame
-// (tout grisé, souris sans effet, fenêtre gardée ouverte) ; après l'envoi, tout répond.
-TEST(LiaisonFenetre, EnvoiGele) {
-    Banc b;
-    b.Demarre();
-    b.Pose([](Programme& p) { p.IdentZone = {4660, 17219, 70000}; });
-    b.Barre("VScrollZone", 2);
-    b.Barre("VScJour", 5);
-    const Programme avant = b.Doc().Prog();
     const auto actives = [&b] {
         QStringList noms;
         for (const QAction* a : b.fenetre->findChildren<QAction*>())
@@ -58,6 +25,34 @@ TEST(LiaisonFenetre, EnvoiGele) {
         return noms.join(' ');
     };
     const QString toutes = actives();
+    Programme avant = b.Doc().Prog();
+    QStringList pendant;
+    b.plateforme.PendantBoite = [&] { pendant << actives(); };
+    b.Barre("VScrollZone", 1);
+    b.plateforme.Reponses.assign(4, Bouton::Ok);
+    b.Menu("ProgrammeDeTest");
+    EXPECT_TRUE(
+        b.Boites().endsWith("10 Minutes  -> Ok\n" + Envoi + "** FIN DE TRANSMISSION ** -> Ok"));
+    CompareReference(QStringLiteral("trame-liaison-2.txt"), b.Port());
+    EXPECT_TRUE(b.Doc().Prog() == avant);
+    b.plateforme.Reponses.assign(2, Bouton::Ok);
+    b.Menu("TestTelecommande");
+    EXPECT_EQ(pendant, QStringList(6, "Guide"));
+    EXPECT_EQ(actives(), toutes);
+    b.Port();
+    port.PerteAuOctet = 68;
+    b.plateforme.Reponses.assign(3, Bouton::Ok);
+    b.Menu("ProgrammeTelecommande");
+    EXPECT_TRUE(b.Boites().endsWith(
+        Envoi +
+        "** ECHEC DE LA TRANSMISSION **\r\n\r\nLe port série COM1 (factice) a disparu -> Ok"));
+    EXPECT_TRUE(b.plateforme.minuterie.Pauses == std::vector<int>{200} && !port.EstOuvert());
+    CompareReference(QStringLiteral("trame-liaison-3.txt"), b.Port());
+    port.PerteAuOctet.reset();
+    b.Pose([](Programme& p) { p.IdentZone = {4660, 17219, 70000}; });
+    b.Barre("VScrollZone", 2);
+    b.Barre("VScJour", 5);
+    avant = b.Doc().Prog();
     b.plateforme.minuterie.AvantPause = [&] {
         if (!b.plateforme.minuterie.Pauses.empty()) return;
         EXPECT_EQ(actives(), "Guide");
@@ -67,59 +62,39 @@ TEST(LiaisonFenetre, EnvoiGele) {
         EXPECT_FALSE(b.fenetre->close());
         EXPECT_TRUE(b.Doc().Prog() == avant && b.Doc().Jour() == 5);
     };
-    RepondOk(b, 3);
+    b.plateforme.Reponses.assign(3, Bouton::Ok);
     b.Menu("ProgrammeTelecommande");
     CompareReference(QStringLiteral("trame-envoigele-1.txt"), b.Port());
     EXPECT_EQ(b.W<QProgressBar>("ProgressBar1")->value(), 453); // un pas par élément remis
     EXPECT_EQ(actives(), toutes);
-    // Le test de la liaison et la programmation de test gèlent aussi, dès leur première boîte.
-    QStringList pendant;
-    b.plateforme.PendantBoite = [&] { pendant << actives(); };
-    RepondOk(b, 2);
-    b.Menu("TestTelecommande");
-    RepondOk(b, 4);
-    b.Menu("ProgrammeDeTest");
-    EXPECT_EQ(pendant, QStringList(6, "Guide"));
-    EXPECT_EQ(actives(), toutes);
-    b.Port();
 }
 
 TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
     Banc b;
     auto& port = b.plateforme.port;
-    const auto bulles = [&b](int n) {
-        QStringList vues;
-        for (int i = 0; i < n; ++i) vues << b.W<QAction>(NomIndexe("COM", i))->statusTip();
-        return vues.join('\n').replace(b.dossier.Chemin(), "<d>");
-    };
     const auto branche = [&b](const QString& chemin, const QString& stable, const char* nom) {
         b.plateforme.Peripheriques.push_back({chemin, stable, nom, {}, !stable.isEmpty(), false});
         b.plateforme.ChangementPorts();
     };
-    // Le port lu dans VK472.CFG est coché ; celui qui ne s'y écrit pas sert quand même, la
-    // boîte dit pourquoi ; le test de liaison : un seul "T", sur le port en service, refermé.
     b.dossier.Ecrit("VK472.CFG", " 2 \r\n");
     b.Demarre();
     EXPECT_TRUE(b.W<QAction>("COM(2)")->isChecked() && !b.W<QAction>("COM(0)")->isChecked());
     QFile::remove(b.dossier.Fichier("VK472.CFG"));
     QDir(b.dossier.Chemin()).mkdir("VK472.CFG");
-    RepondOk(b, 3);
+    b.plateforme.Reponses.assign(3, Bouton::Ok);
     b.Menu("COM(1)");
     b.Menu("TestTelecommande");
-    EXPECT_EQ(b.Boites(), "** ECRITURE IMPOSSIBLE **\r\n\r\n<d>/VK472.CFG\r\nC'est un dossier. -> "
-                          "Ok\n" +
-                              Relier + "** 2 BEEPS INDIQUENT UNE BON TEST DE LA LIAISON ** -> Ok");
+    EXPECT_EQ(b.Boites(),
+              "** ECRITURE IMPOSSIBLE **\r\n\r\n<d>/VK472.CFG\r\nC'est un dossier. -> Ok\n" +
+                  Relier + "** 2 BEEPS INDIQUENT UNE BON TEST DE LA LIAISON ** -> Ok");
     EXPECT_TRUE(b.W<QAction>("COM(1)")->isChecked() && !b.W<QAction>("COM(2)")->isChecked());
     EXPECT_TRUE(port.Octets() == "T" && port.Ouvertures.back() == 2 && !port.EstOuvert());
-    // Un port choisi qui ne s'ouvre pas : la coche revient à celui qui sert.
     port.RefusOuverture = QStringLiteral("Port série introuvable : COM4 (factice)");
-    RepondOk(b, 1);
+    b.plateforme.Reponses.assign(1, Bouton::Ok);
     b.Menu("COM(3)");
     EXPECT_EQ(b.Boites(), "Port série introuvable : COM4 (factice) -> Ok");
     EXPECT_TRUE(b.W<QAction>("COM(1)")->isChecked());
     port.RefusOuverture.reset();
-    // Un adaptateur branché en cours de route est proposé ; choisi, il est lié au premier COMn
-    // libre par son nom stable puis ouvert comme ce COMn, et n'est plus proposé.
     QDir(b.dossier.Chemin()).rmdir("VK472.CFG");
     b.dossier.Ecrit("ttyUSB0", {});
     ASSERT_TRUE(QFile::link(b.dossier.Fichier("ttyUSB0"), b.dossier.Fichier("usb-FTDI_A5")));
@@ -133,32 +108,25 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
     EXPECT_EQ(QFileInfo(b.dossier.Fichier("COM2")).symLinkTarget(),
               b.dossier.Fichier("usb-FTDI_A5"));
     EXPECT_EQ(b.dossier.Lit("VK472.CFG"), " 1 \r\n");
-    // COM1 a servi par son lien ; retiré, le port intégré le remplacerait en silence : refusé,
-    // rien n'est ouvert. Choisi de nouveau, COM1 prend ce qu'il désigne maintenant.
+    // Le lien COM1 retiré, le port intégré le remplacerait en silence.
     b.Menu("COM(0)");
     QFile::remove(b.dossier.Fichier("COM1"));
     branche("/dev/ttyS0", {}, "port série intégré");
     b.Port();
-    RepondOk(b, 3);
+    b.plateforme.Reponses.assign(3, Bouton::Ok);
     b.Menu("ProgrammeTelecommande");
     EXPECT_EQ(b.Boites(), "Le périphérique de COM1 n'est plus là : /dev/pts/7, par le lien "
                           "<d>/COM1.\r\n\r\nRien n'est envoyé. Rebranchez-le, ou choisissez de "
                           "nouveau COM1 dans « Choix port série » pour prendre ce qu'il désigne "
                           "maintenant. -> Ok");
-    EXPECT_TRUE(bulles(1).endsWith(" ; n'est plus là") && port.Remis.empty());
+    EXPECT_TRUE(b.W<QAction>("COM(0)")->statusTip().endsWith(" ; n'est plus là"));
+    EXPECT_TRUE(port.Remis.empty());
     b.Menu("COM(0)");
     b.Menu("TestTelecommande");
     EXPECT_EQ(port.Octets(), "T");
-    b.Boites();
-    // Ce qui a servi est gardé dans le dossier : la fenêtre rouverte refuse encore.
+    EXPECT_TRUE(b.dossier.Lit("PeripheriquesCOM.txt").startsWith("COM1\t/dev/ttyS0\t"));
     for (const char* nom : {"COM2", "COM4"}) QFile::remove(b.dossier.Fichier(nom));
     b.plateforme.Peripheriques.clear();
-    b.Demarre();
-    RepondOk(b, 1);
-    b.Menu("TestTelecommande");
-    EXPECT_TRUE(b.Boites().startsWith("Le périphérique de COM1 n'est plus là : /dev/ttyS0 — "));
-    // Un adaptateur branché quand rien n'a servi sert tel quel ; un autre à sa place n'est pris
-    // qu'après la question, qui les nomme ; la fin de l'envoi nomme celui qui a servi.
     QFile::remove(b.dossier.Fichier("PeripheriquesCOM.txt"));
     b.Port();
     branche("/dev/ttyUSB1", "/dev/serial/by-id/usb-Prolific", "Prolific");
@@ -166,8 +134,9 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
                              Bouton::Ok, Bouton::Ok, Bouton::Ok};
     b.Menu("TestTelecommande");
     branche("/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI", "FTDI FT232R");
-    EXPECT_EQ(bulles(2), "COM1 : /dev/ttyUSB1 — Prolific ; à sa place : /dev/ttyUSB0 — FTDI "
-                         "FT232R\nCOM2 : /dev/ttyUSB1 — Prolific");
+    EXPECT_EQ(b.W<QAction>("COM(0)")->statusTip() + '\n' + b.W<QAction>("COM(1)")->statusTip(),
+              "COM1 : /dev/ttyUSB1 — Prolific ; à sa place : /dev/ttyUSB0 — FTDI "
+              "FT232R\nCOM2 : /dev/ttyUSB1 — Prolific");
     b.Boites();
     b.Menu("ProgrammeTelecommande");
     EXPECT_EQ(port.Octets(), "T");
@@ -180,8 +149,7 @@ TEST(LiaisonFenetre, PortsChoisisBranchesEtRemplaces) {
                               "FTDI FT232R -> Ok");
 }
 
-// VK472.CFG hors 0 à 3, de plus de 6 caractères, illisible ou absent (nul) : COM1. Un zéro
-// dans le nombre : toInt s'y arrêterait et lirait 2.
+// Un zéro dans le nombre : toInt s'y arrêterait et lirait 2.
 TEST(Configuration, IndexLuOuCom1) {
     const std::pair<QByteArray, int> cas[] = {
         {" 3 \r\nreste", 3}, {"-1", 0},      {" 7 \r\n", 0}, {QByteArray(" 2\0 \r\n", 6), 0},
@@ -193,11 +161,8 @@ TEST(Configuration, IndexLuOuCom1) {
     }
     for (int index = 0; index < 4; ++index)
         EXPECT_EQ(LireConfiguration(EcrireConfiguration(index)), index);
-    // Un dossier au nom fait d'une tabulation ou d'un saut de ligne se relit tel quel.
     const PeripheriquesRetenus retenus{{{}, {"/a\tb\nc%09", "l\r"}, {}, {"/d", ""}}};
     const auto relus = LirePeripheriquesRetenus(EcrirePeripheriquesRetenus(retenus));
-    for (int i = 0; i < NbPortsCom; ++i)
-        EXPECT_TRUE(relus[i].identite == retenus[i].identite &&
-                    relus[i].libelle == retenus[i].libelle)
-            << i;
+    EXPECT_TRUE(relus[1].identite == "/a\tb\nc%09" && relus[1].libelle == "l\r" &&
+                relus[2].identite.isEmpty() && relus[3].identite == "/d");
 }

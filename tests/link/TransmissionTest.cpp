@@ -1,12 +1,10 @@
-// La minuterie réelle. L'envoi (octets, pauses, journaux, port perdu) se voit par --envoie :
-// LigneCommande.EnvoieLaTrameDeLaFenetreEtFermeLePort.
+// Une minuterie grossière peut sonner 5 % trop tôt : la télécommande n'aurait pas fini.
 #include "link/Transmission.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 TEST(MinuterieQt, PauseJamaisPlusCourteQueDemandee) {
-    // Une minuterie grossière peut sonner 5 % trop tôt : la télécommande n'aurait pas fini.
     MinuterieQt minuterie;
     for (int essai = 0; essai < 3; ++essai) {
         QElapsedTimer chrono;

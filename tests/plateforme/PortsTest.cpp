@@ -12,7 +12,6 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-namespace {
 const PeripheriqueSerie Ftdi{
     "/dev/ttyUSB1", "/dev/serial/by-id/usb-FTDI_A50285BI", "FTDI FT232R", "A50285BI", true, false};
 const PeripheriqueSerie Prolific{
@@ -20,18 +19,15 @@ const PeripheriqueSerie Prolific{
 const PeripheriqueSerie S1{"/dev/ttyS1", "", "sans UART", "", false, true};
 const PeripheriqueSerie S2{"/dev/ttyS2", "", "intégré", "", false, false};
 const PeripheriqueSerie S10{"/dev/ttyS10", "", "intégré", "", false, false};
-} // namespace
 
-TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
+TEST(Ports, DetectionCorrespondanceEtEchecsDOuverture) {
     struct Cas {
         std::vector<PeripheriqueSerie> detectes;
         std::vector<std::pair<int, QString>> liens; // "@" : le dossier du programme
         int numero; // 0 : les lignes de --ports, sinon l'échec de l'ouverture de COMn
     };
     const Cas cas[] = {
-        // USB par nom stable, puis les ports intégrés qui ont une UART (jamais ttyS1), ttyS2
-        // avant ttyS10 ; un lien gagne ; les COMn sans lien prennent les autres ; COM5 n'est
-        // pas des quatre.
+        // Un lien gagne ; puis l'USB par nom stable, les ports intégrés à UART, ttyS2 avant ttyS10.
         {{S10, Prolific, S1, Ftdi, S2},
          {{1, "/dev/pts/7"}, {3, "/dev/ttyUSB0"}, {5, "/dev/ttyS1"}},
          0},
@@ -40,7 +36,6 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
         {{}, {{2, "@/tube"}}, 2}, // un tube sans lecteur en guise de port : le système dit ENXIO
         {{}, {{2, "@/fichier"}}, 2}, // un fichier ne refuse pas « 4800 bauds »
     };
-    // Les textes vus, comparés à ceux écrits en clair (CR LF des boîtes compris).
     QString vus;
     for (const Cas& c : cas) {
         const DossierTest dossier;
@@ -57,6 +52,18 @@ TEST(Ports, CorrespondanceDesQuatrePortsEtEchecsDOuverture) {
                 : (port.Ouvre(c.numero) ? QString("ouvert") : port.Erreur());
         vus += QString(vu).replace(dossier.Chemin(), "@") + "\n-----\n";
     }
+    // /sys : type 0, pas d'UART, sauf pour l'USB qui n'en dit rien ; sans "type", pas un port.
+    const DossierTest sys;
+    for (const char* d : {"tty/ttyS70", "tty/ttyS71", "tty/ttyUSB70", "tty/tty70", "usb1/1-1"})
+        ASSERT_TRUE(QDir(sys.Chemin()).mkpath(d));
+    for (const auto& [port, type] : {std::pair("S70", "0"), {"S71", "4"}, {"USB70", "0"}})
+        sys.Ecrit(QString("tty/tty%1/type").arg(port), type);
+    ASSERT_TRUE(QFile::link(sys.Fichier("usb1/1-1"), sys.Fichier("tty/ttyUSB70/device")));
+    for (const PeripheriqueSerie& p : DetectePeripheriquesDans(sys.Fichier("tty/")))
+        if (p.chemin.contains("70") || p.chemin.contains("71"))
+            vus += QString("%1 usb=%2 sansUart=%3 « %4 »\n")
+                       .arg(p.chemin, QString::number(p.usb), QString::number(p.sansUart),
+                            p.description);
     EXPECT_EQ(vus.toStdString(), DonneeTest(QStringLiteral("ports-textes.txt")).toStdString());
 }
 
@@ -76,27 +83,6 @@ TEST(Ports, FermeLibereLeCordon) {
     ::close(maitre);
 }
 
-TEST(Ports, SysDitSiLePortEstUsbEtSiUneUartRepond) {
-    // Un /sys/class/tty/ factice : type 0 = pas d'UART, sauf pour l'USB qui n'en dit rien ;
-    // une entrée sans "type" n'est pas un port série.
-    const DossierTest sys;
-    for (const char* d : {"tty/ttyS70", "tty/ttyS71", "tty/ttyUSB70", "tty/tty70", "usb1/1-1"})
-        ASSERT_TRUE(QDir(sys.Chemin()).mkpath(d));
-    for (const auto& [port, type] : {std::pair("S70", "0"), {"S71", "4"}, {"USB70", "0"}})
-        sys.Ecrit(QString("tty/tty%1/type").arg(port), type);
-    ASSERT_TRUE(QFile::link(sys.Fichier("usb1/1-1"), sys.Fichier("tty/ttyUSB70/device")));
-    QStringList vus;
-    for (const PeripheriqueSerie& p : DetectePeripheriquesDans(sys.Fichier("tty/")))
-        if (p.chemin.contains("70") || p.chemin.contains("71"))
-            vus << QString("%1 usb=%2 sansUart=%3 « %4 »")
-                       .arg(p.chemin, QString::number(p.usb), QString::number(p.sansUart),
-                            p.description);
-    EXPECT_EQ(vus.join('\n').toStdString(),
-              "/dev/ttyS70 usb=0 sansUart=1 « port série intégré, sans UART »\n"
-              "/dev/ttyS71 usb=0 sansUart=0 « port série intégré »\n"
-              "/dev/ttyUSB70 usb=1 sansUart=0 «  »");
-}
-
 TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
     if (::geteuid() == 0) GTEST_SKIP() << "root passe outre les droits : AccesRefuseSansDroits";
     const DossierTest dossier;
@@ -105,13 +91,11 @@ TEST(Ports, AccesRefuseDitLeGroupeEtLaCommande) {
     PortSerieQt port([&] { return dossier.Chemin(); },
                      [] { return std::vector<PeripheriqueSerie>(); });
     EXPECT_FALSE(port.Ouvre(4));
-    // Le groupe du périphérique et la commande qui y fait entrer cet utilisateur.
     const QString erreur = port.Erreur();
     EXPECT_TRUE(erreur.startsWith("Accès refusé au port série COM4 (" + dossier.Fichier("COM4")));
     EXPECT_TRUE(erreur.contains(
         QString("sudo usermod -aG %1 %2\r\n")
             .arg(::getgrgid(::getegid())->gr_name, ::getpwuid(::geteuid())->pw_name)))
         << erreur.toStdString();
-    // Jamais le conseil d'entrer dans le groupe root.
-    EXPECT_FALSE(TexteAccesRefuse(1, "/dev/ttyS0", "root", "moi").contains("usermod"));
+    EXPECT_FALSE(TexteAccesRefuse(1, "/dev/ttyS0", "root", "moi").contains("usermod")); // root
 }
