@@ -2,7 +2,7 @@
 #include "support/Banc.h"
 #include "support/Jours.h"
 
-TEST(Historique, UnPasParEditionEtDialoguesAnnulesSansEffet) {
+TEST(Historique, UnPasParEditionDialoguesAnnulesCopieEtHoraires) {
     Banc b;
     b.Demarre();
     // Une barre tenue à la souris ne fait qu'un pas ; relâchée, chaque réglage en est un.
@@ -38,10 +38,7 @@ TEST(Historique, UnPasParEditionEtDialoguesAnnulesSansEffet) {
     b.plateforme.Reponses = {Bouton::Oui};
     b.Menu("Nouveau");
     EXPECT_TRUE(b.Vu().endsWith(" / Annuler"));
-}
 
-TEST(Historique, CopieEtHorairesEnUnPas) {
-    Banc b;
     b.Demarre();
     // Copier vers d'autres jours, lundi compris : le jour validé (neuvième coupé), en un pas.
     b.Pose([](Programme& p) {
