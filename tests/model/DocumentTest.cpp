@@ -2,7 +2,6 @@
 // signaux de chaque changement ; les heures tapées en clair.
 #include "model/Document.h"
 #include "model/Horaires.h"
-#include "support/Dossier.h"
 #include "support/Jours.h"
 
 #include <functional>
@@ -149,27 +148,27 @@ TEST(Document, SignalesLectureEffacementAnnulationEtRetourAuDebut) {
     EXPECT_TRUE(d.Modifie());
 }
 
-// Les heures de confort tapées en clair (donnees/horaires.txt) : lignes acceptées ou refusées.
+// Les heures de confort tapées en clair : créneaux de confort [début, fin) ou raison du refus.
 TEST(Horaires, LignesAccepteesEtRefusees) {
-    const QStringList cas = CasDeTable(QStringLiteral("horaires.txt"));
-    ASSERT_EQ(cas.size(), 11);
-    for (const QString& ligne : cas) {
-        const QString tapee = ligne.section(QLatin1String("=>"), 0, 0).trimmed();
-        const QString attendu = ligne.section(QLatin1String("=>"), 1).trimmed();
-        const QString raison = attendu.section(QStringLiteral("refusée : "), 1);
-        QByteArray jour; // nul : refusée
-        if (raison.isEmpty()) {
-            jour = JourVide();
-            for (const QString& creneaux : attendu.split(' ', Qt::SkipEmptyParts)) {
-                const int debut = creneaux.section('-', 0, 0).toInt();
-                const int fin = creneaux.section('-', 1).toInt();
-                jour.replace(debut, fin - debut, QByteArray(fin - debut, '1'));
-            }
-        }
-        const LigneHoraires lue = LitHoraires(tapee);
-        EXPECT_EQ(lue.jour, jour) << tapee.toStdString();
-        EXPECT_EQ(lue.raison, raison) << tapee.toStdString();
+    const std::tuple<const char*, QByteArray, const char*> cas[] = {
+        {"", JourVide(), ""},
+        {"06:30 - 08:30, 17.30–22.30", JourAvec({{39, 51}, {105, 135}}), ""},
+        {"22H-24H00;0h-1h", JourAvec({{0, 6}, {132, 144}}), ""},
+        {"6H-8H 8H-9H", JourAvec({{36, 54}}), ""},
+        {"6H35-8H", {}, "« 6H35 » n'est pas sur les dix minutes"},
+        {"6H70-8H", {}, "« 6H70 » n'est pas une heure"},
+        {"6H30", {}, "« 6H30 » : il faut un début et une fin"},
+        {"20H-24H10", {}, "« 24H10 » dépasse 24H00"},
+        {"8H-6H", {}, "« 8H-6H » finit avant de commencer"},
+        {"6H-9H 8H-10H", {}, "6H00-9H00 chevauche 8H00-10H00"},
+        {"0H-0H10 1H-1H10 2H-2H10 3H-3H10 4H-4H10 5H-5H10 6H-6H10 7H-7H10 8H-8H10",
+         {},
+         "9 périodes : huit au plus"},
+    };
+    for (const auto& [tapee, jour, raison] : cas) {
+        const LigneHoraires lue = LitHoraires(QString::fromUtf8(tapee));
+        EXPECT_EQ(lue.jour, jour) << tapee;
+        EXPECT_EQ(lue.raison, QString::fromUtf8(raison)) << tapee;
     }
-    // Un jour entier (les jours ordinaires se voient dans editionrapide.txt).
     EXPECT_EQ(TexteHoraires(JourAvec({{0, 144}})), QStringLiteral("0H00-24H00"));
 }
