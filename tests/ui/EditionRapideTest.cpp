@@ -81,15 +81,12 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     EXPECT_EQ(b.Vu(), "curseur 72 / zone 0, jour 3");
     // Nom du jour courant : gauche avance, milieu rien, droit peint (neuvième coupé sans question),
     // même en double clic ; sur un autre jour, il le choisit sans peindre, curseur à 0H00.
-    b.Barre("VScJour", 0);
-    b.Barre("HScroll1", 10);
-    b.Vu();
     for (const auto bouton : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton})
-        b.Appui("Label2(0)", bouton, {10, 5});
-    EXPECT_EQ(b.Vu(), "curseur 12 / modifié / Lundi 1H50-2H00 6H30-8H30 17H30-22H30 / Annuler « "
+        b.Appui("Label2(3)", bouton, {10, 5});
+    EXPECT_EQ(b.Vu(), "curseur 74 / modifié / Jeudi 6H30-8H30 12H10-12H20 17H30-22H30 / Annuler « "
                       "Clic droit »");
-    b.Appui("Label2(0)", Qt::RightButton, {2, 2}, true);
-    EXPECT_EQ(b.Vu(), "curseur 14 / Lundi 1H50-2H20 6H30-8H30 17H30-22H30");
+    b.Appui("Label2(3)", Qt::RightButton, {2, 2}, true);
+    EXPECT_EQ(b.Vu(), "curseur 76 / Jeudi 6H30-8H30 12H10-12H40 17H30-22H30");
     b.Appui("Label2(1)", Qt::RightButton, {2, 2}, true);
     EXPECT_EQ(b.Vu(), "curseur 0 / zone 0, jour 1");
     Semaine(b, Huit(), true);
