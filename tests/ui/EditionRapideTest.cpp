@@ -130,10 +130,11 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     EXPECT_FALSE(b.W("VisuProgramme")->isHidden());
 
     b.Demarre();
+    b.Pose([](Programme& p) { p.IdentZone = {100, 200, 215}; });
     // Températures tapées : règles du document, Échap ou refus sans rien changer.
     b.plateforme.Reponses = {Bouton::Ok, Bouton::Aucun, Bouton::Oui};
     b.Tape("Text2(0)", "5");
-    EXPECT_EQ(b.Vu(), "modifié / températures 138 138 138 145, identifiant 4660 / Annuler « "
+    EXPECT_EQ(b.Vu(), "modifié / températures 138 138 138 145, identifiant 100 / Annuler « "
                       "Température Confort »");
     b.Appui("Text2(1)", Qt::LeftButton, {5, 5}, true); // la valeur montrée, prête à changer
     EXPECT_EQ(b.W<QLineEdit>("Text2(1)")->text(), "5");
@@ -146,12 +147,10 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     EXPECT_EQ(b.Vu(), "températures 138 138 138 145, identifiant 1234 / Annuler « ID »");
     b.Clic("CmdID");
     EXPECT_EQ(b.Vu(), "Voulez-vous changer l'Identificateur de la zone? -> Aucun");
-    b.Pose([](Programme& p) { p.IdentZone = {100, 200, 215}; });
-    b.Vu();
     b.plateforme.Tirages = {0.003059434};
     b.Clic("CmdID");
-    EXPECT_EQ(b.Vu(), "Voulez-vous changer l'Identificateur de la zone? -> Oui / modifié / "
-                      "températures 138 138 138 145, identifiant 230 / Annuler « ID »");
+    EXPECT_EQ(b.Vu(), "Voulez-vous changer l'Identificateur de la zone? -> Oui / températures 138 "
+                      "138 138 145, identifiant 230");
     for (const char* champ : {"Text2(0)", "Text2(1)", "Text2(2)", "TextID"})
         EXPECT_TRUE(b.W<QLineEdit>(champ)->isReadOnly()) << champ;
 }
