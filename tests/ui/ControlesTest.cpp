@@ -46,8 +46,6 @@ QString Controles(const QMainWindow& fenetre) {
             (w->isHidden() && famille == QLatin1String("ShTemp")))
             continue;
         QString etat = QString(w->isHidden() ? " caché" : "") + (w->isEnabled() ? "" : " grisé");
-        if (const auto* c = qobject_cast<const QCheckBox*>(w); c && c->isChecked())
-            etat += QStringLiteral(" coché");
         if (const auto* b = qobject_cast<const BarreDefilement*>(w))
             etat +=
                 QString::asprintf(" %s %d..%d = %d pas %d/%d",
@@ -84,9 +82,7 @@ QString Controles(const QMainWindow& fenetre) {
     for (const QAction* a : fenetre.menuBar()->actions())
         barre << (a->menu() ? a->text() : Commande(a));
     for (const QAction* a : fenetre.findChildren<QAction*>())
-        if (!a->objectName().isEmpty() && a->associatedObjects().size() == 1 &&
-            !qobject_cast<QMenu*>(a->associatedObjects()[0]) &&
-            !qobject_cast<QMenuBar*>(a->associatedObjects()[0]))
+        if (a->associatedObjects().size() == 1 && a->associatedObjects()[0] == &fenetre)
             ailleurs << Commande(a);
     lignes << "barre de menus : " + barre.join(QStringLiteral(" | "))
            << "hors des menus : " + ailleurs.join(QStringLiteral(" | "));
