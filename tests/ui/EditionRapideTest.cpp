@@ -51,9 +51,7 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     b.Clic("CmdHigh");
     EXPECT_EQ(b.Vu(), NEUF "Ok / curseur 36 / modifié / " LUNDI_HUIT
                            "5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10 / Annuler « Conf. »");
-    b.Clic("Cmd1Hmoins");
-    EXPECT_EQ(b.Vu(),
-              "curseur 42 / " LUNDI_HUIT "5H50-6H00 8H20-8H30 10H00-10H10 / Annuler « Eco/1H »");
+    b.Clic("Cmd1Hmoins"); // une heure d'éco à 6H00
     b.Barre("HScroll1", 50);
     b.Clic("CmdLow"); // 8H20 en éco, puis une heure de confort à 8H30
     b.Clic("Cmd1H");
@@ -93,6 +91,7 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     b.Barre("HScroll1", 144);
     b.Barre("VScJour", 0);
     b.Appui("Label2(0)", Qt::RightButton, {2, 2});
+    EXPECT_FALSE(b.Doc().Modifie()); // rien à peindre à 24H00
     b.Barre("HScroll1", 35);
     b.Appui("Label2(0)", Qt::RightButton, {2, 2});
     EXPECT_EQ(b.Vu(), "curseur 36 / zone 0, jour 0 / modifié / " LUNDI_HUIT
