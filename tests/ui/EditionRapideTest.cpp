@@ -28,18 +28,14 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     Banc b;
     b.Demarre();
     Semaine(b, JourVide(), true);
-    // Flèches d'un créneau (Maj : une heure), jamais avant 0H00, haut et bas de jour ; C, E
-    // (Maj : une heure).
-    b.Touches("Frame1", "Maj+Gauche");
-    EXPECT_EQ(b.Vu(), "");
-    b.Touches("Frame1", "Droite C Droite C");
-    EXPECT_EQ(b.Vu(), "curseur 4 / modifié / Lundi 0H10-0H20 0H30-0H40 / Annuler « Conf. »");
-    b.Touches("Frame1", "Maj+C Gauche Gauche E");
-    EXPECT_EQ(b.Vu(), "curseur 9 / Lundi 0H10-0H20 0H30-1H20 1H30-1H40 / Annuler « Eco. »");
+    // Flèches d'un créneau (Maj : une heure), jamais avant 0H00, haut et bas de jour, après
+    // dimanche lundi ; C, E (Maj : une heure).
+    b.Touches("Frame1", "Maj+Gauche Droite C Droite C Maj+C Gauche Gauche E");
+    EXPECT_EQ(b.Vu(),
+              "curseur 9 / modifié / Lundi 0H10-0H20 0H30-1H20 1H30-1H40 / Annuler « Eco. »");
     b.Touches("Frame1", "Gauche Maj+Gauche Maj+Droite Maj+Droite Maj+Droite Droite Gauche Haut " +
                             QString("Bas ").repeated(9));
     EXPECT_EQ(b.Vu(), "curseur 20 / zone 0, jour 6");
-    // Après dimanche, lundi.
     b.W<QScrollBar>("VScJour")->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(b.Vu(), "zone 0, jour 0");
     // Boutons ; la question du neuvième segment fermée sans choix ne change rien.
