@@ -36,7 +36,6 @@ QStringList& Ecoute(Document& d, QStringList& vus) {
 TEST(Document, EditionsRefuseesPendantUnEnvoiEtModifieSeulementSiChangement) {
     const std::vector<std::pair<const char*, std::function<bool(Document&)>>> editions{
         {"créneau", [](Document& d) { return d.EcritCreneaux(1, 3, 5, '1', 1); }},
-        {"jour", [](Document& d) { return d.RemplaceJour(1, 3, QByteArray(LongueurJour, '1')); }},
         {"température", [](Document& d) { return d.ChangeTemperature(1, 2, 150); }},
         {"identifiant", [](Document& d) { return d.ChangeIdentifiant(1, 4660); }},
         {"effacement", [](Document& d) { return d.Efface(); }},

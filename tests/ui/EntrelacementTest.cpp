@@ -96,9 +96,4 @@ std::string NomDuCas(const testing::TestParamInfo<std::tuple<Geste, Cas>>& info)
 INSTANTIATE_TEST_SUITE_P(Table, Entrelacement,
                          testing::Combine(testing::ValuesIn(Gestes), testing::ValuesIn(Commandes)),
                          NomDuCas);
-// Une touche du graphique pendant un trait ou une flèche (une frappe la garde pour son champ).
-INSTANTIATE_TEST_SUITE_P(Touche, Entrelacement,
-                         testing::Combine(testing::Values(Gestes[0], Gestes[1]),
-                                          testing::Values(Cas{"conf_touche", G(b.Raccourci("C"))})),
-                         NomDuCas);
 } // namespace
