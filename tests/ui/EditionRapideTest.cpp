@@ -2,8 +2,7 @@
 #include "support/Banc.h"
 #include "support/Jours.h"
 
-#include <QLineEdit>
-#include <QScrollBar>
+#include <QtWidgets>
 
 namespace {
 #define NEUF                                                                                       \

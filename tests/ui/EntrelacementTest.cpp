@@ -4,10 +4,7 @@
 #include "files/PanneauFichier.h"
 #include "support/Banc.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QWheelEvent>
-#include <vector>
+#include <QtWidgets>
 
 namespace {
 using Action = std::function<void(Banc&)>;

@@ -8,7 +8,6 @@
 
 #include <QPrintDialog>
 #include <QtWidgets>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,10 +104,9 @@ TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
     BoiteCopieJour boite(1, 2);
     const auto coches = [&boite](std::initializer_list<const char*> clics) {
         for (const char* nom : clics) boite.findChild<QAbstractButton*>(nom)->click();
-        const CiblesCopie cibles = boite.Cibles();
         QString vu;
-        for (const bool coche : cibles.jours) vu += coche ? '1' : '0';
-        for (const bool coche : cibles.zones) vu += coche ? '1' : '0';
+        for (const bool coche : boite.Cibles().jours) vu += coche ? '1' : '0';
+        for (const bool coche : boite.Cibles().zones) vu += coche ? '1' : '0';
         return vu;
     };
     EXPECT_EQ(coches({}), "0010000010");
