@@ -7,12 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-Programme Defaut() {
-    Programme p;
-    RemetParDefaut(p);
-    return p;
-}
-
 // Chaque signal du document, noté dans l'ordre avec ses arguments : "jour 1 3", "temp 1"…
 template <typename... A>
 void Note(Document& d, void (Document::*signal)(A...), const char* nom, QStringList& vus) {
@@ -40,7 +34,8 @@ TEST(Document, EditionsRefuseesPendantUnEnvoiEtModifieSeulementSiChangement) {
         {"effacement", [](Document& d) { return d.Efface(); }},
     };
     for (const auto& [nom, edite] : editions) {
-        Programme p = Defaut();
+        Programme p;
+        RemetParDefaut(p);
         p.ProgJour[1][3] = QByteArray("101010101010101010").leftJustified(LongueurJour, '0');
         Document d;
         d.Charge(p);
@@ -77,7 +72,8 @@ TEST(Document, TemperaturesConfortEcoHorsGel) {
         {{150, 160, 170, 145}, 3, 145, {150, 160, 170, 145}}, // rien ne bouge : pas de règle
     };
     for (const auto& [avant, reglage, valeur, apres] : cas) {
-        Programme p = Defaut();
+        Programme p;
+        RemetParDefaut(p);
         p.TempZone[1] = avant;
         Document d;
         d.Charge(p);
@@ -91,7 +87,8 @@ TEST(Document, TemperaturesConfortEcoHorsGel) {
 }
 
 TEST(Document, SignalesLectureEffacementAnnulationEtRetourAuDebut) {
-    Programme p = Defaut();
+    Programme p;
+    RemetParDefaut(p);
     p.TempZone[0][2] = 100; // lu hors limites : ramené quand la zone est montrée
     Document d;
     QStringList vus;

@@ -91,7 +91,6 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     b.Appui("Label2(0)", Qt::RightButton, {2, 2});
     EXPECT_EQ(b.Vu(), "curseur 36 / zone 0, jour 0 / modifié / " LUNDI_HUIT
                       "5H50-6H00 6H40-6H50 8H20-8H30 10H00-10H10 / Annuler « Clic droit »");
-    // Un appui sur une barre va à sa rangée.
     b.Appui("ShTemp(16)", Qt::LeftButton, {1, 1});
     EXPECT_EQ(b.Vu(), "curseur 39 / zone 0, jour 2");
     // Traits : rangées traversées (droit : éco), bouton de côté sans effet, départ d'une heure.
@@ -118,7 +117,6 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     b.Barre("HScroll1", 12);
     b.Appui("Label2(0)", Qt::RightButton, {10, 5});
     EXPECT_EQ(b.Doc().Prog().ProgJour[0][0], JourAvec({{12, 13}}));
-    // La case montre le texte des segments du jour.
     b.Clic("ChkVisuHoraire");
     EXPECT_EQ(b.W<QLineEdit>("VisuProgramme")->text(), "   (2H00-2H10)     ");
     EXPECT_FALSE(b.W("VisuProgramme")->isHidden());

@@ -31,7 +31,6 @@ TEST(Historique, UnPasParEditionDialoguesAnnulesCopieEtHoraires) {
     EXPECT_EQ(b.Vu(), "");
     b.Menu("Annuler");
     EXPECT_TRUE(b.Vu().endsWith(" / Annuler"));
-    // « &Nouveau » vide l'historique.
     b.Clic("CmdHigh");
     b.plateforme.Reponses = {Bouton::Oui};
     b.Menu("Nouveau");
