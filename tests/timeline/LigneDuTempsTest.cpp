@@ -8,9 +8,7 @@
 
 namespace {
 QByteArray Courts(int n) { // n segments d'un créneau aux créneaux 0, 2, 4, ...
-    QByteArray jour = JourVide();
-    for (int i = 0; i < n; ++i) jour[2 * i] = '1';
-    return jour;
+    return QByteArray("10").repeated(n).leftJustified(LongueurJour, '0');
 }
 } // namespace
 

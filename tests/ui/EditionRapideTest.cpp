@@ -11,9 +11,8 @@ namespace {
 #define LUNDI_HUIT "Lundi 0H00-0H10 1H40-1H50 3H20-3H30 5H00-5H10 "
 
 // Huit segments d'un créneau, de 0H00 à 11H40.
-QByteArray Huit() {
-    return JourAvec({{0, 1}, {10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}});
-}
+const QByteArray Huit =
+    JourAvec({{0, 1}, {10, 11}, {20, 21}, {30, 31}, {40, 41}, {50, 51}, {60, 61}, {70, 71}});
 // La semaine de la zone 0, ou son lundi, comme relue d'un fichier.
 void Semaine(Banc& b, const QByteArray& jour, bool lundiSeul = false) {
     b.Pose([&](Programme& p) {
@@ -38,7 +37,7 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     b.W<QScrollBar>("VScJour")->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(b.Vu(), "zone 0, jour 0");
     // Boutons ; la question du neuvième segment fermée sans choix ne change rien.
-    Semaine(b, Huit(), true);
+    Semaine(b, Huit, true);
     b.Barre("HScroll1", 35);
     b.plateforme.Reponses = {Bouton::Aucun, Bouton::Ok};
     b.Clic("CmdHigh");
@@ -82,7 +81,7 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     EXPECT_EQ(b.Vu(), "curseur 76 / Jeudi 6H30-8H30 12H10-12H40 17H30-22H30");
     b.Appui("Label2(1)", Qt::RightButton, {2, 2}, true);
     EXPECT_EQ(b.Vu(), "curseur 0 / zone 0, jour 1");
-    Semaine(b, Huit(), true);
+    Semaine(b, Huit, true);
     b.Barre("HScroll1", 144);
     b.Barre("VScJour", 0);
     b.Appui("Label2(0)", Qt::RightButton, {2, 2});
@@ -105,7 +104,7 @@ TEST(EditionRapide, ClavierBoutonsSourisEtChamps) {
     EXPECT_EQ(b.Vu(), "curseur 72 / zone 0, jour 0 / Lundi 5H00-10H10 12H00-14H20 / Annuler « "
                       "Tracé confort »");
     // Un neuvième segment : une question par trait, Ok garde le trait.
-    Semaine(b, Huit(), true);
+    Semaine(b, Huit, true);
     for (int fois = 0; fois < 2; ++fois)
         b.Trait("FrameTemp(0)", Qt::LeftButton, {18, 20}, {44, 20});
     EXPECT_EQ(b.Vu(),
