@@ -1,5 +1,4 @@
-// Le document seul : refus pendant un envoi, « modifié », bornes, règles des températures,
-// signaux de chaque changement ; les heures tapées en clair.
+// Le document seul : envoi, « modifié », bornes, températures, signaux ; heures tapées.
 #include "model/Document.h"
 #include "model/Horaires.h"
 #include "support/Jours.h"
@@ -14,7 +13,7 @@ void Note(Document& d, void (Document::*signal)(A...), const char* nom, QStringL
         vus << QStringList{nom, QString::number(static_cast<int>(a))...}.join(' ');
     });
 }
-QStringList& Ecoute(Document& d, QStringList& vus) {
+void Ecoute(Document& d, QStringList& vus) {
     Note(d, &Document::JourChange, "jour", vus);
     Note(d, &Document::TemperaturesChangees, "temp", vus);
     Note(d, &Document::IdentifiantChange, "id", vus);
@@ -22,7 +21,6 @@ QStringList& Ecoute(Document& d, QStringList& vus) {
     Note(d, &Document::JourChoisi, "choisi", vus);
     Note(d, &Document::CurseurPlace, "curseur", vus);
     Note(d, &Document::ProgrammeRemplace, "remplace", vus); // 0 : lu, 1 : effacé
-    return vus;
 }
 } // namespace
 

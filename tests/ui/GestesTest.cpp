@@ -6,8 +6,7 @@
 TEST(Gestes, LecteurDEcranClicDroitDepotEtGuide) {
     Banc b;
     b.Demarre();
-    // Un lecteur d'écran lit le document, édité puis annulé : "Nom : description" de chaque
-    // contrôle, « ; » entre deux.
+    // Un lecteur d'écran lit le document, édité puis annulé : "nom : description ; …".
     const auto lu = [&b](std::initializer_list<const char*> noms) {
         QStringList lus;
         for (const char* nom : noms) {
@@ -71,9 +70,8 @@ TEST(Gestes, LecteurDEcranClicDroitDepotEtGuide) {
     EXPECT_TRUE(b.Doc().Prog().IdentZone[0] == 777 && !b.Doc().Modifie());
 
     // F1 ouvre le guide construit à côté de l'exécutable.
-    const QString dossier = QCoreApplication::applicationDirPath();
-    const QString chemin = dossier + QStringLiteral("/guide/guide.html");
-    ASSERT_TRUE(QDir(dossier).mkpath(QStringLiteral("guide")) &&
+    const QString chemin = QCoreApplication::applicationDirPath() + "/guide/guide.html";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(chemin).path()) &&
                 QFile(chemin).open(QIODevice::WriteOnly));
     b.Menu("Guide");
     QFile::remove(chemin);

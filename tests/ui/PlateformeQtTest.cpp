@@ -118,10 +118,8 @@ TEST(PlateformeQt, BoiteCopieJourCochesEtRaccourcis) {
 TEST(PlateformeQt, BoiteHorairesRefuseEtRecopie) {
     // Une ligne refusée grise OK. Le clic qui entre dans une ligne la sélectionne (la frappe la
     // remplace) et en fait la source des recopies, que chaque bouton nomme.
-    LignesSemaine lignes;
-    lignes.fill(QStringLiteral("6h30-8h30"));
-    lignes[6] = QStringLiteral("25h");
-    BoiteHoraires boite(lignes);
+    const QString l = QStringLiteral("6h30-8h30");
+    BoiteHoraires boite(LignesSemaine{l, l, l, l, l, l, "25h"});
     QPushButton* ok = boite.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     const auto recopie = [&boite](int jour, const char* tape, const char* nom) {
         auto* ligne = boite.findChild<QLineEdit*>(QStringLiteral("Horaires(%1)").arg(jour));

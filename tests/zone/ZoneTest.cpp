@@ -1,5 +1,4 @@
-// Zone aux cas limites : avertissement des huit segments, écriture, température et identifiant
-// tapés, identifiant tiré.
+// Zone aux cas limites : huit segments, écriture, valeurs tapées, identifiant tiré.
 #include "support/Impression.h"
 #include "support/Jours.h"
 #include "zone/CommandesJour.h"
