@@ -1,20 +1,11 @@
-// Le document seul : refus pendant un envoi, « modifié », bornes, règles des températures,
-// signaux de chaque changement ; les heures tapées en clair.
+// Le document seul : envoi, « modifié », bornes, températures, signaux ; heures tapées.
 #include "model/Document.h"
 #include "model/Horaires.h"
-#include "support/Dossier.h"
 #include "support/Jours.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-Programme Defaut() {
-    Programme p;
-    RemetParDefaut(p);
-    return p;
-}
-
 // Chaque signal du document, noté dans l'ordre avec ses arguments : "jour 1 3", "temp 1"…
 template <typename... A>
 void Note(Document& d, void (Document::*signal)(A...), const char* nom, QStringList& vus) {
@@ -22,7 +13,7 @@ void Note(Document& d, void (Document::*signal)(A...), const char* nom, QStringL
         vus << QStringList{nom, QString::number(static_cast<int>(a))...}.join(' ');
     });
 }
-QStringList& Ecoute(Document& d, QStringList& vus) {
+void Ecoute(Document& d, QStringList& vus) {
     Note(d, &Document::JourChange, "jour", vus);
     Note(d, &Document::TemperaturesChangees, "temp", vus);
     Note(d, &Document::IdentifiantChange, "id", vus);
@@ -30,29 +21,25 @@ QStringList& Ecoute(Document& d, QStringList& vus) {
     Note(d, &Document::JourChoisi, "choisi", vus);
     Note(d, &Document::CurseurPlace, "curseur", vus);
     Note(d, &Document::ProgrammeRemplace, "remplace", vus); // 0 : lu, 1 : effacé
-    return vus;
 }
 } // namespace
 
 TEST(Document, EditionsRefuseesPendantUnEnvoiEtModifieSeulementSiChangement) {
     const std::vector<std::pair<const char*, std::function<bool(Document&)>>> editions{
         {"créneau", [](Document& d) { return d.EcritCreneaux(1, 3, 5, '1', 1); }},
-        {"jour", [](Document& d) { return d.RemplaceJour(1, 3, QByteArray(LongueurJour, '1')); }},
         {"température", [](Document& d) { return d.ChangeTemperature(1, 2, 150); }},
         {"identifiant", [](Document& d) { return d.ChangeIdentifiant(1, 4660); }},
         {"effacement", [](Document& d) { return d.Efface(); }},
     };
     for (const auto& [nom, edite] : editions) {
-        Programme p = Defaut();
-        p.ProgJour[1][3] = JourAvec(
-            {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 9}, {10, 11}, {12, 13}, {14, 15}, {16, 17}});
+        Programme p;
+        RemetParDefaut(p);
+        p.ProgJour[1][3] = QByteArray("101010101010101010").leftJustified(LongueurJour, '0');
         Document d;
         d.Charge(p);
         // Hors des trois zones et sept jours : rien n'est lu ni écrit.
-        for (const auto& [z, j] : {std::pair{-1, 0}, {0, -1}, {0, NbJours}, {NbZones, 0}}) {
-            EXPECT_TRUE(d.ValideJour(z, j).empty()) << z << " " << j;
-            EXPECT_FALSE(d.RemplaceJour(z, j, JourVide())) << z << " " << j;
-        }
+        for (const auto& [z, j] : {std::pair{-1, 0}, {0, -1}, {0, NbJours}, {NbZones, 0}})
+            EXPECT_TRUE(d.ValideJour(z, j).empty() && !d.RemplaceJour(z, j, JourVide())) << z << j;
         {
             const auto prise = d.Tiens();
             EXPECT_FALSE(edite(d)) << nom;
@@ -83,7 +70,8 @@ TEST(Document, TemperaturesConfortEcoHorsGel) {
         {{150, 160, 170, 145}, 3, 145, {150, 160, 170, 145}}, // rien ne bouge : pas de règle
     };
     for (const auto& [avant, reglage, valeur, apres] : cas) {
-        Programme p = Defaut();
+        Programme p;
+        RemetParDefaut(p);
         p.TempZone[1] = avant;
         Document d;
         d.Charge(p);
@@ -91,15 +79,14 @@ TEST(Document, TemperaturesConfortEcoHorsGel) {
         Ecoute(d, vus);
         d.ChangeTemperature(1, reglage, static_cast<qint16>(valeur));
         EXPECT_EQ(d.Prog().TempZone[1], apres) << reglage << " " << valeur;
-        EXPECT_EQ(d.Prog().TempZone[0], defaut);
-        const bool change = apres != avant;
-        EXPECT_EQ(d.Modifie(), change);
-        EXPECT_EQ(vus, change ? QStringList{"temp 1"} : QStringList{});
+        EXPECT_EQ(d.Modifie(), apres != avant);
+        EXPECT_EQ(vus, apres != avant ? QStringList{"temp 1"} : QStringList{});
     }
 }
 
 TEST(Document, SignalesLectureEffacementAnnulationEtRetourAuDebut) {
-    Programme p = Defaut();
+    Programme p;
+    RemetParDefaut(p);
     p.TempZone[0][2] = 100; // lu hors limites : ramené quand la zone est montrée
     Document d;
     QStringList vus;
@@ -149,27 +136,27 @@ TEST(Document, SignalesLectureEffacementAnnulationEtRetourAuDebut) {
     EXPECT_TRUE(d.Modifie());
 }
 
-// Les heures de confort tapées en clair (donnees/horaires.txt) : lignes acceptées ou refusées.
+// Les heures de confort tapées en clair : créneaux de confort [début, fin) ou raison du refus.
 TEST(Horaires, LignesAccepteesEtRefusees) {
-    const QStringList cas = CasDeTable(QStringLiteral("horaires.txt"));
-    ASSERT_EQ(cas.size(), 11);
-    for (const QString& ligne : cas) {
-        const QString tapee = ligne.section(QLatin1String("=>"), 0, 0).trimmed();
-        const QString attendu = ligne.section(QLatin1String("=>"), 1).trimmed();
-        const QString raison = attendu.section(QStringLiteral("refusée : "), 1);
-        QByteArray jour; // nul : refusée
-        if (raison.isEmpty()) {
-            jour = JourVide();
-            for (const QString& creneaux : attendu.split(' ', Qt::SkipEmptyParts)) {
-                const int debut = creneaux.section('-', 0, 0).toInt();
-                const int fin = creneaux.section('-', 1).toInt();
-                jour.replace(debut, fin - debut, QByteArray(fin - debut, '1'));
-            }
-        }
-        const LigneHoraires lue = LitHoraires(tapee);
-        EXPECT_EQ(lue.jour, jour) << tapee.toStdString();
-        EXPECT_EQ(lue.raison, raison) << tapee.toStdString();
+    const std::tuple<const char*, QByteArray, const char*> cas[] = {
+        {"", JourVide(), ""},
+        {"06:30 - 08:30, 17.30–22.30", JourAvec({{39, 51}, {105, 135}}), ""},
+        {"22H-24H00;0h-1h", JourAvec({{0, 6}, {132, 144}}), ""},
+        {"6H-8H 8H-9H", JourAvec({{36, 54}}), ""},
+        {"6H35-8H", {}, "« 6H35 » n'est pas sur les dix minutes"},
+        {"6H70-8H", {}, "« 6H70 » n'est pas une heure"},
+        {"6H30", {}, "« 6H30 » : il faut un début et une fin"},
+        {"20H-24H10", {}, "« 24H10 » dépasse 24H00"},
+        {"8H-6H", {}, "« 8H-6H » finit avant de commencer"},
+        {"6H-9H 8H-10H", {}, "6H00-9H00 chevauche 8H00-10H00"},
+        {"0H-0H10 1H-1H10 2H-2H10 3H-3H10 4H-4H10 5H-5H10 6H-6H10 7H-7H10 8H-8H10",
+         {},
+         "9 périodes : huit au plus"},
+    };
+    for (const auto& [tapee, jour, raison] : cas) {
+        const LigneHoraires lue = LitHoraires(QString::fromUtf8(tapee));
+        EXPECT_EQ(lue.jour, jour) << tapee;
+        EXPECT_EQ(lue.raison, QString::fromUtf8(raison)) << tapee;
     }
-    // Un jour entier (les jours ordinaires se voient dans editionrapide.txt).
     EXPECT_EQ(TexteHoraires(JourAvec({{0, 144}})), QStringLiteral("0H00-24H00"));
 }

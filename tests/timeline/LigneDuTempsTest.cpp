@@ -8,9 +8,7 @@
 
 namespace {
 QByteArray Courts(int n) { // n segments d'un créneau aux créneaux 0, 2, 4, ...
-    QByteArray jour = JourVide();
-    for (int i = 0; i < n; ++i) jour[2 * i] = '1';
-    return jour;
+    return QByteArray("10").repeated(n).leftJustified(LongueurJour, '0');
 }
 } // namespace
 
@@ -66,27 +64,26 @@ TEST(Trait, PeintLesRangeesTraverseesEtRendLesAutres) {
     d.Charge(p);
     d.ChoisitZone(1);
     Trait trait(d, 1, 36, true);
-    // De mardi 6h00 jusqu'à jeudi 8h00, puis revenu sur mardi avant 6h00.
+    // Mardi 6h00 à jeudi 8h00 (neuvième de mercredi coupé, mais compté), puis mardi avant 6h00.
     trait.Peint(3, 48);
-    for (const int j : {1, 3}) EXPECT_EQ(d.Prog().ProgJour[1][j], JourAvec({{36, 48}})) << j;
-    EXPECT_EQ(d.Prog().ProgJour[1][2], Courts(8)); // neuvième segment coupé aussitôt
+    Programme attendu = p;
+    attendu.ProgJour[1][1] = attendu.ProgJour[1][3] = JourAvec({{36, 48}});
+    EXPECT_EQ(d.Prog(), attendu);
     EXPECT_EQ(trait.Periode(), QStringLiteral("Mardi à Jeudi 6H00 → 8H00"));
-    EXPECT_TRUE(trait.FaitNeuvieme()); // mercredi, compté sans la coupe
+    EXPECT_TRUE(trait.FaitNeuvieme());
     trait.Peint(1, 30);
+    attendu.ProgJour[1][1] = JourAvec({{30, 36}});
+    attendu.ProgJour[1][3] = JourVide();
+    EXPECT_EQ(d.Prog(), attendu);
     EXPECT_EQ(trait.Periode(), QStringLiteral("Mardi 5H00 → 6H00"));
-    EXPECT_EQ(d.Prog().ProgJour[1][1], JourAvec({{30, 36}}));
-    EXPECT_EQ(d.Prog().ProgJour[1][2], Courts(8));
-    EXPECT_EQ(d.Prog().ProgJour[1][3], JourVide());
     EXPECT_FALSE(trait.FaitNeuvieme());
-    EXPECT_EQ(d.Prog().ProgJour[0], p.ProgJour[0]);
     trait.Reprend();
     EXPECT_EQ(d.Prog(), p);
-    // Un trait d'éco ne fait jamais de neuvième segment.
+    // Ni un trait d'éco ni un « 1 » de queue ne font de neuvième segment.
     Trait eco(d, 2, 0, false);
     eco.Peint(2, 144);
     EXPECT_FALSE(eco.FaitNeuvieme());
     EXPECT_EQ(d.Prog().ProgJour[1][2], JourVide());
-    // Un « 1 » de queue n'est pas un neuvième segment.
     d.RemplaceJour(1, 0, Courts(8).replace(NbCreneaux, 1, "1"));
     Trait queue(d, 0, 0, true);
     queue.Peint(0, 1);

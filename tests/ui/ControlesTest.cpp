@@ -14,14 +14,11 @@ QString Rect(const QRectF& r) {
 // Couleurs et police qui diffèrent de celles du parent.
 QString Apparence(const QWidget* w) {
     QString s;
-    const QPalette parent = w->parentWidget()->palette();
-    const std::pair<QPalette::ColorRole, const char*> roles[] = {{QPalette::Window, "fond"},
-                                                                 {QPalette::WindowText, "encre"},
-                                                                 {QPalette::Base, "champ"},
-                                                                 {QPalette::Text, "texte"}};
-    for (const auto& [role, nom] : roles)
-        if (w->palette().color(role) != parent.color(role))
-            s += QStringLiteral(" %1=%2").arg(QLatin1String(nom), w->palette().color(role).name());
+    for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text})
+        if (w->palette().color(role) != w->parentWidget()->palette().color(role))
+            s += QStringLiteral(" %1=%2").arg(
+                QLatin1String(QMetaEnum::fromType<QPalette::ColorRole>().valueToKey(role)),
+                w->palette().color(role).name());
     const QFont& f = w->font();
     if (f != w->parentWidget()->font())
         s += QStringLiteral(" police=%1/%2").arg(f.family()).arg(f.pointSizeF()) +
@@ -30,18 +27,15 @@ QString Apparence(const QWidget* w) {
 }
 
 QString Commande(const QAction* a) {
-    return QStringLiteral("%1 « %2 »%3%4%5%6")
+    return QStringLiteral("%1 « %2 »%3%4%5")
         .arg(a->objectName(), a->text())
         .arg(a->isChecked() ? QStringLiteral(" cochée") : QString())
         .arg(a->isVisible() ? QString() : QStringLiteral(" cachée"))
-        .arg(a->shortcut().isEmpty() ? QString() : ' ' + a->shortcut().toString())
-        .arg(a->statusTip().isEmpty() || a->statusTip() != a->toolTip()
-                 ? QString()
-                 : QStringLiteral(" bulle « %1 »").arg(a->statusTip()));
+        .arg(a->shortcut().isEmpty() ? QString() : ' ' + a->shortcut().toString());
 }
 
 // Une ligne par contrôle ; une famille indexée dit une fois ce que ses membres ont en commun
-// (état, apparence, parent), puis chaque membre : "(indice) place « texte »".
+// (état, apparence), puis chaque membre : "(indice) place « texte »".
 QString Controles(const QMainWindow& fenetre) {
     QStringList lignes;
     QMap<QString, QStringList> familles; // famille et son commun -> membres
@@ -51,10 +45,7 @@ QString Controles(const QMainWindow& fenetre) {
         if (nom.isEmpty() || nom.startsWith(QLatin1String("qt_")) ||
             (w->isHidden() && famille == QLatin1String("ShTemp")))
             continue;
-        QString s = QString(w->isHidden() ? " caché" : "") + (w->isEnabled() ? "" : " grisé");
-        QString etat;
-        if (const auto* c = qobject_cast<const QCheckBox*>(w); c && c->isChecked())
-            etat += QStringLiteral(" coché");
+        QString etat = QString(w->isHidden() ? " caché" : "") + (w->isEnabled() ? "" : " grisé");
         if (const auto* b = qobject_cast<const BarreDefilement*>(w))
             etat +=
                 QString::asprintf(" %s %d..%d = %d pas %d/%d",
@@ -79,28 +70,19 @@ QString Controles(const QMainWindow& fenetre) {
         const QString ici = " < " + w->parentWidget()->objectName() + ' ' +
                             (TwipsDe(w).isNull() ? QString() : Rect(TwipsDe(w)) + ' ') + '[' +
                             Rect(w->geometry()) + ']';
-        if (famille == nom) {
-            lignes << nom + ici + s + texte + etat;
-            continue;
-        }
-        familles[famille + s + etat] << nom.mid(famille.size()) + ici + texte;
+        if (famille == nom)
+            lignes << nom + ici + texte + etat;
+        else
+            familles[famille + etat] << nom.mid(famille.size()) + ici + texte;
     }
-    // Le parent commun à toute la famille se dit une fois.
-    for (auto [commun, membres] : familles.asKeyValueRange()) {
-        const QString famille = commun.section(' ', 0, 0), parent = membres[0].section(' ', 1, 2);
-        const bool unParent = membres.filter(parent + ' ').size() == membres.size();
-        if (unParent) membres.replaceInStrings(parent + ' ', QString());
-        lignes << famille + (unParent ? ' ' + parent : QString()) + commun.mid(famille.size()) +
-                      " : " + membres.join(QStringLiteral(" ; "));
-    }
+    for (const auto& [commun, membres] : familles.asKeyValueRange())
+        lignes << commun + " : " + membres.join(QStringLiteral(" ; "));
     // La barre de menus, puis les commandes qui ne sont dans aucun menu (raccourcis seuls).
     QStringList barre, ailleurs;
     for (const QAction* a : fenetre.menuBar()->actions())
         barre << (a->menu() ? a->text() : Commande(a));
     for (const QAction* a : fenetre.findChildren<QAction*>())
-        if (!a->objectName().isEmpty() && a->associatedObjects().size() == 1 &&
-            !qobject_cast<QMenu*>(a->associatedObjects()[0]) &&
-            !qobject_cast<QMenuBar*>(a->associatedObjects()[0]))
+        if (a->associatedObjects().size() == 1 && a->associatedObjects()[0] == &fenetre)
             ailleurs << Commande(a);
     lignes << "barre de menus : " + barre.join(QStringLiteral(" | "))
            << "hors des menus : " + ailleurs.join(QStringLiteral(" | "));

@@ -4,10 +4,7 @@
 #include "files/PanneauFichier.h"
 #include "support/Banc.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QWheelEvent>
-#include <vector>
+#include <QtWidgets>
 
 namespace {
 using Action = std::function<void(Banc&)>;
@@ -82,17 +79,10 @@ TEST_P(Entrelacement, LaCommandeFermeDAbordLEdition) {
 
     // Tout défaire puis refaire autant : rien que des états vus, et l'on revient au dernier.
     const Programme fin = doc.Prog();
-    auto* annuler = b.W<QAction>(QStringLiteral("Annuler"));
-    int annulations = 0;
-    for (; annulations < 20 && annuler->isEnabled(); ++annulations) {
-        annuler->trigger();
-        EXPECT_NE(std::find(vus.begin(), vus.end(), doc.Prog()), vus.end()) << annulations;
-        EXPECT_TRUE(modifieDitVrai()) << "annulation " << annulations;
-    }
-    for (int i = 0; i < annulations; ++i) {
-        b.Menu("Retablir");
-        EXPECT_TRUE(modifieDitVrai()) << "rétablissement " << i;
-    }
+    int pas = 0;
+    for (; pas < 20 && b.Menu("Annuler"); ++pas)
+        EXPECT_TRUE(modifieDitVrai() && std::count(vus.begin(), vus.end(), doc.Prog())) << pas;
+    while (pas-- > 0) EXPECT_TRUE(b.Menu("Retablir") && modifieDitVrai()) << pas;
     EXPECT_TRUE(doc.Prog() == fin);
     EXPECT_EQ(b.Ecart(), "");
 }
@@ -102,10 +92,5 @@ std::string NomDuCas(const testing::TestParamInfo<std::tuple<Geste, Cas>>& info)
 }
 INSTANTIATE_TEST_SUITE_P(Table, Entrelacement,
                          testing::Combine(testing::ValuesIn(Gestes), testing::ValuesIn(Commandes)),
-                         NomDuCas);
-// Une touche du graphique pendant un trait ou une flèche (une frappe la garde pour son champ).
-INSTANTIATE_TEST_SUITE_P(Touche, Entrelacement,
-                         testing::Combine(testing::Values(Gestes[0], Gestes[1]),
-                                          testing::Values(Cas{"conf_touche", G(b.Raccourci("C"))})),
                          NomDuCas);
 } // namespace

@@ -1,56 +1,12 @@
+// Gestes sur la fenêtre hors de l'édition : lecteur d'écran, clic droit, dépôt d'un fichier, F1.
 #include "support/Banc.h"
 
 #include <QtWidgets>
 
-// Un .PRG déposé s'ouvre comme par "&Lecture", question comprise.
-TEST(Gestes, FichierDeposeSurLaFenetre) {
+TEST(Gestes, LecteurDEcranClicDroitDepotEtGuide) {
     Banc b;
     b.Demarre();
-    b.Clic("CmdHigh");
-    b.dossier.Ecrit(QStringLiteral("AUTRE.PRG"), ProgrammeExemple().replace(" 4660 ", " 777 "));
-    QMimeData donnees;
-    donnees.setUrls({QUrl::fromLocalFile(b.dossier.Fichier(QStringLiteral("AUTRE.PRG")))});
-    const QPoint milieu = b.fenetre->rect().center();
-    QDragEnterEvent entree(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(b.fenetre.get(), &entree);
-    EXPECT_TRUE(entree.isAccepted());
-    b.plateforme.Reponses = {Bouton::Non};
-    QDropEvent depot(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(b.fenetre.get(), &depot);
-    EXPECT_EQ(b.Boites(), "Voulez-vous sauvegarder ? -> Non");
-    EXPECT_EQ(b.Doc().Prog().IdentZone[0], 777);
-    EXPECT_FALSE(b.Doc().Modifie());
-}
-
-// Aucun menu de Qt au clic droit (défaire, coller) : il changerait une valeur en pleine édition.
-TEST(Gestes, AucunMenuDeQtAuClicDroit) {
-    Banc b;
-    b.Demarre();
-    QStringList ouverts;
-    for (QWidget* controle : b.fenetre->findChildren<QWidget*>()) {
-        // Un menu ouvert par exec() se referme ici, noté, au lieu de bloquer le test.
-        QTimer::singleShot(0, [&ouverts, controle] {
-            if (QWidget* menu = QApplication::activePopupWidget()) {
-                ouverts << controle->objectName();
-                menu->close();
-            }
-        });
-        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(2, 2),
-                               controle->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(controle, &clic);
-        QApplication::processEvents();
-    }
-    EXPECT_TRUE(ouverts.isEmpty()) << ouverts.join(' ').toStdString();
-    // Ni, du bouton droit, une flèche de température tenue comme une édition.
-    b.Souris("VScroll3(0)", QEvent::MouseButtonPress, Qt::RightButton, {5, 3});
-    EXPECT_FALSE(b.Doc().EditionLongueOuverte());
-}
-
-// Un lecteur d'écran lit le document, édité puis annulé ; Tab atteint chaque barre.
-TEST(Gestes, LecteurDEcran) {
-    Banc b;
-    b.Demarre();
-    // "Nom : description" de chaque contrôle, « ; » entre deux.
+    // Un lecteur d'écran lit le document, édité puis annulé : "nom : description ; …".
     const auto lu = [&b](std::initializer_list<const char*> noms) {
         QStringList lus;
         for (const char* nom : noms) {
@@ -76,15 +32,46 @@ TEST(Gestes, LecteurDEcran) {
     EXPECT_EQ(lu({"VScrollZone", "FrameTemp(0)"}), "Zone : Zone 2 ; Lundi : éco toute la journée");
     for (auto* barre : b.fenetre->findChildren<QScrollBar*>())
         EXPECT_TRUE(barre->focusPolicy() & Qt::TabFocus) << barre->objectName().toStdString();
-}
 
-// F1 ouvre le guide construit à côté de l'exécutable.
-TEST(Guide, F1OuvreLeGuide) {
-    Banc b;
-    b.Demarre();
-    const QString dossier = QCoreApplication::applicationDirPath();
-    const QString chemin = dossier + QStringLiteral("/guide/guide.html");
-    ASSERT_TRUE(QDir(dossier).mkpath(QStringLiteral("guide")) &&
+    // Aucun menu de Qt au clic droit (défaire, coller) : il changerait une valeur en pleine
+    // édition.
+    QStringList ouverts;
+    for (QWidget* controle : b.fenetre->findChildren<QWidget*>()) {
+        // Un menu ouvert par exec() se referme ici, noté, au lieu de bloquer le test.
+        QTimer::singleShot(0, [&ouverts, controle] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                ouverts << controle->objectName();
+                menu->close();
+            }
+        });
+        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(2, 2),
+                               controle->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(controle, &clic);
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(ouverts.isEmpty()) << ouverts.join(' ').toStdString();
+    // Ni, du bouton droit, une flèche de température tenue comme une édition.
+    b.Souris("VScroll3(0)", QEvent::MouseButtonPress, Qt::RightButton, {5, 3});
+    EXPECT_FALSE(b.Doc().EditionLongueOuverte());
+
+    // Un .PRG déposé s'ouvre comme par "&Lecture", question comprise.
+    b.Clic("CmdHigh");
+    b.dossier.Ecrit(QStringLiteral("AUTRE.PRG"), ProgrammeExemple().replace(" 4660 ", " 777 "));
+    QMimeData donnees;
+    donnees.setUrls({QUrl::fromLocalFile(b.dossier.Fichier(QStringLiteral("AUTRE.PRG")))});
+    const QPoint milieu = b.fenetre->rect().center();
+    QDragEnterEvent entree(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b.fenetre.get(), &entree);
+    EXPECT_TRUE(entree.isAccepted());
+    b.plateforme.Reponses = {Bouton::Non};
+    QDropEvent depot(milieu, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b.fenetre.get(), &depot);
+    EXPECT_EQ(b.Boites(), "Voulez-vous sauvegarder ? -> Non");
+    EXPECT_TRUE(b.Doc().Prog().IdentZone[0] == 777 && !b.Doc().Modifie());
+
+    // F1 ouvre le guide construit à côté de l'exécutable.
+    const QString chemin = QCoreApplication::applicationDirPath() + "/guide/guide.html";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(chemin).path()) &&
                 QFile(chemin).open(QIODevice::WriteOnly));
     b.Menu("Guide");
     QFile::remove(chemin);

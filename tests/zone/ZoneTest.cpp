@@ -1,5 +1,4 @@
-// Zone aux cas limites : avertissement des huit segments, écriture, température et identifiant
-// tapés, identifiant tiré.
+// Zone aux cas limites : huit segments, écriture, valeurs tapées, identifiant tiré.
 #include "support/Impression.h"
 #include "support/Jours.h"
 #include "zone/CommandesJour.h"
@@ -45,20 +44,18 @@ TEST(Temperatures, TapeesParDemiDegreDe0A35) {
 }
 
 TEST(Identifiant, TapeSurSeizeBitsEtSansCollision) {
-    // Zone 1 : 70000 part comme 4464 (ses 16 bits bas) ; un fichier peut le garder tel quel.
-    const std::array<qint32, 3> identifiants{4660, 70000, 3};
+    // Tapé en zone 1 : le sien passe ; 70000 (zone 2) part comme 4464, ses 16 bits bas, qu'un
+    // fichier peut garder tel quel.
+    const std::array<qint32, 3> identifiants{4660, 3, 70000};
     const std::pair<const char*, qint32> cas[] = {
-        {"1234", 1234}, {" 65535 ", 65535}, {"0", 0}, {"4660", 4660}, {"65536", -1},
-        {"-1", -1},     {"12a", -1},        {"", -1}, {"4464", -1},   {"3", -1}};
+        {"1234", 1234}, {" 65535 ", 65535}, {"0", 0}, {"3", 3},     {"65536", -1},
+        {"-1", -1},     {"12a", -1},        {"", -1}, {"4464", -1}, {"4660", -1}};
     for (const auto& [texte, attendu] : cas)
-        EXPECT_EQ(LitIdentifiant(QString::fromLatin1(texte), identifiants, 0).valeur, attendu)
+        EXPECT_EQ(LitIdentifiant(QString::fromLatin1(texte), identifiants, 1).valeur, attendu)
             << texte;
-    EXPECT_EQ(LitIdentifiant(QStringLiteral("4464"), identifiants, 0).raison,
-              QStringLiteral("« 4464 » : la zone 1 a déjà cet identifiant."));
-    // Depuis la zone 2, celui de la zone 0 est pris aussi.
-    EXPECT_EQ(LitIdentifiant(QStringLiteral("4660"), identifiants, 2).valeur, -1);
-    // Tiré puis relevé de 15 tant qu'il égale, sur 16 bits, une autre zone, dans l'ordre de
-    // chaque zone.
+    EXPECT_EQ(LitIdentifiant(QStringLiteral("4464"), identifiants, 1).raison,
+              QStringLiteral("« 4464 » : la zone 2 a déjà cet identifiant."));
+    // Tiré puis relevé de 15 tant qu'il égale, sur 16 bits, une autre zone, dans leur ordre.
     EXPECT_EQ(TireIdentifiant(0.003059434), 200);
     EXPECT_EQ(TireIdentifiant(0.99999999), 65534);
     const std::tuple<std::array<qint32, 3>, int, qint32> collisions[] = {
