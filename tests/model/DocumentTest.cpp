@@ -44,6 +44,7 @@ TEST(Document, EditionsRefuseesPendantUnEnvoiEtModifieSeulementSiChangement) {
             const auto prise = d.Tiens();
             EXPECT_FALSE(edite(d)) << nom;
             EXPECT_TRUE(d.ValideJour(1, 3).empty()) << nom;
+            EXPECT_FALSE(d.Charge(Programme())) << nom;
             EXPECT_EQ(d.Prog(), p) << nom << " : édité pendant un envoi";
         }
         EXPECT_TRUE(edite(d)) << nom;

@@ -30,6 +30,13 @@ TEST(Gestes, LecteurDEcranClicDroitDepotEtGuide) {
     b.Barre("VScrollZone", 2);
     b.Pose([](Programme& p) { p.ProgJour[2][0] = JourVide(); });
     EXPECT_EQ(lu({"VScrollZone", "FrameTemp(0)"}), "Zone : Zone 2 ; Lundi : éco toute la journée");
+    // Sans souris : la petite barre suit ses flèches, Entrée ouvre la saisie d'une case.
+    b.Touches("HScroll1", "Droite Droite Gauche");
+    b.Touches("TextID", "Entree");
+    b.W<QLineEdit>("TextID")->setText("1234");
+    b.Touches("TextID", "Entree");
+    EXPECT_TRUE(b.Doc().Curseur() == 1 && b.Doc().Prog().IdentZone[2] == 1234);
+    EXPECT_EQ(lu({"Text1", "TextZone"}), "Jour édité : Jour a éditer. ; Zone éditée : N° de ZONE");
     for (auto* barre : b.fenetre->findChildren<QScrollBar*>())
         EXPECT_TRUE(barre->focusPolicy() & Qt::TabFocus) << barre->objectName().toStdString();
 
@@ -76,4 +83,5 @@ TEST(Gestes, LecteurDEcranClicDroitDepotEtGuide) {
     b.Menu("Guide");
     QFile::remove(chemin);
     EXPECT_EQ(b.plateforme.Documents, std::vector<QString>{chemin});
+    b.Touches("Text2(0)", "Entree"); // saisie laissée ouverte : la fenêtre détruite la finit
 }

@@ -136,6 +136,11 @@ TEST(PlateformeQt, BoiteHorairesRefuseEtRecopie) {
         return bouton->text() + " : " + QStringList(vu.begin(), vu.end()).join('|');
     };
     EXPECT_FALSE(ok->isEnabled());
+    // Le lecteur d'écran lit le jour de la ligne et pourquoi elle est refusée.
+    QAccessibleInterface* dimanche =
+        QAccessible::queryAccessibleInterface(boite.findChild<QLineEdit*>("Horaires(6)"));
+    EXPECT_EQ(dimanche->text(QAccessible::Name) + " : " + dimanche->text(QAccessible::Description),
+              "Dimanche : « 25h » : il faut un début et une fin");
     EXPECT_EQ(recopie(1, "7h-9h", "LunVen"),
               "&Lun–Ven ← Mardi : 7h-9h|7h-9h|7h-9h|7h-9h|7h-9h|6h30-8h30|25h");
     EXPECT_FALSE(ok->isEnabled());
