@@ -39,6 +39,8 @@ PanneauZone::PanneauZone(Document& document, Plateforme& plateforme,
     TextID->setAccessibleName(QStringLiteral("Identifiant radio"));
     VScrollZone->setAccessibleName(QStringLiteral("Zone"));
     TextZone->setAccessibleName(QStringLiteral("Zone éditée"));
+    // Lue dès l'ouverture, avant tout changement de zone.
+    VScrollZone->setAccessibleDescription(QStringLiteral("Zone %1").arg(doc_.Zone()));
     connect(TextID, &QLineEdit::returnPressed, this, [this] { Champ_Valide(ChampIdentifiant); });
     connect(VScrollZone, &BarreDefilement::Change, this, [this] { VScrollZone_Change(); });
     connect(&doc_, &Document::ZoneChoisie, this, &PanneauZone::MontreZoneChoisie);

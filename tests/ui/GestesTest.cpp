@@ -15,9 +15,9 @@ TEST(Gestes, LecteurDEcranClicDroitDepotEtGuide) {
         }
         return lus.join(QStringLiteral(" ; ")).toStdString();
     };
-    EXPECT_EQ(lu({"FrameTemp(6)", "Frame1"}),
+    EXPECT_EQ(lu({"FrameTemp(6)", "Frame1", "VScrollZone"}),
               "Dimanche : confort de 7H30 à 23H00 ; Semaine : Lundi : confort de 6H30 à 8H30 et de "
-              "17H30 à 22H30 ; curseur à 0H00");
+              "17H30 à 22H30 ; curseur à 0H00 ; Zone : Zone 0");
     b.Touches("Frame1", "Bas Maj+Droite");
     b.Clic("Cmd1H");
     EXPECT_EQ(lu({"HScroll1", "VScJour", "FrameTemp(1)"}),
