@@ -284,6 +284,13 @@ TEST(Impression, SemaineImprimeeEtEnPdf) {
     for (const QString& trait : rangee.split(' ', Qt::SkipEmptyParts))
         epaisseurs += trait.size() > 3 ? 'E' : '.';
     EXPECT_EQ(epaisseurs, "E.....E.....E.....E.....E");
+    // À 31,5 mm, les barres de confort du lundi, millimètre par millimètre depuis le bord.
+    QString confort;
+    for (int mm = 0; mm < 297; ++mm)
+        confort +=
+            qGray(image.pixel((mm + 0.5) / 25.4 * 300, (10 + 31.5) / 25.4 * 300)) < 250 ? '#' : '.';
+    EXPECT_EQ(confort, QString(100, '.') + QString(20, '#') + QString(90, '.') + QString(50, '#') +
+                           QString(37, '.')); // 6H30-8H30, 17H30-22H30 : 10 mm l'heure
 }
 
 // Sans temporaire possible à côté : écrit en place. Sans droits par "EcritureSansDroits".
