@@ -60,6 +60,12 @@ TEST(Gestes, LecteurDEcranClicDroitDepotEtGuide) {
     // Ni, du bouton droit, une flèche de température tenue comme une édition.
     b.Souris("VScroll3(0)", QEvent::MouseButtonPress, Qt::RightButton, {5, 3});
     EXPECT_FALSE(b.Doc().EditionLongueOuverte());
+    // Du gauche, si : Maj seule, appuyée pendant qu'elle est tenue, ne la ferme pas.
+    b.Souris("VScroll3(0)", QEvent::MouseButtonPress, Qt::LeftButton, {5, 3});
+    QKeyEvent maj(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    QApplication::sendEvent(b.W("VScroll3(0)"), &maj);
+    EXPECT_TRUE(b.Doc().EditionLongueOuverte());
+    b.Souris("VScroll3(0)", QEvent::MouseButtonRelease, Qt::LeftButton, {5, 3});
 
     // Un .PRG déposé s'ouvre comme par "&Lecture", question comprise.
     b.Clic("CmdHigh");
