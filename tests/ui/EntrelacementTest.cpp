@@ -22,6 +22,8 @@ const Geste Gestes[] = {
     {"fleche", G(b.Souris("VScroll3(0)", Appui, Qt::LeftButton, {5, 3})),
      G(b.Souris("VScroll3(0)", Relache, Qt::LeftButton, {5, 3}))},
     {"saisie", G(b.Tape("Text2(0)", "25", "")), G(b.Touches("Text2(0)", "Entree Echap"))},
+    {"clavier", G(b.Touches("TextID", "Entree"); b.W<QLineEdit>("TextID")->setText("99")),
+     G(b.Touches("TextID", "Entree Echap"))},
 };
 
 // Nom, et la commande précédée de ses réponses (boîtes, dialogues).
