@@ -62,7 +62,7 @@ TEST(DecodeurTelecommande, BonneTrameDecodeeEtJugee) {
 // Le verdict (les bips) est la dernière ligne ; puis la télécommande repart de zéro.
 TEST(DecodeurTelecommande, ChaqueAnomalieDonneSixBipsPuisLaTrameSuivantePasse) {
     const QStringList cas = CasDeTable(QStringLiteral("anomalies-telecommande.txt"));
-    ASSERT_EQ(cas.size(), 16);
+    ASSERT_EQ(cas.size(), 17);
     for (const QString& ligne : cas) {
         const QStringList mots = ligne.section(" | ", 0, 0).split(' ');
         const QString raison = ligne.section(" | ", 1);

@@ -51,6 +51,8 @@ QString Controles(const QMainWindow& fenetre) {
                 QString::asprintf(" %s %d..%d = %d pas %d/%d",
                                   b->orientation() == Qt::Horizontal ? "horizontale" : "verticale",
                                   b->Min(), b->Max(), b->Valeur(), b->singleStep(), b->pageStep());
+        if (const auto* l = qobject_cast<const QLineEdit*>(w); l && !l->isReadOnly())
+            etat += QStringLiteral(" saisie");
         if (const auto* p = qobject_cast<const QProgressBar*>(w))
             etat += QString::asprintf(" %d..%d = %d%s", p->minimum(), p->maximum(), p->value(),
                                       p->isTextVisible() ? " en %" : "");
@@ -95,10 +97,16 @@ TEST(Controles, PlacesTextesEtMenusDeLExemple) {
     b.Demarre();
     CompareReference(QStringLiteral("controles.txt"), Controles(*b.fenetre));
     EXPECT_EQ(b.fenetre->focusWidget(), b.W(QStringLiteral("Frame1")));
-    // Les barres sont peintes : leur fond se remplit, la couleur seule ne suffit pas.
-    const QWidget* barre = b.W(QStringLiteral("ShTemp(0)"));
-    EXPECT_EQ(b.fenetre->grab().toImage().pixelColor(barre->mapTo(b.fenetre.get(), QPoint(2, 2))),
-              barre->palette().color(QPalette::Window));
+    // Les barres et le jour choisi sont peints : leur fond se remplit, la couleur seule ne
+    // suffit pas.
+    const QImage image = b.fenetre->grab().toImage();
+    for (const char* nom : {"ShTemp(0)", "Label2(0)"}) {
+        const QWidget* w = b.W(nom);
+        const QPoint coin(w->width() - 2, w->height() - 2);
+        EXPECT_EQ(image.pixelColor(w->mapTo(b.fenetre.get(), coin)),
+                  w->palette().color(QPalette::Window))
+            << nom;
+    }
     // Le cadre reste centré dans la fenêtre, jamais à moins de 120 twips du haut.
     for (const auto& [l, h, gauche, haut] :
          {std::tuple{1001, 900, 1605.0, 1497.5}, std::tuple{500, 600, -2152.5, 120.0}}) {
