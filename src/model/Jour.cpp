@@ -47,7 +47,7 @@ std::vector<BarreSegment> BarresJour(const QByteArray& jour) {
 }
 
 void CompleteJour(QByteArray& jour) {
-    if (jour.size() < LongueurJour) jour.append(LongueurJour - jour.size(), '0');
+    jour = jour.leftJustified(LongueurJour, '0'); // un jour plus long reste tel quel
 }
 
 void EcritCreneaux(QByteArray& jour, int curseur, char valeur, int nombre) {
