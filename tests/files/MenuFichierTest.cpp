@@ -299,11 +299,16 @@ TEST(EcritureAtomique, DossierEnLectureSeuleFichierModifiable) {
     DossierTest dossier;
     dossier.Ecrit("data.prg", "ancien contenu, plus long que le nouveau");
     dossier.Ecrit("fige.prg", "fige");
+    dossier.Ecrit("muet.prg", "muet, qu'on écrit sans le lire");
     ASSERT_TRUE(QFile::setPermissions(dossier.Fichier("fige.prg"), QFile::ReadOwner));
+    ASSERT_TRUE(QFile::setPermissions(dossier.Fichier("muet.prg"), QFile::WriteOwner));
     ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(), QFile::ReadOwner | QFile::ExeOwner));
     EXPECT_EQ(EcritFichierAtomique(dossier.Fichier("data.prg"), "nouveau"), QString());
     EXPECT_EQ(EcritFichierAtomique(dossier.Fichier("fige.prg"), "x"), "Fichier en lecture seule.");
-    EXPECT_EQ(dossier.Lit("data.prg") + dossier.Lit("fige.prg"), "nouveaufige");
+    EXPECT_EQ(EcritFichierAtomique(dossier.Fichier("muet.prg"), "y"), QString());
+    ASSERT_TRUE(QFile::setPermissions(dossier.Fichier("muet.prg"), QFile::ReadOwner));
+    EXPECT_EQ(dossier.Lit("data.prg") + dossier.Lit("fige.prg") + dossier.Lit("muet.prg"),
+              "nouveaufigey");
     ASSERT_TRUE(QFile::setPermissions(dossier.Chemin(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }

@@ -32,10 +32,8 @@ TEST(Gestes, LecteurDEcranClicDroitDepotEtGuide) {
     EXPECT_EQ(lu({"VScrollZone", "FrameTemp(0)"}), "Zone : Zone 2 ; Lundi : éco toute la journée");
     // Sans souris : la petite barre suit ses flèches, Entrée ouvre la saisie d'une case.
     b.Touches("HScroll1", "Droite Droite Gauche");
-    b.Touches("TextID", "Entree");
-    b.W<QLineEdit>("TextID")->setText("1234");
-    b.Touches("TextID", "Entree");
-    EXPECT_TRUE(b.Doc().Curseur() == 1 && b.Doc().Prog().IdentZone[2] == 1234);
+    b.Touches("TextID", "Entree 1 2 Gauche 3 Entree"); // la flèche reste à la case
+    EXPECT_TRUE(b.Doc().Curseur() == 1 && b.Doc().Prog().IdentZone[2] == 132);
     EXPECT_EQ(lu({"Text1", "TextZone"}), "Jour édité : Jour a éditer. ; Zone éditée : N° de ZONE");
     for (auto* barre : b.fenetre->findChildren<QScrollBar*>())
         EXPECT_TRUE(barre->focusPolicy() & Qt::TabFocus) << barre->objectName().toStdString();
