@@ -42,6 +42,7 @@ const Cas Commandes[] = {
     {"clic_droit_texte", G(b.Appui("Text2(1)", Qt::RightButton, {5, 5}))},
     {"envoi", G(b.plateforme.Reponses = {Bouton::Ok, Bouton::Ok, Bouton::Ok}; b.Raccourci("Alt+P");
                 b.Menu("ProgrammeTelecommande"))},
+    {"saisie_clavier", G(b.Touches("Text2(1)", "Entree 1 6 Entree"))},
     {"perte_focus", G(QEvent desactivation(QEvent::WindowDeactivate);
                       QApplication::sendEvent(b.fenetre.get(), &desactivation))},
 };
